@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+// Every message box, input box and file dialog of the program goes through this one layer, so
+// that tests can answer them with scripted replies.
+class UserDialogs
+{
+public:
+    enum class Icon { None, Information, Warning, Question, Critical };
+
+    virtual ~UserDialogs() = default;
+
+    // A message with a single OK button. An empty caption means the application title.
+    virtual void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
+    // A question with Yes and No; true for Yes. Closing the box counts as No.
+    virtual bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
+    // An input box; no value when the user cancelled, an empty text when confirmed empty.
+    virtual std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
+        const QString& defaultText)
+        = 0;
+    // A file-open dialog; an empty path when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+};
+
+// The dialogs the program uses now. Starts as the Qt implementation.
+UserDialogs& dialogs();
+// Replaces the dialogs layer (tests install a scripted one); returns the previous one.
+std::unique_ptr<UserDialogs> setDialogs(std::unique_ptr<UserDialogs> replacement);
+
+// Message-box texts arrive with the carriage returns of the original report format; Qt wants
+// line feeds.
+QString displayText(QString text);
+
+// The Qt form of a "Description (*.a;*.b)|*.a;*.b|" file filter.
+QString qtFileFilter(const QString& filter);
+
+class QtDialogs : public UserDialogs
+{
+public:
+    void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
+        const QString& defaultText) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+};
+
+// Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
+// reply queued is answered with the safe default (OK, No, cancel) and marked unexpected.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    enum class Kind { Message, Question, InputBox, OpenFile };
+
+    struct Shown
+    {
+        Kind kind;
+        QString text; // message text, question text, input prompt or file dialog filter
+        QString caption;
+        Icon icon = Icon::None;
+        bool unexpected = false;
+    };
+
+    struct Reply
+    {
+        enum class Type { None, Yes, No, Text, Cancel } type = Type::None;
+        QString text;
+    };
+
+    void answerYes() { m_replies.push_back({Reply::Type::Yes, {}}); }
+    void answerNo() { m_replies.push_back({Reply::Type::No, {}}); }
+    void answerText(const QString& text) { m_replies.push_back({Reply::Type::Text, text}); }
+    void answerFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
+    void answerCancel() { m_replies.push_back({Reply::Type::Cancel, {}}); }
+
+    const std::deque<Reply>& pendingReplies() const { return m_replies; }
+    QList<Shown>& shown() { return m_shown; }
+    QStringList messages() const; // texts of the message boxes, in order
+    void clear()
+    {
+        m_shown.clear();
+        m_replies.clear();
+    }
+
+    void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
+        const QString& defaultText) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+
+private:
+    Reply next();
+
+    std::deque<Reply> m_replies;
+    QList<Shown> m_shown;
+};

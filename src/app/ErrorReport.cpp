@@ -1,0 +1,70 @@
+#include "app/ErrorReport.h"
+
+#include "app/Dialogs.h"
+#include "app/Failure.h"
+
+#include <QCoreApplication>
+
+QString describeFailure(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Failure& known) {
+        return known.description();
+    } catch (const std::exception& other) {
+        return QString::fromLocal8Bit(other.what());
+    } catch (...) {
+        return QCoreApplication::translate("ErrorReport", "Unknown error");
+    }
+}
+
+QString errorReportText(const QString& location, int step, const QString& description)
+{
+    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(step)
+        + QStringLiteral("\r\r") + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to ")
+        + QLatin1String(kSupportAddress);
+}
+
+void ShowErrorReport(const QString& location, int step, const QString& description)
+{
+    dialogs().message(nullptr, errorReportText(location, step, description),
+        QCoreApplication::translate("ErrorReport", "Application Error"), UserDialogs::Icon::Warning);
+}
+
+void StepRunner::report(int number, std::exception_ptr failure)
+{
+    ++m_failures;
+    ShowErrorReport(m_location, number, describeFailure(failure));
+}
+
+bool StepRunner::step(int number, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (...) {
+        report(number, std::current_exception());
+        return false;
+    }
+}
+
+bool StepRunner::test(int number, const std::function<bool()>& condition)
+{
+    try {
+        return condition();
+    } catch (...) {
+        report(number, std::current_exception());
+        return true;
+    }
+}
+
+bool reportFailures(const QString& location, const std::function<void()>& action)
+{
+    StepRunner runner(location);
+    return runner.step(0, action);
+}
+
+QString handlerLocation(const QString& form, const QString& handler)
+{
+    return QStringLiteral("in Vanebook2021/08/31.%1.%2 ").arg(form, handler);
+}
