@@ -203,6 +203,14 @@ StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
 
 } // namespace
 
+namespace {
+// Qt binds a null QString as SQL NULL; the register stores empty text as '' instead.
+QString text(const QString& value)
+{
+    return value.isNull() ? QString::fromLatin1("", 0) : value;
+}
+} // namespace
+
 QString dateKey(const QDate& date)
 {
     return date.toString(Qt::ISODate);
@@ -365,8 +373,8 @@ void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& n
     QSqlQuery insert = prepared(
         QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (?, ?, ?, ?)"));
     for (const CardMark& card : cards) {
-        update.addBindValue(card.status);
-        update.addBindValue(notes);
+        update.addBindValue(text(card.status));
+        update.addBindValue(text(notes));
         update.addBindValue(card.studentId);
         update.addBindValue(day);
         run(update);
@@ -374,8 +382,8 @@ void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& n
             continue;
         insert.addBindValue(card.studentId);
         insert.addBindValue(day);
-        insert.addBindValue(card.status);
-        insert.addBindValue(notes);
+        insert.addBindValue(text(card.status));
+        insert.addBindValue(text(notes));
         run(insert);
     }
     update.finish();
@@ -386,7 +394,7 @@ void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& n
 qint64 addClass(const QString& name)
 {
     QSqlQuery query = prepared(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES (?)"));
-    query.addBindValue(name);
+    query.addBindValue(text(name));
     run(query);
     return query.lastInsertId().toLongLong();
 }
@@ -418,7 +426,7 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
 {
     QSqlQuery query
         = prepared(QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?)"));
-    query.addBindValue(name);
+    query.addBindValue(text(name));
     query.addBindValue(classId);
     // An empty, never a missing, value means no photo.
     query.addBindValue(image ? *image : QByteArray(""));
@@ -431,7 +439,7 @@ bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const 
     QSqlQuery query = prepared(image
             ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
             : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
-    query.addBindValue(name);
+    query.addBindValue(text(name));
     query.addBindValue(classId);
     if (image)
         query.addBindValue(*image);
