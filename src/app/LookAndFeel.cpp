@@ -2,19 +2,33 @@
 
 #include "app/Failure.h"
 #include "app/SharedRoutines.h"
+#include "app/SkinFramework.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 #include <QRadioButton>
 #include <QWidget>
+#include <QtEndian>
+
+// The icon lives in the core library, which the linker would otherwise leave out of the program.
+static int registerIcons()
+{
+    Q_INIT_RESOURCE(rollvane);
+    return 0;
+}
+[[maybe_unused]] static const int iconsRegistered = registerIcons();
 
 namespace look {
 namespace {
@@ -22,45 +36,101 @@ namespace {
 constexpr auto kPointerCodeProperty = "rollvanePointerCode";
 constexpr auto kCustomCursorProperty = "rollvaneCustomCursor";
 
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("LookAndFeel", text);
+}
+
 class HoverFilter : public QObject
 {
 public:
-    HoverFilter(QWidget* window, int code)
+    explicit HoverFilter(QWidget* window)
         : QObject(window)
         , m_window(window)
-        , m_code(code)
+    { }
+
+    void watch(QWidget* widget, int code)
     {
+        m_codes.insert(widget, code);
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter
-            || event->type() == QEvent::HoverMove) {
-            if (pointerCode(m_window) != kBusyPointer)
-                setPointerCode(m_window, m_code);
+        if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const auto* move = static_cast<QMouseEvent*>(event);
+            // A move that a child does not accept is handed on to its parent; only the widget
+            // under the pointer itself may set the pointer, or an unlisted control on a frame,
+            // or a push button on the window, would count as the frame or the window.
+            if (!widget->childAt(move->position().toPoint()) && m_window && pointerCode(m_window) != kBusyPointer)
+                setPointerCode(m_window, m_codes.value(widget, kDefaultPointer));
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QWidget* m_window;
-    int m_code;
+    QPointer<QWidget> m_window;
+    QHash<QObject*, int> m_codes;
 };
-
-void paintStandard(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    const QColor standard = palette.color(QPalette::Button);
-    palette.setColor(QPalette::Window, standard);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 bool takesStandardColour(const QWidget* widget)
 {
     return qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QLabel*>(widget)
         || qobject_cast<const QRadioButton*>(widget) || qobject_cast<const QCheckBox*>(widget);
+}
+
+// A frame holds controls of its own; every other control's children are parts of it.
+bool isContainer(const QWidget* widget)
+{
+    const QMetaObject* type = widget->metaObject();
+    return qobject_cast<const QGroupBox*>(widget) || type == &QWidget::staticMetaObject
+        || type == &QFrame::staticMetaObject;
+}
+
+void paintBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void paintStandardColours(QWidget* window)
+{
+    // The platform's colour of button faces, whatever colour scheme the desktop uses.
+    const QColor standard = QGuiApplication::palette().color(QPalette::Button);
+    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    // Qt hands a window's background on to every control that paints one and has no colour of
+    // its own; those keep the colour they were designed with.
+    for (QWidget* control : controls) {
+        if (!takesStandardColour(control) && !control->isWindow() && control->autoFillBackground()
+            && control->backgroundRole() == QPalette::Window)
+            paintBackground(control, control->palette().color(QPalette::Window));
+    }
+    paintBackground(window, standard);
+    for (QWidget* control : controls) {
+        if (takesStandardColour(control) && !control->isWindow())
+            paintBackground(control, standard);
+    }
+}
+
+// A cursor file keeps the pointer's hot spot in its directory entry, where an icon file keeps
+// colour counts; Qt reads the picture but not the hot spot.
+QPoint cursorHotSpot(const QString& path, const QSize& size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QPoint(0, 0);
+    const QByteArray head = file.read(14);
+    if (head.size() < 14 || qFromLittleEndian<quint16>(head.constData()) != 0
+        || qFromLittleEndian<quint16>(head.constData() + 2) != 2)
+        return QPoint(0, 0);
+    const int x = qFromLittleEndian<quint16>(head.constData() + 10);
+    const int y = qFromLittleEndian<quint16>(head.constData() + 12);
+    return QPoint(qBound(0, x, qMax(0, size.width() - 1)), qBound(0, y, qMax(0, size.height() - 1)));
 }
 
 } // namespace
@@ -78,6 +148,7 @@ void setPointerCode(QWidget* window, int code)
         window->setCursor(Qt::WaitCursor);
         break;
     case kCustomPointer: {
+        // Without a pointer file the platform's own pointing hand stands in.
         const QVariant custom = window->property(kCustomCursorProperty);
         window->setCursor(custom.isValid() ? custom.value<QCursor>() : QCursor(Qt::PointingHandCursor));
         break;
@@ -90,40 +161,42 @@ void setPointerCode(QWidget* window, int code)
 
 BusyPointer::BusyPointer(QWidget* window)
     : m_window(window)
+    , m_previousCode(pointerCode(window))
 {
     setPointerCode(m_window, kBusyPointer);
 }
 
 BusyPointer::~BusyPointer()
 {
-    setPointerCode(m_window, kDefaultPointer);
+    setPointerCode(m_window, m_previousCode == kBusyPointer ? kBusyPointer : kDefaultPointer);
+}
+
+bool isNormalFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
 }
 
 void ApplySkin(QWidget* mainWindow)
 {
     const QString path = skinFilePath();
-    const QFileInfo info(path);
-    if (!info.isFile() || info.isHidden())
+    if (!isNormalFile(path))
         return;
-    paintStandard(mainWindow);
-    for (QWidget* child : mainWindow->findChildren<QWidget*>()) {
-        if (takesStandardColour(child))
-            paintStandard(child);
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QCoreApplication::translate("LookAndFeel", "The skin file %1 cannot be read: %2")
-                          .arg(path, file.errorString()));
-    mainWindow->setStyleSheet(QString::fromUtf8(file.readAll()));
+    paintStandardColours(mainWindow);
+    auto* skin = mainWindow->findChild<SkinFramework*>(QStringLiteral("SkinFramework1"), Qt::FindDirectChildrenOnly);
+    if (!skin)
+        skin = new SkinFramework(mainWindow);
+    skin->loadSkin(path, QString());
+    skin->setOptions(skin->options() | SkinFramework::SkinLaterWindows);
+    skin->setEnabled(true);
+    skin->applyWindow(mainWindow);
 }
 
 void ApplyStandardColours(QWidget* window)
 {
-    paintStandard(window);
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (takesStandardColour(child))
-            paintStandard(child);
-    }
+    paintStandardColours(window);
+    if (SkinFramework* skin = SkinFramework::active())
+        skin->applyWindow(window);
 }
 
 void LoadHandPointer(QWidget* window)
@@ -133,24 +206,38 @@ void LoadHandPointer(QWidget* window)
         return;
     const QPixmap picture(path);
     if (picture.isNull())
-        throw Failure(QCoreApplication::translate("LookAndFeel", "The pointer file %1 cannot be read.").arg(path));
-    window->setProperty(kCustomCursorProperty, QVariant::fromValue(QCursor(picture, 0, 0)));
+        throw Failure(tr("The pointer file %1 is not a cursor picture.").arg(QDir::toNativeSeparators(path)));
+    const QPoint hotSpot = cursorHotSpot(path, picture.size());
+    window->setProperty(kCustomCursorProperty, QVariant::fromValue(QCursor(picture, hotSpot.x(), hotSpot.y())));
+    if (pointerCode(window) == kCustomPointer)
+        setPointerCode(window, kCustomPointer);
 }
 
 void installHoverPointers(QWidget* window, const QList<QWidget*>& defaultControls, const QList<QWidget*>& handControls)
 {
-    auto* toDefault = new HoverFilter(window, kDefaultPointer);
-    auto* toHand = new HoverFilter(window, kCustomPointer);
-    window->setMouseTracking(true);
-    window->installEventFilter(toDefault);
-    for (QWidget* control : defaultControls) {
-        control->setMouseTracking(true);
-        control->installEventFilter(toDefault);
-    }
-    for (QWidget* control : handControls) {
-        control->setMouseTracking(true);
-        control->installEventFilter(toHand);
-    }
+    auto* filter = new HoverFilter(window);
+    filter->watch(window, kDefaultPointer);
+    auto watchControl = [filter](QWidget* control, int code) {
+        filter->watch(control, code);
+        if (isContainer(control))
+            return;
+        for (QWidget* part : control->findChildren<QWidget*>()) {
+            if (!part->isWindow())
+                filter->watch(part, code);
+        }
+    };
+    for (QWidget* control : defaultControls)
+        watchControl(control, kDefaultPointer);
+    for (QWidget* control : handControls)
+        watchControl(control, kCustomPointer);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/rollvane-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace look
