@@ -1,11 +1,14 @@
 #include "attendance/MainWindow.h"
 
+#include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
+#include "data/PhotoCache.h"
+#include "roster/ManageClassesWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,8 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace {
@@ -48,8 +53,54 @@ void copyTemplate(const QString& from, const QString& to)
         throw Failure(QCoreApplication::translate("MainWindow", "The template register could not be copied to %1: %2")
                           .arg(QDir::toNativeSeparators(to), source.errorString()));
     // The register is shared by every user of the machine.
-    QFile::setPermissions(to, QFile::permissions(to) | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOwner
-            | QFile::WriteOwner);
+    QFile::setPermissions(
+        to, QFile::permissions(to) | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// The picker shows the user's short date form; a two-digit year would leave the century to
+// guesswork when the year is typed, so the year is always shown in full.
+QString shortDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+// The text colour of a status word; other words keep the colour the label has.
+std::optional<QColor> colourOfStatus(const QString& status)
+{
+    if (status == QLatin1String("Present"))
+        return QColor(0, 0, 0);
+    if (status == QLatin1String("Late"))
+        return QColor(0, 0, 255);
+    if (status == QLatin1String("Absent"))
+        return QColor(255, 0, 0);
+    return std::nullopt;
+}
+
+// The status a click moves to; other words stay as they are.
+std::optional<QString> nextStatus(const QString& status)
+{
+    if (status == QLatin1String("Present"))
+        return QStringLiteral("Late");
+    if (status == QLatin1String("Late"))
+        return QStringLiteral("Absent");
+    if (status == QLatin1String("Absent"))
+        return QStringLiteral("Present");
+    return std::nullopt;
+}
+
+void showStatus(StudentCard* card, const QString& status)
+{
+    card->setStatus(status);
+    if (const std::optional<QColor> colour = colourOfStatus(status))
+        card->setStatusColour(*colour);
+}
+
+QString location(const char* handler)
+{
+    return handlerLocation(QStringLiteral("Form1"), QString::fromLatin1(handler));
 }
 
 } // namespace
@@ -65,6 +116,17 @@ MainWindow::MainWindow(QWidget* parent)
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(100);
     m_timer1->setSingleShot(true);
+
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
+    connect(m_dateTimePicker1, &QDateEdit::dateChanged, this, [this] { DateTimePicker1_Change(); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(m_text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(m_pushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(m_pushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(m_cards.first(), &StudentCard::clicked, this,
+        [this](int index, const QString& element) { Card_Click(index, element); });
+
+    // The first tick comes once start-up has run and only hides the template card.
     m_timer1->start();
 }
 
@@ -101,7 +163,7 @@ void MainWindow::buildLayout()
     m_dateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     m_dateTimePicker1->setGeometry(twipsRect(240, 270, 4575, 375));
     m_dateTimePicker1->setCalendarPopup(true);
-    m_dateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_dateTimePicker1->setDisplayFormat(shortDateFormat());
 
     m_picScrollBox = new QWidget(this);
     m_picScrollBox->setObjectName(QStringLiteral("picScrollBox"));
@@ -133,7 +195,7 @@ void MainWindow::buildLayout()
 
 void MainWindow::load()
 {
-    StepRunner steps(handlerLocation(QStringLiteral("Form1"), QStringLiteral("Form_Load")));
+    StepRunner steps(location("Form_Load"));
 
     if (steps.test(100, [] { return !FileExists(companyFolder()); }))
         steps.step(102, [] { makeFolder(companyFolder()); });
@@ -149,19 +211,37 @@ void MainWindow::load()
     });
     if (steps.test(118, [] { return FileExists(handPointerPath()); }))
         steps.step(120, [this] { look::LoadHandPointer(this); });
+    // The hand shows over the buttons even without a pointer file (the platform's own hand).
+    look::installHoverPointers(this, {m_frame1, m_frame2, m_frame3}, {m_pushButton1, m_pushButton2});
     steps.step(140, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
     // Step 142 created the connection object; Qt's named connection is made when it opens.
     steps.step(144, [] { db::open(liveDatabasePath()); });
     steps.step(146, [this] { LoadClassList(); });
+
+    // Steps 148 to 154: the card area's scroll bar is created and attached here.
+
     steps.step(156, [this] { ListStudent(); });
+
+    // Step 158: the card canvas is sized to the cards here.
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    StepRunner steps(handlerLocation(QStringLiteral("Form1"), QStringLiteral("Form_QueryUnload")));
-    if (m_bChanged) {
-        // Prompt and save come with the marking work.
+    StepRunner steps(location("Form_QueryUnload"));
+    if (steps.test(100, [this] { return m_bChanged; })) {
+        if (steps.test(102, [this] { return askSaveChanges(); })) {
+            // Marks that could not be saved are only given up when the user says so.
+            if (!steps.step(104, [this] { SaveAttendance(); })
+                && !dialogs().question(this,
+                    tr("The attendance could not be saved.\r\nClose without saving the changes?"), tr("Save Changes"),
+                    UserDialogs::Icon::Warning)) {
+                event->ignore();
+                return;
+            }
+        }
     }
+    // A rebuild after the register is closed could only fail.
+    m_timer1->stop();
     if (steps.test(106, [] { return db::isOpen(); }))
         steps.step(106, [] { db::close(); });
     steps.step(108, [] { db::close(); });
@@ -179,6 +259,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::LoadClassList()
 {
+    // Refilling is no pick of the user's: it must neither prompt nor rebuild the cards.
+    const QSignalBlocker quiet(m_combo1);
     m_colClassIDs.clear();
     m_combo1->clear();
     look::BusyPointer busy(this);
@@ -190,10 +272,76 @@ void MainWindow::LoadClassList()
     m_combo1->setCurrentIndex(-1);
 }
 
+StudentCard* MainWindow::addCard(int index)
+{
+    auto* card = new StudentCard(index, m_picClient);
+    card->hide();
+    card->copyLookFrom(*m_cards.first());
+    connect(card, &StudentCard::clicked, this,
+        [this](int clicked, const QString& element) { Card_Click(clicked, element); });
+    m_cards.append(card);
+    placeCard(card);
+    return card;
+}
+
+void MainWindow::placeCard(StudentCard* card)
+{
+    const int index = card->index();
+    const StudentCard* previous = m_cards.at(index - 1);
+    constexpr int gap = 15; // pixels, across and down
+    if (index % 6 != 0)
+        card->move(previous->x() + previous->width() + gap, previous->y());
+    else
+        card->move(m_cards.first()->x(), previous->y() + previous->height() + gap);
+}
+
 void MainWindow::ListStudent()
 {
-    if (m_combo1->currentIndex() < 0)
+    const int selected = m_combo1->currentIndex();
+    if (selected < 0 || selected >= m_colClassIDs.size())
         return;
+    look::BusyPointer busy(this);
+    // A listing always starts from the template alone, whoever called it.
+    if (m_cards.size() > 1 || m_listed > 0)
+        ClearCards();
+
+    const qint64 classId = m_colClassIDs.at(selected);
+    const QList<db::StudentRow> students = db::studentsOfClass(classId, true);
+    m_cardsClassId = classId;
+    m_cardsDate = m_dateTimePicker1->date();
+
+    QStringList unreadable;
+    QString firstFailure;
+    for (qsizetype i = 0; i < students.size(); ++i) {
+        const db::StudentRow& student = students.at(i);
+        StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));
+        card->setStudent(student.id, student.name);
+        // Every card shows its own student's photo or none: card 0 is reused from listing to
+        // listing, and one bad picture must not keep the class's register from being taken.
+        try {
+            card->setPhoto(cardPicture(student, StudentCard::kPhotoSize));
+        } catch (const Failure& failure) {
+            card->setPhoto(QPixmap());
+            if (unreadable.isEmpty())
+                firstFailure = failure.description();
+            unreadable << student.name;
+        }
+        card->show();
+        m_listed = int(i) + 1;
+    }
+
+    LoadAttendance();
+    // Filling the notes box counts as a change; a fresh listing has none.
+    m_bChanged = false;
+
+    if (unreadable.size() == 1)
+        throw Failure(
+            tr("The photo of %1 could not be shown; the card has no photo. %2").arg(unreadable.first(), firstFailure));
+    if (unreadable.size() > 1)
+        throw Failure(tr("The photos of %1 and %2 other students could not be shown; their cards have no photo. %3")
+                          .arg(unreadable.first())
+                          .arg(unreadable.size() - 1)
+                          .arg(firstFailure));
 }
 
 void MainWindow::ClearCards()
@@ -201,13 +349,144 @@ void MainWindow::ClearCards()
     m_cards.first()->hide();
     while (m_cards.size() > 1)
         delete m_cards.takeLast();
+    m_listed = 0;
 }
 
 void MainWindow::LoadAttendance()
 {
+    if (m_combo1->currentIndex() < 0)
+        return;
+    look::BusyPointer busy(this);
+    const QDate date = m_dateTimePicker1->date();
+    const QList<StudentCard*> cards = listedCards();
+    QList<qint64> ids;
+    ids.reserve(cards.size());
+    for (const StudentCard* card : cards)
+        ids.append(card->studentId());
+    const QHash<qint64, db::Mark> stored = db::marks(ids, date);
+    m_cardsDate = date;
+
+    // The day's notes come from the first card that has a row for the day: a student added
+    // later without one must not hide them, nor have the next save write them away.
+    std::optional<QString> notes;
+    for (StudentCard* card : cards) {
+        const auto found = stored.constFind(card->studentId());
+        if (found == stored.constEnd()) {
+            showStatus(card, QStringLiteral("Present"));
+            continue;
+        }
+        showStatus(card, found->status);
+        if (!notes)
+            notes = found->notes;
+    }
+    m_text1->setPlainText(notes.value_or(QString()));
 }
 
 void MainWindow::SaveAttendance()
 {
+    // The cards on screen are written even while the class list has no selection (after the
+    // set-up button refilled it): they carry their students' ids and their day, and a save that
+    // writes nothing must not be taken for one that did.
+    const QList<StudentCard*> cards = listedCards();
+    if (!cards.isEmpty()) {
+        look::BusyPointer busy(this);
+        QList<db::CardMark> marks;
+        marks.reserve(cards.size());
+        for (const StudentCard* card : cards)
+            marks.append({card->studentId(), card->status()});
+        const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
+        db::saveMarks(date, marks, m_text1->toPlainText());
+    }
     m_bChanged = false;
+}
+
+bool MainWindow::askSaveChanges()
+{
+    return dialogs().question(this, QStringLiteral("Attendance has been changed.\r\nSave Changes?"),
+        QStringLiteral("Save Changes"), UserDialogs::Icon::None);
+}
+
+void MainWindow::selectionChanged()
+{
+    if (m_bChanged) {
+        // A rebuild from an earlier change must not replace the cards while the user decides.
+        m_timer1->stop();
+        if (askSaveChanges()) {
+            try {
+                SaveAttendance();
+            } catch (...) {
+                // The marks stay on screen, unsaved; the list and picker go back to them so
+                // that what is shown and what a later save writes agree.
+                restoreSelection();
+                throw;
+            }
+        }
+    }
+    m_timer1->start();
+}
+
+void MainWindow::restoreSelection()
+{
+    {
+        const QSignalBlocker quiet(m_combo1);
+        const qsizetype index = m_cardsClassId ? m_colClassIDs.indexOf(*m_cardsClassId) : -1;
+        m_combo1->setCurrentIndex(int(index));
+    }
+    if (m_cardsDate.isValid()) {
+        const QSignalBlocker quiet(m_dateTimePicker1);
+        m_dateTimePicker1->setDate(m_cardsDate);
+    }
+}
+
+void MainWindow::Combo1_Click()
+{
+    reportFailures(location("Combo1_Click"), [this] { selectionChanged(); });
+}
+
+void MainWindow::DateTimePicker1_Change()
+{
+    reportFailures(location("DateTimePicker1_Change"), [this] { selectionChanged(); });
+}
+
+void MainWindow::Timer1_Timer()
+{
+    m_timer1->stop();
+    reportFailures(location("Timer1_Timer"), [this] {
+        ClearCards();
+        ListStudent();
+    });
+}
+
+void MainWindow::Card_Click(int index, const QString& element)
+{
+    reportFailures(handlerLocation(QStringLiteral("Form1"), element + QStringLiteral("_Click")), [this, index] {
+        StudentCard* card = m_cards.value(index);
+        if (!card)
+            return;
+        if (const std::optional<QString> next = nextStatus(card->status()))
+            showStatus(card, *next);
+        m_bChanged = true;
+    });
+}
+
+void MainWindow::Text1_Change()
+{
+    m_bChanged = true;
+}
+
+void MainWindow::PushButton1_Click()
+{
+    StepRunner steps(location("PushButton1_Click"));
+    steps.step(100, [] { ManageClassesWindow::showShared(); });
+    steps.step(102, [this] { LoadClassList(); });
+}
+
+void MainWindow::PushButton2_Click()
+{
+    StepRunner steps(location("PushButton2_Click"));
+    // A failed save has been reported; the marks stay on screen, unsaved, for another try.
+    if (!steps.step(100, [this] { SaveAttendance(); }))
+        return;
+    steps.step(102, [this] { dialogs().message(this, tr("Done Saved"), QString(), UserDialogs::Icon::None); });
+    steps.step(104, [this] { m_bChanged = false; });
 }

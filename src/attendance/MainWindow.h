@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QDateEdit;
@@ -30,22 +32,51 @@ public:
     // What ends the program after the close handler; tests replace it.
     void setProgramEnd(std::function<void()> end) { m_endProgram = std::move(end); }
 
-    // The class list and the ids beside it (entry k belongs to m_colClassIDs[k]).
+    // Refills the class list and the ids beside it (entry k belongs to m_colClassIDs[k]) and
+    // leaves it without a selection. The cards on screen stay.
     void LoadClassList();
+    // Builds one card per student of the selected class and loads their marks. A photo that
+    // cannot be shown leaves its card without one; the listing goes on and the failure is
+    // thrown once at the end.
     void ListStudent();
     void ClearCards();
+    // Shows the marks stored for the picked date on the cards of the selected class.
     void LoadAttendance();
+    // Writes the marks on the cards, all or none, under the date they were loaded for.
     void SaveAttendance();
 
     const QList<qint64>& classIds() const { return m_colClassIDs; }
+    // Every card object; card 0 is the template and exists even when no student is listed.
     const QList<StudentCard*>& cards() const { return m_cards; }
+    // The cards of the current listing, in order.
+    QList<StudentCard*> listedCards() const { return m_cards.mid(0, m_listed); }
     bool isChanged() const { return m_bChanged; }
+    // The day the cards on screen were listed for; invalid before the first listing.
+    QDate cardsDate() const { return m_cardsDate; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildLayout();
+    StudentCard* addCard(int index);
+    void placeCard(StudentCard* card);
+
+    // The event handlers; none of them has numbered steps, so failures are shown under the
+    // handler's name.
+    void Combo1_Click();
+    void DateTimePicker1_Change();
+    void Timer1_Timer();
+    void Card_Click(int index, const QString& element);
+    void Text1_Change();
+    void PushButton1_Click();
+    void PushButton2_Click();
+
+    // The class or date changed: offers to save unsaved marks, then starts the rebuild.
+    void selectionChanged();
+    bool askSaveChanges();
+    // After a failed prompted save: the class list and date picker show what the cards show.
+    void restoreSelection();
 
     QGroupBox* m_frame1 = nullptr;
     QComboBox* m_combo1 = nullptr;
@@ -61,6 +92,9 @@ private:
 
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists
+    int m_listed = 0; // how many cards hold students of the current listing
+    std::optional<qint64> m_cardsClassId; // the class the cards on screen belong to
+    QDate m_cardsDate;
     bool m_bChanged = false;
     std::function<void()> m_endProgram;
 };

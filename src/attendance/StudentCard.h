@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class QLabel;
+class QPixmap;
 
 // One student's card on the main window: the box (Picture1), the stretched photo (Image1), the
 // name label (lblStudentName) and the status label (lblStatus), all with the card's index.
@@ -14,6 +15,8 @@ public:
     // Card size in pixels: 1455 by 1965 twips.
     static constexpr int kWidth = 97;
     static constexpr int kHeight = 131;
+    // The photo area: 1420 by 1455 twips.
+    static constexpr QSize kPhotoSize {95, 97};
 
     StudentCard(int index, QWidget* parent);
 
@@ -25,7 +28,12 @@ public:
 
     // The student's id, carried on the name label as its tag.
     qint64 studentId() const;
+    QString studentName() const;
     void setStudent(qint64 id, const QString& name);
+
+    // A null picture leaves the photo area empty.
+    void setPhoto(const QPixmap& picture);
+    bool hasPhoto() const;
 
     QString status() const;
     void setStatus(const QString& status);
@@ -36,8 +44,10 @@ public:
     void copyLookFrom(const StudentCard& other);
 
 Q_SIGNALS:
-    // A press on the photo, the name or the status. A double click's second press is not one.
-    void clicked(int index);
+    // A press on the photo, the name or the status, with the object name of the element that
+    // was pressed. The second press of a double click arrives as a double click and is not one,
+    // so a double click advances the status once.
+    void clicked(int index, const QString& element);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

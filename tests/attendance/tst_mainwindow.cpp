@@ -1,0 +1,508 @@
+#include "TestSupport.h"
+
+#include "app/ErrorReport.h"
+#include "app/SharedRoutines.h"
+#include "attendance/MainWindow.h"
+#include "attendance/StudentCard.h"
+#include "data/Database.h"
+#include "data/Photo.h"
+#include "roster/ManageClassesWindow.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Attendance has been changed.\r\nSave Changes?");
+
+void exec(const QString& sql)
+{
+    QSqlQuery query(db::connection());
+    QVERIFY2(query.exec(sql), qPrintable(sql));
+}
+
+int count(const QString& sql)
+{
+    QSqlQuery query(db::connection());
+    if (!query.exec(sql) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+// Saves of one student fail from here on, while every other row would be written.
+void refuseMarksOf(qint64 studentId)
+{
+    exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblAttendance WHEN NEW.StudentID=%1 "
+                        "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
+             .arg(studentId));
+}
+
+QColor centreOf(const StudentCard* card)
+{
+    const QImage image = card->photo()->pixmap().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<MainWindow> m_window;
+    int m_programEnds = 0;
+
+    ScriptedDialogs& dialogs() { return m_env->dialogs(); }
+    QComboBox* combo() { return m_window->findChild<QComboBox*>(QStringLiteral("Combo1")); }
+    QDateEdit* picker() { return m_window->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1")); }
+    QPlainTextEdit* notes() { return m_window->findChild<QPlainTextEdit*>(QStringLiteral("Text1")); }
+    QTimer* timer() { return m_window->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QPushButton* button(const char* name) { return m_window->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    StudentCard* card(int i) { return m_window->listedCards().at(i); }
+
+    void start()
+    {
+        m_window = std::make_unique<MainWindow>();
+        m_window->setProgramEnd([this] { ++m_programEnds; });
+        m_window->load();
+        m_window->show();
+        QTRY_VERIFY(!timer()->isActive());
+    }
+
+    // Picks a class as the user does and waits for its cards.
+    void pick(int index)
+    {
+        combo()->setCurrentIndex(index);
+        QTRY_VERIFY(!timer()->isActive());
+    }
+
+    void changeDate(const QDate& date)
+    {
+        picker()->setDate(date);
+        QTRY_VERIFY(!timer()->isActive());
+    }
+
+    QList<qint64> addStudents(qint64 classId, const QStringList& names)
+    {
+        QList<qint64> ids;
+        for (const QString& name : names)
+            ids << db::addStudent(name, classId, std::nullopt);
+        return ids;
+    }
+
+    QString statusOn(qint64 studentId, const QDate& date)
+    {
+        const std::optional<db::Mark> mark = db::mark(studentId, date);
+        return mark ? mark->status : QStringLiteral("<none>");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_env->openRegister();
+        m_programEnds = 0;
+    }
+
+    void cleanup()
+    {
+        delete ManageClassesWindow::instance();
+        m_window.reset();
+        m_env.reset();
+    }
+
+    void cardsAreLaidOutSixToARow()
+    {
+        const qint64 big = db::addClass(QStringLiteral("Big"));
+        const qint64 empty = db::addClass(QStringLiteral("Empty"));
+        QStringList names;
+        for (int i = 0; i < 7; ++i)
+            names << QStringLiteral("Student %1").arg(i);
+        const QList<qint64> ids = addStudents(big, names);
+        Q_UNUSED(empty);
+        start();
+        QCOMPARE(m_window->classIds().size(), 2);
+        QCOMPARE(combo()->currentIndex(), -1);
+        QVERIFY(m_window->cards().first()->isHidden());
+
+        pick(0);
+        QCOMPARE(m_window->listedCards().size(), 7);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(card(i)->pos(), QPoint(i * (StudentCard::kWidth + 15), 0));
+        QCOMPARE(card(6)->pos(), QPoint(0, StudentCard::kHeight + 15));
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY(card(i)->isVisible());
+            QCOMPARE(card(i)->nameLabel()->text(), names.at(i));
+            QCOMPARE(card(i)->nameLabel()->property("tag").toString(), QString::number(ids.at(i)));
+            QCOMPARE(card(i)->status(), QStringLiteral("Present"));
+        }
+
+        // A class without students shows no card, and the hidden template is never saved.
+        pick(1);
+        QVERIFY(m_window->listedCards().isEmpty());
+        QCOMPARE(m_window->findChildren<StudentCard*>().size(), 1);
+        QVERIFY(m_window->cards().first()->isHidden());
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
+    }
+
+    void eachClassListsItsOwnStudents()
+    {
+        const qint64 first = db::addClass(QStringLiteral("Year 1"));
+        const qint64 second = db::addClass(QStringLiteral("Year 1"));
+        addStudents(first, {QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cid")});
+        addStudents(second, {QStringLiteral("Zoe")});
+        start();
+        QCOMPARE(combo()->count(), 2);
+
+        pick(combo()->findText(QStringLiteral("Year 1")) == 0 && m_window->classIds().at(0) == first ? 0 : 1);
+        QCOMPARE(m_window->listedCards().size(), 3);
+        pick(m_window->classIds().indexOf(second));
+        // Switching to a smaller class leaves none of the bigger class's cards behind.
+        QCOMPARE(m_window->listedCards().size(), 1);
+        QCOMPARE(m_window->findChildren<StudentCard*>().size(), 1);
+        QCOMPARE(card(0)->nameLabel()->text(), QStringLiteral("Zoe"));
+        QVERIFY(dialogs().shown().isEmpty());
+    }
+
+    void photosBelongToTheirOwnStudent()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const qint64 classB = db::addClass(QStringLiteral("B"));
+        db::addStudent(QStringLiteral("Amy"), classA, StorePhoto(samplePicture(40, 40, Qt::red)));
+        db::addStudent(QStringLiteral("Bob"), classA, std::nullopt);
+        db::addStudent(QStringLiteral("Cat"), classA, StorePhoto(samplePicture(40, 40, Qt::blue)));
+        db::addStudent(QStringLiteral("Dan"), classB, std::nullopt);
+        start();
+
+        pick(0);
+        QCOMPARE(centreOf(card(0)), QColor(Qt::red));
+        QVERIFY(!card(1)->hasPhoto());
+        QCOMPARE(centreOf(card(2)), QColor(Qt::blue));
+        // The template card is reused: Amy's photo must not stay on Dan's card.
+        pick(1);
+        QVERIFY(!card(0)->hasPhoto());
+    }
+
+    void unreadablePhotoLeavesItsCardEmptyAndTheListingGoesOn()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const qint64 amy = db::addStudent(QStringLiteral("Amy"), cls, QByteArray("not a picture at all"));
+        db::addStudent(QStringLiteral("Bob"), cls, QByteArray("nor is this"));
+        db::addStudent(QStringLiteral("Cat"), cls, StorePhoto(samplePicture(40, 40, Qt::green)));
+        db::saveMarks(QDate::currentDate(), {{amy, QStringLiteral("Late")}}, QStringLiteral("trip"));
+        start();
+
+        pick(0);
+        QCOMPARE(m_window->listedCards().size(), 3);
+        QVERIFY(!card(0)->hasPhoto());
+        QVERIFY(!card(1)->hasPhoto());
+        QCOMPARE(centreOf(card(2)), QColor(Qt::green));
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QCOMPARE(notes()->toPlainText(), QStringLiteral("trip"));
+        QVERIFY(!m_window->isChanged());
+        const QStringList reports = dialogs().messages();
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(reports.first().contains(QStringLiteral("Amy")));
+        QVERIFY(reports.first().contains(handlerLocation(QStringLiteral("Form1"), QStringLiteral("Timer1_Timer"))));
+    }
+
+    void clicksCycleTheStatus()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Bob")});
+        exec(QStringLiteral("INSERT INTO tblAttendance VALUES (%1, '%2', 'Excused', '')")
+                 .arg(ids.at(1))
+                 .arg(db::dateKey(QDate::currentDate())));
+        start();
+        pick(0);
+        QVERIFY(!m_window->isChanged());
+
+        StudentCard* amy = card(0);
+        const QList<std::pair<QString, QColor>> cycle = {{QStringLiteral("Late"), QColor(0, 0, 255)},
+            {QStringLiteral("Absent"), QColor(255, 0, 0)}, {QStringLiteral("Present"), QColor(0, 0, 0)}};
+        QLabel* const targets[] = {amy->statusLabel(), amy->nameLabel(), amy->photo()};
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(targets[i], Qt::LeftButton);
+            QCOMPARE(amy->status(), cycle.at(i).first);
+            QCOMPARE(amy->statusColour(), cycle.at(i).second);
+        }
+        // Back where it started, still changed.
+        QVERIFY(m_window->isChanged());
+
+        // A double click is one step: its second press arrives as a double click.
+        QTest::mouseClick(amy->statusLabel(), Qt::LeftButton);
+        QTest::mouseDClick(amy->statusLabel(), Qt::LeftButton);
+        QTest::mouseRelease(amy->statusLabel(), Qt::LeftButton);
+        QCOMPARE(amy->status(), QStringLiteral("Late"));
+
+        // A word of another tool is shown, survives clicks and is saved as it is.
+        StudentCard* bob = card(1);
+        QCOMPARE(bob->status(), QStringLiteral("Excused"));
+        QTest::mouseClick(bob->statusLabel(), Qt::LeftButton);
+        QCOMPARE(bob->status(), QStringLiteral("Excused"));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Excused"));
+        QCOMPARE(statusOn(ids.at(0), QDate::currentDate()), QStringLiteral("Late"));
+    }
+
+    void savingKeepsOneRowPerStudentAndDayWithTheNotes()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(cls, {QStringLiteral("Bob"), QStringLiteral("Cat")});
+        db::addClass(QStringLiteral("B"));
+        start();
+        pick(0);
+
+        const QString typed = QStringLiteral("O'Brien's trip; it's 'on'");
+        QTest::keyClicks(notes(), typed);
+        QVERIFY(m_window->isChanged());
+        QTest::mouseClick(card(1)->statusLabel(), Qt::LeftButton);
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(), (QStringList {QStringLiteral("Done Saved"), QStringLiteral("Done Saved")}));
+        QCOMPARE(dialogs().shown().last().caption, applicationTitle());
+        QCOMPARE(dialogs().shown().last().icon, UserDialogs::Icon::None);
+        QVERIFY(!m_window->isChanged());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 2);
+
+        pick(1);
+        QCOMPARE(notes()->toPlainText(), QString());
+        pick(0);
+        QCOMPARE(notes()->toPlainText(), typed);
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QCOMPARE(card(1)->status(), QStringLiteral("Late"));
+
+        // A student whose name sorts first has no row for the day: the notes still show, and
+        // the next save keeps them on every row.
+        const qint64 aaron = db::addStudent(QStringLiteral("Aaron"), cls, std::nullopt);
+        pick(1);
+        pick(0);
+        QCOMPARE(card(0)->nameLabel()->text(), QStringLiteral("Aaron"));
+        QCOMPARE(notes()->toPlainText(), typed);
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        for (qint64 id : {aaron, ids.at(0), ids.at(1)})
+            QCOMPARE(db::mark(id, QDate::currentDate())->notes, typed);
+    }
+
+    void failedSaveIsNeverReportedAsDone()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Bob")});
+        start();
+        pick(0);
+        refuseMarksOf(ids.at(1));
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+
+        QCOMPARE(dialogs().messages().size(), 1);
+        QVERIFY(dialogs().messages().first().contains(
+            handlerLocation(QStringLiteral("Form1"), QStringLiteral("PushButton2_Click"))
+            + QStringLiteral("at line 100")));
+        QVERIFY(m_window->isChanged());
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        // All or nothing: Amy's row was not written ahead of Bob's failure.
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
+
+        exec(QStringLiteral("DROP TRIGGER refuse"));
+        dialogs().clear();
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
+        QCOMPARE(statusOn(ids.at(0), QDate::currentDate()), QStringLiteral("Late"));
+        QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Present"));
+    }
+
+    void changingClassOrDateAsksToSave()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const qint64 classB = db::addClass(QStringLiteral("B"));
+        const qint64 amy = addStudents(classA, {QStringLiteral("Amy")}).first();
+        addStudents(classB, {QStringLiteral("Bob")});
+        const QDate today = QDate::currentDate();
+        const QDate tomorrow = today.addDays(1);
+        start();
+
+        // Without changes there is no prompt.
+        pick(0);
+        pick(1);
+        pick(0);
+        QVERIFY(dialogs().shown().isEmpty());
+
+        // No: nothing is written and the new listing shows the stored marks.
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().answerNo();
+        pick(1);
+        QCOMPARE(dialogs().shown().size(), 1);
+        QCOMPARE(dialogs().shown().first().text, kPrompt);
+        QCOMPARE(dialogs().shown().first().caption, QStringLiteral("Save Changes"));
+        QCOMPARE(dialogs().shown().first().icon, UserDialogs::Icon::None);
+        QCOMPARE(card(0)->nameLabel()->text(), QStringLiteral("Bob"));
+        QCOMPARE(statusOn(amy, today), QStringLiteral("<none>"));
+        QVERIFY(!m_window->isChanged());
+
+        // Yes on a class change saves the class that was on screen.
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().answerYes();
+        pick(1);
+        QCOMPARE(statusOn(amy, today), QStringLiteral("Late"));
+        QCOMPARE(card(0)->nameLabel()->text(), QStringLiteral("Bob"));
+
+        // Yes on a date change saves under the day the marks were made for.
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        QCOMPARE(card(0)->status(), QStringLiteral("Absent"));
+        dialogs().answerYes();
+        changeDate(tomorrow);
+        QCOMPARE(statusOn(amy, today), QStringLiteral("Absent"));
+        QCOMPARE(statusOn(amy, tomorrow), QStringLiteral("<none>"));
+        QCOMPARE(card(0)->status(), QStringLiteral("Present"));
+        QCOMPARE(m_window->cardsDate(), tomorrow);
+        QVERIFY(dialogs().pendingReplies().empty());
+        for (const ScriptedDialogs::Shown& shown : dialogs().shown())
+            QVERIFY(!shown.unexpected);
+    }
+
+    void quickChangesGiveOneRebuild()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const qint64 classB = db::addClass(QStringLiteral("B"));
+        addStudents(classA, {QStringLiteral("Amy")});
+        addStudents(classB, {QStringLiteral("Bob"), QStringLiteral("Cid")});
+        start();
+        QSignalSpy ticks(timer(), &QTimer::timeout);
+        combo()->setCurrentIndex(0);
+        combo()->setCurrentIndex(1);
+        picker()->setDate(QDate::currentDate().addDays(-1));
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(ticks.count(), 1);
+        QCOMPARE(m_window->listedCards().size(), 2);
+    }
+
+    void failedPromptedSaveKeepsTheCards()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const qint64 classB = db::addClass(QStringLiteral("B"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ann")});
+        addStudents(classB, {QStringLiteral("Bob")});
+        const QDate today = QDate::currentDate();
+        start();
+        pick(0);
+        refuseMarksOf(ids.at(1));
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+
+        dialogs().answerYes();
+        combo()->setCurrentIndex(1);
+        dialogs().answerYes();
+        picker()->setDate(today.addDays(3));
+        QTRY_VERIFY(!timer()->isActive());
+
+        const QStringList reports = dialogs().messages();
+        QCOMPARE(reports.size(), 2);
+        QVERIFY(reports.at(0).contains(handlerLocation(QStringLiteral("Form1"), QStringLiteral("Combo1_Click"))));
+        QVERIFY(
+            reports.at(1).contains(handlerLocation(QStringLiteral("Form1"), QStringLiteral("DateTimePicker1_Change"))));
+        QCOMPARE(combo()->currentIndex(), 0);
+        QCOMPARE(picker()->date(), today);
+        QCOMPARE(card(0)->nameLabel()->text(), QStringLiteral("Amy"));
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QVERIFY(m_window->isChanged());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
+    }
+
+    void setupButtonKeepsTheMarksOnScreen()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("B"));
+        const qint64 amy = addStudents(cls, {QStringLiteral("Amy")}).first();
+        start();
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        const qint64 added = db::addClass(QStringLiteral("A"));
+
+        QTest::mouseClick(button("PushButton1"), Qt::LeftButton);
+        QVERIFY(ManageClassesWindow::instance());
+        QCOMPARE(combo()->currentIndex(), -1);
+        QCOMPARE(m_window->classIds(), (QList<qint64> {added, cls}));
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QVERIFY(m_window->isChanged());
+        QVERIFY(!timer()->isActive());
+        QVERIFY(dialogs().messages().isEmpty());
+        QVERIFY(dialogs().shown().isEmpty() || dialogs().shown().first().kind != ScriptedDialogs::Kind::Question);
+
+        // The marks on screen are what Save writes, class list selection or not.
+        dialogs().clear();
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
+        QCOMPARE(statusOn(amy, QDate::currentDate()), QStringLiteral("Late"));
+    }
+
+    void saveWithNoClassWritesNothing()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        addStudents(cls, {QStringLiteral("Amy")});
+        start();
+        QTest::keyClicks(notes(), QStringLiteral("x"));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
+        QVERIFY(!m_window->isChanged());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
+    }
+
+    void closingAsksToSave()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Bob")});
+        const QDate today = QDate::currentDate();
+
+        // No: nothing saved, the program ends.
+        start();
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().answerNo();
+        QVERIFY(m_window->close());
+        QCOMPARE(dialogs().shown().first().text, kPrompt);
+        QCOMPARE(m_programEnds, 1);
+        QVERIFY(!db::isOpen());
+        db::open(m_env->livePath());
+        QCOMPARE(statusOn(ids.at(0), today), QStringLiteral("<none>"));
+
+        // A failed save on closing asks before giving the marks up; No keeps the program open.
+        dialogs().clear();
+        start();
+        pick(0);
+        QTest::keyClicks(notes(), QStringLiteral("closing"));
+        refuseMarksOf(ids.at(1));
+        dialogs().answerYes();
+        dialogs().answerNo();
+        QVERIFY(!m_window->close());
+        QCOMPARE(m_programEnds, 1);
+        QVERIFY(db::isOpen());
+        QVERIFY(m_window->isChanged());
+        QCOMPARE(dialogs().messages().size(), 1);
+        QVERIFY(dialogs().messages().first().contains(QStringLiteral("Form_QueryUnload at line 104")));
+
+        // Yes: the marks are saved, the program ends.
+        exec(QStringLiteral("DROP TRIGGER refuse"));
+        dialogs().answerYes();
+        QVERIFY(m_window->close());
+        QCOMPARE(m_programEnds, 2);
+        db::open(m_env->livePath());
+        QCOMPARE(db::mark(ids.at(1), today)->notes, QStringLiteral("closing"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
