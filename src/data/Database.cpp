@@ -20,6 +20,14 @@ QString tr(const char* text)
     return QCoreApplication::translate("Database", text);
 }
 
+// The file the shared connection has open, so that a damaged file can be named to whoever has
+// to restore it.
+QString& openedPath()
+{
+    static QString path;
+    return path;
+}
+
 const QStringList& schemaStatements()
 {
     static const QStringList statements = {
@@ -56,7 +64,9 @@ Failure sqlFailure(const QSqlError& error)
         break;
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
-        plain = tr("The register's file is damaged.");
+        plain = openedPath().isEmpty() ? tr("The register's file is damaged.")
+                                       : tr("The register's file %1 is damaged. It has been left as it is.")
+                                             .arg(QDir::toNativeSeparators(openedPath()));
         break;
     default:
         break;
@@ -249,6 +259,7 @@ void open(const QString& path)
     } else {
         QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     }
+    openedPath().clear(); // the messages of open() name the file themselves
     checkHeader(path);
     QSqlDatabase database = QSqlDatabase::database(name, false);
     database.setDatabaseName(sqliteUri(path));
@@ -271,6 +282,7 @@ void open(const QString& path)
         database.close();
         throw;
     }
+    openedPath() = path;
 }
 
 bool isOpen()
@@ -335,7 +347,7 @@ std::optional<Mark> mark(qint64 studentId, const QDate& date)
     run(query);
     if (!query.next())
         return std::nullopt;
-    return Mark{query.value(0).toString(), query.value(1).toString()};
+    return Mark {query.value(0).toString(), query.value(1).toString()};
 }
 
 QHash<qint64, Mark> marks(const QList<qint64>& studentIds, const QDate& date)
@@ -356,7 +368,7 @@ QHash<qint64, Mark> marks(const QList<qint64>& studentIds, const QDate& date)
         while (query.next()) {
             const qint64 id = query.value(0).toLongLong();
             if (!found.contains(id))
-                found.insert(id, Mark{query.value(1).toString(), query.value(2).toString()});
+                found.insert(id, Mark {query.value(1).toString(), query.value(2).toString()});
         }
     }
     return found;
@@ -368,8 +380,8 @@ void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& n
         return;
     const QString day = dateKey(date);
     WriteTransaction transaction;
-    QSqlQuery update = prepared(
-        QStringLiteral("UPDATE tblAttendance SET \"Status\"=?, Notes=? WHERE StudentID=? AND \"Date\"=?"));
+    QSqlQuery update
+        = prepared(QStringLiteral("UPDATE tblAttendance SET \"Status\"=?, Notes=? WHERE StudentID=? AND \"Date\"=?"));
     QSqlQuery insert = prepared(
         QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (?, ?, ?, ?)"));
     for (const CardMark& card : cards) {
@@ -436,9 +448,9 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
 
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
-    QSqlQuery query = prepared(image
-            ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
-            : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
+    QSqlQuery query
+        = prepared(image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
+                         : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
     query.addBindValue(text(name));
     query.addBindValue(classId);
     if (image)

@@ -1,0 +1,135 @@
+// A second user of the register, for the fault suite: saves marks in a loop through the
+// program's own data layer (until it is killed, or a given number of times), or holds the
+// register's write lock until told to let go. See FaultProtocol.h for what it prints.
+#include "FaultProtocol.h"
+
+#include "app/Failure.h"
+#include "data/Database.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+void say(const QString& line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+QString readLine()
+{
+    char buffer[256];
+    if (!std::fgets(buffer, sizeof buffer, stdin))
+        return QString();
+    return QString::fromUtf8(buffer).trimmed();
+}
+
+// save <db> <label prefix> <random start> <count, 0 for no end> <date or -> <wait for go: 0|1>
+//      <class id>...
+int saveLoop(const QStringList& args)
+{
+    if (args.size() < 7)
+        return 2;
+    const QString path = args.at(0);
+    const QString prefix = args.at(1);
+    QRandomGenerator random(args.at(2).toUInt());
+    const int count = args.at(3).toInt();
+    const QDate fixedDate = args.at(4) == QLatin1String("-") ? QDate() : QDate::fromString(args.at(4), Qt::ISODate);
+    const bool waitForGo = args.at(5) == QLatin1String("1");
+    QList<qint64> classIds;
+    for (const QString& id : args.mid(6))
+        classIds << id.toLongLong();
+
+    QHash<qint64, QList<qint64>> studentsByClass;
+    try {
+        db::open(path);
+        for (qint64 classId : classIds) {
+            for (const db::StudentRow& student : db::studentsOfClass(classId, false))
+                studentsByClass[classId] << student.id;
+        }
+    } catch (const Failure& failure) {
+        say(QStringLiteral("failed setup %1").arg(failure.description()));
+        return 1;
+    }
+    say(QStringLiteral("ready"));
+    if (waitForGo && readLine() != QLatin1String("go"))
+        return 1;
+
+    int failures = 0;
+    for (int n = 0; count == 0 || n < count; ++n) {
+        const qint64 classId = classIds.at(int(random.bounded(classIds.size())));
+        const QDate date = fixedDate.isValid() ? fixedDate : faults::firstDay().addDays(random.bounded(faults::kDays));
+        const QList<qint64>& students = studentsByClass.value(classId);
+        const QString letters = faults::randomLetters(random, int(students.size()));
+        const QString label = QStringLiteral("%1-%2").arg(prefix).arg(n);
+        QList<db::CardMark> cards;
+        for (int i = 0; i < students.size(); ++i)
+            cards.append({students.at(i), faults::statusWord(letters.at(i))});
+        say(QStringLiteral("begin %1 %2 %3 %4").arg(label).arg(classId).arg(db::dateKey(date), letters));
+        try {
+            db::saveMarks(date, cards, faults::notesFor(label));
+            say(QStringLiteral("done %1").arg(label));
+        } catch (const Failure& failure) {
+            ++failures;
+            say(QStringLiteral("failed %1 %2").arg(label, failure.description()));
+        }
+    }
+    db::close();
+    return failures == 0 ? 0 : 1;
+}
+
+// hold-lock <db> <immediate|exclusive>: takes the write lock like another user's save that
+// stalls, and keeps it until a line (or the end) arrives on standard input.
+int holdLock(const QStringList& args)
+{
+    if (args.size() != 2)
+        return 2;
+    const QString name = QStringLiteral("LockHolder");
+    int result = 0;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(args.at(0));
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QSqlQuery query(database);
+        const QString begin = args.at(1) == QLatin1String("exclusive") ? QStringLiteral("BEGIN EXCLUSIVE")
+                                                                       : QStringLiteral("BEGIN IMMEDIATE");
+        if (!database.open() || !query.exec(begin)) {
+            say(QStringLiteral("failed lock %1").arg(query.lastError().text()));
+            result = 1;
+        } else {
+            say(QStringLiteral("locked"));
+            readLine();
+            query.exec(QStringLiteral("ROLLBACK"));
+            say(QStringLiteral("released"));
+        }
+        query.finish();
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: %s save|hold-lock ...\n", faults::kHelperName);
+        return 2;
+    }
+    if (args.first() == QLatin1String("save"))
+        return saveLoop(args.mid(1));
+    if (args.first() == QLatin1String("hold-lock"))
+        return holdLock(args.mid(1));
+    return 2;
+}

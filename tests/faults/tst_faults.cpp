@@ -1,0 +1,1084 @@
+// The register under the faults it meets in an office: the program killed mid-save, a full
+// disk, a read-only file or folder, a damaged file, two users saving at once, a lock that is
+// not let go, hostile text and broken photos. Each case checks that no saved mark is lost, no
+// class is left half saved and the user is told plainly what happened.
+#include "FaultProtocol.h"
+#include "TestSupport.h"
+
+#include "app/Failure.h"
+#include "app/SharedRoutines.h"
+#include "attendance/MainWindow.h"
+#include "data/Database.h"
+#include "data/Photo.h"
+#include "data/PhotoCache.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <cstdio>
+#include <functional>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// What the suite tried, for its closing line.
+struct Tally
+{
+    int faults = 0;
+    int saves = 0;
+    int marksLost = 0;
+};
+Tally tally;
+
+int envNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+QString helperPath()
+{
+    return QStringLiteral(ROLLVANE_BIN_DIR "/") + QLatin1String(faults::kHelperName);
+}
+
+struct TestClass
+{
+    qint64 id = 0;
+    QList<qint64> students; // in the order the register lists them
+};
+
+TestClass addClassOf(const QString& name, int size)
+{
+    TestClass added;
+    added.id = db::addClass(name);
+    for (int i = 1; i <= size; ++i)
+        db::addStudent(QStringLiteral("Student %1").arg(i, 2, 10, QLatin1Char('0')), added.id, std::nullopt);
+    for (const db::StudentRow& row : db::studentsOfClass(added.id, false))
+        added.students << row.id;
+    return added;
+}
+
+QList<db::CardMark> cardsFor(const TestClass& group, const QString& letters)
+{
+    QList<db::CardMark> cards;
+    for (int i = 0; i < group.students.size(); ++i)
+        cards.append({group.students.at(i), faults::statusWord(letters.at(i))});
+    return cards;
+}
+
+// What the register holds for a class on a day, read through a connection of its own.
+struct Stored
+{
+    int rows = 0;
+    QString letters; // one letter per student in class order, '-' where there is no row
+    QStringList notes; // of the rows found
+};
+
+Stored storedOn(const TestClass& group, const QDate& date)
+{
+    const QHash<qint64, db::Mark> found = db::marks(group.students, date);
+    Stored stored;
+    for (qint64 id : group.students) {
+        const auto mark = found.constFind(id);
+        if (mark == found.constEnd()) {
+            stored.letters += QLatin1Char('-');
+            continue;
+        }
+        ++stored.rows;
+        stored.letters += faults::statusLetter(mark->status);
+        stored.notes << mark->notes;
+    }
+    return stored;
+}
+
+QString integrity()
+{
+    QSqlQuery query(db::connection());
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check")))
+        return query.lastError().text();
+    QStringList lines;
+    while (query.next())
+        lines << query.value(0).toString();
+    return lines.join(QLatin1Char('\n'));
+}
+
+int duplicateMarks()
+{
+    QSqlQuery query(db::connection());
+    query.exec(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM tblAttendance GROUP BY StudentID, \"Date\" "
+                              "HAVING COUNT(*) > 1)"));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QVariant pragma(const QString& name)
+{
+    QSqlQuery query(db::connection());
+    if (!query.exec(QStringLiteral("PRAGMA ") + name) || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+// The failure a call throws, as the user would read it; empty when it did not fail.
+QString failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.description().isEmpty() ? QStringLiteral("(a failure without words)") : failure.description();
+    }
+    return QString();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList folderListing(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// One helper process and the lines it has said so far.
+class Worker
+{
+public:
+    explicit Worker(const QStringList& args)
+    {
+        m_process.setProgram(helperPath());
+        m_process.setArguments(args);
+        m_process.start();
+    }
+    ~Worker()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    QProcess& process() { return m_process; }
+
+    // Waits for a line starting with the given word; false on timeout or exit.
+    bool waitFor(const QString& word, int timeoutMs = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (true) {
+            collect();
+            for (const QString& line : std::as_const(m_lines)) {
+                if (line.section(QLatin1Char(' '), 0, 0) == word)
+                    return true;
+            }
+            if (clock.elapsed() > timeoutMs || m_process.state() == QProcess::NotRunning)
+                return false;
+            m_process.waitForReadyRead(50);
+        }
+    }
+    void send(const QByteArray& line) { m_process.write(line + '\n'); }
+    bool finish(int timeoutMs = 60000)
+    {
+        const bool finished = m_process.waitForFinished(timeoutMs);
+        collect();
+        return finished;
+    }
+    void killNow()
+    {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+        collect();
+    }
+    const QStringList& lines()
+    {
+        collect();
+        return m_lines;
+    }
+
+private:
+    void collect()
+    {
+        m_pending += m_process.readAllStandardOutput();
+        qsizetype end;
+        while ((end = m_pending.indexOf('\n')) >= 0) {
+            m_lines << QString::fromUtf8(m_pending.left(end));
+            m_pending.remove(0, end + 1);
+        }
+        // A line without its end was cut by the kill: it never happened as far as anyone knows.
+    }
+
+    QProcess m_process;
+    QByteArray m_pending;
+    QStringList m_lines;
+};
+
+struct SaveLine
+{
+    QString label;
+    qint64 classId = 0;
+    QDate date;
+    QString letters;
+};
+
+SaveLine parseBegin(const QString& line)
+{
+    const QStringList parts = line.split(QLatin1Char(' '));
+    if (parts.size() != 5)
+        return {};
+    return {parts.at(1), parts.at(2).toLongLong(), QDate::fromString(parts.at(3), Qt::ISODate), parts.at(4)};
+}
+
+// Acts as the "nobody" user for as long as it lives, so file permissions count again when the
+// suite runs as root. The effective ids are switched only, and given back at the end.
+class ActAsNobody
+{
+public:
+    ActAsNobody()
+    {
+        if (geteuid() != 0) {
+            m_active = true; // already an ordinary user
+            return;
+        }
+        const passwd* nobody = getpwnam("nobody");
+        const uid_t uid = nobody ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody ? nobody->pw_gid : 65534;
+        m_groups.resize(getgroups(0, nullptr));
+        getgroups(int(m_groups.size()), m_groups.data());
+        if (setgroups(0, nullptr) != 0 || setegid(gid) != 0 || seteuid(uid) != 0) {
+            restore();
+            return;
+        }
+        m_switched = true;
+        m_active = true;
+    }
+    ~ActAsNobody() { restore(); }
+    ActAsNobody(const ActAsNobody&) = delete;
+    ActAsNobody& operator=(const ActAsNobody&) = delete;
+
+    bool active() const { return m_active; }
+
+private:
+    void restore()
+    {
+        if (geteuid() == 0 && !m_switched)
+            return;
+        if (m_switched) {
+            if (seteuid(0) != 0 || setegid(0) != 0 || setgroups(m_groups.size(), m_groups.data()) != 0)
+                qFatal("could not return to the original user");
+            m_switched = false;
+        }
+    }
+
+    QList<gid_t> m_groups;
+    bool m_switched = false;
+    bool m_active = false;
+};
+
+// A small file system of its own for the register's folder, when this machine lets the suite
+// mount one; unmounted when it goes.
+class SmallDisk
+{
+public:
+    SmallDisk(const QString& folder, int kilobytes)
+        : m_folder(folder)
+    {
+        QDir().mkpath(folder);
+        const QByteArray options = QByteArray("size=") + QByteArray::number(kilobytes) + "k,mode=0755";
+        m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                        options.constData())
+            == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+
+    // Fills what is left with one file, then gives back the given number of bytes.
+    void fillLeaving(const QString& filler, qint64 freeBytes)
+    {
+        const int fd = ::open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray block(4096, 'f');
+        qint64 written = 0;
+        while (true) {
+            const auto n = ::write(fd, block.constData(), size_t(block.size()));
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        const qint64 kept = qMax<qint64>(0, written - freeBytes);
+        QVERIFY(::ftruncate(fd, kept) == 0);
+        ::close(fd);
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+// Bytes of a BMP file whose header claims the given size, with a few pixels after it.
+QByteArray bmpHeader(qint32 width, qint32 height, quint16 bitsPerPixel, quint32 dataOffset = 54)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + 64) << quint16(0) << quint16(0) << dataOffset;
+    out << quint32(40) << width << height << quint16(1) << bitsPerPixel << quint32(0) << quint32(0) << qint32(2835)
+        << qint32(2835) << quint32(0) << quint32(0);
+    bytes.append(64, '\x7f');
+    return bytes;
+}
+
+quint32 crc32(const QByteArray& data)
+{
+    quint32 crc = 0xffffffffu;
+    for (char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG whose header claims the given size, followed by a scrap of pixel data.
+QByteArray pngHeader(quint32 width, quint32 height)
+{
+    QByteArray bytes("\x89PNG\r\n\x1a\n", 8);
+    auto chunk = [&bytes](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type, 4) + data;
+        QDataStream out(&bytes, QIODevice::Append);
+        out.setByteOrder(QDataStream::BigEndian);
+        out << quint32(data.size());
+        out.writeRawData(body.constData(), int(body.size()));
+        out << crc32(body);
+    };
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::BigEndian);
+    out << width << height << quint8(8) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
+    chunk("IHDR", header);
+    chunk("IDAT", QByteArray("\x78\x9c\x63\x00\x00\x00\x01\x00\x01", 9));
+    chunk("IEND", QByteArray());
+    return bytes;
+}
+
+QByteArray gifHeader(quint16 width, quint16 height)
+{
+    QByteArray bytes("GIF89a");
+    bytes.append(char(width & 0xff)).append(char(width >> 8)).append(char(height & 0xff)).append(char(height >> 8));
+    bytes.append("\x00\x00\x00", 3);
+    bytes.append(",\x00\x00\x00\x00", 5);
+    bytes.append(char(width & 0xff)).append(char(width >> 8)).append(char(height & 0xff)).append(char(height >> 8));
+    bytes.append("\x00\x02\x02\x44\x01\x00;", 7);
+    return bytes;
+}
+
+QByteArray randomBytes(int size, quint32 start)
+{
+    QRandomGenerator random(start);
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+class FaultSuite : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void registerIsSetUpForASharedFile();
+    void killedMidSaveLosesNoReportedSave();
+    void fullRegisterRollsBackTheWholeSave();
+    void fullDiskRollsBackTheWholeSave();
+    void readOnlyRegisterStillShowsItsMarks_data();
+    void readOnlyRegisterStillShowsItsMarks();
+    void badFileAtStartUpIsReportedAndLeftAlone_data();
+    void badFileAtStartUpIsReportedAndLeftAlone();
+    void twoWritersQueueAndOneSaveWinsWhole();
+    void laterSaveWaitsForTheEarlierAndWinsWhole();
+    void lockHeldPastTheTimeoutSaysTryAgain();
+    void hostileTextIsStoredExactly();
+    void badPhotoBytesFailCleanly_data();
+    void badPhotoBytesFailCleanly();
+    void oversizedChosenPicturesAreRefused();
+};
+
+void FaultSuite::initTestCase()
+{
+    QVERIFY2(QFileInfo(helperPath()).isExecutable(), qPrintable(helperPath() + QStringLiteral(" is missing")));
+}
+
+void FaultSuite::cleanupTestCase()
+{
+    std::printf("fault suite: %d faults injected, %d saves verified, %d marks lost\n", tally.faults, tally.saves,
+        tally.marksLost);
+    std::fflush(stdout);
+}
+
+void FaultSuite::registerIsSetUpForASharedFile()
+{
+    TestEnvironment env;
+    env.openRegister();
+    QCOMPARE(pragma(QStringLiteral("journal_mode")).toString(), QStringLiteral("delete"));
+    QCOMPARE(pragma(QStringLiteral("synchronous")).toInt(), 2); // FULL
+    QCOMPARE(pragma(QStringLiteral("busy_timeout")).toInt(), 5000);
+    db::close();
+
+    // A register another tool switched to WAL is put back on a rollback journal, whose side
+    // file does not outlive the save that made it.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("OtherTool"));
+        other.setDatabaseName(env.livePath());
+        QVERIFY(other.open());
+        QSqlQuery query(other);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES ('Left by another tool')")));
+        query.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("OtherTool"));
+    ++tally.faults;
+    db::open(env.livePath());
+    QCOMPARE(pragma(QStringLiteral("journal_mode")).toString(), QStringLiteral("delete"));
+    QCOMPARE(db::classes().size(), 1);
+    QVERIFY(!QFileInfo::exists(env.livePath() + QStringLiteral("-wal")));
+}
+
+void FaultSuite::killedMidSaveLosesNoReportedSave()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const QList<TestClass> groups
+        = {addClassOf(QStringLiteral("Kill A"), 40), addClassOf(QStringLiteral("Kill B"), 40)};
+    db::close();
+
+    const int kills = envNumber("ROLLVANE_FAULT_KILLS", kSanitized ? 30 : 40);
+    QRandomGenerator random(20260307);
+    QHash<QString, SaveLine> saves; // every save a helper began, by label
+    QHash<QPair<qint64, QDate>, QString> expected; // the save each class and day must show
+    int midTransaction = 0;
+    int reported = 0;
+
+    for (int kill = 0; kill < kills; ++kill) {
+        QString inFlight;
+        {
+            QStringList args = {QStringLiteral("save"), env.livePath(), QStringLiteral("k%1").arg(kill),
+                QString::number(random.generate()), QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("0")};
+            for (const TestClass& group : groups)
+                args << QString::number(group.id);
+            Worker worker(args);
+            QVERIFY2(worker.waitFor(QStringLiteral("begin")), qPrintable(worker.lines().join(QLatin1Char('\n'))));
+            QThread::msleep(random.bounded(kSanitized ? 400 : 150));
+            worker.killNow();
+            ++tally.faults;
+            for (const QString& line : worker.lines()) {
+                if (line.startsWith(QLatin1String("begin "))) {
+                    const SaveLine save = parseBegin(line);
+                    saves.insert(save.label, save);
+                    inFlight = save.label;
+                } else if (line.startsWith(QLatin1String("done "))) {
+                    const SaveLine& save = saves[line.mid(5)];
+                    expected.insert({save.classId, save.date}, save.label);
+                    ++reported;
+                    inFlight.clear();
+                } else if (line != QLatin1String("ready")) {
+                    QFAIL(qPrintable(QStringLiteral("the helper said: ") + line));
+                }
+            }
+        }
+        if (QFileInfo::exists(env.livePath() + QStringLiteral("-journal")))
+            ++midTransaction;
+
+        db::open(env.livePath());
+        QCOMPARE(integrity(), QStringLiteral("ok"));
+        QCOMPARE(duplicateMarks(), 0);
+        for (const TestClass& group : groups) {
+            for (int day = 0; day < faults::kDays; ++day) {
+                const QDate date = faults::firstDay().addDays(day);
+                const Stored stored = storedOn(group, date);
+                const QString want = expected.value({group.id, date});
+                if (stored.rows == 0) {
+                    if (!want.isEmpty())
+                        tally.marksLost += int(group.students.size());
+                    QVERIFY2(want.isEmpty(), qPrintable(QStringLiteral("the save %1 is gone").arg(want)));
+                    continue;
+                }
+                QCOMPARE(stored.rows, int(group.students.size())); // never half a class
+                const QString label = faults::labelOf(stored.notes.first());
+                QVERIFY(saves.contains(label));
+                for (const QString& notes : stored.notes)
+                    QCOMPARE(notes, faults::notesFor(label));
+                QCOMPARE(stored.letters, saves.value(label).letters);
+                // The save interrupted by the kill may or may not have made it; any other
+                // label means a reported save was overwritten by an older one or lost.
+                if (label != want && label == inFlight) {
+                    expected.insert({group.id, date}, label);
+                    continue;
+                }
+                if (label != want) {
+                    const QString wanted = saves.value(want).letters;
+                    for (int i = 0; i < stored.letters.size(); ++i)
+                        tally.marksLost += i >= wanted.size() || stored.letters.at(i) != wanted.at(i) ? 1 : 0;
+                }
+                QCOMPARE(label, want);
+            }
+        }
+        db::close();
+    }
+    tally.saves += reported;
+    qInfo("%d kills, %d of them mid-transaction, %d saves reported and verified", kills, midTransaction, reported);
+    QVERIFY(reported > 0);
+}
+
+void FaultSuite::fullRegisterRollsBackTheWholeSave()
+{
+    // The register may not grow past a page limit: what a full disk looks like to the engine,
+    // without needing a disk of its own.
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Full"), 40);
+    const QDate kept(2026, 5, 4);
+    const QDate refused(2026, 5, 5);
+    const QString letters = QString(40, QLatin1Char('L'));
+    db::saveMarks(kept, cardsFor(group, letters), QStringLiteral("kept"));
+    const int pages = pragma(QStringLiteral("page_count")).toInt();
+    const QString bigNotes = QString(4000, QLatin1Char('n')) + faults::hostileTail();
+
+    for (int spare : {0, 1, 4, 16, 30}) {
+        pragma(QStringLiteral("max_page_count=%1").arg(pages + spare));
+        const QString inserting
+            = failureOf([&] { db::saveMarks(refused, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes); });
+        QVERIFY2(inserting.contains(QStringLiteral("full")), qPrintable(inserting));
+        QVERIFY2(inserting.contains(QStringLiteral("Nothing was changed")), qPrintable(inserting));
+        QCOMPARE(storedOn(group, refused).rows, 0);
+
+        const QString updating
+            = failureOf([&] { db::saveMarks(kept, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes); });
+        QVERIFY2(updating.contains(QStringLiteral("full")), qPrintable(updating));
+        const Stored stored = storedOn(group, kept);
+        QCOMPARE(stored.letters, letters);
+        QCOMPARE(stored.notes, QStringList(40, QStringLiteral("kept")));
+        tally.faults += 2;
+    }
+
+    // Space freed: the same save goes through whole.
+    pragma(QStringLiteral("max_page_count=1073741823"));
+    db::saveMarks(refused, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes);
+    const Stored stored = storedOn(group, refused);
+    QCOMPARE(stored.letters, QString(40, QLatin1Char('A')));
+    QCOMPARE(stored.notes, QStringList(40, bigNotes));
+    ++tally.saves;
+    QCOMPARE(integrity(), QStringLiteral("ok"));
+}
+
+void FaultSuite::fullDiskRollsBackTheWholeSave()
+{
+    TestEnvironment env;
+    if (geteuid() != 0)
+        QSKIP("a small disk of its own needs root to mount; the page-limit case covers the engine's side");
+    SmallDisk disk(env.appDataFolder(), 1024);
+    if (!disk.mounted())
+        QSKIP("this machine does not let the suite mount a small disk; the page-limit case covers the engine's side");
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Small disk"), 40);
+    const QDate kept(2026, 6, 1);
+    const QDate refused(2026, 6, 2);
+    const QString letters = QString(40, QLatin1Char('L'));
+    db::saveMarks(kept, cardsFor(group, letters), QStringLiteral("kept"));
+    const QString bigNotes = QString(4000, QLatin1Char('n')) + faults::hostileTail();
+    const QString filler = env.appDataFolder() + QStringLiteral("/filler");
+
+    // Both the journal and the register itself run out of room, at different points.
+    for (qint64 free : {0, 4096, 16384, 65536, 131072}) {
+        disk.fillLeaving(filler, free);
+        const QString inserting
+            = failureOf([&] { db::saveMarks(refused, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes); });
+        QVERIFY2(!inserting.isEmpty(), "a save that did not fit was reported as done");
+        QVERIFY2(inserting.contains(QStringLiteral("Nothing was changed")), qPrintable(inserting));
+        QCOMPARE(storedOn(group, refused).rows, 0);
+        const QString updating
+            = failureOf([&] { db::saveMarks(kept, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes); });
+        QVERIFY2(!updating.isEmpty(), "a save that did not fit was reported as done");
+        const Stored stored = storedOn(group, kept);
+        QCOMPARE(stored.letters, letters);
+        QCOMPARE(stored.notes, QStringList(40, QStringLiteral("kept")));
+        QCOMPARE(integrity(), QStringLiteral("ok"));
+        tally.faults += 2;
+    }
+
+    QVERIFY(QFile::remove(filler));
+    db::saveMarks(refused, cardsFor(group, QString(40, QLatin1Char('A'))), bigNotes);
+    QCOMPARE(storedOn(group, refused).notes, QStringList(40, bigNotes));
+    ++tally.saves;
+    db::close();
+}
+
+void FaultSuite::readOnlyRegisterStillShowsItsMarks_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::newRow("read-only file") << true << false;
+    QTest::newRow("read-only folder") << false << true;
+}
+
+void FaultSuite::readOnlyRegisterStillShowsItsMarks()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Read only"), 40);
+    const QDate day(2026, 4, 20);
+    const QString letters = QStringLiteral("PLA").repeated(14).left(40);
+    db::saveMarks(day, cardsFor(group, letters), QStringLiteral("as saved"));
+    db::close();
+
+    // The other user can reach the folder but, as asked, not write the file or the folder.
+    for (QString folder = DataFolder(); folder.startsWith(env.root()); folder = QFileInfo(folder).path())
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ExeOther | QFile::ReadOther);
+    const auto all
+        = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(
+        DataFolder(), folderWritable ? all | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther : all);
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(
+        env.livePath(), fileWritable ? readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther : readable);
+    const QByteArray before = fileBytes(env.livePath());
+
+    {
+        ActAsNobody other;
+        if (!other.active())
+            QSKIP("cannot act as an ordinary user here, so file permissions would not apply");
+        db::open(env.livePath());
+        const Stored stored = storedOn(group, day);
+        QCOMPARE(stored.letters, letters);
+        QCOMPARE(stored.notes.value(0), QStringLiteral("as saved"));
+
+        const QString saving = failureOf(
+            [&] { db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('A'))), QStringLiteral("x")); });
+        QVERIFY2(saving.contains(QStringLiteral("read-only")), qPrintable(saving));
+        QVERIFY2(saving.contains(QStringLiteral("Nothing was changed")), qPrintable(saving));
+        const QString adding = failureOf([] { db::addClass(QStringLiteral("Nope")); });
+        QVERIFY2(adding.contains(QStringLiteral("read-only")), qPrintable(adding));
+        const QString deleting = failureOf([&] { db::deleteClass(group.id); });
+        QVERIFY2(deleting.contains(QStringLiteral("read-only")), qPrintable(deleting));
+        QCOMPARE(storedOn(group, day).letters, letters);
+        db::close();
+        tally.faults += 3;
+    }
+    QCOMPARE(fileBytes(env.livePath()), before);
+}
+
+void FaultSuite::badFileAtStartUpIsReportedAndLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("folder");
+
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        samplePicture(64, 48, Qt::red).save(&buffer, "PNG");
+    }
+    const QByteArray blank = fileBytes(QStringLiteral(ROLLVANE_TEMPLATE_PATH));
+    QByteArray damaged = blank;
+    for (qsizetype i = 4096; i < damaged.size(); ++i)
+        damaged[i] = char(0xa5 ^ (i & 0xff));
+    QByteArray foreignDatabase;
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("other.db"));
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Foreign"));
+            other.setDatabaseName(path);
+            other.open();
+            QSqlQuery(other).exec(QStringLiteral("CREATE TABLE invoices (id INTEGER PRIMARY KEY, total REAL)"));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("Foreign"));
+        foreignDatabase = fileBytes(path);
+    }
+
+    QTest::newRow("zero-length") << QByteArray() << false;
+    QTest::newRow("garbage") << randomBytes(5000, 15) << false;
+    QTest::newRow("15 bytes") << QByteArray("SQLite format 3") << false;
+    QTest::newRow("text") << QByteArray("Class;Student\r\nMath;O'Neil\r\n") << false;
+    QTest::newRow("picture renamed") << png << false;
+    QTest::newRow("truncated register") << blank.left(1000) << false;
+    QTest::newRow("damaged register") << damaged << false;
+    QTest::newRow("another program's database") << foreignDatabase << false;
+    QTest::newRow("folder in its place") << QByteArray() << true;
+}
+
+void FaultSuite::badFileAtStartUpIsReportedAndLeftAlone()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, folder);
+    TestEnvironment env;
+    QVERIFY(QDir().mkpath(DataFolder()));
+    if (folder) {
+        QVERIFY(QDir().mkdir(env.livePath()));
+    } else {
+        QFile file(env.livePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const QDateTime modified = QFileInfo(env.livePath()).lastModified();
+    const QStringList listing = folderListing(DataFolder());
+
+    {
+        MainWindow window;
+        window.setProgramEnd([] {});
+        window.load();
+        window.show();
+        QTest::qWait(200); // the first timer tick
+        window.close();
+    }
+    ++tally.faults;
+
+    const QStringList reports = env.dialogs().messages();
+    QVERIFY2(!reports.isEmpty(), "a bad register was opened without a word");
+    const QString all = reports.join(QLatin1Char('\n'));
+    QVERIFY2(all.contains(QStringLiteral("dbAttendance.mdb")), qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("not a Rollvane register")) || all.contains(QStringLiteral("damaged"))
+            || all.contains(QStringLiteral("cannot be used as the register"))
+            || all.contains(QStringLiteral("is a folder")),
+        qPrintable(all));
+    QVERIFY2(!all.contains(QStringLiteral("Unknown error")), qPrintable(all));
+
+    QCOMPARE(folderListing(DataFolder()), listing);
+    if (folder) {
+        QVERIFY(QFileInfo(env.livePath()).isDir());
+        QVERIFY(folderListing(env.livePath()).isEmpty());
+    } else {
+        QCOMPARE(fileBytes(env.livePath()), content);
+        QCOMPARE(QFileInfo(env.livePath()).lastModified(), modified);
+    }
+}
+
+void FaultSuite::twoWritersQueueAndOneSaveWinsWhole()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Together"), 40);
+    db::close();
+    const QString day = QStringLiteral("2026-09-14");
+    const int rounds = kSanitized ? 6 : 12;
+
+    auto writerArgs = [&](const QString& name, quint32 start) {
+        return QStringList {QStringLiteral("save"), env.livePath(), name, QString::number(start),
+            QString::number(rounds), day, QStringLiteral("1"), QString::number(group.id)};
+    };
+    Worker first(writerArgs(QStringLiteral("one"), 1));
+    Worker second(writerArgs(QStringLiteral("two"), 2));
+    QVERIFY(first.waitFor(QStringLiteral("ready")));
+    QVERIFY(second.waitFor(QStringLiteral("ready")));
+    first.send("go");
+    second.send("go");
+    QVERIFY(first.finish());
+    QVERIFY(second.finish());
+    tally.faults += 2 * rounds;
+
+    QHash<QString, SaveLine> saves;
+    int done = 0;
+    for (Worker* worker : {&first, &second}) {
+        for (const QString& line : worker->lines()) {
+            QVERIFY2(!line.startsWith(QLatin1String("failed")), qPrintable(line));
+            if (line.startsWith(QLatin1String("begin "))) {
+                const SaveLine save = parseBegin(line);
+                saves.insert(save.label, save);
+            }
+            done += line.startsWith(QLatin1String("done ")) ? 1 : 0;
+        }
+        QCOMPARE(worker->process().exitCode(), 0);
+    }
+    QCOMPARE(done, 2 * rounds);
+
+    db::open(env.livePath());
+    QCOMPARE(duplicateMarks(), 0);
+    const Stored stored = storedOn(group, QDate::fromString(day, Qt::ISODate));
+    QCOMPARE(stored.rows, 40);
+    const QString label = faults::labelOf(stored.notes.first());
+    // Whoever saved last saved its own last round, all of it.
+    QVERIFY2(label == QStringLiteral("one-%1").arg(rounds - 1) || label == QStringLiteral("two-%1").arg(rounds - 1),
+        qPrintable(label));
+    QCOMPARE(stored.notes, QStringList(40, faults::notesFor(label)));
+    QCOMPARE(stored.letters, saves.value(label).letters);
+    tally.saves += done;
+}
+
+void FaultSuite::laterSaveWaitsForTheEarlierAndWinsWhole()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Queue"), 40);
+    const QDate day(2026, 9, 15);
+    db::close();
+
+    // Another user's save has begun and holds the write lock while it writes.
+    const QString name = QStringLiteral("EarlierUser");
+    {
+        QSqlDatabase earlier = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        earlier.setDatabaseName(env.livePath());
+        earlier.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QVERIFY(earlier.open());
+        QSqlQuery query(earlier);
+        QVERIFY(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(query.prepare(QStringLiteral(
+            "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (?, ?, 'Absent', ?)")));
+        for (qint64 id : group.students) {
+            query.addBindValue(id);
+            query.addBindValue(db::dateKey(day));
+            query.addBindValue(faults::notesFor(QStringLiteral("earlier")));
+            QVERIFY(query.exec());
+        }
+
+        Worker later({QStringLiteral("save"), env.livePath(), QStringLiteral("later"), QStringLiteral("7"),
+            QStringLiteral("1"), db::dateKey(day), QStringLiteral("0"), QString::number(group.id)});
+        QVERIFY(later.waitFor(QStringLiteral("begin")));
+        QThread::msleep(300); // the later save is now waiting for the lock
+        QVERIFY(!later.lines().join(QLatin1Char(' ')).contains(QStringLiteral("done")));
+        QVERIFY(query.exec(QStringLiteral("COMMIT")));
+        query.finish();
+        QVERIFY(later.finish());
+        QVERIFY2(later.lines().last().startsWith(QLatin1String("done later-0")),
+            qPrintable(later.lines().join(QLatin1Char('\n'))));
+        ++tally.faults;
+
+        db::open(env.livePath());
+        const Stored stored = storedOn(group, day);
+        QCOMPARE(stored.notes, QStringList(40, faults::notesFor(QStringLiteral("later-0"))));
+        QCOMPARE(stored.letters, parseBegin(later.lines().at(1)).letters);
+        QCOMPARE(duplicateMarks(), 0);
+        ++tally.saves;
+        earlier.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void FaultSuite::lockHeldPastTheTimeoutSaysTryAgain()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Stuck"), 40);
+    const QDate day(2026, 9, 16);
+
+    Worker holder({QStringLiteral("hold-lock"), env.livePath(), QStringLiteral("immediate")});
+    QVERIFY2(holder.waitFor(QStringLiteral("locked")), qPrintable(holder.lines().join(QLatin1Char('\n'))));
+    QElapsedTimer waited;
+    waited.start();
+    const QString saving
+        = failureOf([&] { db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('L'))), QStringLiteral("x")); });
+    const qint64 ms = waited.elapsed();
+    ++tally.faults;
+    QVERIFY2(saving.contains(QStringLiteral("try again")), qPrintable(saving));
+    QVERIFY2(!saving.startsWith(QStringLiteral("database is locked")), qPrintable(saving));
+    // It queued for the timeout rather than failing at once, and gave up rather than hanging.
+    QVERIFY2(ms >= 4000 && ms < 15000, qPrintable(QString::number(ms)));
+    // Reading still works while another user holds the write lock.
+    QCOMPARE(storedOn(group, day).rows, 0);
+
+    holder.send("release");
+    QVERIFY(holder.waitFor(QStringLiteral("released")));
+    db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('L'))), QStringLiteral("after"));
+    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('L')));
+    ++tally.saves;
+}
+
+void FaultSuite::hostileTextIsStoredExactly()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const QStringList hostile = {
+        QStringLiteral("Mr O'Neil's class"),
+        QStringLiteral("\"quoted\" and 'single'"),
+        QStringLiteral("x'); DROP TABLE tblStudents; --"),
+        QStringLiteral("100% _under_ \\back\\slash\\"),
+        QStringLiteral("\U0001F469\u200D\U0001F393 \U0001F1EB\U0001F1F7 emoji"),
+        QStringLiteral("\u05DB\u05D9\u05EA\u05D4 \u05D0 \u0627\u0644\u0635\u0641 \u202Eevil"),
+        QStringLiteral("  spaced  "),
+        QStringLiteral("line\r\nbreak\ttab"),
+        QStringLiteral("e\u0301 combining, \u00C5ngstr\u00F6m"),
+        QString(10000, QLatin1Char('W')),
+        QString(),
+    };
+
+    QList<qint64> classIds;
+    for (const QString& name : hostile)
+        classIds << db::addClass(name);
+    QHash<qint64, QString> classNames;
+    for (const db::ClassRow& row : db::classes())
+        classNames.insert(row.id, row.name);
+    QCOMPARE(classNames.size(), hostile.size());
+    for (int i = 0; i < hostile.size(); ++i)
+        QCOMPARE(classNames.value(classIds.at(i)), hostile.at(i));
+
+    const qint64 classId = classIds.first();
+    QHash<qint64, QString> studentNames;
+    for (const QString& name : hostile)
+        studentNames.insert(db::addStudent(name, classId, std::nullopt), name);
+    const QList<db::StudentRow> listed = db::studentsOfClass(classId, true);
+    QCOMPARE(listed.size(), hostile.size());
+    for (const db::StudentRow& row : listed) {
+        QCOMPARE(row.name, studentNames.value(row.id));
+        QCOMPARE(db::student(row.id)->name, row.name);
+    }
+
+    QList<qint64> ids = studentNames.keys();
+    std::sort(ids.begin(), ids.end());
+    QList<db::CardMark> cards;
+    for (qint64 id : ids)
+        cards.append({id, QStringLiteral("Late")});
+    QStringList notes = hostile;
+    notes << hostile.join(QLatin1Char('\n')).repeated(4000).left(1024 * 1024); // a 1 MB note
+    QDate day(2026, 10, 1);
+    for (const QString& note : std::as_const(notes)) {
+        db::saveMarks(day, cards, note);
+        const QHash<qint64, db::Mark> found = db::marks(ids, day);
+        QCOMPARE(found.size(), ids.size());
+        for (qint64 id : ids) {
+            QCOMPARE(found.value(id).notes, note);
+            QCOMPARE(found.value(id).status, QStringLiteral("Late"));
+        }
+        QCOMPARE(db::mark(ids.first(), day)->notes, note);
+        ++tally.faults;
+        ++tally.saves;
+        day = day.addDays(1);
+    }
+    QCOMPARE(db::studentsOfClass(classId, false).size(), hostile.size());
+    QCOMPARE(integrity(), QStringLiteral("ok"));
+}
+
+void FaultSuite::badPhotoBytesFailCleanly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("mayDecode"); // partial pictures are fine; a crash or a hang is not
+
+    const QByteArray bmp = StorePhoto(samplePicture(120, 90, Qt::blue));
+    QTest::newRow("truncated") << bmp.left(bmp.size() / 2) << true;
+    QTest::newRow("header only") << bmp.left(54) << true;
+    QTest::newRow("cut in the header") << bmp.left(20) << false;
+    QTest::newRow("random") << randomBytes(3000, 99) << false;
+    QTest::newRow("random after BM") << QByteArray("BM") + randomBytes(3000, 98) << true;
+    QTest::newRow("BMP claiming 60000 x 60000") << bmpHeader(60000, 60000, 24) << false;
+    QTest::newRow("BMP claiming 2^31 x 2^31") << bmpHeader(0x7fffffff, -0x7fffffff, 32) << false;
+    QTest::newRow("BMP claiming 4000 x 4000 without pixels") << bmpHeader(4000, 4000, 24) << true;
+    QTest::newRow("BMP with zero width") << bmpHeader(0, 100, 24) << false;
+    QTest::newRow("BMP with 7 bits a pixel") << bmpHeader(10, 10, 7) << false;
+    QTest::newRow("BMP pixels past its end") << bmpHeader(10, 10, 24, 0x7ffffff0) << true;
+    QTest::newRow("PNG claiming 100000 x 100000") << pngHeader(100000, 100000) << false;
+    QTest::newRow("PNG claiming 2^31 x 1") << pngHeader(0x80000000u, 1) << false;
+    QTest::newRow("GIF claiming 65535 x 65535") << gifHeader(65535, 65535) << true;
+    QTest::newRow("JPEG start only") << QByteArray("\xff\xd8\xff\xe0", 4) << false;
+}
+
+void FaultSuite::badPhotoBytesFailCleanly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, mayDecode);
+    ++tally.faults;
+
+    QImage picture;
+    const QString fetching = failureOf([&] { picture = FetchPhoto(bytes); });
+    if (fetching.isEmpty()) {
+        QVERIFY2(mayDecode, "undecodable bytes were taken for a photo");
+        QVERIFY(!picture.isNull());
+        QVERIFY(qint64(picture.width()) * picture.height() <= kMaxPicturePixels);
+    }
+
+    db::StudentRow student;
+    student.id = 1;
+    student.name = QStringLiteral("Broken photo");
+    student.image = bytes;
+    QPixmap card;
+    const QString showing = failureOf([&] { card = cardPicture(student, QSize(80, 96)); });
+    if (showing.isEmpty())
+        QVERIFY(card.isNull() || card.size() == QSize(80, 96));
+    QCOMPARE(showing.isEmpty(), fetching.isEmpty());
+
+    // No photo at all is not a fault: there is just nothing to show.
+    QVERIFY(FetchPhoto(QByteArray()).isNull());
+    QVERIFY(cardPicture(db::StudentRow(), QSize(80, 96)).isNull());
+}
+
+void FaultSuite::oversizedChosenPicturesAreRefused()
+{
+    QTemporaryDir dir;
+    auto write = [&](const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    };
+
+    // Over 50 MB on disk: refused before a byte of it is decoded.
+    const QString huge = write(QStringLiteral("huge.bmp"), bmpHeader(100, 100, 24));
+    QVERIFY(QFile(huge).resize(kMaxPictureFileBytes + 1));
+    QString refusal = failureOf([&] { loadChosenPicture(huge); });
+    QVERIFY2(refusal.contains(QStringLiteral("too large")), qPrintable(refusal));
+
+    // Over 20 megapixels by its own header.
+    for (const QByteArray& bytes : {bmpHeader(6000, 4000, 24), pngHeader(5000, 4001), gifHeader(65535, 65535)}) {
+        refusal = failureOf([&] { loadChosenPicture(write(QStringLiteral("wide.img"), bytes)); });
+        QVERIFY2(refusal.contains(QStringLiteral("too large")), qPrintable(refusal));
+        ++tally.faults;
+    }
+
+    refusal = failureOf([&] { loadChosenPicture(write(QStringLiteral("empty.jpg"), QByteArray())); });
+    QVERIFY2(!refusal.isEmpty(), "an empty file was taken for a picture");
+    refusal = failureOf([&] { loadChosenPicture(write(QStringLiteral("random.gif"), randomBytes(2000, 5))); });
+    QVERIFY2(!refusal.isEmpty(), "random bytes were taken for a picture");
+    tally.faults += 3;
+
+    // A sensible picture under a misleading name still loads.
+    const QString png = writePicture(dir.path(), QStringLiteral("photo.jpg"), samplePicture(40, 30, Qt::green), "png");
+    QCOMPARE(loadChosenPicture(png).size(), QSize(40, 30));
+}
+
+QTEST_MAIN(FaultSuite)
+#include "tst_faults.moc"
