@@ -1,13 +1,47 @@
 #include "roster/ManageClassesWindow.h"
 
+#include "app/Dialogs.h"
+#include "app/ErrorReport.h"
+#include "app/LookAndFeel.h"
+#include "app/SharedRoutines.h"
+#include "data/Database.h"
+#include "data/Photo.h"
+#include "roster/StudentEditor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTreeWidget>
 
 namespace {
+
 QPointer<ManageClassesWindow>& shared()
 {
     static QPointer<ManageClassesWindow> window;
     return window;
 }
+
+// Measures below are the window's twips at 15 twips per pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QString location(const char* handler)
+{
+    return handlerLocation(QStringLiteral("Form2"), QString::fromLatin1(handler));
+}
+
 } // namespace
 
 ManageClassesWindow* ManageClassesWindow::showShared()
@@ -15,6 +49,12 @@ ManageClassesWindow* ManageClassesWindow::showShared()
     if (!shared()) {
         shared() = new ManageClassesWindow;
         shared()->setAttribute(Qt::WA_DeleteOnClose);
+        shared()->load();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = shared()->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            shared()->move(frame.topLeft());
+        }
     }
     shared()->show();
     shared()->raise();
@@ -32,4 +72,272 @@ ManageClassesWindow::ManageClassesWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Manage Classes"));
+    buildLayout();
+}
+
+void ManageClassesWindow::buildLayout()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
+    setFixedSize(px(8040), px(4500));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(9);
+    font.setBold(true);
+    setFont(font);
+    QFont buttonFont = font;
+    buttonFont.setPointSizeF(11.25);
+
+    m_frame1 = new QGroupBox(tr("Class"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(twipsRect(120, 120, 7800, 825));
+    m_combo1 = new QComboBox(m_frame1);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setGeometry(twipsRect(240, 300, 7335, 345));
+
+    auto button = [this, &buttonFont](int number, const QString& caption, const QRect& geometry) {
+        auto* pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(QStringLiteral("PushButton%1").arg(number));
+        pushButton->setFont(buttonFont);
+        pushButton->setGeometry(geometry);
+        pushButton->setAutoDefault(false);
+        m_pushButtons.append(pushButton);
+        return pushButton;
+    };
+    button(1, tr("Add New Class"), twipsRect(120, 1050, 3840, 405));
+    button(2, tr("Delete Class"), twipsRect(4080, 1050, 3840, 405));
+
+    m_listView1 = new QTreeWidget(this);
+    m_listView1->setObjectName(QStringLiteral("ListView1"));
+    m_listView1->setGeometry(twipsRect(120, 1560, 7800, 1815));
+    m_listView1->setRootIsDecorated(false);
+    m_listView1->setItemsExpandable(false);
+    m_listView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_listView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView1->setAllColumnsShowFocus(true);
+    m_listView1->setColumnCount(0);
+    m_listView1->header()->setStretchLastSection(false);
+
+    button(3, tr("Add Student"), twipsRect(120, 3480, 3840, 405));
+    button(4, tr("Edit Student"), twipsRect(4080, 3480, 3840, 405));
+    button(5, tr("Delete Student"), twipsRect(120, 3990, 3840, 405));
+    button(6, tr("Help"), twipsRect(4080, 3990, 3840, 405));
+
+    connect(m_pushButtons[0], &QPushButton::clicked, this, &ManageClassesWindow::PushButton1_Click);
+    connect(m_pushButtons[1], &QPushButton::clicked, this, &ManageClassesWindow::PushButton2_Click);
+    connect(m_pushButtons[2], &QPushButton::clicked, this, &ManageClassesWindow::PushButton3_Click);
+    connect(m_pushButtons[3], &QPushButton::clicked, this, &ManageClassesWindow::PushButton4_Click);
+    connect(m_pushButtons[4], &QPushButton::clicked, this, &ManageClassesWindow::PushButton5_Click);
+    connect(m_pushButtons[5], &QPushButton::clicked, this, &ManageClassesWindow::PushButton6_Click);
+    // A pick in the class box and a change of its text both come here.
+    connect(m_combo1, &QComboBox::currentIndexChanged, this,
+        [this] { reportFailures(location("Combo1_Click"), [this] { FillStudentList(); }); });
+}
+
+void ManageClassesWindow::load()
+{
+    StepRunner steps(location("Form_Load"));
+    steps.step(100, [this] { look::ApplyStandardColours(this); });
+    steps.step(102, [this] { setWindowIcon(QApplication::windowIcon()); });
+    if (steps.test(104, [] { return FileExists(handPointerPath()); }))
+        steps.step(106, [this] { look::LoadHandPointer(this); });
+    steps.step(108, [this] { FillClassList(); });
+    steps.step(110, [this] {
+        m_listView1->setColumnCount(1);
+        m_listView1->setHeaderLabels({tr("ID")});
+    });
+    steps.step(112, [this] {
+        m_listView1->setColumnCount(2);
+        m_listView1->setHeaderLabels({tr("ID"), tr("Student Name")});
+    });
+    // The id column was one twip wide, less than a pixel: the id rides on the row in
+    // kStudentIdRole, so the column is simply hidden.
+    steps.step(114, [this] { m_listView1->setColumnHidden(0, true); });
+    steps.step(116, [this] { m_listView1->setColumnWidth(1, px(7000)); });
+    QList<QWidget*> handControls;
+    for (QPushButton* button : std::as_const(m_pushButtons))
+        handControls.append(button);
+    look::installHoverPointers(this, {m_frame1, m_listView1}, handControls);
+}
+
+void ManageClassesWindow::FillClassList()
+{
+    {
+        const QSignalBlocker quiet(m_combo1);
+        m_colClassIDs.clear();
+        m_combo1->clear();
+        look::BusyPointer busy(this);
+        const QList<db::ClassRow> rows = db::classes();
+        for (const db::ClassRow& row : rows) {
+            m_colClassIDs.append(row.id);
+            m_combo1->addItem(row.name);
+        }
+        m_combo1->setCurrentIndex(-1);
+    }
+    FillStudentList();
+}
+
+void ManageClassesWindow::FillStudentList()
+{
+    const std::optional<qint64> classId = selectedClassId();
+    if (!classId) {
+        // No class is selected any more, so rows still listed would belong to a class that
+        // may just have been deleted.
+        m_listView1->clear();
+        return;
+    }
+    m_listView1->clear();
+    look::BusyPointer busy(this);
+    const QList<db::StudentRow> rows = db::studentsOfClass(*classId, false);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (const db::StudentRow& row : rows) {
+        auto* item = new QTreeWidgetItem({QString::number(row.id), row.name});
+        item->setData(0, kStudentIdRole, row.id);
+        items.append(item);
+    }
+    m_listView1->addTopLevelItems(items);
+    if (!items.isEmpty())
+        m_listView1->setCurrentItem(items.first());
+}
+
+std::optional<qint64> ManageClassesWindow::selectedClassId() const
+{
+    const int index = m_combo1->currentIndex();
+    if (index < 0 || index >= m_colClassIDs.size())
+        return std::nullopt;
+    return m_colClassIDs.at(index);
+}
+
+QTreeWidgetItem* ManageClassesWindow::selectedStudentRow() const
+{
+    const QList<QTreeWidgetItem*> selected = m_listView1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void ManageClassesWindow::PushButton1_Click()
+{
+    StepRunner steps(location("PushButton1_Click"));
+    std::optional<QString> name;
+    steps.step(
+        100, [this, &name] { name = dialogs().inputBox(this, tr("Enter New Class Name: "), tr("Add New Class"), {}); });
+    if (!steps.test(102, [&name] { return name.has_value(); }))
+        return;
+    const QString typed = name.value_or(QString());
+    bool duplicate = false;
+    steps.step(104, [this, &typed, &duplicate] {
+        const QString wanted = typed.toLower();
+        for (int i = 0; i < m_combo1->count() && !duplicate; ++i)
+            duplicate = m_combo1->itemText(i).toLower() == wanted;
+    });
+    if (duplicate) {
+        steps.step(110, [this] { dialogs().message(this, tr("Class already exists."), {}, UserDialogs::Icon::None); });
+        return;
+    }
+    steps.step(106, [&typed] { db::addClass(typed); });
+    steps.step(108, [this] { FillClassList(); });
+}
+
+void ManageClassesWindow::PushButton2_Click()
+{
+    StepRunner steps(location("PushButton2_Click"));
+    if (!steps.test(100, [this] { return selectedClassId().has_value(); }))
+        return;
+    const std::optional<qint64> classId = selectedClassId();
+    const QString className = m_combo1->currentText();
+    if (!steps.test(102, [this, &className] {
+            return dialogs().question(this, tr("Are you sure you want to delete %1?").arg(className),
+                tr("Delete Class"), UserDialogs::Icon::None);
+        }))
+        return;
+    // The class row and its students go together: a half-done delete would leave students
+    // in no class at all.
+    if (classId)
+        steps.step(104, [&classId] { db::deleteClass(*classId); });
+    steps.step(108, [this] { FillClassList(); });
+}
+
+void ManageClassesWindow::PushButton3_Click()
+{
+    StepRunner steps(location("PushButton3_Click"));
+    const std::optional<qint64> classId = selectedClassId();
+    if (steps.test(100, [&classId] { return !classId; })) {
+        steps.step(108,
+            [this] { dialogs().message(this, tr("You must select first a class."), {}, UserDialogs::Icon::None); });
+        return;
+    }
+    StudentEditor editor(this);
+    steps.step(102, [&editor, &classId] { editor.setClassId(classId); });
+    steps.step(104, [&editor] { editor.exec(); });
+    steps.step(106, [this] { FillStudentList(); });
+}
+
+void ManageClassesWindow::PushButton4_Click()
+{
+    StepRunner steps(location("PushButton4_Click"));
+    QTreeWidgetItem* row = nullptr;
+    if (!steps.test(100, [this, &row] {
+            row = selectedStudentRow();
+            return m_listView1->topLevelItemCount() > 0 && row;
+        }))
+        return;
+    if (!row)
+        return;
+    const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
+
+    std::optional<look::BusyPointer> busy;
+    steps.step(102, [this, &busy] { busy.emplace(this); });
+    StudentEditor editor(this);
+    steps.step(104, [&editor, studentId] { editor.setStudentId(studentId); });
+    std::optional<db::StudentRow> stored;
+    steps.step(108, [&stored, studentId] { stored = db::student(studentId); });
+    if (stored) {
+        steps.step(112, [&editor, &stored] { editor.setStudentName(stored->name); });
+        // A photo no reader accepts is reported here once and the student is simply shown
+        // without one; the stored bytes stay untouched unless a new picture is saved.
+        if (!stored->image.isEmpty())
+            steps.step(128, [&editor, &stored] { editor.setPhoto(FetchPhoto(stored->image)); });
+    }
+    steps.step(132, [&busy] { busy.reset(); });
+    steps.step(134, [this, &editor, &stored] {
+        // With no class picked, the student's own class is kept rather than no class at all.
+        std::optional<qint64> classId = selectedClassId();
+        if (!classId && stored)
+            classId = stored->classId;
+        editor.setClassId(classId);
+    });
+    steps.step(136, [&editor] { editor.setWindowTitle(tr("Edit Student")); });
+    steps.step(138, [&editor] { editor.exec(); });
+    steps.step(140, [this] { FillStudentList(); });
+}
+
+void ManageClassesWindow::PushButton5_Click()
+{
+    StepRunner steps(location("PushButton5_Click"));
+    QTreeWidgetItem* row = nullptr;
+    if (!steps.test(100, [this, &row] {
+            row = selectedStudentRow();
+            return m_listView1->topLevelItemCount() > 0 && row;
+        }))
+        return;
+    if (!row)
+        return;
+    const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
+    const QString name = row->text(1);
+    if (!steps.test(102, [this, &name] {
+            return dialogs().question(this, tr("Are you sure you want to delete %1?").arg(name), tr("Delete Student"),
+                UserDialogs::Icon::None);
+        }))
+        return;
+    steps.step(104, [studentId] { db::deleteStudent(studentId); });
+    steps.step(106, [this] { FillStudentList(); });
+}
+
+void ManageClassesWindow::PushButton6_Click()
+{
+    StepRunner steps(location("PushButton6_Click"));
+    steps.step(100, [this] {
+        dialogs().message(this, tr("Questions? Please contact Team Quillmark at ") + QLatin1String(kContactAddress), {},
+            UserDialogs::Icon::None);
+    });
 }

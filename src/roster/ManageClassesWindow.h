@@ -1,6 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 // The Manage Classes window (Form2). Only one exists; the main window shows it without waiting.
 class ManageClassesWindow : public QWidget
@@ -8,10 +17,40 @@ class ManageClassesWindow : public QWidget
     Q_OBJECT
 
 public:
+    // The student list carries each row's student id in this role of its first column.
+    static constexpr int kStudentIdRole = Qt::UserRole;
+
     // Shows the one window, creating (and loading) it on first use or after it was closed.
     static ManageClassesWindow* showShared();
     // The window if it is open, else null.
     static ManageClassesWindow* instance();
 
     explicit ManageClassesWindow(QWidget* parent = nullptr);
+
+    // Form_Load: colours, icon, pointer, the class list and the student list's columns.
+    void load();
+
+    void FillClassList();
+    void FillStudentList();
+
+    // The command buttons, in the order of their object names.
+    void PushButton1_Click(); // Add New Class
+    void PushButton2_Click(); // Delete Class
+    void PushButton3_Click(); // Add Student
+    void PushButton4_Click(); // Edit Student
+    void PushButton5_Click(); // Delete Student
+    void PushButton6_Click(); // Help
+
+private:
+    void buildLayout();
+    std::optional<qint64> selectedClassId() const;
+    QTreeWidgetItem* selectedStudentRow() const;
+
+    QGroupBox* m_frame1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QTreeWidget* m_listView1 = nullptr;
+    QList<QPushButton*> m_pushButtons; // PushButton1 to PushButton6
+
+    // One id per class box entry, in the same order; names are never keys.
+    QList<qint64> m_colClassIDs;
 };
