@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -43,6 +44,12 @@ StudentEditor::StudentEditor(QWidget* parent)
     setWindowTitle(tr("Add Student"));
     setModal(true);
     buildLayout();
+    // Centred on the screen rather than over the window that opened it.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     load();
 }
 
