@@ -41,11 +41,14 @@ const QStringList& schemaStatements()
 }
 
 // The SQLite result codes that users meet: another user's lock, a read-only file or folder,
-// a full disk. Their own texts are too terse for an office, so they are said plainly.
+// a full disk. Their own texts are too terse for an office, so they are said plainly; for
+// those three the plain words are the whole story ("database is locked" only alarms), while a
+// damaged or unreadable file keeps the engine's words for whoever has to repair it.
 Failure sqlFailure(const QSqlError& error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xff;
     QString plain;
+    bool plainIsEnough = true;
     switch (code) {
     case 5: // SQLITE_BUSY
     case 6: // SQLITE_LOCKED
@@ -61,12 +64,14 @@ Failure sqlFailure(const QSqlError& error)
         break;
     case 10: // SQLITE_IOERR
         plain = tr("The register's file could not be written or read. Nothing was changed.");
+        plainIsEnough = false;
         break;
     case 11: // SQLITE_CORRUPT
     case 26: // SQLITE_NOTADB
         plain = openedPath().isEmpty() ? tr("The register's file is damaged.")
                                        : tr("The register's file %1 is damaged. It has been left as it is.")
                                              .arg(QDir::toNativeSeparators(openedPath()));
+        plainIsEnough = false;
         break;
     default:
         break;
@@ -74,7 +79,9 @@ Failure sqlFailure(const QSqlError& error)
     const QString detail = error.text().trimmed();
     if (plain.isEmpty())
         return Failure(detail.isEmpty() ? tr("The database reported an error.") : detail);
-    return Failure(detail.isEmpty() ? plain : plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
+    if (plainIsEnough || detail.isEmpty())
+        return Failure(plain);
+    return Failure(plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
 }
 
 QSqlQuery prepared(const QString& sql)

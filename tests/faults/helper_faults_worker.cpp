@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 
 #include <cstdio>
 
@@ -86,11 +87,12 @@ int saveLoop(const QStringList& args)
     return failures == 0 ? 0 : 1;
 }
 
-// hold-lock <db> <immediate|exclusive>: takes the write lock like another user's save that
-// stalls, and keeps it until a line (or the end) arrives on standard input.
+// hold-lock <db> <immediate|exclusive> [milliseconds]: takes the write lock like another
+// user's save that stalls, and keeps it for the given time or, without one, until a line (or
+// the end) arrives on standard input.
 int holdLock(const QStringList& args)
 {
-    if (args.size() != 2)
+    if (args.size() != 2 && args.size() != 3)
         return 2;
     const QString name = QStringLiteral("LockHolder");
     int result = 0;
@@ -106,7 +108,10 @@ int holdLock(const QStringList& args)
             result = 1;
         } else {
             say(QStringLiteral("locked"));
-            readLine();
+            if (args.size() == 3)
+                QThread::msleep(args.at(2).toULong());
+            else
+                readLine();
             query.exec(QStringLiteral("ROLLBACK"));
             say(QStringLiteral("released"));
         }

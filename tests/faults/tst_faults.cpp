@@ -8,23 +8,33 @@
 #include "app/Failure.h"
 #include "app/SharedRoutines.h"
 #include "attendance/MainWindow.h"
+#include "attendance/StudentCard.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 #include "data/PhotoCache.h"
+#include "roster/ManageClassesWindow.h"
+#include "roster/StudentEditor.h"
 
 #include <QBuffer>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
@@ -420,6 +430,79 @@ QByteArray randomBytes(int size, quint32 start)
     return bytes;
 }
 
+// The main window as a user meets it: started on the register, then a class and a day
+// picked, cards clicked, Save pressed.
+class WindowUser
+{
+public:
+    WindowUser()
+    {
+        m_window.setProgramEnd([] {});
+        m_window.load();
+        m_window.show();
+    }
+
+    MainWindow& window() { return m_window; }
+    QPlainTextEdit* notes() { return m_window.findChild<QPlainTextEdit*>(QStringLiteral("Text1")); }
+    QComboBox* classList() { return m_window.findChild<QComboBox*>(QStringLiteral("Combo1")); }
+
+    bool pick(qint64 classId, const QDate& date)
+    {
+        auto* timer = m_window.findChild<QTimer*>(QStringLiteral("Timer1"));
+        m_window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->setDate(date);
+        classList()->setCurrentIndex(int(m_window.classIds().indexOf(classId)));
+        return QTest::qWaitFor([timer] { return !timer->isActive(); }, 10000);
+    }
+    void clickCard(int i) { QTest::mouseClick(m_window.listedCards().at(i)->statusLabel(), Qt::LeftButton); }
+    void clickAll()
+    {
+        for (int i = 0; i < m_window.listedCards().size(); ++i)
+            clickCard(i);
+    }
+    void save() { QTest::mouseClick(m_window.findChild<QPushButton*>(QStringLiteral("PushButton2")), Qt::LeftButton); }
+
+    // The statuses on screen, one letter per card.
+    QString letters()
+    {
+        QString shown;
+        for (const StudentCard* card : m_window.listedCards())
+            shown += faults::statusLetter(card->status());
+        return shown;
+    }
+
+private:
+    MainWindow m_window;
+};
+
+struct BadPhoto
+{
+    const char* name;
+    QByteArray bytes;
+    bool mayDecode;
+};
+
+QList<BadPhoto> badPhotos()
+{
+    const QByteArray bmp = StorePhoto(samplePicture(120, 90, Qt::blue));
+    return {
+        {"truncated", bmp.left(bmp.size() / 2), true},
+        {"header only", bmp.left(54), true},
+        {"cut in the header", bmp.left(20), false},
+        {"random", randomBytes(3000, 99), false},
+        {"random after BM", QByteArray("BM") + randomBytes(3000, 98), true},
+        {"BMP claiming 60000 x 60000", bmpHeader(60000, 60000, 24), false},
+        {"BMP claiming 2^31 x 2^31", bmpHeader(0x7fffffff, -0x7fffffff, 32), false},
+        {"BMP claiming 4000 x 4000 without pixels", bmpHeader(4000, 4000, 24), true},
+        {"BMP with zero width", bmpHeader(0, 100, 24), false},
+        {"BMP with 7 bits a pixel", bmpHeader(10, 10, 7), false},
+        {"BMP pixels past its end", bmpHeader(10, 10, 24, 0x7ffffff0), true},
+        {"PNG claiming 100000 x 100000", pngHeader(100000, 100000), false},
+        {"PNG claiming 2^31 x 1", pngHeader(0x80000000u, 1), false},
+        {"GIF claiming 65535 x 65535", gifHeader(65535, 65535), true},
+        {"JPEG start only", QByteArray("\xff\xd8\xff\xe0", 4), false},
+    };
+}
+
 } // namespace
 
 class FaultSuite : public QObject
@@ -445,6 +528,13 @@ private Q_SLOTS:
     void badPhotoBytesFailCleanly_data();
     void badPhotoBytesFailCleanly();
     void oversizedChosenPicturesAreRefused();
+    void windowKeepsAnUnfittingSaveOnScreen_data();
+    void windowKeepsAnUnfittingSaveOnScreen();
+    void windowOnReadOnlyRegisterShowsMarksAndSaysWhy_data();
+    void windowOnReadOnlyRegisterShowsMarksAndSaysWhy();
+    void windowWaitsOutAnotherUsersSave();
+    void windowListsEveryStudentDespiteBadPhotos();
+    void hostileTextThroughTheWindows();
 };
 
 void FaultSuite::initTestCase()
@@ -906,26 +996,40 @@ void FaultSuite::lockHeldPastTheTimeoutSaysTryAgain()
     env.openRegister();
     const TestClass group = addClassOf(QStringLiteral("Stuck"), 40);
     const QDate day(2026, 9, 16);
+    db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('A'))), QStringLiteral("before"));
+    db::close();
 
     Worker holder({QStringLiteral("hold-lock"), env.livePath(), QStringLiteral("immediate")});
     QVERIFY2(holder.waitFor(QStringLiteral("locked")), qPrintable(holder.lines().join(QLatin1Char('\n'))));
-    QElapsedTimer waited;
-    waited.start();
-    const QString saving
-        = failureOf([&] { db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('L'))), QStringLiteral("x")); });
-    const qint64 ms = waited.elapsed();
+    WindowUser user;
+    // Reading goes on while another user holds the write lock.
+    QVERIFY(user.pick(group.id, day));
+    QCOMPARE(user.letters(), QString(40, QLatin1Char('A')));
+    user.clickAll();
+    env.dialogs().clear();
+
+    QElapsedTimer frozen;
+    frozen.start();
+    user.save();
+    const qint64 ms = frozen.elapsed();
     ++tally.faults;
-    QVERIFY2(saving.contains(QStringLiteral("try again")), qPrintable(saving));
-    QVERIFY2(!saving.startsWith(QStringLiteral("database is locked")), qPrintable(saving));
-    // It queued for the timeout rather than failing at once, and gave up rather than hanging.
+    const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(QStringLiteral("try again")), qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("database is locked")), qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("Done Saved")), qPrintable(said));
+    // The window waited for the other user as long as the timeout, and no longer.
     QVERIFY2(ms >= 4000 && ms < 15000, qPrintable(QString::number(ms)));
-    // Reading still works while another user holds the write lock.
-    QCOMPARE(storedOn(group, day).rows, 0);
+    QVERIFY(user.window().isChanged());
+    QCOMPARE(user.letters(), QString(40, QLatin1Char('P')));
+    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('A')));
 
     holder.send("release");
     QVERIFY(holder.waitFor(QStringLiteral("released")));
-    db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('L'))), QStringLiteral("after"));
-    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('L')));
+    env.dialogs().clear();
+    user.save();
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QVERIFY(!user.window().isChanged());
+    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('P')));
     ++tally.saves;
 }
 
@@ -997,23 +1101,8 @@ void FaultSuite::badPhotoBytesFailCleanly_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("mayDecode"); // partial pictures are fine; a crash or a hang is not
-
-    const QByteArray bmp = StorePhoto(samplePicture(120, 90, Qt::blue));
-    QTest::newRow("truncated") << bmp.left(bmp.size() / 2) << true;
-    QTest::newRow("header only") << bmp.left(54) << true;
-    QTest::newRow("cut in the header") << bmp.left(20) << false;
-    QTest::newRow("random") << randomBytes(3000, 99) << false;
-    QTest::newRow("random after BM") << QByteArray("BM") + randomBytes(3000, 98) << true;
-    QTest::newRow("BMP claiming 60000 x 60000") << bmpHeader(60000, 60000, 24) << false;
-    QTest::newRow("BMP claiming 2^31 x 2^31") << bmpHeader(0x7fffffff, -0x7fffffff, 32) << false;
-    QTest::newRow("BMP claiming 4000 x 4000 without pixels") << bmpHeader(4000, 4000, 24) << true;
-    QTest::newRow("BMP with zero width") << bmpHeader(0, 100, 24) << false;
-    QTest::newRow("BMP with 7 bits a pixel") << bmpHeader(10, 10, 7) << false;
-    QTest::newRow("BMP pixels past its end") << bmpHeader(10, 10, 24, 0x7ffffff0) << true;
-    QTest::newRow("PNG claiming 100000 x 100000") << pngHeader(100000, 100000) << false;
-    QTest::newRow("PNG claiming 2^31 x 1") << pngHeader(0x80000000u, 1) << false;
-    QTest::newRow("GIF claiming 65535 x 65535") << gifHeader(65535, 65535) << true;
-    QTest::newRow("JPEG start only") << QByteArray("\xff\xd8\xff\xe0", 4) << false;
+    for (const BadPhoto& photo : badPhotos())
+        QTest::newRow(photo.name) << photo.bytes << photo.mayDecode;
 }
 
 void FaultSuite::badPhotoBytesFailCleanly()
@@ -1078,6 +1167,295 @@ void FaultSuite::oversizedChosenPicturesAreRefused()
     // A sensible picture under a misleading name still loads.
     const QString png = writePicture(dir.path(), QStringLiteral("photo.jpg"), samplePicture(40, 30, Qt::green), "png");
     QCOMPARE(loadChosenPicture(png).size(), QSize(40, 30));
+}
+
+void FaultSuite::windowKeepsAnUnfittingSaveOnScreen_data()
+{
+    QTest::addColumn<bool>("smallDisk");
+    QTest::newRow("page limit") << false;
+    QTest::newRow("small disk") << true;
+}
+
+void FaultSuite::windowKeepsAnUnfittingSaveOnScreen()
+{
+    QFETCH(bool, smallDisk);
+    TestEnvironment env;
+    std::unique_ptr<SmallDisk> disk;
+    if (smallDisk) {
+        if (geteuid() != 0)
+            QSKIP("a small disk of its own needs root to mount");
+        disk = std::make_unique<SmallDisk>(env.appDataFolder(), 1024);
+        if (!disk->mounted())
+            QSKIP("this machine does not let the suite mount a small disk");
+    }
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Full window"), 40);
+    const QDate day(2026, 11, 2);
+    db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('P'))), QStringLiteral("kept"));
+    db::close();
+
+    WindowUser user;
+    QVERIFY(user.pick(group.id, day));
+    user.clickAll();
+    const QString bigNotes = QString(4000, QLatin1Char('n')) + faults::hostileTail();
+    user.notes()->setPlainText(bigNotes);
+    const QString filler = env.appDataFolder() + QStringLiteral("/filler");
+    if (disk)
+        disk->fillLeaving(filler, 0);
+    else
+        pragma(QStringLiteral("max_page_count=%1").arg(pragma(QStringLiteral("page_count")).toInt()));
+    env.dialogs().clear();
+
+    user.save();
+    ++tally.faults;
+    const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(QStringLiteral("Nothing was changed")), qPrintable(said));
+    QVERIFY2(!said.contains(QStringLiteral("Done Saved")), qPrintable(said));
+    if (!disk)
+        QVERIFY2(said.contains(QStringLiteral("full")), qPrintable(said));
+    QVERIFY(user.window().isChanged());
+    QCOMPARE(user.letters(), QString(40, QLatin1Char('L')));
+    QCOMPARE(user.notes()->toPlainText(), bigNotes);
+    const Stored kept = storedOn(group, day);
+    QCOMPARE(kept.letters, QString(40, QLatin1Char('P')));
+    QCOMPARE(kept.notes, QStringList(40, QStringLiteral("kept")));
+
+    // Space freed: the marks still on screen are saved whole.
+    if (disk)
+        QVERIFY(QFile::remove(filler));
+    else
+        pragma(QStringLiteral("max_page_count=1073741823"));
+    env.dialogs().clear();
+    user.save();
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QVERIFY(!user.window().isChanged());
+    const Stored saved = storedOn(group, day);
+    QCOMPARE(saved.letters, QString(40, QLatin1Char('L')));
+    QCOMPARE(saved.notes, QStringList(40, bigNotes));
+    ++tally.saves;
+    QCOMPARE(integrity(), QStringLiteral("ok"));
+
+    if (disk) {
+        // Deleting a class needs room for its journal too: on a full disk it is all or nothing.
+        disk->fillLeaving(filler, 0);
+        const QString deleting = failureOf([&] { db::deleteClass(group.id); });
+        QVERIFY2(!deleting.isEmpty(), "a delete that did not fit was reported as done");
+        QCOMPARE(db::classes().size(), 1);
+        QCOMPARE(db::studentsOfClass(group.id, false).size(), 40);
+        ++tally.faults;
+    }
+    db::close();
+}
+
+void FaultSuite::windowOnReadOnlyRegisterShowsMarksAndSaysWhy_data()
+{
+    readOnlyRegisterStillShowsItsMarks_data();
+}
+
+void FaultSuite::windowOnReadOnlyRegisterShowsMarksAndSaysWhy()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Read only"), 8);
+    const QDate day(2026, 4, 21);
+    const QString letters = QStringLiteral("PLAPLAPL");
+    db::saveMarks(day, cardsFor(group, letters), QStringLiteral("as saved"));
+    db::close();
+    for (QString folder = DataFolder(); folder.startsWith(env.root()); folder = QFileInfo(folder).path())
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ExeOther | QFile::ReadOther);
+    const auto all
+        = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    QFile::setPermissions(
+        DataFolder(), folderWritable ? all | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther : all);
+    const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QFile::setPermissions(
+        env.livePath(), fileWritable ? readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther : readable);
+    const QByteArray before = fileBytes(env.livePath());
+
+    {
+        ActAsNobody other;
+        if (!other.active())
+            QSKIP("cannot act as an ordinary user here, so file permissions would not apply");
+        {
+            WindowUser user;
+            QCOMPARE(env.dialogs().messages(), QStringList());
+            QVERIFY(user.pick(group.id, day));
+            QCOMPARE(user.letters(), letters);
+            QCOMPARE(user.notes()->toPlainText(), QStringLiteral("as saved"));
+
+            user.clickCard(0);
+            user.save();
+            ++tally.faults;
+            const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+            QVERIFY2(said.contains(QStringLiteral("read-only")), qPrintable(said));
+            QVERIFY2(!said.contains(QStringLiteral("Done Saved")), qPrintable(said));
+            QVERIFY(user.window().isChanged());
+            QCOMPARE(user.letters(), QStringLiteral("LLAPLAPL"));
+
+            // The class commands say why as well, and change nothing.
+            ManageClassesWindow* manage = ManageClassesWindow::showShared();
+            env.dialogs().clear();
+            env.dialogs().answerText(QStringLiteral("New class"));
+            manage->PushButton1_Click();
+            QVERIFY2(env.dialogs().messages().join(QLatin1Char('\n')).contains(QStringLiteral("read-only")),
+                qPrintable(env.dialogs().messages().join(QLatin1Char('\n'))));
+            QCOMPARE(db::classes().size(), 1);
+            QCOMPARE(db::studentsOfClass(group.id, false).size(), 8);
+            delete ManageClassesWindow::instance();
+            ++tally.faults;
+        }
+        db::close();
+    }
+    QCOMPARE(fileBytes(env.livePath()), before);
+}
+
+void FaultSuite::windowWaitsOutAnotherUsersSave()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Brief lock"), 40);
+    const QDate day(2026, 11, 3);
+    db::close();
+
+    WindowUser user;
+    QVERIFY(user.pick(group.id, day));
+    user.clickAll();
+    // Another user's save holds the lock for a while, well inside the timeout.
+    Worker holder({QStringLiteral("hold-lock"), env.livePath(), QStringLiteral("exclusive"), QStringLiteral("1500")});
+    QVERIFY(holder.waitFor(QStringLiteral("locked")));
+    env.dialogs().clear();
+    user.save();
+    ++tally.faults;
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QVERIFY(holder.waitFor(QStringLiteral("released")));
+    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('L')));
+    ++tally.saves;
+}
+
+void FaultSuite::windowListsEveryStudentDespiteBadPhotos()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Photos"));
+    const QList<BadPhoto> photos = badPhotos();
+    QHash<qint64, bool> shouldShow;
+    shouldShow.insert(
+        db::addStudent(QStringLiteral("A good photo"), classId, StorePhoto(samplePicture(40, 40, Qt::darkGreen))),
+        true);
+    shouldShow.insert(db::addStudent(QStringLiteral("No photo"), classId, std::nullopt), false);
+    for (const BadPhoto& photo : photos)
+        shouldShow.insert(db::addStudent(QString::fromLatin1(photo.name), classId, photo.bytes), photo.mayDecode);
+    db::close();
+
+    WindowUser user;
+    QVERIFY(user.pick(classId, QDate(2026, 11, 4)));
+    tally.faults += int(photos.size());
+    QCOMPARE(user.window().listedCards().size(), shouldShow.size());
+    for (const StudentCard* card : user.window().listedCards()) {
+        // Bytes no reader accepts leave the photo area empty; a partly readable picture may show.
+        if (!shouldShow.value(card->studentId()))
+            QVERIFY2(!card->hasPhoto(), qPrintable(card->studentName()));
+        if (card->studentName() == QLatin1String("A good photo"))
+            QVERIFY(card->hasPhoto());
+    }
+    const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(QStringLiteral("could not be shown")), qPrintable(said));
+
+    // The register of the class is still taken.
+    user.clickAll();
+    env.dialogs().clear();
+    user.save();
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QList<qint64> ids = shouldShow.keys();
+    QCOMPARE(db::marks(ids, QDate(2026, 11, 4)).size(), ids.size());
+    ++tally.saves;
+}
+
+void FaultSuite::hostileTextThroughTheWindows()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const QStringList hostile = {
+        QStringLiteral("Mr O'Neil's class"),
+        QStringLiteral("\"quoted\" and 'single'"),
+        QStringLiteral("x'); DROP TABLE tblStudents; --"),
+        QStringLiteral("100% _under_ \\back\\slash\\"),
+        QStringLiteral("\U0001F469\u200D\U0001F393 \U0001F1EB\U0001F1F7 emoji"),
+        QStringLiteral("\u05DB\u05D9\u05EA\u05D4 \u05D0 \u0627\u0644\u0635\u0641 \u202Eevil"),
+        QStringLiteral("  spaced  "),
+    };
+
+    // Classes typed into Add New Class, students into the editor.
+    ManageClassesWindow* manage = ManageClassesWindow::showShared();
+    for (const QString& name : hostile) {
+        env.dialogs().answerText(name);
+        manage->PushButton1_Click();
+    }
+    QCOMPARE(env.dialogs().messages(), QStringList());
+    QStringList stored;
+    qint64 classId = 0;
+    for (const db::ClassRow& row : db::classes()) {
+        stored << row.name;
+        if (row.name == hostile.first())
+            classId = row.id;
+    }
+    QStringList sorted = hostile;
+    sorted.sort();
+    stored.sort();
+    QCOMPARE(stored, sorted);
+    for (const QString& name : hostile) {
+        StudentEditor editor;
+        editor.setClassId(classId);
+        editor.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
+        editor.PushButton1_Click();
+    }
+    delete ManageClassesWindow::instance();
+    QStringList students;
+    for (const db::StudentRow& row : db::studentsOfClass(classId, false))
+        students << row.name;
+    students.sort();
+    QCOMPARE(students, sorted);
+    tally.faults += int(2 * hostile.size());
+
+    // The main window shows them as typed and keeps a hostile 1 MB note exactly.
+    const QDate day(2026, 11, 5);
+    QString note = hostile.join(QLatin1Char('\n'));
+    note = note.repeated(1024 * 1024 / note.size() + 1).left(1024 * 1024);
+    {
+        WindowUser user;
+        QStringList listed;
+        for (int i = 0; i < user.classList()->count(); ++i)
+            listed << user.classList()->itemText(i);
+        listed.sort();
+        QCOMPARE(listed, sorted);
+        QVERIFY(user.pick(classId, day));
+        QStringList names;
+        for (const StudentCard* card : user.window().listedCards())
+            names << card->studentName();
+        names.sort();
+        QCOMPARE(names, sorted);
+        user.notes()->setPlainText(note);
+        user.save();
+        QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+        ++tally.saves;
+        ++tally.faults;
+    }
+    QList<qint64> ids;
+    for (const db::StudentRow& row : db::studentsOfClass(classId, false))
+        ids << row.id;
+    const QHash<qint64, db::Mark> saved = db::marks(ids, day);
+    QCOMPARE(saved.size(), ids.size());
+    for (const db::Mark& mark : saved)
+        QVERIFY(mark.notes == note); // QCOMPARE would print a megabyte
+    db::close();
+    {
+        WindowUser user;
+        QVERIFY(user.pick(classId, day));
+        QVERIFY(user.notes()->toPlainText() == note);
+        QVERIFY(!user.window().isChanged());
+    }
 }
 
 QTEST_MAIN(FaultSuite)
