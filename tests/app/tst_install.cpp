@@ -1,0 +1,185 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <filesystem>
+
+namespace {
+
+constexpr auto kAppId = "org.quillmark.Rollvane";
+
+QString buildFolder()
+{
+    return QFileInfo(QStringLiteral(ROLLVANE_BIN_DIR) + QStringLiteral("/..")).canonicalFilePath();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The keys of a desktop entry's main group.
+QHash<QString, QString> desktopEntry(const QString& path)
+{
+    QHash<QString, QString> keys;
+    bool inEntry = false;
+    for (const QByteArray& raw : contents(path).split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (inEntry && equals > 0 && !line.startsWith(QLatin1Char('#')))
+            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    return keys;
+}
+
+} // namespace
+
+// Installs the build into a temporary root, as a package would, and checks that the program,
+// the files it needs beside it and the desktop's files are where they are looked for.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
+        QVERIFY2(!cmake.isEmpty(), "cmake is needed to install the build");
+        QVERIFY2(QFileInfo::exists(QStringLiteral(ROLLVANE_BIN_DIR) + QStringLiteral("/rollvane")),
+            "build the rollvane program before this test");
+
+        QProcess install;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DESTDIR"), m_root.path());
+        install.setProcessEnvironment(environment);
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(
+            cmake, {QStringLiteral("--install"), buildFolder(), QStringLiteral("--prefix"), QStringLiteral("/usr")});
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(
+            install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0, install.readAll().constData());
+        m_usr = m_root.path() + QStringLiteral("/usr");
+    }
+
+    void programAndItsFilesShareOneFolder()
+    {
+        const QFileInfo program(m_usr + QStringLiteral("/lib/rollvane/rollvane"));
+        QVERIFY(program.isFile());
+        QVERIFY(program.isExecutable());
+        const QString blank = m_usr + QStringLiteral("/lib/rollvane/dbBlank.mdb");
+        QVERIFY(QFileInfo(blank).size() > 0);
+        QCOMPARE(contents(blank), contents(QStringLiteral(ROLLVANE_TEMPLATE_PATH)));
+    }
+
+    void commandOnThePathIsARelativeLink()
+    {
+        const QString command = m_usr + QStringLiteral("/bin/rollvane");
+        QVERIFY(QFileInfo(command).isSymLink());
+        // Relative, so the link still points at the program once the root is the real one.
+        const std::filesystem::path target = std::filesystem::read_symlink(QFile::encodeName(command).constData());
+        QVERIFY2(target.is_relative(), target.c_str());
+        QCOMPARE(QFileInfo(command).canonicalFilePath(),
+            QFileInfo(m_usr + QStringLiteral("/lib/rollvane/rollvane")).canonicalFilePath());
+    }
+
+    void menuEntryStartsTheCommandWithItsIcon()
+    {
+        const QString entryPath = m_usr + QStringLiteral("/share/applications/%1.desktop").arg(QLatin1String(kAppId));
+        QVERIFY(QFileInfo::exists(entryPath));
+        const QHash<QString, QString> entry = desktopEntry(entryPath);
+        QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
+        QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Rollvane"));
+        const QString command = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
+        QVERIFY(QFileInfo::exists(m_usr + QStringLiteral("/bin/") + command));
+
+        const QString icon = entry.value(QStringLiteral("Icon"));
+        QVERIFY(!icon.isEmpty());
+        const QString hicolor = m_usr + QStringLiteral("/share/icons/hicolor/");
+        QVERIFY(QFileInfo::exists(hicolor + QStringLiteral("scalable/apps/") + icon + QStringLiteral(".svg")));
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QImage picture(hicolor + QStringLiteral("%1x%1/apps/").arg(size) + icon + QStringLiteral(".png"));
+            QCOMPARE(picture.size(), QSize(size, size));
+        }
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!validator.isEmpty()) {
+            QProcess check;
+            check.setProcessChannelMode(QProcess::MergedChannels);
+            check.start(validator, {entryPath});
+            QVERIFY(check.waitForFinished(60000));
+            QVERIFY2(check.exitCode() == 0, check.readAll().constData());
+        }
+    }
+
+    void appStreamRecordNamesTheMenuEntry()
+    {
+        const QString path = m_usr + QStringLiteral("/share/metainfo/%1.metainfo.xml").arg(QLatin1String(kAppId));
+        QXmlStreamReader xml(contents(path));
+        QString id;
+        QString launchable;
+        QString binary;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("id"))
+                id = xml.readElementText();
+            else if (xml.name() == QLatin1String("launchable"))
+                launchable = xml.readElementText();
+            else if (xml.name() == QLatin1String("binary"))
+                binary = xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(id, QLatin1String(kAppId));
+        QCOMPARE(launchable, QStringLiteral("%1.desktop").arg(QLatin1String(kAppId)));
+        QCOMPARE(binary, QStringLiteral("rollvane"));
+
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+        if (!validator.isEmpty()) {
+            QProcess check;
+            check.setProcessChannelMode(QProcess::MergedChannels);
+            check.start(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"), path});
+            QVERIFY(check.waitForFinished(60000));
+            QVERIFY2(check.exitCode() == 0, check.readAll().constData());
+        }
+    }
+
+    void installedCommandFindsItsTemplate()
+    {
+        // Started through the link, the program must still find dbBlank.mdb in its own folder:
+        // the first start copies it into the shared data folder.
+        QTemporaryDir appData;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ROLLVANE_COMMON_APPDATA"), appData.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(m_usr + QStringLiteral("/bin/rollvane"), {});
+        QVERIFY(program.waitForStarted(30000));
+        const QString live = appData.path() + QStringLiteral("/Quillmark/Rollvane/dbAttendance.mdb");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(live).size() > 0, 60000);
+        program.kill();
+        QVERIFY(program.waitForFinished(30000));
+    }
+
+private:
+    QTemporaryDir m_root;
+    QString m_usr;
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
