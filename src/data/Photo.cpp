@@ -73,7 +73,7 @@ QImage loadChosenPicture(const QString& path)
     checkSize(reader.size());
     QImage picture = reader.read();
     if (picture.isNull())
-        throw Failure(tr("The picture %1 could not be read: %2").arg(QDir::toNativeSeparators(path),
-            reader.errorString()));
+        throw Failure(
+            tr("The picture %1 could not be read: %2").arg(QDir::toNativeSeparators(path), reader.errorString()));
     return picture;
 }
