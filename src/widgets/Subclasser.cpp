@@ -78,7 +78,8 @@ bool Subclasser::deliver(QWidget* window, int message, quintptr wParam, qintptr 
         try {
             result = hook.client->WindowProc(window, message, wParam, lParam);
         } catch (const std::exception& failure) {
-            qWarning("A scroll message of %s was dropped: %s", qPrintable(window->objectName()), failure.what());
+            const QString name = guard ? guard->objectName() : QString();
+            qWarning("A scroll message of %s was dropped: %s", qPrintable(name), failure.what());
             result = 0;
         }
     }
