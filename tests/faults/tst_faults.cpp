@@ -1167,6 +1167,28 @@ void FaultSuite::oversizedChosenPicturesAreRefused()
     // A sensible picture under a misleading name still loads.
     const QString png = writePicture(dir.path(), QStringLiteral("photo.jpg"), samplePicture(40, 30, Qt::green), "png");
     QCOMPARE(loadChosenPicture(png).size(), QSize(40, 30));
+
+    // In the student editor the refusal is said, and the student is stored without the picture.
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Pictures"));
+    {
+        StudentEditor editor;
+        editor.setClassId(classId);
+        editor.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Big picture"));
+        env.dialogs().answerFile(huge);
+        editor.PushButton3_Click();
+        env.dialogs().answerFile(write(QStringLiteral("wide.bmp"), bmpHeader(6000, 4000, 24)));
+        editor.PushButton3_Click();
+        const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+        QCOMPARE(env.dialogs().messages().size(), 2);
+        QVERIFY2(said.count(QStringLiteral("too large")) == 2, qPrintable(said));
+        editor.PushButton1_Click();
+        tally.faults += 2;
+    }
+    const QList<db::StudentRow> stored = db::studentsOfClass(classId, true);
+    QCOMPARE(stored.size(), 1);
+    QVERIFY(stored.first().image.isEmpty());
 }
 
 void FaultSuite::windowKeepsAnUnfittingSaveOnScreen_data()
