@@ -447,11 +447,18 @@ public:
     QPlainTextEdit* notes() { return m_window.findChild<QPlainTextEdit*>(QStringLiteral("Text1")); }
     QComboBox* classList() { return m_window.findChild<QComboBox*>(QStringLiteral("Combo1")); }
 
+    QDateEdit* picker() { return m_window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1")); }
+
     bool pick(qint64 classId, const QDate& date)
     {
-        auto* timer = m_window.findChild<QTimer*>(QStringLiteral("Timer1"));
-        m_window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->setDate(date);
+        picker()->setDate(date);
         classList()->setCurrentIndex(int(m_window.classIds().indexOf(classId)));
+        return settle();
+    }
+    // Waits for the rebuild a change of class or day starts.
+    bool settle()
+    {
+        auto* timer = m_window.findChild<QTimer*>(QStringLiteral("Timer1"));
         return QTest::qWaitFor([timer] { return !timer->isActive(); }, 10000);
     }
     void clickCard(int i) { QTest::mouseClick(m_window.listedCards().at(i)->statusLabel(), Qt::LeftButton); }
@@ -1247,6 +1254,32 @@ void FaultSuite::windowKeepsAnUnfittingSaveOnScreen()
     const Stored kept = storedOn(group, day);
     QCOMPARE(kept.letters, QString(40, QLatin1Char('P')));
     QCOMPARE(kept.notes, QStringList(40, QStringLiteral("kept")));
+
+    // Nor does a change of day drop them: the prompted save fails and the cards stay.
+    env.dialogs().clear();
+    env.dialogs().answerYes();
+    user.picker()->setDate(day.addDays(1));
+    QVERIFY(user.settle());
+    ++tally.faults;
+    QVERIFY2(env.dialogs().messages().join(QLatin1Char('\n')).contains(QStringLiteral("full")),
+        qPrintable(env.dialogs().messages().join(QLatin1Char('\n'))));
+    QVERIFY(user.window().isChanged());
+    QCOMPARE(user.letters(), QString(40, QLatin1Char('L')));
+    QCOMPARE(user.window().cardsDate(), day);
+
+    // Closing says so too, and the user may keep the window and its marks.
+    env.dialogs().clear();
+    env.dialogs().answerYes(); // save the changes
+    env.dialogs().answerNo(); // do not close without them
+    user.window().close();
+    ++tally.faults;
+    QVERIFY2(env.dialogs().messages().join(QLatin1Char('\n')).contains(QStringLiteral("full")),
+        qPrintable(env.dialogs().messages().join(QLatin1Char('\n'))));
+    QVERIFY(user.window().isVisible());
+    QVERIFY(db::isOpen());
+    QVERIFY(user.window().isChanged());
+    QCOMPARE(user.letters(), QString(40, QLatin1Char('L')));
+    QCOMPARE(storedOn(group, day).letters, QString(40, QLatin1Char('P')));
 
     // Space freed: the marks still on screen are saved whole.
     if (disk)
