@@ -2,10 +2,261 @@
 
 #include "data/Photo.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <QtEndian>
+
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// About sixteen classes of forty card pictures.
+constexpr qsizetype kDefaultCapacity = 24 * 1024 * 1024;
+
+quint32 le32(const uchar* p)
+{
+    quint32 value;
+    std::memcpy(&value, p, sizeof value);
+    return qFromLittleEndian(value);
+}
+
+quint16 le16(const uchar* p)
+{
+    quint16 value;
+    std::memcpy(&value, p, sizeof value);
+    return qFromLittleEndian(value);
+}
+
+// The layout of a plain uncompressed 24- or 32-bit BMP, the form the register stores photos in.
+struct PlainBmp
+{
+    const uchar* pixels = nullptr; // the first row in memory
+    int width = 0;
+    int height = 0;
+    int bytesPerPixel = 0;
+    qsizetype stride = 0;
+    bool bottomUp = true;
+};
+
+// Null when the bytes are anything but a complete plain BMP; those go to the general reader,
+// which decides what they are and says what is wrong with them.
+std::optional<PlainBmp> plainBmp(const QByteArray& bytes)
+{
+    constexpr qsizetype fileHeader = 14;
+    if (bytes.size() < fileHeader + 40 || !bytes.startsWith("BM"))
+        return std::nullopt;
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint32 pixelOffset = le32(data + 10);
+    const quint32 infoSize = le32(data + 14);
+    if (infoSize < 40 || fileHeader + qint64(infoSize) > bytes.size())
+        return std::nullopt;
+    const qint32 width = qint32(le32(data + 18));
+    const qint32 height = qint32(le32(data + 22));
+    const quint16 planes = le16(data + 26);
+    const quint16 bits = le16(data + 28);
+    const quint32 compression = le32(data + 30);
+    constexpr quint32 uncompressed = 0;
+    if (planes != 1 || (bits != 24 && bits != 32) || compression != uncompressed)
+        return std::nullopt;
+    if (width <= 0 || height == 0 || height == std::numeric_limits<qint32>::min())
+        return std::nullopt;
+    const qint64 rows = height < 0 ? -qint64(height) : qint64(height);
+    if (qint64(width) * rows > kMaxPicturePixels)
+        return std::nullopt;
+    const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
+    if (pixelOffset < fileHeader + infoSize || qint64(pixelOffset) + stride * rows > bytes.size())
+        return std::nullopt;
+    PlainBmp bmp;
+    bmp.pixels = data + pixelOffset;
+    bmp.width = width;
+    bmp.height = int(rows);
+    bmp.bytesPerPixel = bits / 8;
+    bmp.stride = stride;
+    bmp.bottomUp = height > 0;
+    return bmp;
+}
+
+// Each target pixel is the mean of the source pixels it covers, read straight from the file's
+// rows: no full-size picture is ever made. The rows of a band are first summed column by column,
+// which runs over whole rows at a time.
+QImage averageDown(const PlainBmp& bmp, const QSize& size)
+{
+    const int targetWidth = size.width();
+    const int targetHeight = size.height();
+    const int step = bmp.bytesPerPixel;
+    const qsizetype rowBytes = qsizetype(bmp.width) * step;
+    std::vector<int> firstColumn(size_t(targetWidth) + 1);
+    for (int x = 0; x <= targetWidth; ++x)
+        firstColumn[size_t(x)] = int(qint64(x) * bmp.width / targetWidth);
+    std::vector<quint32> columns(static_cast<size_t>(rowBytes));
+    QImage scaled(size, QImage::Format_RGB32);
+    for (int y = 0; y < targetHeight; ++y) {
+        const int top = int(qint64(y) * bmp.height / targetHeight);
+        const int bottom = int(qint64(y + 1) * bmp.height / targetHeight);
+        std::fill(columns.begin(), columns.end(), 0u);
+        quint32* column = columns.data();
+        for (int row = top; row < bottom; ++row) {
+            const int stored = bmp.bottomUp ? bmp.height - 1 - row : row;
+            const uchar* line = bmp.pixels + stored * bmp.stride;
+            for (qsizetype i = 0; i < rowBytes; ++i)
+                column[i] += line[i];
+        }
+        auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        const quint32 rows = quint32(bottom - top);
+        for (int x = 0; x < targetWidth; ++x) {
+            const int left = firstColumn[size_t(x)];
+            const int right = firstColumn[size_t(x) + 1];
+            quint32 blue = 0, green = 0, red = 0;
+            for (const quint32* pixel = column + qsizetype(left) * step; pixel < column + qsizetype(right) * step;
+                 pixel += step) {
+                blue += pixel[0];
+                green += pixel[1];
+                red += pixel[2];
+            }
+            const quint32 count = rows * quint32(right - left);
+            out[x] = qRgb(
+                int((red + count / 2) / count), int((green + count / 2) / count), int((blue + count / 2) / count));
+        }
+    }
+    return scaled;
+}
+
+} // namespace
+
+QImage scaledPhoto(const QByteArray& bytes, const QSize& size)
+{
+    if (bytes.isEmpty() || size.isEmpty())
+        return QImage();
+    if (const std::optional<PlainBmp> bmp = plainBmp(bytes);
+        bmp && bmp->width >= size.width() && bmp->height >= size.height())
+        return averageDown(*bmp, size);
+    const QImage picture = FetchPhoto(bytes);
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+PhotoCache::PhotoCache()
+    : m_pictures(kDefaultCapacity)
+{ }
+
+PhotoCache& PhotoCache::shared()
+{
+    static PhotoCache cache;
+    return cache;
+}
+
+QPixmap PhotoCache::picture(const db::StudentRow& student, const QSize& size)
+{
+    // Bytes read by the caller at some earlier moment prove nothing about the register now.
+    return store(student.id, student.image, size, Generation {});
+}
+
+QPixmap PhotoCache::picture(qint64 studentId, const QSize& size)
+{
+    // Taken before the bytes are read, so that a change made in between is seen next time.
+    const Generation now = currentGeneration();
+    if (const Entry* entry = m_pictures.object(studentId);
+        entry && now.valid() && entry->checked == now && entry->size == size)
+        return entry->picture;
+    const std::optional<db::StudentRow> stored = db::student(studentId);
+    ++m_read;
+    if (!stored) {
+        m_pictures.remove(studentId);
+        return QPixmap();
+    }
+    return store(studentId, stored->image, size, now);
+}
+
+QPixmap PhotoCache::store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked)
+{
+    const size_t hash = qHash(bytes);
+    if (Entry* entry = m_pictures.object(studentId);
+        entry && entry->hash == hash && entry->length == bytes.size() && entry->size == size) {
+        entry->checked = checked;
+        return entry->picture;
+    }
+    // A failure leaves no entry behind: the next listing tries the bytes again.
+    m_pictures.remove(studentId);
+    const QImage scaled = scaledPhoto(bytes, size);
+    ++m_decoded;
+    auto* entry = new Entry {hash, bytes.size(), size, QPixmap::fromImage(scaled), checked};
+    const QPixmap picture = entry->picture;
+    // Entries without a photo still cost their bookkeeping.
+    const qsizetype cost = qMax<qsizetype>(256, qsizetype(scaled.sizeInBytes()));
+    m_pictures.insert(studentId, entry, cost);
+    return picture;
+}
+
+PhotoCache::Generation PhotoCache::currentGeneration()
+{
+    static qint64 connections = 0;
+    QSqlDatabase connection;
+    try {
+        connection = db::connection();
+    } catch (...) {
+        return {};
+    }
+    const auto read = [&connection]() -> std::optional<Generation> {
+        QSqlQuery query(connection);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral(
+                "SELECT w.connection, w.writes, (SELECT count(*) FROM temp.sqlite_master WHERE type='trigger' AND "
+                "name GLOB 'rvPhotoWrites?*'), (SELECT data_version FROM pragma_data_version) FROM "
+                "temp.rvPhotoWrites w"))
+            || !query.next() || query.value(2).toInt() != 3)
+            return std::nullopt;
+        return Generation {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(3).toLongLong()};
+    };
+    if (const std::optional<Generation> known = read())
+        return *known;
+
+    // A connection not seen before, or one whose table was made anew: count its own writes to
+    // the students from here on. The counters live in the connection's temporary schema, so the
+    // register's file is never changed for them.
+    const QStringList install = {
+        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesInsert"),
+        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesUpdate"),
+        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesDelete"),
+        QStringLiteral("DROP TABLE IF EXISTS temp.rvPhotoWrites"),
+        QStringLiteral("CREATE TEMP TABLE rvPhotoWrites (connection INTEGER NOT NULL, writes INTEGER NOT NULL)"),
+        QStringLiteral("INSERT INTO temp.rvPhotoWrites VALUES (%1, 0)").arg(++connections),
+        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesInsert AFTER INSERT ON main.tblStudents BEGIN "
+                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesUpdate AFTER UPDATE OF id, Image ON main.tblStudents BEGIN "
+                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesDelete AFTER DELETE ON main.tblStudents BEGIN "
+                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+    };
+    QSqlQuery query(connection);
+    for (const QString& statement : install) {
+        if (!query.exec(statement))
+            return {};
+    }
+    query.finish();
+    return read().value_or(Generation {});
+}
+
+void PhotoCache::clear()
+{
+    m_pictures.clear();
+    m_decoded = 0;
+    m_read = 0;
+}
+
+void PhotoCache::setCapacity(qsizetype bytes)
+{
+    m_pictures.setMaxCost(bytes);
+}
+
 QPixmap cardPicture(const db::StudentRow& student, const QSize& photoSize)
 {
-    const QImage picture = FetchPhoto(student.image);
-    if (picture.isNull())
-        return QPixmap();
-    return QPixmap::fromImage(picture.scaled(photoSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return PhotoCache::shared().picture(student, photoSize);
+}
+
+QPixmap cardPicture(qint64 studentId, const QSize& photoSize)
+{
+    return PhotoCache::shared().picture(studentId, photoSize);
 }

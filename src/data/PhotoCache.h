@@ -1,10 +1,85 @@
 #pragma once
 
+#include <QByteArray>
+#include <QCache>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
 #include "data/Database.h"
 
-// The picture a card shows for a student: the stored photo scaled to the card's photo area.
-// A student without a photo gives a null pixmap. Bytes no picture reader accepts throw.
+// Card pictures, decoded once and kept at card size.
+//
+// A photo is stored as a full-size BMP, and showing a class turns forty of them into card
+// pictures. Each picture is kept under its student's id together with a hash of the bytes it
+// was made from, so a class shown before lists without decoding again, and a changed photo is
+// never shown stale. The bytes themselves are only read again when the register may have
+// changed since the picture was last checked: a write to tblStudents on the shared connection,
+// or a commit by any other connection (another user of the machine). Memory is bounded; the
+// pictures used least recently go first.
+class PhotoCache
+{
+public:
+    PhotoCache();
+    // The cache the cards use.
+    static PhotoCache& shared();
+
+    // The card picture of a student whose photo bytes are at hand. No bytes give a null
+    // pixmap; bytes that no picture reader accepts throw.
+    QPixmap picture(const db::StudentRow& student, const QSize& size);
+    // The card picture of a student listed without the photo bytes: they are read from the
+    // register only when the cached picture cannot be trusted. A student who no longer exists
+    // gives a null pixmap.
+    QPixmap picture(qint64 studentId, const QSize& size);
+
+    void clear();
+    // The bound, in bytes of pixels held.
+    void setCapacity(qsizetype bytes);
+    qsizetype capacity() const { return m_pictures.maxCost(); }
+    qsizetype heldBytes() const { return m_pictures.totalCost(); }
+    qsizetype count() const { return m_pictures.size(); }
+
+    // What the cache had to do since the last clear: photos decoded and photos read from the
+    // register. Lets tests see that it works without timing it.
+    int decodedCount() const { return m_decoded; }
+    int readCount() const { return m_read; }
+
+private:
+    // When the register's photos were last known to be unchanged: the shared connection (each
+    // opening gets its own number), its own writes to tblStudents, and other connections'
+    // commits. A default value matches nothing.
+    struct Generation
+    {
+        qint64 connection = 0;
+        qint64 ownWrites = 0;
+        qint64 dataVersion = 0;
+        bool valid() const { return connection != 0; }
+        bool operator==(const Generation&) const = default;
+    };
+
+    struct Entry
+    {
+        size_t hash = 0;
+        qsizetype length = 0;
+        QSize size;
+        QPixmap picture;
+        Generation checked;
+    };
+
+    Generation currentGeneration();
+    QPixmap store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked);
+
+    QCache<qint64, Entry> m_pictures;
+    int m_decoded = 0;
+    int m_read = 0;
+};
+
+// The stored photo decoded straight to the given size, averaging the pixels each target pixel
+// covers. Photos stored as plain 24- or 32-bit BMP are scaled while they are read; any other
+// picture goes through the general reader. No bytes give a null image; bytes that no reader
+// accepts throw, as FetchPhoto does.
+QImage scaledPhoto(const QByteArray& bytes, const QSize& size);
+
+// The picture a card shows for a student, through the shared cache.
 QPixmap cardPicture(const db::StudentRow& student, const QSize& photoSize);
+QPixmap cardPicture(qint64 studentId, const QSize& photoSize);
