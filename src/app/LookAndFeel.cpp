@@ -53,7 +53,9 @@ public:
     {
         m_codes.insert(widget, code);
         widget->setMouseTracking(true);
+        widget->removeEventFilter(this);
         widget->installEventFilter(this);
+        connect(widget, &QObject::destroyed, this, [this](QObject* gone) { m_codes.remove(gone); });
     }
 
 protected:
@@ -215,7 +217,14 @@ void LoadHandPointer(QWidget* window)
 
 void installHoverPointers(QWidget* window, const QList<QWidget*>& defaultControls, const QList<QWidget*>& handControls)
 {
-    auto* filter = new HoverFilter(window);
+    // A window loaded again keeps its one filter; a second would only repeat the first.
+    HoverFilter* filter = nullptr;
+    for (QObject* child : window->children()) {
+        if ((filter = dynamic_cast<HoverFilter*>(child)))
+            break;
+    }
+    if (!filter)
+        filter = new HoverFilter(window);
     filter->watch(window, kDefaultPointer);
     auto watchControl = [filter](QWidget* control, int code) {
         filter->watch(control, code);
