@@ -594,6 +594,8 @@ void FaultSuite::killedMidSaveLosesNoReportedSave()
         = {addClassOf(QStringLiteral("Kill A"), 40), addClassOf(QStringLiteral("Kill B"), 40)};
     db::close();
 
+    // ROLLVANE_FAULT_KILLS asks for a longer run; the sanitizers slow every start, so they get
+    // the fewest kills that still make the case.
     const int kills = envNumber("ROLLVANE_FAULT_KILLS", kSanitized ? 30 : 40);
     QRandomGenerator random(20260307);
     QHash<QString, SaveLine> saves; // every save a helper began, by label
