@@ -1,14 +1,15 @@
+#include "app/LookAndFeel.h"
 #include "attendance/MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rollvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/rollvane.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Rollvane"));
+    QApplication::setWindowIcon(look::applicationIcon());
 
     MainWindow window;
     window.load();

@@ -5,6 +5,7 @@
 #include "app/Failure.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
+#include "attendance/CardArea.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
 #include "data/PhotoCache.h"
@@ -178,6 +179,7 @@ void MainWindow::buildLayout()
     card0->move(0, 0);
     card0->hide();
     m_cards.append(card0);
+    m_cardArea = std::make_unique<CardArea>(m_picScrollBox, m_picClient);
 
     m_frame3 = whiteFrame("Frame3", tr("Additional Notes For This Day"), twipsRect(120, 8250, 10200, 1335));
     m_text1 = new QPlainTextEdit(m_frame3);
@@ -218,11 +220,18 @@ void MainWindow::load()
     steps.step(144, [] { db::open(liveDatabasePath()); });
     steps.step(146, [this] { LoadClassList(); });
 
-    // Steps 148 to 154: the card area's scroll bar is created and attached here.
-
+    steps.step(148, [this] { m_cardArea->createController(); });
+    steps.step(150, [this] { m_cardArea->attachToViewport(); });
+    steps.step(152, [this] { m_cardArea->showVerticalBar(); });
+    steps.step(154, [this] { m_cardArea->removeViewportBorder(); });
     steps.step(156, [this] { ListStudent(); });
+    steps.step(158, [this] { fitCardArea(); });
+}
 
-    // Step 158: the card canvas is sized to the cards here.
+void MainWindow::fitCardArea()
+{
+    if (m_cardArea->controller())
+        m_cardArea->fitToCards(m_cards.last(), StudentCard::kHeight + 15);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -306,7 +315,9 @@ void MainWindow::ListStudent()
         ClearCards();
 
     const qint64 classId = m_colClassIDs.at(selected);
-    const QList<db::StudentRow> students = db::studentsOfClass(classId, true);
+    // Without the photo bytes: the card pictures come from the photo cache, which reads a
+    // student's bytes only when its picture may have changed.
+    const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
     m_cardsClassId = classId;
     m_cardsDate = m_dateTimePicker1->date();
 
@@ -319,7 +330,7 @@ void MainWindow::ListStudent()
         // Every card shows its own student's photo or none: card 0 is reused from listing to
         // listing, and one bad picture must not keep the class's register from being taken.
         try {
-            card->setPhoto(cardPicture(student, StudentCard::kPhotoSize));
+            card->setPhoto(cardPicture(student.id, StudentCard::kPhotoSize));
         } catch (const Failure& failure) {
             card->setPhoto(QPixmap());
             if (unreadable.isEmpty())
@@ -452,8 +463,17 @@ void MainWindow::Timer1_Timer()
 {
     m_timer1->stop();
     reportFailures(location("Timer1_Timer"), [this] {
-        ClearCards();
-        ListStudent();
+        // The canvas follows the listing even when the listing stopped part-way.
+        std::exception_ptr failure;
+        try {
+            ClearCards();
+            ListStudent();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        fitCardArea();
+        if (failure)
+            std::rethrow_exception(failure);
     });
 }
 

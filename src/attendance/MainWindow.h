@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -13,6 +14,7 @@ class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class CardArea;
 class StudentCard;
 
 // The attendance window (Form1): the class list, the date, one card per student, the day's
@@ -57,7 +59,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+public:
+    CardArea* cardArea() const { return m_cardArea.get(); }
+
 private:
+    // Sizes the canvas and the bar's range to the cards of the current listing.
+    void fitCardArea();
     void buildLayout();
     StudentCard* addCard(int index);
     void placeCard(StudentCard* card);
@@ -93,6 +100,7 @@ private:
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists
     int m_listed = 0; // how many cards hold students of the current listing
+    std::unique_ptr<CardArea> m_cardArea; // m_cScroll and the canvas it moves
     std::optional<qint64> m_cardsClassId; // the class the cards on screen belong to
     QDate m_cardsDate;
     bool m_bChanged = false;
