@@ -20,8 +20,9 @@ QString describeFailure(std::exception_ptr failure)
 
 QString errorReportText(const QString& location, int step, const QString& description)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(step)
-        + QStringLiteral("\r\r") + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to ")
+    return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("ErrorReport", "at line ")
+        + QString::number(step) + QStringLiteral("\r\r")
+        + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to ")
         + QLatin1String(kSupportAddress);
 }
 

@@ -413,8 +413,8 @@ void MainWindow::SaveAttendance()
 
 bool MainWindow::askSaveChanges()
 {
-    return dialogs().question(this, QStringLiteral("Attendance has been changed.\r\nSave Changes?"),
-        QStringLiteral("Save Changes"), UserDialogs::Icon::None);
+    return dialogs().question(
+        this, tr("Attendance has been changed.\r\nSave Changes?"), tr("Save Changes"), UserDialogs::Icon::None);
 }
 
 void MainWindow::selectionChanged()
