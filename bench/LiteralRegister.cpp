@@ -47,6 +47,11 @@ LiteralRegister::~LiteralRegister()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
+QSqlDatabase LiteralRegister::connection() const
+{
+    return QSqlDatabase::database(m_connection);
+}
+
 void LiteralRegister::ClearCards()
 {
     qDeleteAll(m_cards);

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +22,8 @@ public:
     ~LiteralRegister();
     LiteralRegister(const LiteralRegister&) = delete;
     LiteralRegister& operator=(const LiteralRegister&) = delete;
+
+    QSqlDatabase connection() const;
 
     // The card canvas, the same cards the program shows, six to a row.
     QWidget* canvas() { return &m_canvas; }

@@ -2,6 +2,7 @@
 
 #include "data/Photo.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -125,6 +126,27 @@ QImage averageDown(const PlainBmp& bmp, const QSize& size)
     return scaled;
 }
 
+// Counts the passes of the event loop: the count moves on once control has gone back to it.
+qint64 currentPass()
+{
+    static qint64 pass = 0;
+    static bool counting = false;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return -1;
+    if (!counting) {
+        counting = true;
+        QMetaObject::invokeMethod(
+            application,
+            [] {
+                ++pass;
+                counting = false;
+            },
+            Qt::QueuedConnection);
+    }
+    return pass;
+}
+
 } // namespace
 
 QImage scaledPhoto(const QByteArray& bytes, const QSize& size)
@@ -157,7 +179,7 @@ QPixmap PhotoCache::picture(const db::StudentRow& student, const QSize& size)
 QPixmap PhotoCache::picture(qint64 studentId, const QSize& size)
 {
     // Taken before the bytes are read, so that a change made in between is seen next time.
-    const Generation now = currentGeneration();
+    const Generation now = generationForThisPass();
     if (const Entry* entry = m_pictures.object(studentId);
         entry && now.valid() && entry->checked == now && entry->size == size)
         return entry->picture;
@@ -239,9 +261,46 @@ PhotoCache::Generation PhotoCache::currentGeneration()
     return read().value_or(Generation {});
 }
 
+PhotoCache::Generation PhotoCache::generationForThisPass()
+{
+    const qint64 pass = currentPass();
+    qint64 changes = -1;
+    qint64 connection = 0;
+    try {
+        // Touches no table of the register, so it takes no lock and reads no file.
+        QSqlQuery query(db::connection());
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT total_changes(), connection FROM temp.rvPhotoWrites")) && query.next()) {
+            changes = query.value(0).toLongLong();
+            connection = query.value(1).toLongLong();
+        }
+    } catch (...) {
+        return {};
+    }
+    if (pass >= 0 && pass == m_pass && changes >= 0 && changes == m_passChanges && connection != 0
+        && connection == m_passConnection && m_passGeneration.valid())
+        return m_passGeneration;
+    m_passGeneration = currentGeneration();
+    m_pass = pass;
+    // Read again: installing the counters on a new connection counts as changes.
+    m_passChanges = -1;
+    m_passConnection = 0;
+    if (m_passGeneration.valid()) {
+        QSqlQuery query(db::connection());
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT total_changes(), connection FROM temp.rvPhotoWrites")) && query.next()) {
+            m_passChanges = query.value(0).toLongLong();
+            m_passConnection = query.value(1).toLongLong();
+        }
+    }
+    return m_passGeneration;
+}
+
 void PhotoCache::clear()
 {
     m_pictures.clear();
+    m_passGeneration = {};
+    m_pass = -1;
     m_decoded = 0;
     m_read = 0;
 }

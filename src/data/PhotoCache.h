@@ -67,9 +67,17 @@ private:
     };
 
     Generation currentGeneration();
+    // The generation, asked of the register once per pass of the event loop: a listing runs
+    // within one pass, so one check serves all its cards. A write on the shared connection in
+    // between still makes it ask again.
+    Generation generationForThisPass();
     QPixmap store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked);
 
     QCache<qint64, Entry> m_pictures;
+    Generation m_passGeneration;
+    qint64 m_pass = -1;
+    qint64 m_passChanges = -1;
+    qint64 m_passConnection = 0;
     int m_decoded = 0;
     int m_read = 0;
 };

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "../../bench/StatementTrace.h"
+
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
@@ -18,8 +20,6 @@
 
 #include <algorithm>
 
-#include <dlfcn.h>
-
 // Every statement that runs once per card or once per save must find its rows through an index:
 // with millions of marks a single scan of tblAttendance costs more than the whole listing. The
 // statements are not listed here; they are taken from the engine while the windows list, load
@@ -35,81 +35,9 @@ private Q_SLOTS:
 
 namespace {
 
-// The engine's own statement trace, reached through the library the SQL driver loaded.
-class StatementTrace
-{
-public:
-    StatementTrace()
-    {
-        void* library = dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_NOLOAD);
-        if (!library)
-            return;
-        m_trace = reinterpret_cast<TraceFunction>(dlsym(library, "sqlite3_trace_v2"));
-        m_sql = reinterpret_cast<SqlFunction>(dlsym(library, "sqlite3_sql"));
-        const QVariant handle = db::connection().driver()->handle();
-        if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-            m_connection = *static_cast<void* const*>(handle.constData());
-    }
-    ~StatementTrace() { stop(); }
-    StatementTrace(const StatementTrace&) = delete;
-    StatementTrace& operator=(const StatementTrace&) = delete;
-
-    bool available() const { return m_trace && m_sql && m_connection; }
-    void start() { m_trace(m_connection, kTraceStatement, &StatementTrace::traced, this); }
-    void stop()
-    {
-        if (available())
-            m_trace(m_connection, 0, nullptr, nullptr);
-    }
-    const QSet<QString>& statements() const { return m_statements; }
-
-private:
-    using Callback = int (*)(unsigned, void*, void*, void*);
-    using TraceFunction = int (*)(void*, unsigned, Callback, void*);
-    using SqlFunction = const char* (*)(void*);
-    static constexpr unsigned kTraceStatement = 0x01;
-
-    static int traced(unsigned, void* context, void* statement, void*)
-    {
-        auto* self = static_cast<StatementTrace*>(context);
-        if (const char* sql = self->m_sql(statement))
-            self->m_statements.insert(QString::fromUtf8(sql).simplified());
-        return 0;
-    }
-
-    TraceFunction m_trace = nullptr;
-    SqlFunction m_sql = nullptr;
-    void* m_connection = nullptr;
-    QSet<QString> m_statements;
-};
-
-// The plan lines that read a register table row by row, or sort photos outside an index.
 QStringList scans(const QString& statement)
 {
-    // The driver names its placeholders :0, :1 and so on; they are given a value each.
-    QString text = statement;
-    static const QRegularExpression placeholder(QStringLiteral(":\\d+\\b"));
-    qsizetype values = 0;
-    for (auto match = placeholder.globalMatch(text); match.hasNext(); match.next())
-        ++values;
-    text.replace(placeholder, QStringLiteral("?"));
-    QSqlQuery plan(db::connection());
-    if (!plan.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + text))
-        return {QStringLiteral("cannot be planned: ") + plan.lastError().text()};
-    for (qsizetype i = 0; i < values; ++i)
-        plan.addBindValue(1);
-    if (!plan.exec())
-        return {QStringLiteral("cannot be planned: ") + plan.lastError().text()};
-    QStringList found;
-    while (plan.next()) {
-        const QString detail = plan.value(3).toString();
-        static const QRegularExpression scan(QStringLiteral("^SCAN (tblAttendance|tblStudents|tblClassName)\\b"));
-        // Sorting a class's forty names is nothing; sorting their photos copies every byte.
-        if (scan.match(detail).hasMatch()
-            || (detail.contains(QLatin1String("TEMP B-TREE")) && statement.contains(QLatin1String("Image"))))
-            found << detail;
-    }
-    return found;
+    return tableScans(db::connection(), statement);
 }
 
 void fillMarks(int days)
@@ -154,7 +82,7 @@ void TestQueryPlans::everyStatementPerCardAndPerSaveUsesAnIndex()
     }
     fillMarks(400);
 
-    StatementTrace trace;
+    StatementTrace trace(db::connection());
     if (!trace.available())
         QSKIP("The SQL driver does not use the system's SQLite library here, so its statements cannot be traced.");
 
@@ -189,14 +117,9 @@ void TestQueryPlans::everyStatementPerCardAndPerSaveUsesAnIndex()
     manage.FillStudentList();
     trace.stop();
 
-    QStringList checked;
+    const QStringList checked = trace.statements();
     QStringList failures;
-    for (const QString& statement : trace.statements()) {
-        const QString upper = statement.toUpper();
-        if (!upper.startsWith(QLatin1String("SELECT")) && !upper.startsWith(QLatin1String("UPDATE"))
-            && !upper.startsWith(QLatin1String("DELETE")) && !upper.startsWith(QLatin1String("INSERT")))
-            continue; // transactions, pragmas and the triggers' own bodies
-        checked << statement;
+    for (const QString& statement : checked) {
         for (const QString& scan : scans(statement))
             failures << statement + QStringLiteral("  ->  ") + scan;
     }
