@@ -309,6 +309,10 @@ int runBenchmark(const Options& options)
         saved.setValue(QStringLiteral("rows"), school.attendanceRows);
         saved.sync();
     }
+    QFile loadAverage(QStringLiteral("/proc/loadavg"));
+    if (loadAverage.open(QIODevice::ReadOnly))
+        std::printf(
+            "Load average at the start: %s\n", loadAverage.readAll().split(' ').mid(0, 3).join(' ').constData());
     std::printf("School: %d classes of %d students, %lld rows in tblAttendance, %dx%d photos in the measured "
                 "classes; %d runs each (baseline %d)\n",
         School::kClasses, School::kStudentsPerClass, school.attendanceRows, School::kPhotoWidth, School::kPhotoHeight,
