@@ -1,4 +1,5 @@
 #include "app/LookAndFeel.h"
+#include "app/WindowLayout.h"
 #include "attendance/MainWindow.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     window.load();
+    centreOnScreen(&window);
     window.show();
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "attendance/MainWindow.h"
 
+#include "app/WindowLayout.h"
+
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
@@ -25,17 +27,6 @@
 #include <QTimer>
 
 namespace {
-
-// Measures below are the window's twips at 15 twips per pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 void makeFolder(const QString& path)
 {
@@ -135,13 +126,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildLayout()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(px(10440), px(10230));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
+    setFixedFrame(this, 10440, 10230, true);
+    setFont(designFont(9));
 
     auto whiteFrame = [this](const char* name, const QString& title, const QRect& geometry) {
         auto* frame = new QGroupBox(title, this);

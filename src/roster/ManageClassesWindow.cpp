@@ -1,5 +1,7 @@
 #include "roster/ManageClassesWindow.h"
 
+#include "app/WindowLayout.h"
+
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/LookAndFeel.h"
@@ -14,7 +16,6 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -24,17 +25,6 @@ QPointer<ManageClassesWindow>& shared()
 {
     static QPointer<ManageClassesWindow> window;
     return window;
-}
-
-// Measures below are the window's twips at 15 twips per pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
 }
 
 QString location(const char* handler)
@@ -50,11 +40,7 @@ ManageClassesWindow* ManageClassesWindow::showShared()
         shared() = new ManageClassesWindow;
         shared()->setAttribute(Qt::WA_DeleteOnClose);
         shared()->load();
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = shared()->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            shared()->move(frame.topLeft());
-        }
+        centreOnScreen(shared());
     }
     shared()->show();
     shared()->raise();
@@ -77,15 +63,9 @@ ManageClassesWindow::ManageClassesWindow(QWidget* parent)
 
 void ManageClassesWindow::buildLayout()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(px(8040), px(4500));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
-    QFont buttonFont = font;
-    buttonFont.setPointSizeF(11.25);
+    setFixedFrame(this, 8040, 4500, false);
+    setFont(designFont(9));
+    const QFont buttonFont = designFont(11.25);
 
     m_frame1 = new QGroupBox(tr("Class"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));

@@ -1,5 +1,7 @@
 #include "roster/StudentEditor.h"
 
+#include "app/WindowLayout.h"
+
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
@@ -15,20 +17,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
-
-// Measures below are the window's twips at 15 twips per pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 QString location(const char* handler)
 {
@@ -45,25 +35,15 @@ StudentEditor::StudentEditor(QWidget* parent)
     setModal(true);
     buildLayout();
     // Centred on the screen rather than over the window that opened it.
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     load();
 }
 
 void StudentEditor::buildLayout()
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(px(8040), px(9420));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setBold(true);
-    setFont(font);
-    QFont buttonFont = font;
-    buttonFont.setPointSizeF(11.25);
+    setFixedFrame(this, 8040, 9420, false);
+    setFont(designFont(9));
+    const QFont buttonFont = designFont(11.25);
 
     m_frame1 = new QGroupBox(tr("Student Name"), this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
