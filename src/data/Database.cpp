@@ -178,9 +178,16 @@ int schemaVersion()
     return query.value(0).toInt();
 }
 
+// A class's students in the order they are listed, names compared without regard to case.
+const QString kStudentsIndex = QStringLiteral(
+    "CREATE INDEX IF NOT EXISTS ixStudentsClass ON tblStudents (ClassID, StudentName COLLATE NOCASE, StudentName)");
+
 void createIndexes()
 {
-    run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixStudentsClass ON tblStudents (ClassID, StudentName)"));
+    // Version 1 ordered names case-sensitively; its index cannot give the listing order.
+    if (schemaVersion() < 2)
+        run(QStringLiteral("DROP INDEX IF EXISTS ixStudentsClass"));
+    run(kStudentsIndex);
     QSqlQuery unique(connection());
     if (!unique.exec(QStringLiteral(
             "CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"))) {
@@ -248,7 +255,7 @@ void createTemplate(const QString& path)
             throw sqlFailure(database.lastError());
         QSqlQuery query(database);
         QStringList statements = schemaStatements();
-        statements << QStringLiteral("CREATE INDEX ixStudentsClass ON tblStudents (ClassID, StudentName)")
+        statements << kStudentsIndex
                    << QStringLiteral("CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, \"Date\")")
                    << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
         for (const QString& statement : statements) {
@@ -289,6 +296,8 @@ void open(const QString& path)
         // the page cache, which made reading a class's photos cost as much as decoding them.
         // Writes still go through the journal.
         pragmas.exec(QStringLiteral("PRAGMA mmap_size=2147418112"));
+        // Sorting a listing needs no temporary file.
+        pragmas.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
         pragmas.finish();
         checkSchema(path);
         upgrade();

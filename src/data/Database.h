@@ -16,7 +16,8 @@ namespace db {
 
 inline constexpr auto kConnectionName = "SharedConnection";
 // 1: indexes on the mark key and on a class's students by name.
-inline constexpr int kSchemaVersion = 1;
+// 2: the students' index follows the listing order, names compared without regard to case.
+inline constexpr int kSchemaVersion = 2;
 
 struct ClassRow
 {
