@@ -1,12 +1,11 @@
 #include "attendance/MainWindow.h"
 
-#include "app/WindowLayout.h"
-
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
+#include "app/WindowLayout.h"
 #include "attendance/CardArea.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"

@@ -1,11 +1,10 @@
 #include "roster/ManageClassesWindow.h"
 
-#include "app/WindowLayout.h"
-
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
+#include "app/WindowLayout.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 #include "roster/StudentEditor.h"

@@ -1,12 +1,11 @@
 #include "roster/StudentEditor.h"
 
-#include "app/WindowLayout.h"
-
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
+#include "app/WindowLayout.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 
