@@ -83,13 +83,12 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& cap
 
 bool QtDialogs::question(QWidget* parent, const QString& text, const QString& caption, Icon icon)
 {
-    QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No,
-        parent);
+    QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& title,
-    const QString& defaultText)
+std::optional<QString> QtDialogs::inputBox(
+    QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool ok = false;
     const QString text
@@ -136,8 +135,7 @@ bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& cap
     return reply.type == Reply::Type::Yes;
 }
 
-std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title,
-    const QString&)
+std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString&)
 {
     const Reply reply = next();
     const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;

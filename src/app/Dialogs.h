@@ -23,8 +23,8 @@ public:
     // A question with Yes and No; true for Yes. Closing the box counts as No.
     virtual bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
     // An input box; no value when the user cancelled, an empty text when confirmed empty.
-    virtual std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
-        const QString& defaultText)
+    virtual std::optional<QString> inputBox(
+        QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
         = 0;
     // A file-open dialog; an empty path when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
@@ -47,8 +47,8 @@ class QtDialogs : public UserDialogs
 public:
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
-    std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
-        const QString& defaultText) override;
+    std::optional<QString> inputBox(
+        QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
 };
 
@@ -91,8 +91,8 @@ public:
 
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
-    std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& title,
-        const QString& defaultText) override;
+    std::optional<QString> inputBox(
+        QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
 
 private:

@@ -22,8 +22,7 @@ class StepRunner
 public:
     explicit StepRunner(QString location)
         : m_location(std::move(location))
-    {
-    }
+    { }
 
     // Runs an action; returns false when it failed (and was reported).
     bool step(int number, const std::function<void()>& action);

@@ -12,8 +12,7 @@ public:
     explicit Failure(QString description)
         : m_description(std::move(description))
         , m_utf8(m_description.toUtf8())
-    {
-    }
+    { }
 
     const QString& description() const { return m_description; }
     const char* what() const noexcept override { return m_utf8.constData(); }
