@@ -1,5 +1,6 @@
 #include "attendance/MainWindow.h"
 
+#include "app/ClassBox.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
@@ -254,16 +255,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::LoadClassList()
 {
     // Refilling is no pick of the user's: it must neither prompt nor rebuild the cards.
-    const QSignalBlocker quiet(m_combo1);
-    m_colClassIDs.clear();
-    m_combo1->clear();
-    look::BusyPointer busy(this);
-    const QList<db::ClassRow> rows = db::classes();
-    for (const db::ClassRow& row : rows) {
-        m_colClassIDs.append(row.id);
-        m_combo1->addItem(row.name);
-    }
-    m_combo1->setCurrentIndex(-1);
+    fillClassBox(this, m_combo1, m_colClassIDs);
 }
 
 StudentCard* MainWindow::addCard(int index)

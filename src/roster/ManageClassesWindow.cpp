@@ -1,5 +1,6 @@
 #include "roster/ManageClassesWindow.h"
 
+#include "app/ClassBox.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/LookAndFeel.h"
@@ -15,7 +16,6 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace {
@@ -141,18 +141,7 @@ void ManageClassesWindow::load()
 
 void ManageClassesWindow::FillClassList()
 {
-    {
-        const QSignalBlocker quiet(m_combo1);
-        m_colClassIDs.clear();
-        m_combo1->clear();
-        look::BusyPointer busy(this);
-        const QList<db::ClassRow> rows = db::classes();
-        for (const db::ClassRow& row : rows) {
-            m_colClassIDs.append(row.id);
-            m_combo1->addItem(row.name);
-        }
-        m_combo1->setCurrentIndex(-1);
-    }
+    fillClassBox(this, m_combo1, m_colClassIDs);
     FillStudentList();
 }
 
@@ -192,6 +181,17 @@ QTreeWidgetItem* ManageClassesWindow::selectedStudentRow() const
 {
     const QList<QTreeWidgetItem*> selected = m_listView1->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
+}
+
+QTreeWidgetItem* ManageClassesWindow::studentRowToActOn(StepRunner& steps) const
+{
+    QTreeWidgetItem* row = nullptr;
+    // A failed test counts as passed; the row found, if any, is still the one to use.
+    steps.test(100, [this, &row] {
+        row = selectedStudentRow();
+        return m_listView1->topLevelItemCount() > 0 && row;
+    });
+    return row;
 }
 
 void ManageClassesWindow::PushButton1_Click()
@@ -254,12 +254,7 @@ void ManageClassesWindow::PushButton3_Click()
 void ManageClassesWindow::PushButton4_Click()
 {
     StepRunner steps(location("PushButton4_Click"));
-    QTreeWidgetItem* row = nullptr;
-    if (!steps.test(100, [this, &row] {
-            row = selectedStudentRow();
-            return m_listView1->topLevelItemCount() > 0 && row;
-        }))
-        return;
+    QTreeWidgetItem* row = studentRowToActOn(steps);
     if (!row)
         return;
     const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
@@ -293,12 +288,7 @@ void ManageClassesWindow::PushButton4_Click()
 void ManageClassesWindow::PushButton5_Click()
 {
     StepRunner steps(location("PushButton5_Click"));
-    QTreeWidgetItem* row = nullptr;
-    if (!steps.test(100, [this, &row] {
-            row = selectedStudentRow();
-            return m_listView1->topLevelItemCount() > 0 && row;
-        }))
-        return;
+    QTreeWidgetItem* row = studentRowToActOn(steps);
     if (!row)
         return;
     const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();

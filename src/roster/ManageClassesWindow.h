@@ -10,6 +10,7 @@ class QGroupBox;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class StepRunner;
 
 // The Manage Classes window (Form2). Only one exists; the main window shows it without waiting.
 class ManageClassesWindow : public QWidget
@@ -45,6 +46,8 @@ private:
     void buildLayout();
     std::optional<qint64> selectedClassId() const;
     QTreeWidgetItem* selectedStudentRow() const;
+    // Step 100 of Edit and Delete Student: the selected row of a list that has rows, or none.
+    QTreeWidgetItem* studentRowToActOn(StepRunner& steps) const;
 
     QGroupBox* m_frame1 = nullptr;
     QComboBox* m_combo1 = nullptr;
