@@ -1,6 +1,5 @@
 #include "attendance/MainWindow.h"
 
-#include "app/ClassBox.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/Failure.h"
@@ -10,16 +9,20 @@
 #include "attendance/CardArea.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
+#include "data/Photo.h"
 #include "data/PhotoCache.h"
+#include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -166,6 +169,14 @@ void MainWindow::buildLayout()
     card0->hide();
     m_cards.append(card0);
     m_cardArea = std::make_unique<CardArea>(m_picScrollBox, m_picClient);
+    m_listingMessage = new QLabel(m_picScrollBox);
+    m_listingMessage->setObjectName(QStringLiteral("lblListingFailed"));
+    m_listingMessage->setGeometry(QRect(QPoint(0, 0), m_picScrollBox->size()));
+    m_listingMessage->setAlignment(Qt::AlignCenter);
+    m_listingMessage->setWordWrap(true);
+    m_listingMessage->setText(tr("This class could not be listed, so none of its marks are shown and nothing can be "
+                                 "saved for it. Pick the class again to try once more."));
+    m_listingMessage->hide();
 
     m_frame3 = whiteFrame("Frame3", tr("Additional Notes For This Day"), twipsRect(120, 8250, 10200, 1335));
     m_text1 = new QPlainTextEdit(m_frame3);
@@ -205,6 +216,19 @@ void MainWindow::load()
     // Step 142 created the connection object; Qt's named connection is made when it opens.
     steps.step(144, [] { db::open(liveDatabasePath()); });
     steps.step(146, [this] { LoadClassList(); });
+    // Marks another tool stored under a date the program cannot read belong to no day it
+    // shows; the user hears of them once, rather than finding days that look untaken.
+    if (db::isOpen()) {
+        steps.step(146, [this] {
+            const qint64 unplaced = db::unplacedMarkCount();
+            if (unplaced > 0)
+                dialogs().message(this,
+                    tr("%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any "
+                       "day. The register check (Setup, Backups, Check Register) lists them.",
+                        nullptr, int(unplaced)),
+                    QString(), UserDialogs::Icon::Information);
+        });
+    }
 
     steps.step(148, [this] { m_cardArea->createController(); });
     steps.step(150, [this] { m_cardArea->attachToViewport(); });
@@ -226,10 +250,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (steps.test(100, [this] { return m_bChanged; })) {
         if (steps.test(102, [this] { return askSaveChanges(); })) {
             // Marks that could not be saved are only given up when the user says so.
-            if (!steps.step(104, [this] { SaveAttendance(); })
+            SaveOutcome outcome = SaveOutcome::Saved;
+            const bool saved = steps.step(104, [this, &outcome] { outcome = SaveAttendance(); });
+            if (!saved
                 && !dialogs().question(this,
                     tr("The attendance could not be saved.\r\nClose without saving the changes?"), tr("Save Changes"),
                     UserDialogs::Icon::Warning)) {
+                event->ignore();
+                return;
+            }
+            if (saved && outcome == SaveOutcome::Declined
+                && !dialogs().question(this, tr("Your marks were not saved.\r\nClose without saving them?"),
+                    tr("Save Changes"), UserDialogs::Icon::Warning)) {
                 event->ignore();
                 return;
             }
@@ -292,33 +324,46 @@ void MainWindow::ListStudent()
         ClearCards();
 
     const qint64 classId = m_colClassIDs.at(selected);
-    // Without the photo bytes: the card pictures come from the photo cache, which reads a
-    // student's bytes only when its picture may have changed.
-    const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
     m_cardsClassId = classId;
+    m_cardsClassName = m_combo1->itemText(selected);
     m_cardsDate = m_dateTimePicker1->date();
+    m_loaded.clear();
+    setListingFailed(false);
 
     QStringList unreadable;
     QString firstFailure;
-    for (qsizetype i = 0; i < students.size(); ++i) {
-        const db::StudentRow& student = students.at(i);
-        StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));
-        card->setStudent(student.id, student.name);
-        // Every card shows its own student's photo or none: card 0 is reused from listing to
-        // listing, and one bad picture must not keep the class's register from being taken.
-        try {
-            card->setPhoto(cardPicture(student.id, StudentCard::kPhotoSize));
-        } catch (const Failure& failure) {
-            card->setPhoto(QPixmap());
-            if (unreadable.isEmpty())
-                firstFailure = failure.description();
-            unreadable << student.name;
+    try {
+        // Without the photo bytes: the card pictures come from the photo cache, which reads a
+        // student's bytes only when its picture may have changed.
+        const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
+        for (qsizetype i = 0; i < students.size(); ++i) {
+            const db::StudentRow& student = students.at(i);
+            StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));
+            card->setStudent(student.id, student.name);
+            // Every card shows its own student's photo or none: card 0 is reused from listing
+            // to listing, and one bad picture must not keep the class's register from being
+            // taken. A register that fails under the read is another matter (below).
+            try {
+                card->setPhoto(cardPicture(student.id, StudentCard::kPhotoSize));
+            } catch (const UnreadablePicture& failure) {
+                card->setPhoto(QPixmap());
+                if (unreadable.isEmpty())
+                    firstFailure = failure.description();
+                unreadable << student.name;
+            }
+            card->show();
+            m_listed = int(i) + 1;
         }
-        card->show();
-        m_listed = int(i) + 1;
+        LoadAttendance();
+    } catch (...) {
+        // Half a class on screen would be saved as if it were the whole class, and cards
+        // without their marks would overwrite the stored ones: a failed listing shows none.
+        ClearCards();
+        m_text1->clear();
+        setListingFailed(true);
+        m_bChanged = false;
+        throw;
     }
-
-    LoadAttendance();
     // Filling the notes box counts as a change; a fresh listing has none.
     m_bChanged = false;
 
@@ -330,6 +375,15 @@ void MainWindow::ListStudent()
                           .arg(unreadable.first())
                           .arg(unreadable.size() - 1)
                           .arg(firstFailure));
+}
+
+void MainWindow::setListingFailed(bool failed)
+{
+    m_listingFailed = failed;
+    m_listingMessage->setGeometry(QRect(QPoint(0, 0), m_picScrollBox->size()));
+    m_listingMessage->setVisible(failed);
+    if (failed)
+        m_listingMessage->raise();
 }
 
 void MainWindow::ClearCards()
@@ -351,8 +405,9 @@ void MainWindow::LoadAttendance()
     ids.reserve(cards.size());
     for (const StudentCard* card : cards)
         ids.append(card->studentId());
-    const QHash<qint64, db::Mark> stored = db::marks(ids, date);
+    const db::DayMarks stored = db::marks(ids, date);
     m_cardsDate = date;
+    m_loaded = stored;
 
     // The day's notes come from the first card that has a row for the day: a student added
     // later without one must not hide them, nor have the next save write them away.
@@ -370,22 +425,83 @@ void MainWindow::LoadAttendance()
     m_text1->setPlainText(notes.value_or(QString()));
 }
 
-void MainWindow::SaveAttendance()
+MainWindow::SaveOutcome MainWindow::SaveAttendance()
 {
     // The cards on screen are written even while the class list has no selection (after the
     // set-up button refilled it): they carry their students' ids and their day, and a save that
     // writes nothing must not be taken for one that did.
     const QList<StudentCard*> cards = listedCards();
-    if (!cards.isEmpty()) {
-        look::BusyPointer busy(this);
-        QList<db::CardMark> marks;
-        marks.reserve(cards.size());
-        for (const StudentCard* card : cards)
-            marks.append({card->studentId(), card->status()});
-        const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
-        db::saveMarks(date, marks, m_text1->toPlainText());
+    if (cards.isEmpty()) {
+        m_bChanged = false;
+        // A class whose listing failed has marks that could not be shown; saying "Done Saved"
+        // for it would report a save that never happened.
+        return m_combo1->currentIndex() >= 0 && m_listingFailed ? SaveOutcome::NothingListed : SaveOutcome::Saved;
     }
-    m_bChanged = false;
+    look::BusyPointer busy(this);
+    QList<db::CardMark> marks;
+    marks.reserve(cards.size());
+    for (const StudentCard* card : cards)
+        marks.append({card->studentId(), card->status(), QString()});
+    const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
+    const QString notes = m_text1->toPlainText();
+    // The marks as this window last knew them stored; someone else's save since then is asked
+    // about, each time anew, so that a third writer cannot slip in behind an answer.
+    db::DayMarks expected = m_loaded;
+    for (;;) {
+        db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected);
+        if (!result.conflict) {
+            m_loaded = result.stored;
+            m_bChanged = false;
+            return SaveOutcome::Saved;
+        }
+        if (!askOverwrite(*result.conflict)) {
+            showStoredMarks(*result.conflict);
+            return SaveOutcome::Declined;
+        }
+        expected = result.conflict->stored;
+    }
+}
+
+bool MainWindow::askOverwrite(const db::Conflict& conflict)
+{
+    const QString day = QLocale().toString(m_cardsDate, QStringLiteral("d MMMM yyyy"));
+    const db::Mark& latest = conflict.latest;
+    QString text;
+    if (!latest.changedBy.isEmpty() || !latest.changedOn.isEmpty()) {
+        const QDateTime at = QDateTime::fromString(latest.changedAt, Qt::ISODateWithMs).toLocalTime();
+        text = tr("The register of %1 for %2 was changed by %3 on %4 at %5, after you opened it.")
+                   .arg(m_cardsClassName, day, latest.changedBy.isEmpty() ? tr("someone") : latest.changedBy,
+                       latest.changedOn.isEmpty() ? tr("another computer") : latest.changedOn,
+                       at.isValid() ? QLocale().toString(at.time(), QStringLiteral("HH:mm")) : tr("an unknown time"));
+    } else {
+        text = tr("The register of %1 for %2 was changed by another program after you opened it.")
+                   .arg(m_cardsClassName, day);
+    }
+    return dialogs().question(this, text + QStringLiteral("\r\n") + tr("Overwrite it with the marks on your screen?"),
+        tr("Register Changed"), UserDialogs::Icon::Warning);
+}
+
+void MainWindow::showStoredMarks(const db::Conflict& conflict)
+{
+    QStringList lines;
+    QString storedNotes;
+    for (const StudentCard* card : listedCards()) {
+        const auto stored = conflict.stored.constFind(card->studentId());
+        const QString status = stored == conflict.stored.constEnd() ? tr("(not marked)") : stored->status;
+        if (stored != conflict.stored.constEnd() && storedNotes.isEmpty())
+            storedNotes = stored->notes;
+        if (!conflict.students.contains(card->studentId()))
+            continue;
+        QString line = tr("%1: %2 (on your screen: %3)").arg(card->studentName(), status, card->status());
+        if (stored != conflict.stored.constEnd() && !stored->remark.isEmpty())
+            line += QStringLiteral(" – ") + stored->remark;
+        lines << line;
+    }
+    QString text = tr("Your marks were not saved; they are still on your screen. The marks stored now are:")
+        + QStringLiteral("\r\n\r\n") + lines.join(QStringLiteral("\r\n"));
+    if (storedNotes != m_text1->toPlainText())
+        text += QStringLiteral("\r\n\r\n") + tr("Notes stored now: %1").arg(storedNotes);
+    dialogs().message(this, text, tr("Register Changed"), UserDialogs::Icon::Information);
 }
 
 bool MainWindow::askSaveChanges()
@@ -401,7 +517,11 @@ void MainWindow::selectionChanged()
         m_timer1->stop();
         if (askSaveChanges()) {
             try {
-                SaveAttendance();
+                if (SaveAttendance() == SaveOutcome::Declined) {
+                    // The user keeps the marks on screen rather than overwrite another's.
+                    restoreSelection();
+                    return;
+                }
             } catch (...) {
                 // The marks stay on screen, unsaved; the list and picker go back to them so
                 // that what is shown and what a later save writes agree.
@@ -482,8 +602,17 @@ void MainWindow::PushButton2_Click()
 {
     StepRunner steps(location("PushButton2_Click"));
     // A failed save has been reported; the marks stay on screen, unsaved, for another try.
-    if (!steps.step(100, [this] { SaveAttendance(); }))
+    SaveOutcome outcome = SaveOutcome::Saved;
+    if (!steps.step(100, [this, &outcome] { outcome = SaveAttendance(); }))
         return;
-    steps.step(102, [this] { dialogs().message(this, tr("Done Saved"), QString(), UserDialogs::Icon::None); });
+    if (outcome == SaveOutcome::Declined)
+        return;
+    steps.step(102, [this, outcome] {
+        if (outcome == SaveOutcome::NothingListed)
+            dialogs().message(this, tr("Nothing was saved: this class could not be listed."), QString(),
+                UserDialogs::Icon::Information);
+        else
+            dialogs().message(this, tr("Done Saved"), QString(), UserDialogs::Icon::None);
+    });
     steps.step(104, [this] { m_bChanged = false; });
 }

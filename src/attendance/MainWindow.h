@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 #include <QDate>
 #include <QList>
 #include <QWidget>
@@ -11,6 +13,7 @@
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -44,8 +47,15 @@ public:
     void ClearCards();
     // Shows the marks stored for the picked date on the cards of the selected class.
     void LoadAttendance();
-    // Writes the marks on the cards, all or none, under the date they were loaded for.
-    void SaveAttendance();
+    // What a save came to.
+    enum class SaveOutcome {
+        Saved, // the marks on the cards are stored (or no class is selected: nothing to store)
+        NothingListed, // the selected class could not be listed: nothing was written
+        Declined, // someone else saved meanwhile and the user chose to keep the marks unsaved
+    };
+    // Writes the marks on the cards, all or none, under the date they were loaded for. When
+    // someone else has saved any of them since they were loaded, asks before overwriting.
+    SaveOutcome SaveAttendance();
 
     const QList<qint64>& classIds() const { return m_colClassIDs; }
     // Every card object; card 0 is the template and exists even when no student is listed.
@@ -55,6 +65,8 @@ public:
     bool isChanged() const { return m_bChanged; }
     // The day the cards on screen were listed for; invalid before the first listing.
     QDate cardsDate() const { return m_cardsDate; }
+    // Whether the last listing of the selected class failed part-way (its cards are gone).
+    bool listingFailed() const { return m_listingFailed; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +94,11 @@ private:
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.
     void selectionChanged();
     bool askSaveChanges();
+    // A save was refused because someone else saved first: whether to overwrite.
+    bool askOverwrite(const db::Conflict& conflict);
+    // The marks stored now, for a user who chose not to overwrite them.
+    void showStoredMarks(const db::Conflict& conflict);
+    void setListingFailed(bool failed);
     // After a failed prompted save: the class list and date picker show what the cards show.
     void restoreSelection();
 
@@ -96,13 +113,17 @@ private:
     QPushButton* m_pushButton2 = nullptr; // Save
     QPushButton* m_pushButton1 = nullptr; // Setup Students / Classes
     QTimer* m_timer1 = nullptr;
+    QLabel* m_listingMessage = nullptr; // over the card area when a listing failed
 
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists
     int m_listed = 0; // how many cards hold students of the current listing
     std::unique_ptr<CardArea> m_cardArea; // m_cScroll and the canvas it moves
     std::optional<qint64> m_cardsClassId; // the class the cards on screen belong to
+    QString m_cardsClassName;
     QDate m_cardsDate;
+    db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
+    bool m_listingFailed = false;
     bool m_bChanged = false;
     std::function<void()> m_endProgram;
 };

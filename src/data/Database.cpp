@@ -1,16 +1,21 @@
 #include "data/Database.h"
 
 #include "app/Failure.h"
+#include "data/Engine.h"
+#include "data/Sql.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
+#include <QSysInfo>
 #include <QVariant>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace db {
 namespace {
@@ -20,140 +25,73 @@ QString tr(const char* text)
     return QCoreApplication::translate("Database", text);
 }
 
-// The file the shared connection has open, so that a damaged file can be named to whoever has
-// to restore it.
-QString& openedPath()
+std::unique_ptr<Engine>& currentEngine()
 {
-    static QString path;
-    return path;
+    static std::unique_ptr<Engine> instance;
+    return instance;
 }
 
-const QStringList& schemaStatements()
+// The schema version of the open register, and why it could not be brought up to date when
+// that failed (the register is then only read).
+struct OpenState
 {
-    static const QStringList statements = {
-        QStringLiteral("CREATE TABLE tblClassName (id INTEGER PRIMARY KEY, ClassName TEXT NOT NULL DEFAULT '')"),
-        QStringLiteral("CREATE TABLE tblStudents (id INTEGER PRIMARY KEY, StudentName TEXT NOT NULL DEFAULT '', "
-                       "ClassID INTEGER NOT NULL DEFAULT 0, Image BLOB NOT NULL DEFAULT x'')"),
-        QStringLiteral("CREATE TABLE tblAttendance (StudentID INTEGER NOT NULL, \"Date\" TEXT NOT NULL, "
-                       "\"Status\" TEXT NOT NULL DEFAULT '', Notes TEXT NOT NULL DEFAULT '')"),
-    };
-    return statements;
-}
-
-// The SQLite result codes that users meet: another user's lock, a read-only file or folder,
-// a full disk. Their own texts are too terse for an office, so they are said plainly; for
-// those three the plain words are the whole story ("database is locked" only alarms), while a
-// damaged or unreadable file keeps the engine's words for whoever has to repair it.
-Failure sqlFailure(const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    QString plain;
-    bool plainIsEnough = true;
-    switch (code) {
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        plain = tr("The register is in use by another user of this computer. Nothing was changed; please try "
-                   "again in a moment.");
-        break;
-    case 8: // SQLITE_READONLY
-        plain = tr("The register cannot be changed: its file or folder is read-only for you. Nothing was changed; "
-                   "ask the administrator to make it writable.");
-        break;
-    case 13: // SQLITE_FULL
-        plain = tr("The disk holding the register is full. Nothing was changed; free some space and try again.");
-        break;
-    case 10: // SQLITE_IOERR
-        plain = tr("The register's file could not be written or read. Nothing was changed.");
-        plainIsEnough = false;
-        break;
-    case 11: // SQLITE_CORRUPT
-    case 26: // SQLITE_NOTADB
-        plain = openedPath().isEmpty() ? tr("The register's file is damaged.")
-                                       : tr("The register's file %1 is damaged. It has been left as it is.")
-                                             .arg(QDir::toNativeSeparators(openedPath()));
-        plainIsEnough = false;
-        break;
-    default:
-        break;
-    }
-    const QString detail = error.text().trimmed();
-    if (plain.isEmpty())
-        return Failure(detail.isEmpty() ? tr("The database reported an error.") : detail);
-    if (plainIsEnough || detail.isEmpty())
-        return Failure(plain);
-    return Failure(plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
-}
-
-QSqlQuery prepared(const QString& sql)
-{
-    QSqlQuery query(connection());
-    if (!query.prepare(sql))
-        throw sqlFailure(query.lastError());
-    return query;
-}
-
-void run(QSqlQuery& query)
-{
-    if (!query.exec())
-        throw sqlFailure(query.lastError());
-}
-
-void run(const QString& sql)
-{
-    QSqlQuery query(connection());
-    if (!query.exec(sql))
-        throw sqlFailure(query.lastError());
-}
-
-// A write transaction that takes the file's write lock at once, so two users saving together
-// queue behind the busy timeout instead of failing half-way. Rolls back unless committed.
-class WriteTransaction
-{
-public:
-    WriteTransaction() { run(QStringLiteral("BEGIN IMMEDIATE")); }
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
-    ~WriteTransaction()
-    {
-        if (m_committed)
-            return;
-        // Runs while a failure unwinds: nothing here may throw in turn.
-        try {
-            QSqlQuery rollback(connection());
-            rollback.exec(QStringLiteral("ROLLBACK"));
-        } catch (...) { }
-    }
-    void commit()
-    {
-        run(QStringLiteral("COMMIT"));
-        m_committed = true;
-    }
-
-private:
-    bool m_committed = false;
+    int version = 0;
+    QString upgradeFailure;
+    bool readOnly = false;
 };
 
-void checkHeader(const QString& path)
+OpenState& openState()
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Failure(tr("The register %1 was not found.").arg(QDir::toNativeSeparators(path)));
-    if (info.isDir())
-        throw Failure(tr("The register %1 is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(tr("The register %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QByteArray header = file.read(16);
-    if (header.isEmpty())
-        throw Failure(tr("The register %1 is an empty file, not a Rollvane register. It has been left as it is.")
-                          .arg(QDir::toNativeSeparators(path)));
-    if (header != QByteArray("SQLite format 3\0", 16))
-        throw Failure(tr("The file %1 is not a Rollvane register (it is not a database file). It has been left as "
-                         "it is.")
-                          .arg(QDir::toNativeSeparators(path)));
+    static OpenState state;
+    return state;
 }
 
-void checkSchema(const QString& path)
+// A column that an older register opened read-only may not have yet reads as empty text.
+QString column(const char* name, int since)
+{
+    return openState().version >= since ? QString::fromLatin1(name) : QStringLiteral("''");
+}
+
+QString markColumns()
+{
+    return QStringLiteral("\"Status\", Notes, %1, %2, %3, %4")
+        .arg(column("Remark", 4), column("ChangedAt", 3), column("ChangedBy", 3), column("ChangedOn", 3));
+}
+
+void requireWritable()
+{
+    const OpenState& state = openState();
+    if (state.readOnly && !state.upgradeFailure.isEmpty())
+        throw Failure(tr("The register could not be brought up to this version of Rollvane when it was opened, so "
+                         "nothing can be written to it. Nothing was changed. (%1)")
+                          .arg(state.upgradeFailure));
+    if (state.readOnly)
+        throw Failure(tr("The register is open for reading only. Nothing was changed."));
+}
+
+void upgrade(QSqlDatabase& database)
+{
+    Engine& engine = db::engine();
+    const int found = engine.storedSchemaVersion(database);
+    openState().version = found;
+    if (found >= kSchemaVersion)
+        return;
+    try {
+        sql::WriteTransaction transaction;
+        for (int version = std::max(found, 0) + 1; version <= kSchemaVersion; ++version)
+            engine.upgradeTo(version);
+        engine.recordSchemaVersion(kSchemaVersion);
+        transaction.commit();
+        openState().version = kSchemaVersion;
+    } catch (const Failure& failure) {
+        // A register that cannot be written (a read-only file, say) is still shown as it
+        // stands; saving then says why it cannot.
+        openState().upgradeFailure = failure.description();
+        openState().readOnly = true;
+    }
+}
+
+void checkSchema(QSqlDatabase& database)
 {
     static const QStringList probes = {
         QStringLiteral("SELECT id, ClassName FROM tblClassName LIMIT 0"),
@@ -161,60 +99,39 @@ void checkSchema(const QString& path)
         QStringLiteral("SELECT StudentID, \"Date\", \"Status\", Notes FROM tblAttendance LIMIT 0"),
     };
     for (const QString& probe : probes) {
-        QSqlQuery query(connection());
+        QSqlQuery query(database);
         if (!query.exec(probe)) {
-            const Failure cause = sqlFailure(query.lastError());
+            const Failure cause = engine().failure(query.lastError());
             throw Failure(tr("The file %1 cannot be used as the register: %2")
-                              .arg(QDir::toNativeSeparators(path), cause.description()));
+                              .arg(QDir::toNativeSeparators(engine().location()), cause.description()));
         }
     }
 }
 
-int schemaVersion()
+void openWith(std::unique_ptr<Engine> engine, bool readOnly)
 {
-    QSqlQuery query(connection());
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        throw sqlFailure(query.lastError());
-    return query.value(0).toInt();
-}
-
-// A class's students in the order they are listed, names compared without regard to case.
-const QString kStudentsIndex = QStringLiteral(
-    "CREATE INDEX IF NOT EXISTS ixStudentsClass ON tblStudents (ClassID, StudentName COLLATE NOCASE, StudentName)");
-
-void createIndexes()
-{
-    // Version 1 ordered names case-sensitively; its index cannot give the listing order.
-    if (schemaVersion() < 2)
-        run(QStringLiteral("DROP INDEX IF EXISTS ixStudentsClass"));
-    run(kStudentsIndex);
-    QSqlQuery unique(connection());
-    if (!unique.exec(QStringLiteral(
-            "CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"))) {
-        // An older file may already hold two rows for one student and day; its data is kept
-        // as it is and the lookups still get an index.
-        run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceLookup ON tblAttendance (StudentID, \"Date\")"));
+    const QString name = QString::fromLatin1(kConnectionName);
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase::database(name, false).close();
+    } else {
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     }
-}
-
-void upgrade()
-{
-    if (schemaVersion() >= kSchemaVersion)
-        return;
+    currentEngine() = std::move(engine);
+    openState() = {};
+    QSqlDatabase database = QSqlDatabase::database(name, false);
+    currentEngine()->open(database, readOnly);
     try {
-        WriteTransaction transaction;
-        createIndexes();
-        run(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-        transaction.commit();
-    } catch (const Failure&) {
-        // A read-only register is still shown; it only misses the faster lookups.
+        checkSchema(database);
+        if (readOnly) {
+            openState().version = currentEngine()->storedSchemaVersion(database);
+            openState().readOnly = true;
+        } else {
+            upgrade(database);
+        }
+    } catch (...) {
+        database.close();
+        throw;
     }
-}
-
-QString sqliteUri(const QString& path)
-{
-    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
-        + QStringLiteral("?mode=rw");
 }
 
 StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
@@ -228,15 +145,175 @@ StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
     return row;
 }
 
+QString placeholders(qsizetype count)
+{
+    return QStringList(count, QStringLiteral("?")).join(QLatin1Char(','));
+}
+
+QString operatingSystemUser()
+{
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name && *entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+    for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QString();
+}
+
+std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
+{
+    const auto found = marks.constFind(studentId);
+    if (found == marks.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
 } // namespace
 
-namespace {
-// Qt binds a null QString as SQL NULL; the register stores empty text as '' instead.
+Engine& engine()
+{
+    if (!currentEngine())
+        throw Failure(tr("The register is not open, so nothing can be read or written."));
+    return *currentEngine();
+}
+
+void setEngine(std::unique_ptr<Engine> engine)
+{
+    currentEngine() = std::move(engine);
+}
+
+Mark markFrom(const QSqlQuery& query, int first)
+{
+    Mark mark;
+    // A status that another tool left empty must still be a status a click can move on.
+    mark.status = query.value(first).toString();
+    if (mark.status.isEmpty())
+        mark.status = QStringLiteral("Present");
+    mark.notes = query.value(first + 1).toString();
+    mark.remark = query.value(first + 2).toString();
+    mark.changedAt = query.value(first + 3).toString();
+    mark.changedBy = query.value(first + 4).toString();
+    mark.changedOn = query.value(first + 5).toString();
+    return mark;
+}
+
+void Engine::writeDay(const QString& day, const QList<CardMark>& cards, const QString& notes, const Author& author,
+    const DayMarks& stored)
+{
+    QSqlQuery update = sql::prepared(QStringLiteral(
+        "UPDATE tblAttendance SET \"Status\"=?, Notes=?, Remark=?, ChangedAt=?, ChangedBy=?, ChangedOn=? "
+        "WHERE StudentID=? AND \"Date\"=?"));
+    QSqlQuery insert = sql::prepared(
+        QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, Remark, ChangedAt, "
+                       "ChangedBy, ChangedOn) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery history = sql::prepared(
+        QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
+                       "ChangedBy, ChangedOn, ChangedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const CardMark& card : cards) {
+        update.addBindValue(sql::text(card.status));
+        update.addBindValue(sql::text(notes));
+        update.addBindValue(sql::text(card.remark));
+        update.addBindValue(sql::text(author.at));
+        update.addBindValue(sql::text(author.user));
+        update.addBindValue(sql::text(author.host));
+        update.addBindValue(card.studentId);
+        update.addBindValue(day);
+        sql::run(update);
+        if (update.numRowsAffected() == 0) {
+            insert.addBindValue(card.studentId);
+            insert.addBindValue(day);
+            insert.addBindValue(sql::text(card.status));
+            insert.addBindValue(sql::text(notes));
+            insert.addBindValue(sql::text(card.remark));
+            insert.addBindValue(sql::text(author.at));
+            insert.addBindValue(sql::text(author.user));
+            insert.addBindValue(sql::text(author.host));
+            sql::run(insert);
+        }
+        const std::optional<Mark> before = storedOf(stored, card.studentId);
+        if (before && before->status == card.status && before->remark == card.remark)
+            continue;
+        history.addBindValue(card.studentId);
+        history.addBindValue(day);
+        history.addBindValue(before ? before->status : QStringLiteral(""));
+        history.addBindValue(sql::text(card.status));
+        history.addBindValue(before ? before->remark : QStringLiteral(""));
+        history.addBindValue(sql::text(card.remark));
+        history.addBindValue(sql::text(author.user));
+        history.addBindValue(sql::text(author.host));
+        history.addBindValue(sql::text(author.at));
+        sql::run(history);
+    }
+}
+
+namespace sql {
+
+QSqlQuery prepared(const QString& text)
+{
+    QSqlQuery query(connection());
+    if (!query.prepare(text))
+        throw engine().failure(query.lastError());
+    return query;
+}
+
+QSqlQuery reading(const QString& text)
+{
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(text))
+        throw engine().failure(query.lastError());
+    return query;
+}
+
+void run(QSqlQuery& query)
+{
+    if (!query.exec())
+        throw engine().failure(query.lastError());
+}
+
+void run(const QString& text)
+{
+    QSqlQuery query(connection());
+    if (!query.exec(text))
+        throw engine().failure(query.lastError());
+}
+
+WriteTransaction::WriteTransaction()
+{
+    run(engine().beginWrite());
+}
+
+WriteTransaction::~WriteTransaction()
+{
+    if (m_committed)
+        return;
+    // Runs while a failure unwinds: nothing here may throw in turn.
+    try {
+        QSqlQuery rollback(connection());
+        rollback.exec(QStringLiteral("ROLLBACK"));
+    } catch (...) { }
+}
+
+void WriteTransaction::commit()
+{
+    run(QStringLiteral("COMMIT"));
+    m_committed = true;
+}
+
 QString text(const QString& value)
 {
     return value.isNull() ? QString::fromLatin1("", 0) : value;
 }
-} // namespace
+
+} // namespace sql
+
+Author Author::current()
+{
+    return {operatingSystemUser(), QSysInfo::machineHostName(),
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)};
+}
 
 QString dateKey(const QDate& date)
 {
@@ -247,65 +324,44 @@ void createTemplate(const QString& path)
 {
     if (QFileInfo::exists(path))
         throw Failure(tr("%1 already exists.").arg(path));
-    const QString name = QStringLiteral("TemplateWriter");
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        database.setDatabaseName(path);
-        if (!database.open())
-            throw sqlFailure(database.lastError());
-        QSqlQuery query(database);
-        QStringList statements = schemaStatements();
-        statements << kStudentsIndex
-                   << QStringLiteral("CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, \"Date\")")
-                   << QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion);
-        for (const QString& statement : statements) {
-            if (!query.exec(statement))
-                throw sqlFailure(query.lastError());
+    if (isOpen())
+        throw Failure(tr("A template cannot be written while a register is open."));
+    // The template is built the way every register is upgraded, so that a new register and an
+    // upgraded one cannot differ.
+    currentEngine() = sqliteEngine(path);
+    openState() = {};
+    try {
+        {
+            QSqlDatabase database
+                = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(kConnectionName));
+            database.setDatabaseName(path);
+            if (!database.open())
+                throw engine().failure(database.lastError());
+            sql::WriteTransaction transaction;
+            for (const QString& statement : engine().baseSchema())
+                sql::run(statement);
+            for (int version = 3; version <= kSchemaVersion; ++version)
+                engine().upgradeTo(version);
+            engine().recordSchemaVersion(kSchemaVersion);
+            transaction.commit();
         }
-        query.finish();
-        database.close();
+        close();
+    } catch (...) {
+        close();
+        currentEngine().reset();
+        throw;
     }
-    QSqlDatabase::removeDatabase(name);
+    currentEngine().reset();
 }
 
 void open(const QString& path)
 {
-    const QString name = QString::fromLatin1(kConnectionName);
-    if (QSqlDatabase::contains(name)) {
-        QSqlDatabase::database(name, false).close();
-    } else {
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    }
-    openedPath().clear(); // the messages of open() name the file themselves
-    checkHeader(path);
-    QSqlDatabase database = QSqlDatabase::database(name, false);
-    database.setDatabaseName(sqliteUri(path));
-    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!database.open()) {
-        const Failure failure = sqlFailure(database.lastError());
-        throw Failure(
-            tr("The register %1 could not be opened: %2").arg(QDir::toNativeSeparators(path), failure.description()));
-    }
-    try {
-        // A rollback journal, not WAL: the side files of WAL break when another user of the
-        // machine created them. FULL sync so that a power cut cannot lose a committed save.
-        QSqlQuery pragmas(database);
-        pragmas.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-        pragmas.exec(QStringLiteral("PRAGMA synchronous=FULL"));
-        // Photos are read straight from the mapped file instead of a page at a time through
-        // the page cache, which made reading a class's photos cost as much as decoding them.
-        // Writes still go through the journal.
-        pragmas.exec(QStringLiteral("PRAGMA mmap_size=2147418112"));
-        // Sorting a listing needs no temporary file.
-        pragmas.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
-        pragmas.finish();
-        checkSchema(path);
-        upgrade();
-    } catch (...) {
-        database.close();
-        throw;
-    }
-    openedPath() = path;
+    openWith(sqliteEngine(path), false);
+}
+
+void openReadOnly(const QString& path)
+{
+    openWith(sqliteEngine(path), true);
 }
 
 bool isOpen()
@@ -334,12 +390,38 @@ QSqlDatabase connection()
     return QSqlDatabase::database(name, false);
 }
 
+int openedSchemaVersion()
+{
+    return isOpen() ? openState().version : 0;
+}
+
+QString engineName()
+{
+    return currentEngine() ? currentEngine()->name() : QString();
+}
+
+QString location()
+{
+    return currentEngine() ? currentEngine()->location() : QString();
+}
+
+qint64 registerSize()
+{
+    return currentEngine() ? currentEngine()->size() : -1;
+}
+
+qint64 unplacedMarkCount()
+{
+    if (openedSchemaVersion() < 3)
+        return 0;
+    return engine().unplacedMarkCount();
+}
+
 QList<ClassRow> classes()
 {
-    QSqlQuery query = prepared(
+    QSqlQuery query = sql::reading(
         QStringLiteral("SELECT id, ClassName FROM tblClassName ORDER BY ClassName COLLATE NOCASE, ClassName, id"));
-    query.setForwardOnly(true);
-    run(query);
+    sql::run(query);
     QList<ClassRow> rows;
     while (query.next())
         rows.append({query.value(0).toLongLong(), query.value(1).toString()});
@@ -348,14 +430,13 @@ QList<ClassRow> classes()
 
 QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
 {
-    QSqlQuery query
-        = prepared(withPhotos ? QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents "
-                                               "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
-                              : QStringLiteral("SELECT id, StudentName, ClassID FROM tblStudents "
-                                               "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id"));
-    query.setForwardOnly(true);
+    QSqlQuery query = sql::reading(withPhotos
+            ? QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents "
+                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
+            : QStringLiteral("SELECT id, StudentName, ClassID FROM tblStudents "
+                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id"));
     query.addBindValue(classId);
-    run(query);
+    sql::run(query);
     QList<StudentRow> rows;
     while (query.next())
         rows.append(studentFrom(query, withPhotos));
@@ -364,96 +445,155 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
 
 std::optional<Mark> mark(qint64 studentId, const QDate& date)
 {
-    QSqlQuery query
-        = prepared(QStringLiteral("SELECT \"Status\", Notes FROM tblAttendance WHERE StudentID=? AND \"Date\"=?"));
-    query.setForwardOnly(true);
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT %1 FROM tblAttendance WHERE StudentID=? AND \"Date\"=?").arg(markColumns()));
     query.addBindValue(studentId);
     query.addBindValue(dateKey(date));
-    run(query);
+    sql::run(query);
     if (!query.next())
         return std::nullopt;
-    return Mark {query.value(0).toString(), query.value(1).toString()};
+    return markFrom(query, 0);
 }
 
-QHash<qint64, Mark> marks(const QList<qint64>& studentIds, const QDate& date)
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date)
 {
-    QHash<qint64, Mark> found;
+    DayMarks found;
     constexpr qsizetype batch = 200;
     for (qsizetype start = 0; start < studentIds.size(); start += batch) {
         const QList<qint64> part = studentIds.mid(start, batch);
-        QStringList marks(part.size(), QStringLiteral("?"));
-        QSqlQuery query = prepared(QStringLiteral("SELECT StudentID, \"Status\", Notes FROM tblAttendance "
-                                                  "WHERE \"Date\"=? AND StudentID IN (%1)")
-                                       .arg(marks.join(QLatin1Char(','))));
-        query.setForwardOnly(true);
+        QSqlQuery query = sql::reading(QStringLiteral("SELECT StudentID, %1 FROM tblAttendance "
+                                                      "WHERE \"Date\"=? AND StudentID IN (%2)")
+                                           .arg(markColumns(), placeholders(part.size())));
         query.addBindValue(dateKey(date));
         for (qint64 id : part)
             query.addBindValue(id);
-        run(query);
+        sql::run(query);
         while (query.next()) {
             const qint64 id = query.value(0).toLongLong();
             if (!found.contains(id))
-                found.insert(id, Mark {query.value(1).toString(), query.value(2).toString()});
+                found.insert(id, markFrom(query, 1));
         }
     }
     return found;
 }
 
-void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes)
+void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author)
 {
     if (cards.isEmpty())
         return;
-    const QString day = dateKey(date);
-    WriteTransaction transaction;
-    QSqlQuery update
-        = prepared(QStringLiteral("UPDATE tblAttendance SET \"Status\"=?, Notes=? WHERE StudentID=? AND \"Date\"=?"));
-    QSqlQuery insert = prepared(
-        QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (?, ?, ?, ?)"));
-    for (const CardMark& card : cards) {
-        update.addBindValue(text(card.status));
-        update.addBindValue(text(notes));
-        update.addBindValue(card.studentId);
-        update.addBindValue(day);
-        run(update);
-        if (update.numRowsAffected() > 0)
-            continue;
-        insert.addBindValue(card.studentId);
-        insert.addBindValue(day);
-        insert.addBindValue(text(card.status));
-        insert.addBindValue(text(notes));
-        run(insert);
-    }
-    update.finish();
-    insert.finish();
+    requireWritable();
+    QList<qint64> ids;
+    for (const CardMark& card : cards)
+        ids.append(card.studentId);
+    sql::WriteTransaction transaction;
+    const DayMarks stored = marks(ids, date);
+    engine().writeDay(dateKey(date), cards, notes, author, stored);
     transaction.commit();
+}
+
+SaveResult saveMarksIfUnchanged(
+    const QDate& date, const QList<CardMark>& cards, const QString& notes, const DayMarks& loaded, const Author& author)
+{
+    SaveResult result;
+    if (cards.isEmpty())
+        return result;
+    requireWritable();
+    QList<qint64> ids;
+    for (const CardMark& card : cards)
+        ids.append(card.studentId);
+    sql::WriteTransaction transaction;
+    const DayMarks stored = marks(ids, date);
+    Conflict conflict;
+    for (qint64 id : std::as_const(ids)) {
+        const std::optional<Mark> then = storedOf(loaded, id);
+        const std::optional<Mark> now = storedOf(stored, id);
+        if (then == now)
+            continue;
+        conflict.students.append(id);
+        if (now && (conflict.latest.changedAt.isEmpty() || now->changedAt > conflict.latest.changedAt))
+            conflict.latest = *now;
+    }
+    if (!conflict.students.isEmpty()) {
+        conflict.stored = stored;
+        result.conflict = std::move(conflict);
+        result.stored = stored;
+        return result; // the transaction rolls back: nothing was written
+    }
+    engine().writeDay(dateKey(date), cards, notes, author, stored);
+    transaction.commit();
+    for (const CardMark& card : cards)
+        result.stored.insert(
+            card.studentId, Mark {card.status, notes, card.remark, author.at, author.user, author.host});
+    return result;
+}
+
+std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before)
+{
+    if (studentIds.isEmpty())
+        return std::nullopt;
+    // One indexed lookup per student: the newest ISO date of theirs before the day.
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT max(d) FROM (SELECT (SELECT max(a.\"Date\") FROM tblAttendance a WHERE a.StudentID = "
+                       "s.id AND a.\"Date\" < ? AND length(a.\"Date\") = 10) AS d FROM tblStudents s WHERE s.id IN "
+                       "(%1)) AS latest")
+            .arg(placeholders(studentIds.size())));
+    query.addBindValue(dateKey(before));
+    for (qint64 id : studentIds)
+        query.addBindValue(id);
+    sql::run(query);
+    if (!query.next() || query.value(0).isNull())
+        return std::nullopt;
+    const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+QList<HistoryRow> history(qint64 studentId, const QDate& date)
+{
+    QList<HistoryRow> rows;
+    if (openedSchemaVersion() < 5)
+        return rows;
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt "
+                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC"));
+    query.addBindValue(studentId);
+    query.addBindValue(dateKey(date));
+    sql::run(query);
+    while (query.next()) {
+        rows.append({studentId, date, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+            query.value(6).toString()});
+    }
+    return rows;
 }
 
 qint64 addClass(const QString& name)
 {
-    QSqlQuery query = prepared(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES (?)"));
-    query.addBindValue(text(name));
-    run(query);
-    return query.lastInsertId().toLongLong();
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES (?) RETURNING id"));
+    query.addBindValue(sql::text(name));
+    sql::run(query);
+    return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 void deleteClass(qint64 classId)
 {
-    WriteTransaction transaction;
-    QSqlQuery classRow = prepared(QStringLiteral("DELETE FROM tblClassName WHERE id=?"));
+    requireWritable();
+    sql::WriteTransaction transaction;
+    QSqlQuery classRow = sql::prepared(QStringLiteral("DELETE FROM tblClassName WHERE id=?"));
     classRow.addBindValue(classId);
-    run(classRow);
-    QSqlQuery students = prepared(QStringLiteral("DELETE FROM tblStudents WHERE ClassID=?"));
+    sql::run(classRow);
+    QSqlQuery students = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE ClassID=?"));
     students.addBindValue(classId);
-    run(students);
+    sql::run(students);
     transaction.commit();
 }
 
 std::optional<StudentRow> student(qint64 studentId)
 {
-    QSqlQuery query = prepared(QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents WHERE id=?"));
-    query.setForwardOnly(true);
+    QSqlQuery query
+        = sql::reading(QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents WHERE id=?"));
     query.addBindValue(studentId);
-    run(query);
+    sql::run(query);
     if (!query.next())
         return std::nullopt;
     return studentFrom(query, true);
@@ -461,35 +601,58 @@ std::optional<StudentRow> student(qint64 studentId)
 
 qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
-    QSqlQuery query
-        = prepared(QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?)"));
-    query.addBindValue(text(name));
+    requireWritable();
+    QSqlQuery query = sql::prepared(
+        QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?) RETURNING id"));
+    query.addBindValue(sql::text(name));
     query.addBindValue(classId);
     // An empty, never a missing, value means no photo.
     query.addBindValue(image ? *image : QByteArray(""));
-    run(query);
-    return query.lastInsertId().toLongLong();
+    sql::run(query);
+    return query.next() ? query.value(0).toLongLong() : 0;
 }
 
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
+    requireWritable();
     QSqlQuery query
-        = prepared(image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
-                         : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
-    query.addBindValue(text(name));
+        = sql::prepared(image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
+                              : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
+    query.addBindValue(sql::text(name));
     query.addBindValue(classId);
     if (image)
         query.addBindValue(*image);
     query.addBindValue(studentId);
-    run(query);
+    sql::run(query);
     return query.numRowsAffected() > 0;
 }
 
 void deleteStudent(qint64 studentId)
 {
-    QSqlQuery query = prepared(QStringLiteral("DELETE FROM tblStudents WHERE id=?"));
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE id=?"));
     query.addBindValue(studentId);
-    run(query);
+    sql::run(query);
+}
+
+QString setting(const QString& name)
+{
+    if (openedSchemaVersion() < 6)
+        return QString();
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT Value FROM tblSettings WHERE Name=?"));
+    query.addBindValue(name);
+    sql::run(query);
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+void setSetting(const QString& name, const QString& value)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral(
+        "INSERT INTO tblSettings (Name, Value) VALUES (?, ?) ON CONFLICT (Name) DO UPDATE SET Value = excluded.Value"));
+    query.addBindValue(name);
+    query.addBindValue(sql::text(value));
+    sql::run(query);
 }
 
 } // namespace db

@@ -10,14 +10,20 @@
 
 class QSqlDatabase;
 
-// The register: one SQLite file shared by every user of the machine, reached through one
-// named connection that lives for the whole run. Every statement binds its values.
+// The register: one database shared by every user, reached through one named connection that
+// lives for the whole run. Every statement binds its values. What differs between the engines
+// that can hold it lives behind db::Engine (data/Engine.h); nothing here asks which one runs.
 namespace db {
 
 inline constexpr auto kConnectionName = "SharedConnection";
 // 1: indexes on the mark key and on a class's students by name.
 // 2: the students' index follows the listing order, names compared without regard to case.
-inline constexpr int kSchemaVersion = 2;
+// 3: every mark records when, by whom and on which computer it was last saved; marks whose
+//    date the program cannot read are found through an index of their own.
+// 4: a remark per student and day.
+// 5: the history of every change to a mark's status or remark.
+// 6: settings kept in the register itself, shared by every user and computer.
+inline constexpr int kSchemaVersion = 6;
 
 struct ClassRow
 {
@@ -33,28 +39,99 @@ struct StudentRow
     QByteArray image; // the bytes of one BMP file; empty when the student has no photo
 };
 
+// A stored mark. A status stored as NULL or empty text reads as "Present", as a day without a
+// row does, so that every card can be marked; other missing texts read as empty.
 struct Mark
 {
     QString status;
     QString notes;
+    QString remark;
+    QString changedAt; // UTC, ISO 8601; empty when the saving program did not record it
+    QString changedBy; // the operating-system user
+    QString changedOn; // the computer's host name
+    bool operator==(const Mark&) const = default;
 };
+
+// The marks of one day by student id, as they were read.
+using DayMarks = QHash<qint64, Mark>;
 
 struct CardMark
 {
+    CardMark() = default;
+    CardMark(qint64 id, QString status, QString remark = QString())
+        : studentId(id)
+        , status(std::move(status))
+        , remark(std::move(remark))
+    { }
+
     qint64 studentId = 0;
     QString status;
+    QString remark;
+};
+
+// Who saves: recorded on every mark written and in its history.
+struct Author
+{
+    QString user;
+    QString host;
+    QString at; // UTC, ISO 8601 with milliseconds
+    // The user and computer running the program, now.
+    static Author current();
+};
+
+// A save that found marks saved by someone else after the cards were loaded. Nothing was written.
+struct Conflict
+{
+    QList<qint64> students; // whose stored mark differs from the one loaded, in card order
+    Mark latest; // the most recent of those changes: who, where and when
+    DayMarks stored; // the marks of every card as they are stored now
+};
+
+struct SaveResult
+{
+    std::optional<Conflict> conflict; // set when nothing was written
+    DayMarks stored; // after a save: the marks of every card as now stored
+};
+
+// One change of a mark, as its history keeps it.
+struct HistoryRow
+{
+    qint64 studentId = 0;
+    QDate date;
+    QString oldStatus; // empty when the save created the mark
+    QString newStatus;
+    QString oldRemark;
+    QString newRemark;
+    QString changedBy;
+    QString changedOn;
+    QString changedAt;
 };
 
 // Writes a new, empty register to path (the template the first start copies).
 void createTemplate(const QString& path);
 
-// Opens the live register. The file must exist (it is never created here), must be a SQLite
-// database and must hold the register's tables; an older file gets its missing indexes.
+// Opens the live register. The file must exist (it is never created here), must be a regular
+// file holding a register of this program's schema or an older one; an older one is brought up
+// to date in one transaction. A register of a newer schema is refused and left untouched.
 void open(const QString& path);
+// Opens the register for reading only: nothing in it is ever changed, an older schema is read
+// as it stands.
+void openReadOnly(const QString& path);
 bool isOpen();
 void close();
 // The open connection; throws when the register is not open.
 QSqlDatabase connection();
+// The schema version of the open register (below kSchemaVersion only when opened read-only).
+int openedSchemaVersion();
+// The engine's name ("SQLite") and where the register is, for the About box.
+QString engineName();
+QString location();
+// The register's size in bytes, or -1 when it cannot be told.
+qint64 registerSize();
+
+// Marks whose date is not stored as yyyy-MM-dd text: they belong to no day the program shows.
+// Counted through an index of their own, so asking costs nothing on a sound register.
+qint64 unplacedMarkCount();
 
 // Classes in name order.
 QList<ClassRow> classes();
@@ -63,10 +140,20 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos);
 // The stored mark of one student on one day.
 std::optional<Mark> mark(qint64 studentId, const QDate& date);
 // The stored marks of several students on one day, by student id.
-QHash<qint64, Mark> marks(const QList<qint64>& studentIds, const QDate& date);
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date);
 // Writes the marks of one class for one day, with the day's notes on every row: all of them
-// or, on failure, none.
-void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes);
+// or, on failure, none. Whatever is stored is overwritten.
+void saveMarks(
+    const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author = Author::current());
+// The same, but only while the stored marks of the cards are still those that were loaded;
+// when someone else has saved one of them since, nothing is written and the conflict returned.
+// The check and the writes are one transaction, so no third writer can come between them.
+SaveResult saveMarksIfUnchanged(const QDate& date, const QList<CardMark>& cards, const QString& notes,
+    const DayMarks& loaded, const Author& author = Author::current());
+// The latest earlier day, before the given one, on which any of the students has a saved mark.
+std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before);
+// The changes of one student's mark on one day, newest first.
+QList<HistoryRow> history(qint64 studentId, const QDate& date);
 
 // Adds a class and returns its id.
 qint64 addClass(const QString& name);
@@ -80,6 +167,10 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
 // student no longer exists.
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image);
 void deleteStudent(qint64 studentId);
+
+// A setting kept in the register (the school's name, for instance); empty when never set.
+QString setting(const QString& name);
+void setSetting(const QString& name, const QString& value);
 
 // The date as the register stores it.
 QString dateKey(const QDate& date);

@@ -19,11 +19,12 @@ QString tr(const char* text)
 void checkSize(const QSize& size)
 {
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        throw Failure(tr("The picture is too large (%1 by %2 pixels); pictures of up to %3 million pixels can be "
-                         "stored.")
-                          .arg(size.width())
-                          .arg(size.height())
-                          .arg(kMaxPicturePixels / 1000000));
+        throw UnreadablePicture(
+            tr("The picture is too large (%1 by %2 pixels); pictures of up to %3 million pixels can be "
+               "stored.")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(kMaxPicturePixels / 1000000));
 }
 
 } // namespace
@@ -54,7 +55,7 @@ QImage FetchPhoto(const QByteArray& bytes)
     checkSize(reader.size());
     QImage picture = reader.read();
     if (picture.isNull())
-        throw Failure(tr("A stored photo could not be read: %1").arg(reader.errorString()));
+        throw UnreadablePicture(tr("A stored photo could not be read: %1").arg(reader.errorString()));
     return picture;
 }
 

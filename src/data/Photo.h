@@ -1,11 +1,20 @@
 #pragma once
 
+#include "app/Failure.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 // A student's photo is stored as the complete bytes of one BMP file. Both directions work in
 // memory: no temporary file is written.
+
+// Stored bytes that are no picture a reader accepts: the photo is at fault, not the register.
+class UnreadablePicture : public Failure
+{
+public:
+    using Failure::Failure;
+};
 
 // The BMP bytes of a picture. Throws when there is no picture or it cannot be encoded.
 QByteArray StorePhoto(const QImage& picture);

@@ -1,6 +1,5 @@
 #include "roster/ManageClassesWindow.h"
 
-#include "app/ClassBox.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
 #include "app/LookAndFeel.h"
@@ -8,6 +7,7 @@
 #include "app/WindowLayout.h"
 #include "data/Database.h"
 #include "data/Photo.h"
+#include "roster/ClassBox.h"
 #include "roster/StudentEditor.h"
 
 #include <QApplication>

@@ -223,7 +223,8 @@ private Q_SLOTS:
     {
         const qint64 cls = db::addClass(QStringLiteral("A"));
         const QList<qint64> ids = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Bob")});
-        exec(QStringLiteral("INSERT INTO tblAttendance VALUES (%1, '%2', 'Excused', '')")
+        exec(QStringLiteral(
+            "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (%1, '%2', 'Excused', '')")
                  .arg(ids.at(1))
                  .arg(db::dateKey(QDate::currentDate())));
         start();

@@ -1,4 +1,4 @@
-#include "app/ClassBox.h"
+#include "roster/ClassBox.h"
 
 #include "app/LookAndFeel.h"
 #include "data/Database.h"

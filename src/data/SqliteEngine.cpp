@@ -1,0 +1,321 @@
+// The register as one SQLite file shared by every user of the machine.
+#include "data/Engine.h"
+
+#include "data/Sql.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace db {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Database", text);
+}
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Marks whose date is not ISO text. The same condition stands in the index and in the count,
+// so that SQLite answers the count from the index alone.
+const QString kUnplacedCondition
+    = QStringLiteral("\"Date\" IS NULL OR \"Date\" NOT GLOB '[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]'");
+
+// A class's students in the order they are listed, names compared without regard to case.
+const QString kStudentsIndex = QStringLiteral(
+    "CREATE INDEX IF NOT EXISTS ixStudentsClass ON tblStudents (ClassID, StudentName COLLATE NOCASE, StudentName)");
+
+// The header of a SQLite file: the magic text, and the schema version the program records in
+// it (PRAGMA user_version, stored big-endian at offset 60).
+constexpr int kHeaderSize = 100;
+constexpr int kUserVersionOffset = 60;
+
+Failure newerSchema(int found)
+{
+    return Failure(tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
+                      "schema %2. Install the newer version to use it.")
+                       .arg(found)
+                       .arg(kSchemaVersion));
+}
+
+class SqliteEngine final : public Engine
+{
+public:
+    explicit SqliteEngine(QString path)
+        : m_path(std::move(path))
+    { }
+
+    QString name() const override { return QStringLiteral("SQLite"); }
+    QString location() const override { return m_path; }
+    qint64 size() override
+    {
+        const QFileInfo info(m_path);
+        return info.isFile() ? info.size() : -1;
+    }
+
+    void open(QSqlDatabase& database, bool readOnly) override
+    {
+        checkFile();
+        database.setDatabaseName(uri(readOnly));
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!database.open()) {
+            const Failure cause = failure(database.lastError());
+            throw Failure(tr("The register %1 could not be opened: %2").arg(native(m_path), cause.description()));
+        }
+        // The header read above may be stale if another program wrote in between; the engine's
+        // own answer is the one that counts, and it comes before anything is written.
+        const int version = storedSchemaVersion(database);
+        if (version > kSchemaVersion) {
+            database.close();
+            throw newerSchema(version);
+        }
+        QSqlQuery pragmas(database);
+        if (!readOnly) {
+            // A rollback journal, not WAL: the side files of WAL break when another user of the
+            // machine created them. FULL sync so that a power cut cannot lose a committed save.
+            pragmas.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+            pragmas.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        }
+        // The file is read through the page cache, never mapped into memory: a mapped file that
+        // another program shortens ends the process at the next read, where a read through the
+        // cache only reports the damage. A larger cache keeps a class's photos in memory.
+        pragmas.exec(QStringLiteral("PRAGMA mmap_size=0"));
+        pragmas.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+        // Sorting a listing needs no temporary file.
+        pragmas.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
+        pragmas.finish();
+    }
+
+    Failure failure(const QSqlError& error) const override
+    {
+        const int code = error.nativeErrorCode().toInt() & 0xff;
+        QString plain;
+        // For a lock, a read-only file and a full disk the plain words are the whole story
+        // ("database is locked" only alarms); a damaged or unreadable file keeps the engine's
+        // words for whoever has to repair it.
+        bool plainIsEnough = true;
+        switch (code) {
+        case 5: // SQLITE_BUSY
+        case 6: // SQLITE_LOCKED
+            plain = tr("The register is in use by another user of this computer. Nothing was changed; please try "
+                       "again in a moment.");
+            break;
+        case 8: // SQLITE_READONLY
+            plain = tr("The register cannot be changed: its file or folder is read-only for you. Nothing was "
+                       "changed; ask the administrator to make it writable.");
+            break;
+        case 13: // SQLITE_FULL
+            plain = tr("The disk holding the register is full. Nothing was changed; free some space and try again.");
+            break;
+        case 10: // SQLITE_IOERR
+            plain = tr("The register's file could not be written or read. Nothing was changed.");
+            plainIsEnough = false;
+            break;
+        case 11: // SQLITE_CORRUPT
+        case 26: // SQLITE_NOTADB
+            plain = tr("The register's file %1 is damaged. It has been left as it is.").arg(native(m_path));
+            plainIsEnough = false;
+            break;
+        default:
+            break;
+        }
+        const QString detail = error.text().trimmed();
+        if (plain.isEmpty())
+            return Failure(detail.isEmpty() ? tr("The database reported an error.") : detail);
+        if (plainIsEnough || detail.isEmpty())
+            return Failure(plain);
+        return Failure(plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
+    }
+
+    QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+
+    int storedSchemaVersion(QSqlDatabase& database) override
+    {
+        QSqlQuery query(database);
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+            throw failure(query.lastError());
+        return query.value(0).toInt();
+    }
+
+    void recordSchemaVersion(int version) override
+    {
+        sql::run(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    }
+
+    QStringList baseSchema() const override
+    {
+        return {
+            QStringLiteral("CREATE TABLE tblClassName (id INTEGER PRIMARY KEY, ClassName TEXT NOT NULL DEFAULT '')"),
+            QStringLiteral("CREATE TABLE tblStudents (id INTEGER PRIMARY KEY, StudentName TEXT NOT NULL DEFAULT '', "
+                           "ClassID INTEGER NOT NULL DEFAULT 0, Image BLOB NOT NULL DEFAULT x'')"),
+            QStringLiteral("CREATE TABLE tblAttendance (StudentID INTEGER NOT NULL, \"Date\" TEXT NOT NULL, "
+                           "\"Status\" TEXT NOT NULL DEFAULT '', Notes TEXT NOT NULL DEFAULT '')"),
+            kStudentsIndex,
+            QStringLiteral("CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"),
+        };
+    }
+
+    void upgradeTo(int version) override
+    {
+        switch (version) {
+        case 1:
+        case 2:
+            // Version 1 ordered names case-sensitively; its index cannot give the listing order.
+            sql::run(QStringLiteral("DROP INDEX IF EXISTS ixStudentsClass"));
+            sql::run(kStudentsIndex);
+            createMarkKey();
+            break;
+        case 3:
+            for (const char* column : {"ChangedAt", "ChangedBy", "ChangedOn"})
+                addTextColumn(QLatin1String(column));
+            sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceUnplaced ON tblAttendance (StudentID) "
+                                    "WHERE ")
+                + kUnplacedCondition);
+            break;
+        case 4:
+            addTextColumn(QStringLiteral("Remark"));
+            break;
+        case 5:
+            sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblHistory (id INTEGER PRIMARY KEY, StudentID INTEGER "
+                                    "NOT NULL, \"Date\" TEXT NOT NULL, "
+                                    "OldStatus TEXT NOT NULL DEFAULT '', NewStatus TEXT NOT NULL DEFAULT '', "
+                                    "OldRemark TEXT NOT NULL DEFAULT '', NewRemark TEXT NOT NULL DEFAULT '', "
+                                    "ChangedBy TEXT NOT NULL DEFAULT '', ChangedOn TEXT NOT NULL DEFAULT '', "
+                                    "ChangedAt TEXT NOT NULL DEFAULT '')"));
+            sql::run(
+                QStringLiteral("CREATE INDEX IF NOT EXISTS ixHistoryMark ON tblHistory (StudentID, \"Date\", id)"));
+            sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixHistoryDate ON tblHistory (\"Date\")"));
+            break;
+        case 6:
+            sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblSettings (Name TEXT NOT NULL PRIMARY KEY, Value "
+                                    "TEXT NOT NULL DEFAULT '')"));
+            break;
+        default:
+            break;
+        }
+    }
+
+    qint64 unplacedMarkCount() override
+    {
+        QSqlQuery query
+            = sql::reading(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE ") + kUnplacedCondition);
+        sql::run(query);
+        return query.next() ? query.value(0).toLongLong() : 0;
+    }
+
+private:
+    // A register that another tool (or a restored copy) left with the column already there
+    // keeps it as it is.
+    static void addTextColumn(const QString& name)
+    {
+        QSqlQuery columns = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_table_info('tblAttendance') "
+                                                        "WHERE name = ? COLLATE NOCASE"));
+        columns.addBindValue(name);
+        sql::run(columns);
+        if (columns.next() && columns.value(0).toInt() > 0)
+            return;
+        columns.finish();
+        sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN %1 TEXT NOT NULL DEFAULT ''").arg(name));
+    }
+
+    // An older file may already hold two rows for one student and day; its data is kept as it
+    // is and the lookups still get an index.
+    static void createMarkKey()
+    {
+        QSqlQuery unique = sql::prepared(
+            QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"));
+        if (!unique.exec())
+            sql::run(
+                QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceLookup ON tblAttendance (StudentID, \"Date\")"));
+    }
+
+    QString uri(bool readOnly) const
+    {
+        return QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()).toString(QUrl::FullyEncoded)
+            + (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw"));
+    }
+
+    // Only a regular file can be a register. Anything else is refused before it is opened for
+    // reading by SQLite: opening a pipe waits for a writer that never comes, and a device is
+    // endless. The header is read from a descriptor that never blocks.
+    void checkFile() const
+    {
+        const QFileInfo info(m_path);
+        if (!info.exists())
+            throw Failure(tr("The register %1 was not found.").arg(native(m_path)));
+        if (info.isDir())
+            throw Failure(tr("The register %1 is a folder, not a file.").arg(native(m_path)));
+        const QByteArray local = QFile::encodeName(m_path);
+        const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            if (error == ENXIO)
+                throw notRegular();
+            throw Failure(tr("The register %1 cannot be read: %2")
+                              .arg(native(m_path), QString::fromLocal8Bit(std::strerror(error))));
+        }
+        struct stat status = {};
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(fd);
+            throw notRegular();
+        }
+        char header[kHeaderSize];
+        ssize_t got = 0;
+        while (got < kHeaderSize) {
+            const ssize_t part = ::read(fd, header + got, size_t(kHeaderSize - got));
+            if (part < 0 && errno == EINTR)
+                continue;
+            if (part <= 0)
+                break;
+            got += part;
+        }
+        ::close(fd);
+        if (got == 0)
+            throw Failure(tr("The register %1 is an empty file, not a Rollvane register. It has been left as it is.")
+                              .arg(native(m_path)));
+        if (got < 16 || std::memcmp(header, "SQLite format 3\0", 16) != 0)
+            throw Failure(tr("The file %1 is not a Rollvane register (it is not a database file). It has been left "
+                             "as it is.")
+                              .arg(native(m_path)));
+        if (got >= kUserVersionOffset + 4) {
+            quint32 stored;
+            std::memcpy(&stored, header + kUserVersionOffset, sizeof stored);
+            const auto version = qint32(qFromBigEndian(stored));
+            if (version > kSchemaVersion)
+                throw newerSchema(version);
+        }
+    }
+
+    Failure notRegular() const
+    {
+        return Failure(tr("The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot "
+                          "be a register. It has been left as it is.")
+                           .arg(native(m_path)));
+    }
+
+    QString m_path;
+};
+
+} // namespace
+
+std::unique_ptr<Engine> sqliteEngine(const QString& path)
+{
+    return std::make_unique<SqliteEngine>(path);
+}
+
+} // namespace db
