@@ -534,7 +534,8 @@ std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QD
     // One indexed lookup per student: the newest ISO date of theirs before the day.
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT max(d) FROM (SELECT (SELECT max(a.\"Date\") FROM tblAttendance a WHERE a.StudentID = "
-                       "s.id AND a.\"Date\" < ? AND length(a.\"Date\") = 10) AS d FROM tblStudents s WHERE s.id IN "
+                       "s.id AND a.\"Date\" < ? AND length(a.\"Date\") = 10 AND substr(a.\"Date\", 5, 1) = '-') AS d "
+                       "FROM tblStudents s WHERE s.id IN "
                        "(%1)) AS latest")
             .arg(placeholders(studentIds.size())));
     query.addBindValue(dateKey(before));
