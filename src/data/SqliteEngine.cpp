@@ -143,6 +143,7 @@ public:
     }
 
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    bool registerIsAFile() const override { return true; }
 
     int storedSchemaVersion(QSqlDatabase& database) override
     {
@@ -312,6 +313,11 @@ private:
 };
 
 } // namespace
+
+QString sqliteUnplacedCondition()
+{
+    return kUnplacedCondition;
+}
 
 std::unique_ptr<Engine> sqliteEngine(const QString& path)
 {
