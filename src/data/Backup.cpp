@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QUrl>
 #include <QVariant>
 
 #include <cerrno>
@@ -43,8 +45,10 @@ QString native(const QString& path)
 constexpr int kPagesPerStep = 1024;
 // After this many fresh starts the copy is taken in one step.
 constexpr int kRestartsBeforeOneStep = 2;
-// How long a copy waits, in all, for other users' saves to let go of the register.
+// How long a copy waits, in all, for other users' saves to let go of the register, and how
+// often it tries meanwhile.
 constexpr int kBusyLimitMs = 60000;
+constexpr int kBusyTryMs = 5;
 
 sqlite3* handleOf(const QSqlDatabase& database)
 {
@@ -58,6 +62,32 @@ QString uniqueConnectionName(const char* purpose)
 {
     static std::atomic<quint64> counter {0};
     return QStringLiteral("%1-%2").arg(QLatin1String(purpose)).arg(++counter);
+}
+
+// The failure of writing a copy, in words about the copy (the engine's words speak of the
+// register itself).
+Failure copyFailure(int code, const QString& target, const QString& detail)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return Failure(tr("The disk holding %1 is full, so the copy could not be written.").arg(native(target)));
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return Failure(
+            tr("The copy %1 could not be written: its folder is read-only or not there.").arg(native(target)));
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Failure(tr("The register stayed in use by another user for too long, so no copy was made. Please try "
+                          "again in a moment."));
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Failure(tr("The register's file is damaged, so no copy was made (%1). Use Check Register to find out "
+                          "more.")
+                           .arg(detail));
+    default:
+        return Failure(tr("The copy %1 could not be written: %2").arg(native(target), detail));
+    }
 }
 
 // A connection of its own on one file, removed again when it goes; usable on any thread, as
@@ -88,6 +118,26 @@ public:
         checkSchema(m_database, *m_engine);
     }
 
+    // Opens the live register for a copy, read-only, with no check of its own (the copy is
+    // checked instead), waiting as long as a copy may wait for other users' saves to let go.
+    void openForCopy(const QString& path)
+    {
+        m_database.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)
+            + QStringLiteral("?mode=ro"));
+        m_database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        if (!m_database.open())
+            throw copyFailure(m_database.lastError().nativeErrorCode().toInt(), path, m_database.lastError().text());
+        // Short, frequent tries: a user who saves again and again still leaves moments between
+        // saves in which the register can be read.
+        sqlite3_busy_handler(
+            handle(),
+            [](void*, int tries) {
+                QThread::msleep(kBusyTryMs);
+                return tries * kBusyTryMs < kBusyLimitMs ? 1 : 0;
+            },
+            nullptr);
+    }
+
     QSqlDatabase& database() { return m_database; }
     const QString& name() const { return m_name; }
     sqlite3* handle() const { return handleOf(m_database); }
@@ -101,32 +151,6 @@ private:
     QSqlDatabase m_database;
     std::unique_ptr<Engine> m_engine;
 };
-
-// The failure of writing a copy, in words about the copy (the engine's words speak of the
-// register itself).
-Failure copyFailure(int code, const QString& target, const QString& detail)
-{
-    switch (code & 0xff) {
-    case SQLITE_FULL:
-        return Failure(tr("The disk holding %1 is full, so the copy could not be written.").arg(native(target)));
-    case SQLITE_READONLY:
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-        return Failure(
-            tr("The copy %1 could not be written: its folder is read-only or not there.").arg(native(target)));
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return Failure(tr("The register stayed in use by another user for too long, so no copy was made. Please try "
-                          "again in a moment."));
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        return Failure(tr("The register's file is damaged, so no copy was made (%1). Use Check Register to find out "
-                          "more.")
-                           .arg(detail));
-    default:
-        return Failure(tr("The copy %1 could not be written: %2").arg(native(target), detail));
-    }
-}
 
 void execOn(QSqlDatabase& database, const QString& statement)
 {
@@ -265,7 +289,7 @@ void backupRegisterFile(const QString& from, const QString& to, const Progress& 
     if (QFileInfo::exists(to))
         throw Failure(tr("%1 already exists; it was left as it is.").arg(native(to)));
     FileConnection source("RegisterCopySource");
-    source.openRegister(from);
+    source.openForCopy(from);
     bool written = false;
     try {
         FileConnection target("RegisterCopyTarget");
@@ -284,6 +308,13 @@ void backupRegisterFile(const QString& from, const QString& to, const Progress& 
         if (!copy)
             throw copyFailure(
                 sqlite3_extended_errcode(targetHandle), to, QString::fromUtf8(sqlite3_errmsg(targetHandle)));
+        // The kernel is asked to start writing the copy to the disk as it grows, so that making it
+        // durable at the end has little left to do.
+        const int writeback = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_CLOEXEC);
+        const auto closeWriteback = qScopeGuard([writeback] {
+            if (writeback >= 0)
+                ::close(writeback);
+        });
         int restarts = 0;
         int lastRemaining = -1;
         QElapsedTimer waiting;
@@ -307,6 +338,8 @@ void backupRegisterFile(const QString& from, const QString& to, const Progress& 
             }
             if (result != SQLITE_OK)
                 break;
+            if (writeback >= 0)
+                ::sync_file_range(writeback, 0, 0, SYNC_FILE_RANGE_WRITE);
             waiting.invalidate();
             const int remaining = sqlite3_backup_remaining(copy);
             const int total = sqlite3_backup_pagecount(copy);
@@ -331,6 +364,9 @@ void backupRegisterFile(const QString& from, const QString& to, const Progress& 
     }
     try {
         syncToDisk(to);
+        // The copy passes the checks any register passes before it is read.
+        FileConnection check("RegisterCopyCheck");
+        check.openRegister(to);
     } catch (...) {
         removeWithSideFiles(to);
         throw;
