@@ -439,6 +439,14 @@ bool BackupsWindow::restore(int row)
         else
             lock.release();
     };
+    if (!lock.fileUsable()) {
+        dialogs().message(this,
+            tr("The register's folder %1 cannot be written by you, so the register cannot be replaced. Ask the "
+               "administrator to make it writable for the users who share the register.\r\n%2")
+                .arg(QDir::toNativeSeparators(DataFolder()), kept),
+            caption, UserDialogs::Icon::Warning);
+        return false;
+    }
     if (!lock.tryExclusive()) {
         dialogs().message(this, inUse, caption, UserDialogs::Icon::Warning);
         return false;
@@ -447,9 +455,10 @@ bool BackupsWindow::restore(int row)
 
     // 3. The user's word, with what the backup holds.
     if (!dialogs().question(this,
-            tr("Replace the register with the backup of %1?\r\n\r\nThe backup holds %2 classes, %3 students and %4 "
-               "marks. The register as it is now is backed up first, so that this restore can be undone.")
-                .arg(whenTaken(backup), number(counts.classes), number(counts.students), number(counts.marks)),
+            tr("Replace the register with the backup of %1?\r\n\r\nThe backup holds %2, %3 and %4. The register as it "
+               "is now is backed up first, so that this restore can be undone.")
+                .arg(whenTaken(backup), tr("%n class(es)", nullptr, int(counts.classes)),
+                    tr("%n student(s)", nullptr, int(counts.students)), tr("%n mark(s)", nullptr, int(counts.marks))),
             caption, UserDialogs::Icon::Question))
         return false;
     if (!RegisterEvents::instance().mayReplace(this))

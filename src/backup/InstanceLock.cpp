@@ -95,6 +95,17 @@ bool InstanceLock::tryExclusive()
     return false;
 }
 
+bool InstanceLock::fileUsable()
+{
+    if (m_fd >= 0)
+        return true;
+    if (!openFile())
+        return false;
+    ::close(m_fd);
+    m_fd = -1;
+    return true;
+}
+
 void InstanceLock::backToShared()
 {
     if (m_state != State::Exclusive)

@@ -31,6 +31,9 @@ public:
     bool tryExclusive();
     void backToShared();
     void release();
+    // Whether the lock file can be opened at all; when it cannot, no program holds the lock and
+    // none can take it.
+    bool fileUsable();
 
     bool isShared() const { return m_state == State::Shared; }
     bool isExclusive() const { return m_state == State::Exclusive; }

@@ -47,8 +47,9 @@ ImportPhotosDialog::ImportPhotosDialog(PhotoImportPlan plan, const QString& clas
     auto* summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("lblSummary"));
     summary->setWordWrap(true);
-    summary->setText(tr("Pictures in %1 for %2:\n%3 students get a photo, %4 students have no picture, %5 pictures "
-                        "match no student, %6 pictures cannot be used. Nothing has been written yet.")
+    summary->setText(tr("Pictures in %1 for %2. Nothing has been written yet.\nStudents who get a photo: %3. "
+                        "Students without a picture: %4. Pictures that match no student: %5. Pictures that cannot "
+                        "be used: %6.")
                          .arg(QDir::toNativeSeparators(m_plan.folder), className)
                          .arg(m_plan.matches.size())
                          .arg(m_plan.studentsWithoutPicture.size())
@@ -118,6 +119,6 @@ bool ImportPhotosDialog::importNow()
         return false;
     }
     progress.reset();
-    dialogs().message(this, tr("%1 photos were stored.").arg(m_stored), caption, UserDialogs::Icon::Information);
+    dialogs().message(this, tr("Photos stored: %1.").arg(m_stored), caption, UserDialogs::Icon::Information);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "app/WindowLayout.h"
 #include "data/Backup.h"
 #include "import/ImportPreview.h"
+#include "roster/ManageClassesWindow.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -64,7 +65,11 @@ bool ImportStudentsDialog::run(QWidget* parent)
     }
     ImportStudentsDialog dialog(std::move(plan), parent);
     dialog.exec();
-    return dialog.result().studentsAdded > 0;
+    const bool added = dialog.result().studentsAdded > 0;
+    // An open Manage Classes window lists the new classes at once.
+    if (added && ManageClassesWindow::instance())
+        ManageClassesWindow::instance()->FillClassList();
+    return added;
 }
 
 ImportStudentsDialog::ImportStudentsDialog(StudentImportPlan plan, QWidget* parent)
@@ -80,8 +85,8 @@ ImportStudentsDialog::ImportStudentsDialog(StudentImportPlan plan, QWidget* pare
     auto* summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("lblSummary"));
     summary->setWordWrap(true);
-    summary->setText(tr("%1 (%2, %3):\n%4 classes to create, %5 students to add, %6 rows skipped as already present, "
-                        "%7 rows with errors. Nothing has been written yet.")
+    summary->setText(tr("%1 (%2, %3). Nothing has been written yet.\nClasses to create: %4. Students to add: %5. "
+                        "Rows skipped as already present: %6. Rows with errors: %7.")
                          .arg(QDir::toNativeSeparators(QFileInfo(m_plan.file).fileName()),
                              encodingName(m_plan.encoding), separatorName(m_plan.separator))
                          .arg(m_plan.newClasses.size())
@@ -155,12 +160,11 @@ bool ImportStudentsDialog::importNow()
         return false;
     }
     progress.reset();
-    QString text = tr("%1 students were added; %2 new classes were created.")
-                       .arg(m_result.studentsAdded)
-                       .arg(m_result.classesCreated);
+    QString text
+        = tr("Students added: %1. Classes created: %2.").arg(m_result.studentsAdded).arg(m_result.classesCreated);
     if (m_result.alreadyPresent > 0)
         text += QStringLiteral("\r\n")
-            + tr("%1 were in their class by then and were left alone.").arg(m_result.alreadyPresent);
+            + tr("Students already in their class by then, left alone: %1.").arg(m_result.alreadyPresent);
     dialogs().message(this, text, caption, UserDialogs::Icon::Information);
     return true;
 }

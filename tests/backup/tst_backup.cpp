@@ -456,7 +456,7 @@ void TestBackup::restoreKeepsWhatItReplacedAndCanBeUndone()
     QCOMPARE(live.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther),
         QFile::ReadGroup | QFile::WriteGroup);
     const QString question = m_env->dialogs().shown().first().text;
-    QVERIFY2(question.contains(QStringLiteral("1 classes, 0 students and 0 marks")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("1 class(es), 0 student(s) and 0 mark(s)")), qPrintable(question));
 
     // The register as it was before the restore is a backup of its own, and restoring it
     // undoes the restore.

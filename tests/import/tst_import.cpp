@@ -228,8 +228,8 @@ void TestImport::hostileFilePreviewedThenImportedOnce()
         done);
     QVERIFY(ImportStudentsDialog::run(nullptr));
     QVERIFY(done);
-    QVERIFY2(summary.contains(QStringLiteral("2 classes to create, 3 students to add, 2 rows skipped as already "
-                                             "present, 7 rows with errors")),
+    QVERIFY2(summary.contains(QStringLiteral("Classes to create: 2. Students to add: 3. Rows skipped as already "
+                                             "present: 2. Rows with errors: 7.")),
         qPrintable(summary));
     QCOMPARE(namesOf(classNamed(QStringLiteral("7A"))), (QStringList {QStringLiteral("Ann"), QStringLiteral("Ben")}));
     QCOMPARE(namesOf(classNamed(QStringLiteral("8; C"))), QStringList {QStringLiteral("Hal \"the\" Best")});
@@ -363,7 +363,7 @@ void TestImport::photosFromAFolder()
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("PushButton7")), Qt::LeftButton);
     QTRY_VERIFY(done);
     QCOMPARE(sections, 4);
-    QCOMPARE(m_env->dialogs().messages(), QStringList {QStringLiteral("2 photos were stored.")});
+    QCOMPARE(m_env->dialogs().messages(), QStringList {QStringLiteral("Photos stored: 2.")});
     QCOMPARE(FetchPhoto(db::student(anna)->image).size(), QSize(40, 30));
     QCOMPARE(FetchPhoto(db::student(ben)->image).size(), QSize(20, 20));
     QVERIFY(db::student(cara)->image.isEmpty());
