@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing Rollvane need.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-image-formats-plugins
-    libgl-dev xvfb xauth libbenchmark-dev sqlite3 dpkg-dev fakeroot)
+    libgl-dev xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev dpkg-dev fakeroot)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -103,6 +103,16 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QSt
     return QFileDialog::getOpenFileName(parent, title, QString(), toQtFilter(filter));
 }
 
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, toQtFilter(filter));
+}
+
+QString QtDialogs::existingFolder(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 QStringList ScriptedDialogs::messages() const
 {
     QStringList texts;
@@ -147,9 +157,24 @@ std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt
 
 QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& filter)
 {
+    return pathReply(Kind::OpenFile, filter, title);
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter, const QString&)
+{
+    return pathReply(Kind::SaveFile, filter, title);
+}
+
+QString ScriptedDialogs::existingFolder(QWidget*, const QString& title)
+{
+    return pathReply(Kind::Folder, QString(), title);
+}
+
+QString ScriptedDialogs::pathReply(Kind kind, const QString& text, const QString& title)
+{
     const Reply reply = next();
     const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
-    m_shown.append({Kind::OpenFile, filter, title, Icon::None, !answered});
+    m_shown.append({kind, text, title, Icon::None, !answered});
     return reply.type == Reply::Type::Text ? reply.text : QString();
 }
 

@@ -28,6 +28,12 @@ public:
         = 0;
     // A file-open dialog; an empty path when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A file-save dialog that starts at the suggested path and asks before replacing a file;
+    // an empty path when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+        = 0;
+    // A folder choice; an empty path when the user cancelled.
+    virtual QString existingFolder(QWidget* parent, const QString& title) = 0;
 };
 
 // The dialogs the program uses now. Starts as the Qt implementation.
@@ -50,6 +56,9 @@ public:
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(
+        QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
+    QString existingFolder(QWidget* parent, const QString& title) override;
 };
 
 // Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
@@ -57,7 +66,7 @@ public:
 class ScriptedDialogs : public UserDialogs
 {
 public:
-    enum class Kind { Message, Question, InputBox, OpenFile };
+    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Folder };
 
     struct Shown
     {
@@ -78,6 +87,7 @@ public:
     void answerNo() { m_replies.push_back({Reply::Type::No, {}}); }
     void answerText(const QString& text) { m_replies.push_back({Reply::Type::Text, text}); }
     void answerFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
+    void answerFolder(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
     void answerCancel() { m_replies.push_back({Reply::Type::Cancel, {}}); }
 
     const std::deque<Reply>& pendingReplies() const { return m_replies; }
@@ -94,8 +104,13 @@ public:
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(
+        QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
+    QString existingFolder(QWidget* parent, const QString& title) override;
 
 private:
+    QString pathReply(Kind kind, const QString& text, const QString& title);
+
     Reply next();
 
     std::deque<Reply> m_replies;

@@ -91,23 +91,6 @@ void upgrade(QSqlDatabase& database)
     }
 }
 
-void checkSchema(QSqlDatabase& database)
-{
-    static const QStringList probes = {
-        QStringLiteral("SELECT id, ClassName FROM tblClassName LIMIT 0"),
-        QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents LIMIT 0"),
-        QStringLiteral("SELECT StudentID, \"Date\", \"Status\", Notes FROM tblAttendance LIMIT 0"),
-    };
-    for (const QString& probe : probes) {
-        QSqlQuery query(database);
-        if (!query.exec(probe)) {
-            const Failure cause = engine().failure(query.lastError());
-            throw Failure(tr("The file %1 cannot be used as the register: %2")
-                              .arg(QDir::toNativeSeparators(engine().location()), cause.description()));
-        }
-    }
-}
-
 void openWith(std::unique_ptr<Engine> engine, bool readOnly)
 {
     const QString name = QString::fromLatin1(kConnectionName);
@@ -121,7 +104,7 @@ void openWith(std::unique_ptr<Engine> engine, bool readOnly)
     QSqlDatabase database = QSqlDatabase::database(name, false);
     currentEngine()->open(database, readOnly);
     try {
-        checkSchema(database);
+        checkSchema(database, *currentEngine());
         if (readOnly) {
             openState().version = currentEngine()->storedSchemaVersion(database);
             openState().readOnly = true;
@@ -162,6 +145,19 @@ QString operatingSystemUser()
     return QString();
 }
 
+// Where this thread's statements go instead of the shared connection, while redirected.
+struct RedirectTarget
+{
+    QString connectionName;
+    Engine* engine = nullptr;
+};
+
+RedirectTarget& redirected()
+{
+    thread_local RedirectTarget target;
+    return target;
+}
+
 std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
 {
     const auto found = marks.constFind(studentId);
@@ -174,6 +170,8 @@ std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
 
 Engine& engine()
 {
+    if (Engine* other = redirected().engine)
+        return *other;
     if (!currentEngine())
         throw Failure(tr("The register is not open, so nothing can be read or written."));
     return *currentEngine();
@@ -182,6 +180,34 @@ Engine& engine()
 void setEngine(std::unique_ptr<Engine> engine)
 {
     currentEngine() = std::move(engine);
+}
+
+void checkSchema(QSqlDatabase& database, const Engine& engine)
+{
+    static const QStringList probes = {
+        QStringLiteral("SELECT id, ClassName FROM tblClassName LIMIT 0"),
+        QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents LIMIT 0"),
+        QStringLiteral("SELECT StudentID, \"Date\", \"Status\", Notes FROM tblAttendance LIMIT 0"),
+    };
+    for (const QString& probe : probes) {
+        QSqlQuery query(database);
+        if (!query.exec(probe)) {
+            const Failure cause = engine.failure(query.lastError());
+            throw Failure(tr("The file %1 cannot be used as the register: %2")
+                              .arg(QDir::toNativeSeparators(engine.location()), cause.description()));
+        }
+    }
+}
+
+void writeNewSchema()
+{
+    sql::WriteTransaction transaction;
+    for (const QString& statement : engine().baseSchema())
+        sql::run(statement);
+    for (int version = 3; version <= kSchemaVersion; ++version)
+        engine().upgradeTo(version);
+    engine().recordSchemaVersion(kSchemaVersion);
+    transaction.commit();
 }
 
 Mark markFrom(const QSqlQuery& query, int first)
@@ -280,6 +306,18 @@ void run(const QString& text)
         throw engine().failure(query.lastError());
 }
 
+Redirect::Redirect(const QString& connectionName, Engine& engine)
+    : m_previousName(redirected().connectionName)
+    , m_previousEngine(redirected().engine)
+{
+    redirected() = {connectionName, &engine};
+}
+
+Redirect::~Redirect()
+{
+    redirected() = {m_previousName, m_previousEngine};
+}
+
 WriteTransaction::WriteTransaction()
 {
     run(engine().beginWrite());
@@ -337,13 +375,7 @@ void createTemplate(const QString& path)
             database.setDatabaseName(path);
             if (!database.open())
                 throw engine().failure(database.lastError());
-            sql::WriteTransaction transaction;
-            for (const QString& statement : engine().baseSchema())
-                sql::run(statement);
-            for (int version = 3; version <= kSchemaVersion; ++version)
-                engine().upgradeTo(version);
-            engine().recordSchemaVersion(kSchemaVersion);
-            transaction.commit();
+            writeNewSchema();
         }
         close();
     } catch (...) {
@@ -384,6 +416,12 @@ void close()
 
 QSqlDatabase connection()
 {
+    if (const QString& other = redirected().connectionName; !other.isEmpty()) {
+        QSqlDatabase database = QSqlDatabase::database(other, false);
+        if (!database.isOpen())
+            throw Failure(tr("The register is not open, so nothing can be read or written."));
+        return database;
+    }
     const QString name = QString::fromLatin1(kConnectionName);
     if (!isOpen())
         throw Failure(tr("The register is not open, so nothing can be read or written."));

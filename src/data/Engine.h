@@ -35,6 +35,14 @@ public:
 
     // Starts a transaction that holds the right to write from its first statement.
     virtual QString beginWrite() const = 0;
+    // Starts a read transaction in which every statement sees one and the same state of the
+    // register (an export copies table after table from it). An engine whose plain BEGIN reads
+    // each statement's own state gives the statement that fixes one.
+    virtual QString beginSnapshot() const { return QStringLiteral("BEGIN"); }
+
+    // Whether the register is one file on this computer, which the program itself can back up,
+    // check and restore. A server's register is kept by the server's administrator.
+    virtual bool registerIsAFile() const { return false; }
 
     // The schema version the register records, and recording a new one (inside the upgrade's
     // transaction).
@@ -60,6 +68,15 @@ Engine& engine();
 void setEngine(std::unique_ptr<Engine> engine);
 // An engine for a SQLite register file.
 std::unique_ptr<Engine> sqliteEngine(const QString& path);
+
+// Refuses, in plain words naming the engine's location, a database that lacks the register's
+// tables.
+void checkSchema(QSqlDatabase& database, const Engine& engine);
+// Creates the tables of a new, empty register at this program's schema, in one transaction, on
+// the connection and engine that the data layer's statements use now.
+void writeNewSchema();
+// The SQLite condition of a mark whose date is not yyyy-MM-dd text, as its index states it.
+QString sqliteUnplacedCondition();
 
 // Reads a stored mark from a row of (status, notes, remark, changedAt, changedBy, changedOn).
 Mark markFrom(const QSqlQuery& query, int firstColumn);

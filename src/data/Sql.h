@@ -3,6 +3,10 @@
 #include <QSqlQuery>
 #include <QString>
 
+namespace db {
+class Engine;
+}
+
 // Statement helpers shared by the data layer's files; nothing outside src/data uses them.
 namespace db::sql {
 
@@ -27,6 +31,21 @@ public:
 
 private:
     bool m_committed = false;
+};
+
+// For its life, the statements of this thread run on another named connection and engine:
+// how a second register is built while the shared one stays open.
+class Redirect
+{
+public:
+    Redirect(const QString& connectionName, Engine& engine);
+    Redirect(const Redirect&) = delete;
+    Redirect& operator=(const Redirect&) = delete;
+    ~Redirect();
+
+private:
+    QString m_previousName;
+    Engine* m_previousEngine;
 };
 
 // Qt binds a null QString as SQL NULL; the register stores empty text as '' instead.

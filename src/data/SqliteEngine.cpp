@@ -144,6 +144,7 @@ public:
     }
 
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    bool registerIsAFile() const override { return true; }
 
     int storedSchemaVersion(QSqlDatabase& database) override
     {
@@ -314,6 +315,11 @@ private:
 };
 
 } // namespace
+
+QString sqliteUnplacedCondition()
+{
+    return kUnplacedCondition;
+}
 
 std::unique_ptr<Engine> sqliteEngine(const QString& path)
 {

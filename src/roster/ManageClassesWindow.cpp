@@ -7,6 +7,7 @@
 #include "app/WindowLayout.h"
 #include "data/Database.h"
 #include "data/Photo.h"
+#include "import/ImportPhotosDialog.h"
 #include "roster/ClassBox.h"
 #include "roster/StudentEditor.h"
 
@@ -62,7 +63,8 @@ ManageClassesWindow::ManageClassesWindow(QWidget* parent)
 
 void ManageClassesWindow::buildLayout()
 {
-    setFixedFrame(this, 8040, 4500, false);
+    // The designed window ends below Help; Import Photos adds one row of buttons beneath it.
+    setFixedFrame(this, 8040, 5010, false);
     setFont(designFont(9));
     const QFont buttonFont = designFont(11.25);
 
@@ -101,6 +103,7 @@ void ManageClassesWindow::buildLayout()
     button(4, tr("Edit Student"), twipsRect(4080, 3480, 3840, 405));
     button(5, tr("Delete Student"), twipsRect(120, 3990, 3840, 405));
     button(6, tr("Help"), twipsRect(4080, 3990, 3840, 405));
+    button(7, tr("Import Photos…"), twipsRect(120, 4500, 7800, 405));
 
     connect(m_pushButtons[0], &QPushButton::clicked, this, &ManageClassesWindow::PushButton1_Click);
     connect(m_pushButtons[1], &QPushButton::clicked, this, &ManageClassesWindow::PushButton2_Click);
@@ -108,6 +111,7 @@ void ManageClassesWindow::buildLayout()
     connect(m_pushButtons[3], &QPushButton::clicked, this, &ManageClassesWindow::PushButton4_Click);
     connect(m_pushButtons[4], &QPushButton::clicked, this, &ManageClassesWindow::PushButton5_Click);
     connect(m_pushButtons[5], &QPushButton::clicked, this, &ManageClassesWindow::PushButton6_Click);
+    connect(m_pushButtons[6], &QPushButton::clicked, this, &ManageClassesWindow::PushButton7_Click);
     // A pick in the class box and a change of its text both come here.
     connect(m_combo1, &QComboBox::currentIndexChanged, this,
         [this] { reportFailures(location("Combo1_Click"), [this] { FillStudentList(); }); });
@@ -309,4 +313,18 @@ void ManageClassesWindow::PushButton6_Click()
         dialogs().message(this, tr("Questions? Please contact Team Quillmark at ") + QLatin1String(kContactAddress), {},
             UserDialogs::Icon::None);
     });
+}
+
+void ManageClassesWindow::PushButton7_Click()
+{
+    StepRunner steps(location("PushButton7_Click"));
+    const std::optional<qint64> classId = selectedClassId();
+    if (steps.test(100, [&classId] { return !classId; })) {
+        steps.step(106,
+            [this] { dialogs().message(this, tr("You must select first a class."), {}, UserDialogs::Icon::None); });
+        return;
+    }
+    const QString className = m_combo1->currentText();
+    steps.step(102, [this, &classId, &className] { ImportPhotosDialog::run(this, *classId, className); });
+    steps.step(104, [this] { FillStudentList(); });
 }

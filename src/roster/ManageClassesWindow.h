@@ -41,6 +41,7 @@ public:
     void PushButton4_Click(); // Edit Student
     void PushButton5_Click(); // Delete Student
     void PushButton6_Click(); // Help
+    void PushButton7_Click(); // Import Photos, for the selected class
 
 private:
     void buildLayout();
@@ -52,7 +53,7 @@ private:
     QGroupBox* m_frame1 = nullptr;
     QComboBox* m_combo1 = nullptr;
     QTreeWidget* m_listView1 = nullptr;
-    QList<QPushButton*> m_pushButtons; // PushButton1 to PushButton6
+    QList<QPushButton*> m_pushButtons; // PushButton1 to PushButton7
 
     // One id per class box entry, in the same order; names are never keys.
     QList<qint64> m_colClassIDs;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/Backup.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+// The backups of the register: copies in DataFolder()/Backups, one a day named
+// dbAttendance-yyyy-MM-dd.mdb, and the extra ones taken by hand or before a restore on a day
+// that already had one, named with the time as well (dbAttendance-yyyy-MM-dd-HHmmss.mdb). No
+// backup is ever replaced; only daily ones are ever removed, by the keep rule.
+namespace backup {
+
+inline constexpr int kDailyBackupsKept = 14;
+inline constexpr int kMonthsKept = 12;
+
+QString folder();
+QString dailyName(const QDate& day);
+// The day of a daily backup's file name; nothing for every other name.
+std::optional<QDate> dayOfDailyName(const QString& fileName);
+
+struct BackupFile
+{
+    QString path;
+    QDateTime taken; // a daily backup's day with the file's time; an extra one's from its name
+    bool daily = false;
+    qint64 size = 0;
+    QDate day() const { return taken.date(); }
+};
+
+// The backups in the folder, newest first.
+QList<BackupFile> list();
+
+// The days whose daily backups the rule keeps on `today`: the newest 14, and the first of each
+// of the last 12 months (this month and the 11 before it).
+QSet<QDate> daysToKeep(const QList<QDate>& days, const QDate& today);
+// Removes the daily backups the rule does not keep; returns their days.
+QList<QDate> prune(const QDate& today);
+
+// Copies the live register into the folder, made and shared like the data folder when it is
+// missing: under the day's daily name when that day has no backup yet, otherwise under a name
+// with the time. Returns the backup's path.
+QString takeBackup(const QDateTime& now, const db::Progress& progress = {}, db::Interruption* interruption = nullptr);
+// The automatic backup: nothing when `today` already has its daily backup (whoever took it),
+// otherwise the daily backup and then the keep rule. Returns the new backup's path, or empty.
+QString takeDailyBackup(const QDate& today, db::Interruption* interruption = nullptr);
+
+} // namespace backup

@@ -1,0 +1,191 @@
+#include "import/StudentImport.h"
+
+#include "data/Database.h"
+#include "data/Photo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QSet>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("StudentImport", text);
+}
+
+// Spreadsheets much larger than a school's lists are refused before they fill the memory.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
+QString field(const csv::Record& record, int column)
+{
+    return column >= 0 && column < record.fields.size() ? record.fields.at(column).trimmed() : QString();
+}
+
+// The picture a row names, or the reason it cannot be used. Paths are taken as relative to the
+// spreadsheet's folder, with Windows' backslashes read as separators, and must stay inside it
+// even once links are followed.
+QString resolvePhoto(const QString& folder, const QString& canonicalFolder, const QString& written, QString& resolved)
+{
+    QString relative = written;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isAbsolutePath(relative) || (relative.size() > 1 && relative.at(1) == QLatin1Char(':')))
+        return tr("the photo %1 is not given relative to the spreadsheet's folder").arg(written);
+    const QString joined = QDir::cleanPath(folder + QLatin1Char('/') + relative);
+    if (!joined.startsWith(folder + QLatin1Char('/')))
+        return tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
+    const QFileInfo info(joined);
+    if (!info.exists())
+        return tr("the photo %1 was not found").arg(written);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.startsWith(canonicalFolder + QLatin1Char('/')))
+        return tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
+    if (!info.isFile())
+        return tr("the photo %1 is not a file").arg(written);
+    const QString problem = pictureProblem(canonical);
+    if (!problem.isEmpty())
+        return tr("the photo %1 %2").arg(written, problem);
+    resolved = canonical;
+    return QString();
+}
+
+} // namespace
+
+QString pictureProblem(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.size() > kMaxPictureFileBytes)
+        return tr("is too large (%1 MB; up to %2 MB can be stored)")
+            .arg(info.size() / (1024 * 1024))
+            .arg(kMaxPictureFileBytes / (1024 * 1024));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return tr("is not a picture Rollvane can read");
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
+        return tr("is too large (%1 by %2 pixels)").arg(size.width()).arg(size.height());
+    // The whole picture is read, at a small size, since a header that looks right says nothing
+    // of what follows it. JPEG decodes at that size quickly.
+    if (size.isValid() && !size.isEmpty())
+        reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    if (reader.read().isNull())
+        return tr("cannot be read (%1)").arg(reader.errorString());
+    return QString();
+}
+
+StudentImportPlan planStudentImport(const QString& path)
+{
+    StudentImportPlan plan;
+    plan.file = path;
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        plan.fileError = tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path));
+        return plan;
+    }
+    if (info.size() > kMaxFileBytes) {
+        plan.fileError = tr("The file %1 is too large for a list of students (%2 MB).")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(info.size() / (1024 * 1024));
+        return plan;
+    }
+    const csv::DecodedText decoded = csv::decode(file.readAll());
+    plan.encoding = decoded.encoding;
+    plan.separator = csv::detectSeparator(decoded.text);
+    const QList<csv::Record> records = csv::parse(decoded.text, plan.separator);
+    if (records.isEmpty()) {
+        plan.fileError = tr("The file %1 holds no rows.").arg(QDir::toNativeSeparators(path));
+        return plan;
+    }
+
+    const csv::Record& header = records.first();
+    int classColumn = -1;
+    int nameColumn = -1;
+    int photoColumn = -1;
+    for (int i = 0; i < header.fields.size(); ++i) {
+        const QString title = header.fields.at(i).trimmed().toCaseFolded();
+        int* column = title == QLatin1String("class") ? &classColumn
+            : title == QLatin1String("name")          ? &nameColumn
+            : title == QLatin1String("photo")         ? &photoColumn
+                                                      : nullptr;
+        if (!column)
+            continue;
+        if (*column >= 0) {
+            plan.fileError = tr("The first line names the column %1 twice.").arg(header.fields.at(i).trimmed());
+            return plan;
+        }
+        *column = i;
+    }
+    if (classColumn < 0 || nameColumn < 0) {
+        plan.fileError = tr("The first line of the file must name the columns Class and Name (and Photo, if there "
+                            "are photos). It names: %1")
+                             .arg(header.fields.join(QStringLiteral(", ")));
+        return plan;
+    }
+
+    const QString folder = QDir::cleanPath(info.absolutePath());
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    const QHash<QString, qint64> classIds = db::classIdsByNameKey();
+    QHash<qint64, QSet<QString>> namesByClass;
+    QSet<QString> newClassKeys;
+    QHash<QString, int> seen; // class and name key -> line
+
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        const csv::Record& record = records.at(r);
+        StudentImportPlan::Row row {
+            record.line, field(record, classColumn), field(record, nameColumn), field(record, photoColumn), QString()};
+        if (!record.error.isEmpty()) {
+            row.reason = record.error;
+            plan.errors.append(row);
+            continue;
+        }
+        if (row.className.isEmpty() || row.name.isEmpty()) {
+            row.reason = row.className.isEmpty() && row.name.isEmpty() ? tr("no class and no name")
+                : row.className.isEmpty()                              ? tr("no class")
+                                                                       : tr("no name");
+            plan.errors.append(row);
+            continue;
+        }
+        QString photoPath;
+        if (!row.photo.isEmpty()) {
+            row.reason = resolvePhoto(folder, canonicalFolder, row.photo, photoPath);
+            if (!row.reason.isEmpty()) {
+                plan.errors.append(row);
+                continue;
+            }
+        }
+
+        const QString classKey = db::nameKey(row.className);
+        const QString key = classKey + QChar(0) + db::nameKey(row.name);
+        if (const auto earlier = seen.constFind(key); earlier != seen.constEnd()) {
+            row.reason = tr("listed already on line %1").arg(*earlier);
+            plan.alreadyPresent.append(row);
+            continue;
+        }
+        seen.insert(key, row.line);
+        if (const auto found = classIds.constFind(classKey); found != classIds.constEnd()) {
+            auto names = namesByClass.find(*found);
+            if (names == namesByClass.end()) {
+                QSet<QString> known;
+                for (const db::StudentRow& student : db::studentsOfClass(*found, false))
+                    known.insert(db::nameKey(student.name));
+                names = namesByClass.insert(*found, known);
+            }
+            if (names->contains(db::nameKey(row.name))) {
+                row.reason = tr("already in the class");
+                plan.alreadyPresent.append(row);
+                continue;
+            }
+        } else if (!newClassKeys.contains(classKey)) {
+            newClassKeys.insert(classKey);
+            plan.newClasses << row.className;
+        }
+        plan.toAdd.append({row.line, row.className, row.name, photoPath});
+    }
+    return plan;
+}

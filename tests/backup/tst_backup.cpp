@@ -1,0 +1,545 @@
+// Backups of the register: consistent while another user saves, kept and pruned by the rule,
+// restored only from a sound register and never while another program has it open, and the
+// register check.
+#include "../faults/FaultProtocol.h"
+#include "TestSupport.h"
+
+#include "app/SharedRoutines.h"
+#include "backup/AutomaticBackup.h"
+#include "backup/BackupFolder.h"
+#include "backup/BackupsWindow.h"
+#include "backup/InstanceLock.h"
+#include "data/Backup.h"
+#include "data/Database.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QString helper(const char* name)
+{
+    return QStringLiteral(ROLLVANE_BIN_DIR "/") + QLatin1String(name);
+}
+
+// A helper process and the lines it has said.
+class Worker
+{
+public:
+    Worker(const QString& program, const QStringList& args)
+    {
+        m_process.setProgram(program);
+        m_process.setArguments(args);
+        m_process.start();
+    }
+    ~Worker()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    bool waitFor(const QString& word)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000 && m_process.state() != QProcess::NotRunning) {
+            collect();
+            for (const QString& line : std::as_const(m_lines)) {
+                if (line.section(QLatin1Char(' '), 0, 0) == word)
+                    return true;
+            }
+            m_process.waitForReadyRead(50);
+        }
+        return false;
+    }
+    // Whether a line starting so has been said; a line may still be on its way through the pipe.
+    bool hasSaid(const QString& start)
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            collect();
+            if (std::any_of(
+                    m_lines.cbegin(), m_lines.cend(), [&start](const QString& line) { return line.startsWith(start); }))
+                return true;
+            m_process.waitForReadyRead(100);
+        }
+        return false;
+    }
+    QStringList lines()
+    {
+        collect();
+        return m_lines;
+    }
+    void send(const QByteArray& line) { m_process.write(line + '\n'); }
+    void stop()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+        collect();
+    }
+
+private:
+    void collect()
+    {
+        m_pending += m_process.readAllStandardOutput();
+        qsizetype end;
+        while ((end = m_pending.indexOf('\n')) >= 0) {
+            m_lines << QString::fromUtf8(m_pending.left(end));
+            m_pending.remove(0, end + 1);
+        }
+    }
+    QProcess m_process;
+    QByteArray m_pending;
+    QStringList m_lines;
+};
+
+QByteArray hashOf(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Scribbles over the cells of the page in the middle of a file, as a failing disk would.
+void damageMiddlePage(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 pages = file.size() / 4096;
+    QVERIFY(pages > 4);
+    file.seek((pages / 2 - 1) * 4096 + 200);
+    file.write(QByteArray(1000, char(0xA5)));
+}
+
+QStringList classNamesIn(const QString& path)
+{
+    QStringList names;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Inspect"));
+        database.setDatabaseName(path);
+        database.open();
+        QSqlQuery query(QStringLiteral("SELECT ClassName FROM tblClassName ORDER BY ClassName"), database);
+        while (query.next())
+            names << query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Inspect"));
+    return names;
+}
+
+void addMarks(qint64 classId, int students, int days)
+{
+    QList<qint64> ids;
+    for (int i = 0; i < students; ++i)
+        ids << db::addStudent(QStringLiteral("Student %1").arg(i), classId, std::nullopt);
+    for (int day = 0; day < days; ++day) {
+        QList<db::CardMark> cards;
+        for (qint64 id : std::as_const(ids))
+            cards.append({id, QStringLiteral("Present"), QStringLiteral("remark of day %1").arg(day)});
+        db::saveMarks(QDate(2026, 1, 5).addDays(day), cards, QStringLiteral("notes"));
+    }
+}
+
+QStringList dailyFiles()
+{
+    QStringList names;
+    for (const backup::BackupFile& file : backup::list()) {
+        if (file.daily)
+            names << QFileInfo(file.path).fileName();
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+class TestBackup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void backupWhileAnotherUserSavesHoldsOneState();
+    void keepRuleOverASchoolYear();
+    void automaticBackupOncePerDayAndFailureReportedOnce();
+    void restoreRefusesADamagedFileAndANonRegister();
+    void restoreRefusesWhileAnotherProgramHasTheRegister();
+    void restoreKeepsWhatItReplacedAndCanBeUndone();
+    void checkFindsADamagedPageAndListsUnplacedMarks();
+    void exportCopiesEveryRow();
+
+private:
+    backup::BackupsWindow* openWindow()
+    {
+        auto* window = backup::BackupsWindow::showShared(nullptr);
+        if (!QTest::qWaitFor([window] { return window->countsComplete(); }, 10000))
+            qWarning("the backups were not all counted");
+        return window;
+    }
+    int rowOf(backup::BackupsWindow* window, const QString& fileName)
+    {
+        for (int i = 0; i < window->backups().size(); ++i) {
+            if (QFileInfo(window->backups().at(i).path).fileName() == fileName)
+                return i;
+        }
+        return -1;
+    }
+
+    std::unique_ptr<TestEnvironment> m_env;
+};
+
+void TestBackup::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+    m_env->openRegister();
+}
+
+void TestBackup::cleanup()
+{
+    delete backup::BackupsWindow::instance();
+    backup::AutomaticBackup::program().wait();
+    backup::InstanceLock::program().release();
+    m_env.reset();
+}
+
+void TestBackup::backupWhileAnotherUserSavesHoldsOneState()
+{
+    // Three classes that another user saves in a loop, and enough photo bytes besides that the
+    // copy takes several steps, between which that user's saves land.
+    QHash<qint64, qint64> classOf;
+    QStringList classArgs;
+    for (int c = 0; c < 3; ++c) {
+        const qint64 classId = db::addClass(QStringLiteral("Class %1").arg(c));
+        classArgs << QString::number(classId);
+        for (int s = 0; s < 8; ++s)
+            classOf.insert(db::addStudent(QStringLiteral("S%1").arg(s), classId, std::nullopt), classId);
+    }
+    const qint64 ballast = db::addClass(QStringLiteral("Photos"));
+    QByteArray photo(1024 * 1024, Qt::Uninitialized);
+    for (int i = 0; i < 6; ++i) {
+        QRandomGenerator(i).fillRange(reinterpret_cast<quint32*>(photo.data()), photo.size() / 4);
+        db::addStudent(QStringLiteral("P%1").arg(i), ballast, photo);
+    }
+
+    Worker writer(helper(faults::kHelperName),
+        QStringList {QStringLiteral("save"), m_env->livePath(), QStringLiteral("w"), QStringLiteral("7"),
+            QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("0")}
+            + classArgs);
+    QVERIFY(writer.waitFor(QStringLiteral("begin")));
+
+    QTemporaryDir copies;
+    for (int n = 0; n < 6; ++n) {
+        const QString copy = copies.filePath(QStringLiteral("copy-%1.mdb").arg(n));
+        db::backupRegisterFile(m_env->livePath(), copy);
+        QVERIFY(db::checkRegisterFile(copy).sound);
+
+        // Every save writes a class's day whole, so in a state that existed all the students of
+        // a class carry one save's label on a day, or none has a mark.
+        QHash<QString, QSet<QString>> labels; // class and day -> labels
+        QHash<QString, int> rows;
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Copy"));
+            database.setDatabaseName(copy);
+            QVERIFY(database.open());
+            QSqlQuery query(QStringLiteral("SELECT StudentID, \"Date\", Notes FROM tblAttendance"), database);
+            while (query.next()) {
+                const QString key = QStringLiteral("%1 %2")
+                                        .arg(classOf.value(query.value(0).toLongLong()))
+                                        .arg(query.value(1).toString());
+                labels[key].insert(faults::labelOf(query.value(2).toString()));
+                ++rows[key];
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("Copy"));
+        for (auto entry = labels.cbegin(); entry != labels.cend(); ++entry) {
+            QCOMPARE(entry.value().size(), 1);
+            QCOMPARE(rows.value(entry.key()), 8);
+            const QString label = *entry.value().cbegin();
+            QVERIFY2(writer.hasSaid(QStringLiteral("begin ") + label + QLatin1Char(' ')), qPrintable(label));
+        }
+    }
+    writer.stop();
+    QVERIFY(!writer.lines().filter(QStringLiteral("done")).isEmpty());
+    QVERIFY(writer.lines().filter(QStringLiteral("failed")).isEmpty());
+}
+
+void TestBackup::keepRuleOverASchoolYear()
+{
+    QDir(backup::folder()).mkpath(QStringLiteral("."));
+    QDir(backup::folder()).mkpath(QStringLiteral("dbAttendance-2025-01-01.mdb")); // a folder
+    for (const char* name : {"notes.txt", "dbAttendance-2025-02-30.mdb", "dbAttendance-2025-08-01.mdb.old"}) {
+        QFile file(backup::folder() + QLatin1Char('/') + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QStringList bystanders = QDir(backup::folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    // Weekdays of a school year, with three weeks' holiday at the turn of the year.
+    const QDate holidayStart(2025, 12, 20);
+    const QDate holidayEnd(2026, 1, 11);
+    QList<QDate> schoolDays;
+    for (QDate day(2025, 9, 1); day <= QDate(2026, 8, 31); day = day.addDays(1)) {
+        if (day.dayOfWeek() <= 5 && (day < holidayStart || day > holidayEnd))
+            schoolDays << day;
+    }
+    QString extra;
+    for (const QDate& day : std::as_const(schoolDays)) {
+        QVERIFY(!backup::takeDailyBackup(day).isEmpty());
+        QVERIFY(backup::takeDailyBackup(day).isEmpty()); // at most one a day
+        if (day == QDate(2025, 10, 1))
+            extra = backup::takeBackup(QDateTime(day, QTime(15, 30)));
+        if (day == QDate(2026, 1, 12)) {
+            // Back from the holidays: the newest 14 backups reach back before them.
+            QVERIFY(QFile::exists(backup::folder() + QStringLiteral("/dbAttendance-2025-12-19.mdb")));
+            QVERIFY(QFile::exists(backup::folder() + QStringLiteral("/dbAttendance-2025-12-08.mdb")));
+        }
+    }
+
+    QSet<QString> expected;
+    for (const QDate& day : schoolDays.mid(schoolDays.size() - backup::kDailyBackupsKept))
+        expected.insert(backup::dailyName(day));
+    for (int month = 0; month < 12; ++month) {
+        const QDate first = QDate(2025, 9, 1).addMonths(month);
+        expected.insert(backup::dailyName(*std::find_if(schoolDays.cbegin(), schoolDays.cend(),
+            [&first](const QDate& day) { return day.month() == first.month() && day.year() == first.year(); })));
+    }
+    QStringList wanted = expected.values();
+    std::sort(wanted.begin(), wanted.end());
+    QCOMPARE(dailyFiles(), wanted);
+    // Nothing but daily backups is ever removed.
+    QVERIFY(QFile::exists(extra));
+    for (const QString& name : bystanders)
+        QVERIFY2(QFileInfo::exists(backup::folder() + QLatin1Char('/') + name), qPrintable(name));
+    QCOMPARE(
+        QDir(backup::folder()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".part")), QStringList());
+}
+
+void TestBackup::automaticBackupOncePerDayAndFailureReportedOnce()
+{
+    const QDate today(2026, 3, 2);
+    backup::AutomaticBackup automatic;
+    automatic.afterSuccessfulSave(nullptr, today);
+    automatic.wait();
+    const QString first = backup::folder() + QLatin1Char('/') + backup::dailyName(today);
+    QVERIFY(QFile::exists(first));
+    QCOMPARE(db::registerFileCounts(first).classes, 0);
+    db::addClass(QStringLiteral("Later"));
+    automatic.afterSuccessfulSave(nullptr, today);
+    automatic.wait();
+    QCOMPARE(db::registerFileCounts(first).classes, 0); // the day's first stays
+    QCOMPARE(dailyFiles().size(), 1);
+    QVERIFY(m_env->dialogs().shown().isEmpty());
+
+    // A backup that cannot be written is told once per run; the saves stand.
+    QVERIFY(QDir(backup::folder()).removeRecursively());
+    QFile blocker(backup::folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const qint64 classId = db::addClass(QStringLiteral("Saved"));
+    const qint64 student = db::addStudent(QStringLiteral("Ann"), classId, std::nullopt);
+    for (int day = 1; day <= 2; ++day) {
+        db::saveMarks(today.addDays(day), {{student, QStringLiteral("Late")}}, QString());
+        automatic.afterSuccessfulSave(nullptr, today.addDays(day));
+        automatic.wait();
+        QCOMPARE(db::mark(student, today.addDays(day))->status, QStringLiteral("Late"));
+    }
+    const QStringList messages = m_env->dialogs().messages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains(QStringLiteral("Your marks are saved")), qPrintable(messages.first()));
+    QVERIFY2(messages.first().contains(QStringLiteral("is a file, not a folder")), qPrintable(messages.first()));
+}
+
+void TestBackup::restoreRefusesADamagedFileAndANonRegister()
+{
+    addMarks(db::addClass(QStringLiteral("Big")), 30, 100);
+    const QString damaged = backup::takeBackup(QDateTime(QDate(2026, 2, 2), QTime(8, 0)));
+    damageMiddlePage(damaged);
+    // A database of another program, and a file that is no database at all.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Other"));
+        other.setDatabaseName(backup::folder() + QStringLiteral("/dbAttendance-2026-02-03.mdb"));
+        QVERIFY(other.open());
+        QSqlQuery(QStringLiteral("CREATE TABLE recipes (name TEXT)"), other);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Other"));
+    QFile text(backup::folder() + QStringLiteral("/dbAttendance-2026-02-04.mdb"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("Class,Name\n7A,Ann\n");
+    text.close();
+
+    const QByteArray before = hashOf(m_env->livePath());
+    auto* window = openWindow();
+    const struct
+    {
+        const char* file;
+        const char* says;
+    } cases[] = {
+        {"dbAttendance-2026-02-02.mdb", "is damaged"},
+        {"dbAttendance-2026-02-03.mdb", "cannot be used as the register"},
+        {"dbAttendance-2026-02-04.mdb", "not a Rollvane register"},
+    };
+    for (const auto& refused : cases) {
+        m_env->dialogs().clear();
+        QVERIFY(!window->restore(rowOf(window, QLatin1String(refused.file))));
+        const QStringList messages = m_env->dialogs().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QLatin1String(refused.says)), qPrintable(messages.first()));
+        QVERIFY(messages.first().contains(QStringLiteral("left as it is")));
+        QCOMPARE(m_env->dialogs().shown().size(), 1); // nothing asked
+    }
+    QCOMPARE(window->backups().size(), 3); // no backup taken
+    QCOMPARE(hashOf(m_env->livePath()), before);
+    QCOMPARE(db::classes().size(), 1);
+}
+
+void TestBackup::restoreRefusesWhileAnotherProgramHasTheRegister()
+{
+    QVERIFY(backup::InstanceLock::program().acquireShared());
+    db::addClass(QStringLiteral("Kept"));
+    backup::takeBackup(QDateTime(QDate(2026, 2, 2), QTime(8, 0)));
+    db::addClass(QStringLiteral("Added since"));
+    const QByteArray before = hashOf(m_env->livePath());
+    auto* window = openWindow();
+    {
+        Worker other(helper("helper_backup_worker"), {QStringLiteral("hold-instance")});
+        QVERIFY(other.waitFor(QStringLiteral("locked")));
+        QVERIFY(!window->restore(0));
+        const QStringList messages = m_env->dialogs().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("running elsewhere")), qPrintable(messages.first()));
+        QCOMPARE(m_env->dialogs().shown().size(), 1);
+        QCOMPARE(hashOf(m_env->livePath()), before);
+        // This program's own hold on the register is kept through the refusal.
+        QVERIFY(backup::InstanceLock::program().isShared());
+        other.send("go");
+        QVERIFY(other.waitFor(QStringLiteral("released")));
+    }
+    // Once the other program is gone, the same restore goes ahead.
+    m_env->dialogs().clear();
+    m_env->dialogs().answerYes();
+    QVERIFY(window->restore(rowOf(window, backup::dailyName(QDate(2026, 2, 2)))));
+    QCOMPARE(db::classes().size(), 1);
+    QVERIFY(backup::InstanceLock::program().isShared());
+}
+
+void TestBackup::restoreKeepsWhatItReplacedAndCanBeUndone()
+{
+    db::addClass(QStringLiteral("Yesterday"));
+    const QString yesterday = backup::takeBackup(QDateTime(QDate::currentDate().addDays(-1), QTime(16, 0)));
+    db::addClass(QStringLiteral("Today"));
+    // Today's daily backup exists already, so the restore's own must not take its name.
+    backup::takeBackup(QDateTime::currentDateTime());
+    db::addClass(QStringLiteral("This afternoon"));
+    ::chmod(QFile::encodeName(m_env->livePath()).constData(), 0660);
+
+    QSignalSpy replaced(&backup::RegisterEvents::instance(), &backup::RegisterEvents::registerReplaced);
+    auto* window = openWindow();
+    m_env->dialogs().answerYes();
+    QVERIFY(window->restore(rowOf(window, QFileInfo(yesterday).fileName())));
+    QCOMPARE(replaced.count(), 1);
+    QVERIFY(db::isOpen());
+    QCOMPARE(db::classes().size(), 1);
+    QCOMPARE(db::classes().first().name, QStringLiteral("Yesterday"));
+    QFileInfo live(m_env->livePath());
+    QCOMPARE(live.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther),
+        QFile::ReadGroup | QFile::WriteGroup);
+    const QString question = m_env->dialogs().shown().first().text;
+    QVERIFY2(question.contains(QStringLiteral("1 class(es), 0 student(s) and 0 mark(s)")), qPrintable(question));
+
+    // The register as it was before the restore is a backup of its own, and restoring it
+    // undoes the restore.
+    QTRY_VERIFY(window->countsComplete());
+    QCOMPARE(window->backups().size(), 3);
+    const int undo = 0;
+    QVERIFY(!window->backups().at(undo).daily);
+    QCOMPARE(classNamesIn(window->backups().at(undo).path),
+        (QStringList {QStringLiteral("This afternoon"), QStringLiteral("Today"), QStringLiteral("Yesterday")}));
+    m_env->dialogs().clear();
+    m_env->dialogs().answerYes();
+    QVERIFY(window->restore(undo));
+    QCOMPARE(db::classes().size(), 3);
+    QCOMPARE(window->backups().size(), 4);
+    db::addClass(QStringLiteral("Writable again"));
+}
+
+void TestBackup::checkFindsADamagedPageAndListsUnplacedMarks()
+{
+    const qint64 classId = db::addClass(QStringLiteral("Big"));
+    addMarks(classId, 30, 100);
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), classId, std::nullopt);
+    QSqlQuery foreign(db::connection());
+    QVERIFY(foreign.exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\") VALUES (%1, "
+                                        "'03/02/2026', 'Late')")
+                             .arg(ann)));
+    auto* window = openWindow();
+    window->checkRegister();
+    QCOMPARE(m_env->dialogs().messages().size(), 1);
+    QVERIFY(m_env->dialogs().messages().first().startsWith(QStringLiteral("The register is sound.")));
+    auto* unplaced = window->findChild<QTreeWidget*>(QStringLiteral("UnplacedList"));
+    QCOMPARE(unplaced->topLevelItemCount(), 1);
+    QCOMPARE(unplaced->topLevelItem(0)->text(0), QStringLiteral("Ann"));
+    QCOMPARE(unplaced->topLevelItem(0)->text(1), QStringLiteral("03/02/2026"));
+    QCOMPARE(unplaced->topLevelItem(0)->text(2), QStringLiteral("Late"));
+
+    backup::takeBackup(QDateTime(QDate(2026, 2, 2), QTime(8, 0)));
+    db::close();
+    damageMiddlePage(m_env->livePath());
+    const db::IntegrityReport report = db::checkRegisterFile(m_env->livePath());
+    QVERIFY(!report.sound);
+    QVERIFY(!report.problems.isEmpty());
+    m_env->dialogs().clear();
+    window->checkRegister();
+    const QString answer = m_env->dialogs().messages().value(0);
+    QVERIFY2(answer.startsWith(QStringLiteral("The register is damaged.")), qPrintable(answer));
+    QVERIFY2(answer.contains(QStringLiteral("Restore the newest backup, of 2 February 2026")), qPrintable(answer));
+}
+
+void TestBackup::exportCopiesEveryRow()
+{
+    const qint64 classId = db::addClass(QStringLiteral("O'Neil's class"));
+    const QByteArray photo = QByteArray("BM") + QByteArray(5000, 'x');
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), classId, photo);
+    const qint64 gone = db::addStudent(QStringLiteral("Gone"), classId, std::nullopt);
+    const qint64 ben = db::addStudent(QStringLiteral("Ben"), classId, std::nullopt);
+    db::deleteStudent(gone); // the ids keep their gap
+    db::saveMarks(QDate(2026, 3, 2),
+        {{ann, QStringLiteral("Late"), QStringLiteral("bus")}, {ben, QStringLiteral("Absent")}},
+        QStringLiteral("notes"));
+    db::saveMarks(QDate(2026, 3, 2), {{ann, QStringLiteral("Present")}, {ben, QStringLiteral("Absent")}}, QString());
+    db::setSetting(QStringLiteral("School"), QStringLiteral("Hill School"));
+
+    const QString path = m_env->root() + QStringLiteral("/export.mdb");
+    QList<qint64> progress;
+    db::exportRegisterToFile(path, [&progress](qint64 done, qint64) {
+        progress << done;
+        return true;
+    });
+    QVERIFY(!progress.isEmpty());
+    const QList<db::HistoryRow> history = db::history(ann, QDate(2026, 3, 2));
+    db::close();
+    db::openReadOnly(path);
+    QCOMPARE(db::openedSchemaVersion(), db::kSchemaVersion);
+    QCOMPARE(db::classes().first().id, classId);
+    const std::optional<db::StudentRow> copied = db::student(ann);
+    QVERIFY(copied);
+    QCOMPARE(copied->image, photo);
+    QCOMPARE(db::studentsOfClass(classId, false).last().id, ben);
+    QCOMPARE(db::mark(ann, QDate(2026, 3, 2))->status, QStringLiteral("Present"));
+    QCOMPARE(db::history(ann, QDate(2026, 3, 2)).size(), history.size());
+    QCOMPARE(db::setting(QStringLiteral("School")), QStringLiteral("Hill School"));
+}
+
+QTEST_MAIN(TestBackup)
+#include "tst_backup.moc"
