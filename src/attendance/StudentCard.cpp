@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QRegularExpression>
-#include <QTextBoundaryFinder>
 
 #include <utility>
 
@@ -32,20 +30,19 @@ QColor mix(const QColor& a, const QColor& b, qreal share)
         float(x.greenF() + (y.greenF() - x.greenF()) * share), float(x.blueF() + (y.blueF() - x.blueF()) * share));
 }
 
-// The first letter (with whatever marks sit on it) of a word, skipping what opens it: the "t" of
-// "(twin)".
-QString firstLetter(const QString& word)
+// The first letter of a word with whatever marks sit on it, skipping what opens the word: the
+// "t" of "(twin)". Letters beyond the basic plane count whole.
+QString firstLetter(QStringView word)
 {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
-    qsizetype start = 0;
-    while (start < word.size()) {
-        graphemes.setPosition(start);
-        const qsizetype end = graphemes.toNextBoundary();
-        if (end <= start)
-            break;
-        if (word.at(start).isLetterOrNumber() || word.at(start).isSurrogate())
-            return word.mid(start, end - start);
-        start = end;
+    for (qsizetype at = 0; at < word.size(); ++at) {
+        const bool pair = word.at(at).isHighSurrogate() && at + 1 < word.size() && word.at(at + 1).isLowSurrogate();
+        const char32_t code = pair ? QChar::surrogateToUcs4(word.at(at), word.at(at + 1)) : word.at(at).unicode();
+        if (!QChar::isLetterOrNumber(code))
+            continue;
+        qsizetype end = at + (pair ? 2 : 1);
+        while (end < word.size() && word.at(end).isMark())
+            ++end;
+        return word.mid(at, end - at).toString();
     }
     return QString();
 }
@@ -150,7 +147,8 @@ StudentCard::StudentCard(int index, QWidget* parent)
         label->setForegroundRole(QPalette::Text);
     }
     setStatus(m_word);
-    showInitials();
+    m_photo->setAutoFillBackground(true);
+    paintPhotoGround();
     for (QWidget* element :
         {static_cast<QWidget*>(m_photo), static_cast<QWidget*>(m_name), static_cast<QWidget*>(m_status)})
         element->installEventFilter(this);
@@ -202,22 +200,33 @@ bool StudentCard::hasPhoto() const
 
 QString StudentCard::initialsOf(const QString& name)
 {
-    const QStringList words = name.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    QStringList letters;
-    for (const QString& word : words) {
-        const QString letter = firstLetter(word);
-        if (!letter.isEmpty())
-            letters << letter;
+    // Each card is built with its initials; splitting by hand keeps a class's listing quick.
+    QString first;
+    QString last;
+    qsizetype start = 0;
+    while (start < name.size()) {
+        while (start < name.size() && name.at(start).isSpace())
+            ++start;
+        qsizetype end = start;
+        while (end < name.size() && !name.at(end).isSpace())
+            ++end;
+        if (end > start) {
+            const QString letter = firstLetter(QStringView(name).mid(start, end - start));
+            if (!letter.isEmpty())
+                (first.isEmpty() ? first : last) = letter;
+        }
+        start = end;
     }
-    if (letters.isEmpty())
-        return QString();
-    QString initials = letters.first();
-    if (letters.size() > 1)
-        initials += letters.last();
-    return initials.toUpper();
+    return (first + last).toUpper();
 }
 
 void StudentCard::showInitials()
+{
+    if (!hasPhoto())
+        m_photo->setText(initialsOf(m_fullName));
+}
+
+void StudentCard::paintPhotoGround()
 {
     // A soft neutral between the card's background and its text, so that a class without photos
     // is still quick to scan, in a light or a dark theme.
@@ -227,9 +236,6 @@ void StudentCard::showInitials()
     colours.setColor(QPalette::Window, mix(base, text, 0.10));
     colours.setColor(QPalette::WindowText, mix(base, text, 0.60));
     m_photo->setPalette(colours);
-    m_photo->setAutoFillBackground(true);
-    if (!hasPhoto())
-        m_photo->setText(initialsOf(m_fullName));
 }
 
 QString StudentCard::status() const
@@ -260,6 +266,8 @@ QColor StudentCard::statusColour() const
 
 void StudentCard::setStatusColour(const QColor& colour)
 {
+    if (statusColour() == colour)
+        return;
     QPalette palette = m_status->palette();
     palette.setColor(m_status->foregroundRole(), colour);
     m_status->setPalette(palette);
@@ -399,7 +407,7 @@ void StudentCard::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         // A new theme: the status and the initials take shades that read on the new background.
         applyStatusColour();
-        showInitials();
+        paintPhotoGround();
     } else if (event->type() == QEvent::FontChange) {
         showName();
     }

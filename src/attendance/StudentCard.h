@@ -85,6 +85,7 @@ protected:
 private:
     void showName();
     void showInitials();
+    void paintPhotoGround();
     void applyStatusColour();
     void describe();
 
