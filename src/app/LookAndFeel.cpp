@@ -3,6 +3,7 @@
 #include "app/Failure.h"
 #include "app/SharedRoutines.h"
 #include "app/SkinFramework.h"
+#include "app/StatusWords.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -115,7 +116,7 @@ void paintStandardColours(QWidget* window)
     paintBackground(window, standard);
     for (QWidget* control : controls) {
         if (takesStandardColour(control) && !control->isWindow())
-            paintBackground(control, standard);
+            setBackground(control, standard);
     }
 }
 
@@ -136,6 +137,16 @@ QPoint cursorHotSpot(const QString& path, const QSize& size)
 }
 
 } // namespace
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    paintBackground(widget, colour);
+    // A frame's title and a label's text are drawn in the palette's window text, which a dark
+    // desktop makes light: on a light background of the program's own they would vanish.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, status::readableText(palette.color(QPalette::WindowText), colour));
+    widget->setPalette(palette);
+}
 
 int pointerCode(const QWidget* window)
 {

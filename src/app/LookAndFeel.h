@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class QColor;
 class QIcon;
 class QString;
 class QWidget;
@@ -32,6 +33,10 @@ private:
     QWidget* m_window;
     int m_previousCode;
 };
+
+// Gives a control a background of its own, with text that reads on it whatever the desktop's
+// palette (dark text on white, for instance, under a dark theme).
+void setBackground(QWidget* widget, const QColor& colour);
 
 // Applies the skin file beside the program to the main window; nothing when it is absent.
 // A skin that cannot be read or parsed throws Failure after the colours are set.

@@ -30,8 +30,17 @@ std::optional<QString> next(const QString& word);
 // no colour of their own.
 std::optional<QColor> colour(const QString& word, const QColor& background);
 
+// The colour a word is written in on a student's card: the designed colour wherever it reads as
+// well as it does on white (so the register looks as it always has on a light desktop), and the
+// readable shade of colour() on any other background, a dark one above all. Other words get none:
+// their card keeps the colour it had.
+std::optional<QColor> cardColour(const QString& word, const QColor& background);
+
 // The contrast ratio of two colours, as WCAG defines it (1 to 21).
 double contrast(const QColor& a, const QColor& b);
+// Black or white, whichever reads better on the background; the given text colour itself when
+// it already reads with a contrast of at least 4.5:1.
+QColor readableText(const QColor& text, const QColor& background);
 
 // One letter for a known word (P, L, A, E), the word itself otherwise.
 QString letter(const QString& word);

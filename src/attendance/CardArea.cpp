@@ -73,6 +73,7 @@ void CardArea::fitToCards(const QWidget* lastCard, int rowPitchPx)
     const int viewportHeight = m_picScrollBox->height();
     const int cardsBottom = lastCard ? lastCard->geometry().bottom() + 1 : 0;
     const int gap = lastCard ? std::max(0, rowPitchPx - lastCard->height()) : 0;
+    m_rowGap = gap;
     // The last row keeps the gap below it that the rows keep between them. The canvas is always
     // at least one pixel taller than the viewport because a page step can take the value one past
     // Max; that last position then still shows canvas.
@@ -93,6 +94,26 @@ void CardArea::fitToCards(const QWidget* lastCard, int rowPitchPx)
         scroll.setValue(kVertical, 0);
     // A page size change may have moved the position without a report.
     moveCanvas(kVertical);
+}
+
+void CardArea::ensureVisible(const QWidget* card)
+{
+    if (!card || !m_picScrollBox || !m_picClient || !m_cScroll)
+        return;
+    ScrollBarController& scroll = *m_cScroll;
+    const int viewportHeight = m_picScrollBox->height();
+    const int value = scroll.Value(kVertical);
+    const int top = card->y() - m_rowGap;
+    const int bottom = card->geometry().bottom() + 1 + m_rowGap;
+    int wanted = value;
+    if (top < value)
+        wanted = top;
+    else if (bottom > value + viewportHeight)
+        wanted = bottom - viewportHeight;
+    // Max + 1 is the bar's last position.
+    wanted = std::clamp(wanted, scroll.Min(kVertical), scroll.Max(kVertical) + 1);
+    if (wanted != value)
+        scroll.setValue(kVertical, wanted);
 }
 
 void CardArea::m_cScroll_Scroll(int eBar)

@@ -43,6 +43,9 @@ public:
     // lastCard: the card with the highest index (a child of the canvas; may be hidden, may be
     // null for no card at all). rowPitchPx: the distance between the tops of two card rows.
     void fitToCards(const QWidget* lastCard, int rowPitchPx);
+    // Scrolls, through the bar, as little as brings the card (a child of the canvas) wholly into
+    // view, with the gap between rows around it where there is room.
+    void ensureVisible(const QWidget* card);
 
     // The controller (m_cScroll), null before createController.
     ScrollBarController* controller() const { return m_cScroll.get(); }
@@ -60,4 +63,5 @@ private:
     QPointer<QWidget> m_picScrollBox;
     QPointer<QWidget> m_picClient;
     std::unique_ptr<ScrollBarController> m_cScroll;
+    int m_rowGap = 0;
 };

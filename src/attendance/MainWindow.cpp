@@ -5,8 +5,10 @@
 #include "app/Failure.h"
 #include "app/LookAndFeel.h"
 #include "app/SharedRoutines.h"
+#include "app/StatusWords.h"
 #include "app/WindowLayout.h"
 #include "attendance/CardArea.h"
+#include "attendance/MainMenu.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
 #include "data/Photo.h"
@@ -14,6 +16,8 @@
 #include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,10 +28,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,35 +71,13 @@ QString shortDateFormat()
     return format;
 }
 
-// The text colour of a status word; other words keep the colour the label has.
-std::optional<QColor> colourOfStatus(const QString& status)
+// The day a step of one school day from the given one lands on: weekends are skipped.
+QDate schoolDayFrom(const QDate& day, int direction)
 {
-    if (status == QLatin1String("Present"))
-        return QColor(0, 0, 0);
-    if (status == QLatin1String("Late"))
-        return QColor(0, 0, 255);
-    if (status == QLatin1String("Absent"))
-        return QColor(255, 0, 0);
-    return std::nullopt;
-}
-
-// The status a click moves to; other words stay as they are.
-std::optional<QString> nextStatus(const QString& status)
-{
-    if (status == QLatin1String("Present"))
-        return QStringLiteral("Late");
-    if (status == QLatin1String("Late"))
-        return QStringLiteral("Absent");
-    if (status == QLatin1String("Absent"))
-        return QStringLiteral("Present");
-    return std::nullopt;
-}
-
-void showStatus(StudentCard* card, const QString& status)
-{
-    card->setStatus(status);
-    if (const std::optional<QColor> colour = colourOfStatus(status))
-        card->setStatusColour(*colour);
+    QDate next = day.addDays(direction);
+    while (next.dayOfWeek() > 5)
+        next = next.addDays(direction);
+    return next;
 }
 
 QString location(const char* handler)
@@ -118,8 +105,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
     connect(m_pushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(m_pushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
-    connect(m_cards.first(), &StudentCard::clicked, this,
-        [this](int index, const QString& element) { Card_Click(index, element); });
+    connectCard(m_cards.first());
+    connectCommands();
+    refreshStatusLine();
 
     // The first tick comes once start-up has run and only hides the template card.
     m_timer1->start();
@@ -127,19 +115,30 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+namespace {
+// The laid-out area: the layout table's 10230 twips and, below the buttons, the status line.
+constexpr int kAreaWidth = 10440;
+constexpr int kStatusLineTop = 10170;
+constexpr int kStatusLineHeight = 300;
+constexpr int kAreaHeight = kStatusLineTop + kStatusLineHeight + 60;
+} // namespace
+
 void MainWindow::buildLayout()
 {
-    setFixedFrame(this, 10440, 10230, true);
+    setFixedFrame(this, kAreaWidth, kAreaHeight, true);
     setFont(designFont(9));
 
+    m_menuBar = new MainMenu(this);
+    // Menus are the desktop's, in its own font, not the window's bold Arial.
+    m_menuBar->setFont(QApplication::font(m_menuBar));
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("laidOutArea"));
+
     auto whiteFrame = [this](const char* name, const QString& title, const QRect& geometry) {
-        auto* frame = new QGroupBox(title, this);
+        auto* frame = new QGroupBox(title, m_area);
         frame->setObjectName(QString::fromLatin1(name));
         frame->setGeometry(geometry);
-        frame->setAutoFillBackground(true);
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        frame->setPalette(palette);
+        look::setBackground(frame, Qt::white);
         return frame;
     };
 
@@ -155,7 +154,7 @@ void MainWindow::buildLayout()
     m_dateTimePicker1->setCalendarPopup(true);
     m_dateTimePicker1->setDisplayFormat(shortDateFormat());
 
-    m_picScrollBox = new QWidget(this);
+    m_picScrollBox = new QWidget(m_area);
     m_picScrollBox->setObjectName(QStringLiteral("picScrollBox"));
     m_picScrollBox->setGeometry(twipsRect(120, 1080, 10200, 7095));
     m_picClient = new QWidget(m_picScrollBox);
@@ -183,13 +182,64 @@ void MainWindow::buildLayout()
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setGeometry(twipsRect(240, 300, 9735, 855));
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the notes for the buttons; a keyboard user could not get out otherwise.
+    m_text1->setTabChangesFocus(true);
 
-    m_pushButton2 = new QPushButton(tr("Save"), this);
+    m_pushButton2 = new QPushButton(tr("Save"), m_area);
     m_pushButton2->setObjectName(QStringLiteral("PushButton2"));
     m_pushButton2->setGeometry(twipsRect(120, 9720, 5040, 405));
-    m_pushButton1 = new QPushButton(tr("Setup Students / Classes"), this);
+    m_pushButton1 = new QPushButton(tr("Setup Students / Classes"), m_area);
     m_pushButton1->setObjectName(QStringLiteral("PushButton1"));
     m_pushButton1->setGeometry(twipsRect(5280, 9720, 5040, 405));
+
+    QFont lineFont = designFont(9);
+    lineFont.setBold(false);
+    m_lblTotals = new QLabel(m_area);
+    m_lblTotals->setObjectName(QStringLiteral("lblTotals"));
+    m_lblTotals->setGeometry(twipsRect(120, kStatusLineTop, 7440, kStatusLineHeight));
+    m_lblTotals->setFont(lineFont);
+    m_lblUnsaved = new QLabel(m_area);
+    m_lblUnsaved->setObjectName(QStringLiteral("lblUnsaved"));
+    m_lblUnsaved->setGeometry(twipsRect(7680, kStatusLineTop, 2640, kStatusLineHeight));
+    m_lblUnsaved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblUnsaved->setFont(designFont(9));
+
+    placeArea();
+}
+
+void MainWindow::placeArea()
+{
+    const int barHeight = m_menuBar->sizeHint().height();
+    const QSize area(px(kAreaWidth), px(kAreaHeight));
+    m_menuBar->setGeometry(0, 0, area.width(), barHeight);
+    m_area->setGeometry(0, barHeight, area.width(), area.height());
+    setFixedSize(area.width(), barHeight + area.height());
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // A skin's style sheet may make the bar taller; the area moves down with it.
+    if (event->type() == QEvent::StyleChange && m_menuBar)
+        QTimer::singleShot(0, this, [this] { placeArea(); });
+}
+
+void MainWindow::connectCommands()
+{
+    auto on = [this](Command command, auto handler) {
+        connect(m_menuBar->action(command), &QAction::triggered, this, handler);
+    };
+    on(Command::Save, [this] { PushButton2_Click(); });
+    on(Command::MarkAllPresent,
+        [this] { reportFailures(location("MarkAllPresent_Click"), [this] { markAllPresent(); }); });
+    on(Command::CopyPreviousDay,
+        [this] { reportFailures(location("CopyPreviousDay_Click"), [this] { copyMarksFromPreviousDay(); }); });
+    on(Command::PreviousDay, [this] { stepDay(-1); });
+    on(Command::NextDay, [this] { stepDay(1); });
+    on(Command::Quit, [this] { close(); });
+    on(Command::StudentsAndClasses, [this] { PushButton1_Click(); });
+    on(Command::Help, [this] { ManageClassesWindow::showHelp(this); });
+    on(Command::About, [this] { MainMenu::showAbout(this); });
 }
 
 void MainWindow::load()
@@ -203,6 +253,7 @@ void MainWindow::load()
     if (steps.test(108, [] { return !FileExists(liveDatabasePath()); }))
         steps.step(110, [] { copyTemplate(templateDatabasePath(), liveDatabasePath()); });
     steps.step(112, [this] { look::ApplySkin(this); });
+    placeArea();
     steps.step(116, [this] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(QApplication::windowIcon());
@@ -211,7 +262,8 @@ void MainWindow::load()
     if (steps.test(118, [] { return FileExists(handPointerPath()); }))
         steps.step(120, [this] { look::LoadHandPointer(this); });
     // The hand shows over the buttons even without a pointer file (the platform's own hand).
-    look::installHoverPointers(this, {m_frame1, m_frame2, m_frame3}, {m_pushButton1, m_pushButton2});
+    // The laid-out area is the window's background under the menu bar.
+    look::installHoverPointers(this, {m_area, m_frame1, m_frame2, m_frame3}, {m_pushButton1, m_pushButton2});
     steps.step(140, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
     // Step 142 created the connection object; Qt's named connection is made when it opens.
     steps.step(144, [] { db::open(liveDatabasePath()); });
@@ -295,8 +347,10 @@ StudentCard* MainWindow::addCard(int index)
     auto* card = new StudentCard(index, m_picClient);
     card->hide();
     card->copyLookFrom(*m_cards.first());
-    connect(card, &StudentCard::clicked, this,
-        [this](int clicked, const QString& element) { Card_Click(clicked, element); });
+    connectCard(card);
+    // Cards made for a listing would come last in the focus chain; they belong where the
+    // card area is, between the date and the notes.
+    QWidget::setTabOrder(m_cards.last(), card);
     m_cards.append(card);
     placeCard(card);
     return card;
@@ -361,11 +415,11 @@ void MainWindow::ListStudent()
         ClearCards();
         m_text1->clear();
         setListingFailed(true);
-        m_bChanged = false;
+        setChanged(false);
         throw;
     }
     // Filling the notes box counts as a change; a fresh listing has none.
-    m_bChanged = false;
+    setChanged(false);
 
     if (unreadable.size() == 1)
         throw Failure(
@@ -388,10 +442,15 @@ void MainWindow::setListingFailed(bool failed)
 
 void MainWindow::ClearCards()
 {
+    // The viewport must not hand the focus on to a card that is going.
+    m_picScrollBox->setFocusProxy(nullptr);
+    m_cards.first()->setFocusPolicy(Qt::ClickFocus);
     m_cards.first()->hide();
     while (m_cards.size() > 1)
         delete m_cards.takeLast();
     m_listed = 0;
+    m_current = 0;
+    refreshStatusLine();
 }
 
 void MainWindow::LoadAttendance()
@@ -415,14 +474,19 @@ void MainWindow::LoadAttendance()
     for (StudentCard* card : cards) {
         const auto found = stored.constFind(card->studentId());
         if (found == stored.constEnd()) {
-            showStatus(card, QStringLiteral("Present"));
+            card->setStatus(QString::fromLatin1(status::kPresent));
+            card->setRemark(QString());
             continue;
         }
-        showStatus(card, found->status);
+        card->setStatus(found->status);
+        card->setRemark(found->remark);
         if (!notes)
             notes = found->notes;
     }
     m_text1->setPlainText(notes.value_or(QString()));
+    if (!cards.isEmpty())
+        setCurrentCard(std::clamp(m_current, 0, int(cards.size()) - 1));
+    refreshStatusLine();
 }
 
 MainWindow::SaveOutcome MainWindow::SaveAttendance()
@@ -432,7 +496,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     // writes nothing must not be taken for one that did.
     const QList<StudentCard*> cards = listedCards();
     if (cards.isEmpty()) {
-        m_bChanged = false;
+        setChanged(false);
         // A class whose listing failed has marks that could not be shown; saying "Done Saved"
         // for it would report a save that never happened.
         return m_combo1->currentIndex() >= 0 && m_listingFailed ? SaveOutcome::NothingListed : SaveOutcome::Saved;
@@ -441,7 +505,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     QList<db::CardMark> marks;
     marks.reserve(cards.size());
     for (const StudentCard* card : cards)
-        marks.append({card->studentId(), card->status(), QString()});
+        marks.append({card->studentId(), card->status(), card->remark()});
     const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
     const QString notes = m_text1->toPlainText();
     // The marks as this window last knew them stored; someone else's save since then is asked
@@ -451,7 +515,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected);
         if (!result.conflict) {
             m_loaded = result.stored;
-            m_bChanged = false;
+            setChanged(false);
             return SaveOutcome::Saved;
         }
         if (!askOverwrite(*result.conflict)) {
@@ -492,7 +556,10 @@ void MainWindow::showStoredMarks(const db::Conflict& conflict)
             storedNotes = stored->notes;
         if (!conflict.students.contains(card->studentId()))
             continue;
-        QString line = tr("%1: %2 (on your screen: %3)").arg(card->studentName(), status, card->status());
+        QString line
+            = tr("%1: %2 (on your screen: %3)")
+                  .arg(card->studentName(), stored == conflict.stored.constEnd() ? status : status::displayName(status),
+                      status::displayName(card->status()));
         if (stored != conflict.stored.constEnd() && !stored->remark.isEmpty())
             line += QStringLiteral(" – ") + stored->remark;
         lines << line;
@@ -559,6 +626,17 @@ void MainWindow::DateTimePicker1_Change()
 void MainWindow::Timer1_Timer()
 {
     m_timer1->stop();
+    // Someone taking the register from the keyboard goes on from the same card of the new
+    // listing, rather than finding the focus thrown out of the card area.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool inCards = focus && (focus == m_picScrollBox || m_picScrollBox->isAncestorOf(focus));
+    const int was = m_current;
+    const auto refocus = qScopeGuard([this, inCards, was] {
+        if (inCards && m_listed > 0)
+            m_cards.at(std::min(was, m_listed - 1))->setFocus(Qt::OtherFocusReason);
+        else if (inCards)
+            m_picScrollBox->setFocus(Qt::OtherFocusReason);
+    });
     reportFailures(location("Timer1_Timer"), [this] {
         // The canvas follows the listing even when the listing stopped part-way.
         std::exception_ptr failure;
@@ -580,15 +658,289 @@ void MainWindow::Card_Click(int index, const QString& element)
         StudentCard* card = m_cards.value(index);
         if (!card)
             return;
-        if (const std::optional<QString> next = nextStatus(card->status()))
-            showStatus(card, *next);
-        m_bChanged = true;
+        if (const std::optional<QString> next = status::next(card->status()))
+            card->setStatus(*next);
+        setChanged(true);
     });
+}
+
+void MainWindow::Card_StatusChosen(int index, const QString& word)
+{
+    if (StudentCard* card = m_cards.value(index); card && index < m_listed) {
+        card->setStatus(word);
+        setChanged(true);
+    }
+}
+
+void MainWindow::Card_Move(int index, StudentCard::Move move)
+{
+    if (m_listed == 0)
+        return;
+    constexpr int perRow = 6;
+    const int last = m_listed - 1;
+    int target = index;
+    switch (move) {
+    case StudentCard::Move::Left:
+        target = index - 1;
+        break;
+    case StudentCard::Move::Right:
+        target = index + 1;
+        break;
+    case StudentCard::Move::Up:
+        target = index - perRow;
+        break;
+    case StudentCard::Move::Down:
+        // From a row above a short last row, Down lands on the last card, not nowhere.
+        target = index + perRow <= last || index / perRow == last / perRow ? index + perRow : last;
+        break;
+    case StudentCard::Move::First:
+        target = 0;
+        break;
+    case StudentCard::Move::Last:
+        target = last;
+        break;
+    }
+    if (target < 0 || target > last)
+        return;
+    m_cards.at(target)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Card_Focus(int index)
+{
+    if (index >= m_listed)
+        return;
+    setCurrentCard(index);
+    m_cardArea->ensureVisible(m_cards.at(index));
+}
+
+void MainWindow::setCurrentCard(int index)
+{
+    if (m_current != index && m_current < m_cards.size())
+        m_cards.at(m_current)->setFocusPolicy(Qt::ClickFocus);
+    m_current = index;
+    StudentCard* card = m_cards.at(index);
+    card->setFocusPolicy(Qt::StrongFocus);
+    // Tab into the card area lands on this card, and Shift+Tab out of it leaves the area at once.
+    m_picScrollBox->setFocusProxy(card);
+}
+
+void MainWindow::connectCard(StudentCard* card)
+{
+    connect(card, &StudentCard::clicked, this,
+        [this](int clicked, const QString& element) { Card_Click(clicked, element); });
+    connect(card, &StudentCard::statusChosen, this, &MainWindow::Card_StatusChosen);
+    connect(card, &StudentCard::moveRequested, this, &MainWindow::Card_Move);
+    connect(card, &StudentCard::menuRequested, this, &MainWindow::Card_Menu);
+    connect(card, &StudentCard::focusEntered, this, &MainWindow::Card_Focus);
+}
+
+void MainWindow::Card_Menu(int index, const QPoint& globalPos)
+{
+    const QPointer<StudentCard> card = m_cards.value(index);
+    if (!card || index >= m_listed)
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("cardMenu"));
+    // The menu's letters are the keys that set a status on the card itself.
+    const QList<std::pair<QString, QString>> words = {
+        {QString::fromLatin1(status::kPresent), tr("&Present")},
+        {QString::fromLatin1(status::kLate), tr("&Late")},
+        {QString::fromLatin1(status::kAbsent), tr("&Absent")},
+        {QString::fromLatin1(status::kExcused), tr("&Excused")},
+    };
+    QActionGroup statuses(&menu);
+    statuses.setExclusive(true);
+    QHash<QAction*, QString> wordOf;
+    for (const auto& [word, text] : words) {
+        QAction* action = menu.addAction(text);
+        action->setObjectName(QStringLiteral("action") + word);
+        action->setCheckable(true);
+        action->setChecked(card->status() == word);
+        statuses.addAction(action);
+        wordOf.insert(action, word);
+    }
+    menu.addSeparator();
+    QAction* remark = menu.addAction(tr("&Remark…"));
+    remark->setObjectName(QStringLiteral("actionRemark"));
+    QAction* history = menu.addAction(tr("&History…"));
+    history->setObjectName(QStringLiteral("actionHistory"));
+
+    QAction* chosen = menu.exec(globalPos);
+    // The card may have gone while the menu was open (a rebuild it did not stop).
+    if (!chosen || m_cards.value(index) != card || index >= m_listed)
+        return;
+    reportFailures(location("Card_Menu"), [&] {
+        if (wordOf.contains(chosen)) {
+            card->setStatus(wordOf.value(chosen));
+            setChanged(true);
+        } else if (chosen == remark) {
+            editRemark(card);
+        } else if (chosen == history) {
+            showHistory(card);
+        }
+    });
+}
+
+void MainWindow::editRemark(StudentCard* card)
+{
+    const QString day = QLocale().toString(m_cardsDate, QLocale::LongFormat);
+    const std::optional<QString> typed = dialogs().inputBox(this,
+        tr("A remark for %1 on %2, such as \"left at 11:00\" or \"doctor's note\":").arg(card->studentName(), day),
+        tr("Remark"), card->remark());
+    if (!typed)
+        return;
+    const QString remark = typed->trimmed();
+    if (remark == card->remark())
+        return;
+    card->setRemark(remark);
+    setChanged(true);
+}
+
+void MainWindow::showHistory(const StudentCard* card)
+{
+    const QList<db::HistoryRow> rows = db::history(card->studentId(), m_cardsDate);
+    const QString day = QLocale().toString(m_cardsDate, QLocale::LongFormat);
+    const QString caption = tr("History of %1 on %2").arg(card->studentName(), day);
+    if (rows.isEmpty()) {
+        dialogs().message(this, tr("No change of this mark has been saved."), caption, UserDialogs::Icon::Information);
+        return;
+    }
+    QStringList entries;
+    for (const db::HistoryRow& row : rows) {
+        const QDateTime at = QDateTime::fromString(row.changedAt, Qt::ISODateWithMs).toLocalTime();
+        QString entry = tr("%1, by %2 on %3")
+                            .arg(at.isValid() ? QLocale().toString(at, QLocale::ShortFormat) : tr("an unknown time"),
+                                row.changedBy.isEmpty() ? tr("someone") : row.changedBy,
+                                row.changedOn.isEmpty() ? tr("an unknown computer") : row.changedOn);
+        if (row.oldStatus.isEmpty())
+            entry += QStringLiteral("\r\n    ") + tr("Marked %1").arg(status::displayName(row.newStatus));
+        else if (row.oldStatus != row.newStatus)
+            entry += QStringLiteral("\r\n    ")
+                + tr("%1 → %2").arg(status::displayName(row.oldStatus), status::displayName(row.newStatus));
+        if (row.oldRemark != row.newRemark) {
+            const auto quoted = [this](const QString& text) {
+                return text.isEmpty() ? tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(text);
+            };
+            entry
+                += QStringLiteral("\r\n    ") + tr("Remark: %1 → %2").arg(quoted(row.oldRemark), quoted(row.newRemark));
+        }
+        entries << entry;
+    }
+    dialogs().message(this, entries.join(QStringLiteral("\r\n")), caption, UserDialogs::Icon::None);
+}
+
+bool MainWindow::applyStatuses(const QList<QString>& statuses, const QString& question)
+{
+    const QList<StudentCard*> cards = listedCards();
+    int replaced = 0;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const QString now = cards.at(i)->status();
+        if (now != statuses.at(i) && now != QLatin1String(status::kPresent))
+            ++replaced;
+    }
+    // Marks someone has made are only thrown away when the user says so; a fresh day asks nothing.
+    if (replaced > 0
+        && !dialogs().question(this,
+            question + QStringLiteral("\r\n")
+                + tr("Marks on screen that are not Present and would change: %1.").arg(replaced),
+            QString(), UserDialogs::Icon::Question))
+        return false;
+    for (qsizetype i = 0; i < cards.size(); ++i)
+        cards.at(i)->setStatus(statuses.at(i));
+    setChanged(true);
+    return true;
+}
+
+void MainWindow::markAllPresent()
+{
+    if (m_listed == 0)
+        return;
+    applyStatuses(QList<QString>(m_listed, QString::fromLatin1(status::kPresent)),
+        tr("Mark every student of %1 Present?").arg(m_cardsClassName));
+}
+
+void MainWindow::copyMarksFromPreviousDay()
+{
+    if (m_listed == 0)
+        return;
+    const QList<StudentCard*> cards = listedCards();
+    QList<qint64> ids;
+    for (const StudentCard* card : cards)
+        ids.append(card->studentId());
+    const std::optional<QDate> day = db::previousMarkedDay(ids, m_cardsDate);
+    if (!day) {
+        dialogs().message(this,
+            tr("No day before %1 has saved marks for %2, so there are none to copy.")
+                .arg(QLocale().toString(m_cardsDate, QLocale::LongFormat), m_cardsClassName),
+            QString(), UserDialogs::Icon::Information);
+        return;
+    }
+    // The statuses only: that day's notes and remarks belong to that day.
+    const db::DayMarks stored = db::marks(ids, *day);
+    QList<QString> statuses;
+    for (qint64 id : std::as_const(ids)) {
+        const auto found = stored.constFind(id);
+        statuses.append(found == stored.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
+    }
+    applyStatuses(statuses,
+        tr("Copy the marks of %1 onto the cards of %2?")
+            .arg(QLocale().toString(*day, QLocale::LongFormat), m_cardsClassName));
+}
+
+void MainWindow::stepDay(int direction)
+{
+    m_dateTimePicker1->setDate(schoolDayFrom(m_dateTimePicker1->date(), direction));
+}
+
+void MainWindow::setChanged(bool changed)
+{
+    m_bChanged = changed;
+    refreshStatusLine();
+}
+
+QString MainWindow::totalsText() const
+{
+    if (m_listed == 0)
+        return QString();
+    int present = 0, late = 0, absent = 0, excused = 0, other = 0;
+    for (const StudentCard* card : listedCards()) {
+        const QString word = card->status();
+        if (word == QLatin1String(status::kPresent))
+            ++present;
+        else if (word == QLatin1String(status::kLate))
+            ++late;
+        else if (word == QLatin1String(status::kAbsent))
+            ++absent;
+        else if (word == QLatin1String(status::kExcused))
+            ++excused;
+        else
+            ++other;
+    }
+    // Spelt out rather than "%n student(s)": the line is read at a glance, in English too.
+    QStringList parts;
+    parts << (m_listed == 1 ? tr("1 student") : tr("%1 students").arg(m_listed));
+    parts << tr("%1 present").arg(present) << tr("%1 late").arg(late) << tr("%1 absent").arg(absent)
+          << tr("%1 excused").arg(excused);
+    // Words of other tools are neither present nor away as far as this program can tell.
+    if (other > 0)
+        parts << tr("%1 other").arg(other);
+    return parts.join(QStringLiteral(" \u00B7 "));
+}
+
+void MainWindow::refreshStatusLine()
+{
+    if (!m_lblTotals)
+        return;
+    m_lblTotals->setText(totalsText());
+    m_lblUnsaved->setText(m_bChanged ? tr("Unsaved changes") : QString());
+    const bool listed = m_listed > 0;
+    m_menuBar->action(Command::MarkAllPresent)->setEnabled(listed);
+    m_menuBar->action(Command::CopyPreviousDay)->setEnabled(listed);
 }
 
 void MainWindow::Text1_Change()
 {
-    m_bChanged = true;
+    setChanged(true);
 }
 
 void MainWindow::PushButton1_Click()
@@ -614,5 +966,5 @@ void MainWindow::PushButton2_Click()
         else
             dialogs().message(this, tr("Done Saved"), QString(), UserDialogs::Icon::None);
     });
-    steps.step(104, [this] { m_bChanged = false; });
+    steps.step(104, [this] { setChanged(false); });
 }

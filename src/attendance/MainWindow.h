@@ -1,5 +1,7 @@
 #pragma once
 
+#include "attendance/MainMenu.h"
+#include "attendance/StudentCard.h"
 #include "data/Database.h"
 
 #include <QDate>
@@ -18,15 +20,17 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class CardArea;
-class StudentCard;
 
-// The attendance window (Form1): the class list, the date, one card per student, the day's
-// notes, Save and the way to the class and student set-up.
+// The attendance window (Form1): the menu bar, the class list, the date, one card per student,
+// the day's notes, Save, the way to the class and student set-up, and the day's totals.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    using Menu = MainMenu::Menu;
+    using Command = MainMenu::Command;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -68,8 +72,24 @@ public:
     // Whether the last listing of the selected class failed part-way (its cards are gone).
     bool listingFailed() const { return m_listingFailed; }
 
+    // The menus, for other parts of the program to add their commands to.
+    QMenu* menu(Menu which) const { return m_menuBar->menu(which); }
+    QAction* action(Command which) const { return m_menuBar->action(which); }
+    MainMenu* menuBar() const { return m_menuBar; }
+
+    // The line under the buttons: "30 students · 25 present · 2 late · 2 absent · 1 excused".
+    QString totalsText() const;
+
+    // The register commands, as the menu runs them.
+    void markAllPresent();
+    void copyMarksFromPreviousDay();
+    // Moves the date picker one school day (Monday to Friday) back or on; the picker's change
+    // then asks about unsaved marks as any change of date does.
+    void stepDay(int direction);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 public:
     CardArea* cardArea() const { return m_cardArea.get(); }
@@ -78,6 +98,9 @@ private:
     // Sizes the canvas and the bar's range to the cards of the current listing.
     void fitCardArea();
     void buildLayout();
+    void connectCommands();
+    // The laid-out area sits under the menu bar, whose height the style decides.
+    void placeArea();
     StudentCard* addCard(int index);
     void placeCard(StudentCard* card);
 
@@ -87,9 +110,24 @@ private:
     void DateTimePicker1_Change();
     void Timer1_Timer();
     void Card_Click(int index, const QString& element);
+    void Card_StatusChosen(int index, const QString& word);
+    void Card_Move(int index, StudentCard::Move move);
+    void Card_Menu(int index, const QPoint& globalPos);
+    void Card_Focus(int index);
     void Text1_Change();
     void PushButton1_Click();
     void PushButton2_Click();
+
+    void connectCard(StudentCard* card);
+    // The one card Tab stops at in the card area.
+    void setCurrentCard(int index);
+    void editRemark(StudentCard* card);
+    void showHistory(const StudentCard* card);
+    // Puts the given statuses on the cards, asking first when that would replace marks that are
+    // not Present; false when the user said No.
+    bool applyStatuses(const QList<QString>& statuses, const QString& question);
+    void setChanged(bool changed);
+    void refreshStatusLine();
 
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.
     void selectionChanged();
@@ -113,11 +151,16 @@ private:
     QPushButton* m_pushButton2 = nullptr; // Save
     QPushButton* m_pushButton1 = nullptr; // Setup Students / Classes
     QTimer* m_timer1 = nullptr;
+    MainMenu* m_menuBar = nullptr;
+    QWidget* m_area = nullptr; // everything the layout table places, under the menu bar
+    QLabel* m_lblTotals = nullptr;
+    QLabel* m_lblUnsaved = nullptr;
     QLabel* m_listingMessage = nullptr; // over the card area when a listing failed
 
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists
     int m_listed = 0; // how many cards hold students of the current listing
+    int m_current = 0; // the card Tab stops at
     std::unique_ptr<CardArea> m_cardArea; // m_cScroll and the canvas it moves
     std::optional<qint64> m_cardsClassId; // the class the cards on screen belong to
     QString m_cardsClassName;

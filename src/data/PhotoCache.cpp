@@ -3,11 +3,13 @@
 #include "data/Photo.h"
 
 #include <QCoreApplication>
+#include <QRect>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -81,28 +83,43 @@ std::optional<PlainBmp> plainBmp(const QByteArray& bytes)
     return bmp;
 }
 
+// The largest centred part of a picture that has the card's shape: scaled to the card, it covers
+// the whole photo area without distorting a face, and only the edges are lost.
+QRect coverCrop(const QSize& source, const QSize& target)
+{
+    const qint64 width = source.width();
+    const qint64 height = source.height();
+    if (width * target.height() > height * target.width()) {
+        const qint64 cropped = std::max<qint64>(1, (height * target.width() + target.height() / 2) / target.height());
+        return QRect(int((width - cropped) / 2), 0, int(cropped), int(height));
+    }
+    const qint64 cropped = std::max<qint64>(1, (width * target.height() + target.width() / 2) / target.width());
+    return QRect(0, int((height - cropped) / 2), int(width), int(cropped));
+}
+
 // Each target pixel is the mean of the source pixels it covers, read straight from the file's
 // rows: no full-size picture is ever made. The rows of a band are first summed column by column,
-// which runs over whole rows at a time.
-QImage averageDown(const PlainBmp& bmp, const QSize& size)
+// which runs over whole rows at a time. Only the part inside the crop is read.
+QImage averageDown(const PlainBmp& bmp, const QRect& crop, const QSize& size)
 {
     const int targetWidth = size.width();
     const int targetHeight = size.height();
     const int step = bmp.bytesPerPixel;
-    const qsizetype rowBytes = qsizetype(bmp.width) * step;
+    const qsizetype rowBytes = qsizetype(crop.width()) * step;
+    const qsizetype firstByte = qsizetype(crop.x()) * step;
     std::vector<int> firstColumn(size_t(targetWidth) + 1);
     for (int x = 0; x <= targetWidth; ++x)
-        firstColumn[size_t(x)] = int(qint64(x) * bmp.width / targetWidth);
+        firstColumn[size_t(x)] = int(qint64(x) * crop.width() / targetWidth);
     std::vector<quint32> columns(static_cast<size_t>(rowBytes));
     QImage scaled(size, QImage::Format_RGB32);
     for (int y = 0; y < targetHeight; ++y) {
-        const int top = int(qint64(y) * bmp.height / targetHeight);
-        const int bottom = int(qint64(y + 1) * bmp.height / targetHeight);
+        const int top = crop.y() + int(qint64(y) * crop.height() / targetHeight);
+        const int bottom = crop.y() + int(qint64(y + 1) * crop.height() / targetHeight);
         std::fill(columns.begin(), columns.end(), 0u);
         quint32* column = columns.data();
         for (int row = top; row < bottom; ++row) {
             const int stored = bmp.bottomUp ? bmp.height - 1 - row : row;
-            const uchar* line = bmp.pixels + stored * bmp.stride;
+            const uchar* line = bmp.pixels + stored * bmp.stride + firstByte;
             for (qsizetype i = 0; i < rowBytes; ++i)
                 column[i] += line[i];
         }
@@ -153,11 +170,13 @@ QImage scaledPhoto(const QByteArray& bytes, const QSize& size)
 {
     if (bytes.isEmpty() || size.isEmpty())
         return QImage();
-    if (const std::optional<PlainBmp> bmp = plainBmp(bytes);
-        bmp && bmp->width >= size.width() && bmp->height >= size.height())
-        return averageDown(*bmp, size);
+    if (const std::optional<PlainBmp> bmp = plainBmp(bytes)) {
+        const QRect crop = coverCrop(QSize(bmp->width, bmp->height), size);
+        if (crop.width() >= size.width() && crop.height() >= size.height())
+            return averageDown(*bmp, crop, size);
+    }
     const QImage picture = FetchPhoto(bytes);
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture.copy(coverCrop(picture.size(), size)).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 PhotoCache::PhotoCache()

@@ -83,9 +83,10 @@ private:
 };
 
 // The stored photo decoded straight to the given size, averaging the pixels each target pixel
-// covers. Photos stored as plain 24- or 32-bit BMP are scaled while they are read; any other
-// picture goes through the general reader. No bytes give a null image; bytes that no reader
-// accepts throw, as FetchPhoto does.
+// covers. The picture is scaled to cover the size and cropped at the edges, centred, so that it
+// fills the area undistorted; the stored bytes are never changed. Photos stored as plain 24- or 32-bit BMP are scaled
+// while they are read; any other picture goes through the general reader. No bytes give a null image; bytes that no
+// reader accepts throw, as FetchPhoto does.
 QImage scaledPhoto(const QByteArray& bytes, const QSize& size);
 
 // The picture a card shows for a student, through the shared cache.

@@ -25,6 +25,8 @@ public:
     static ManageClassesWindow* showShared();
     // The window if it is open, else null.
     static ManageClassesWindow* instance();
+    // The program's help text, in a message box over the given window.
+    static void showHelp(QWidget* parent);
 
     explicit ManageClassesWindow(QWidget* parent = nullptr);
 

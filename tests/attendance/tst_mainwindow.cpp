@@ -2,15 +2,21 @@
 
 #include "app/ErrorReport.h"
 #include "app/SharedRoutines.h"
+#include "app/StatusWords.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 #include "roster/ManageClassesWindow.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +52,24 @@ void refuseMarksOf(qint64 studentId)
              .arg(studentId));
 }
 
+// Whether the whole card shows in the card area's viewport.
+bool inView(const StudentCard* card)
+{
+    const QWidget* viewport = card->parentWidget()->parentWidget();
+    const QRect inViewport(card->mapTo(viewport, QPoint(0, 0)), card->size());
+    return viewport->rect().contains(inViewport);
+}
+
+QString totals(int students, int present, int late, int absent, int excused)
+{
+    return QStringLiteral("%1 students \u00B7 %2 present \u00B7 %3 late \u00B7 %4 absent \u00B7 %5 excused")
+        .arg(students)
+        .arg(present)
+        .arg(late)
+        .arg(absent)
+        .arg(excused);
+}
+
 QColor centreOf(const StudentCard* card)
 {
     const QImage image = card->photo()->pixmap().toImage();
@@ -62,6 +86,7 @@ private:
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<MainWindow> m_window;
     int m_programEnds = 0;
+    QPalette m_light = QApplication::palette();
 
     ScriptedDialogs& dialogs() { return m_env->dialogs(); }
     QComboBox* combo() { return m_window->findChild<QComboBox*>(QStringLiteral("Combo1")); }
@@ -70,6 +95,44 @@ private:
     QTimer* timer() { return m_window->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QPushButton* button(const char* name) { return m_window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     StudentCard* card(int i) { return m_window->listedCards().at(i); }
+    QLabel* label(const char* name) { return m_window->findChild<QLabel*>(QString::fromLatin1(name)); }
+    void trigger(MainWindow::Command command) { m_window->action(command)->trigger(); }
+
+    // Keys go where the focus is, as the user's do.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+    }
+
+    // Through the window, as the window system delivers it, so that the press brings its menu.
+    void rightClick(QWidget* widget)
+    {
+        const QPoint at = widget->mapTo(m_window.get(), widget->rect().center());
+        QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    }
+
+    void activate()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // Answers the card menu that the next step opens with a key, noting which status is checked.
+    void answerCardMenu(Qt::Key key, QString* checked = nullptr)
+    {
+        QTimer::singleShot(0, this, [key, checked] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                if (checked && action->isChecked())
+                    *checked = action->objectName();
+            }
+            QTest::keyClick(menu, key);
+        });
+    }
 
     void start()
     {
@@ -117,6 +180,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        QApplication::setPalette(m_light);
         delete ManageClassesWindow::instance();
         m_window.reset();
         m_env.reset();
@@ -224,7 +288,7 @@ private Q_SLOTS:
         const qint64 cls = db::addClass(QStringLiteral("A"));
         const QList<qint64> ids = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Bob")});
         exec(QStringLiteral(
-            "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (%1, '%2', 'Excused', '')")
+            "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (%1, '%2', 'Sick', '')")
                  .arg(ids.at(1))
                  .arg(db::dateKey(QDate::currentDate())));
         start();
@@ -251,11 +315,14 @@ private Q_SLOTS:
 
         // A word of another tool is shown, survives clicks and is saved as it is.
         StudentCard* bob = card(1);
-        QCOMPARE(bob->status(), QStringLiteral("Excused"));
+        QCOMPARE(bob->status(), QStringLiteral("Sick"));
         QTest::mouseClick(bob->statusLabel(), Qt::LeftButton);
-        QCOMPARE(bob->status(), QStringLiteral("Excused"));
+        QCOMPARE(bob->status(), QStringLiteral("Sick"));
+        QCOMPARE(m_window->totalsText(),
+            QStringLiteral(
+                "2 students \u00B7 0 present \u00B7 1 late \u00B7 0 absent \u00B7 0 excused \u00B7 1 other"));
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
-        QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Excused"));
+        QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Sick"));
         QCOMPARE(statusOn(ids.at(0), QDate::currentDate()), QStringLiteral("Late"));
     }
 
@@ -502,6 +569,236 @@ private Q_SLOTS:
         QCOMPARE(m_programEnds, 2);
         db::open(m_env->livePath());
         QCOMPARE(db::mark(ids.at(1), today)->notes, QStringLiteral("closing"));
+    }
+
+    void aRegisterIsTakenAndSavedFromTheKeyboard()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("Year 5"));
+        QStringList names;
+        for (int i = 0; i < 30; ++i)
+            names << QStringLiteral("Pupil %1").arg(i, 2, 10, QLatin1Char('0'));
+        const QList<qint64> ids = addStudents(cls, names);
+        const QDate friday(2025, 3, 7);
+        start();
+        activate();
+        changeDate(friday);
+        pick(0);
+
+        // Back from the notes, the card area is one stop, on its first card.
+        notes()->setFocus();
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), card(0));
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        press(Qt::Key_A);
+        press(Qt::Key_Down);
+        press(Qt::Key_L);
+        press(Qt::Key_End);
+        QCOMPARE(QApplication::focusWidget(), card(29));
+        QVERIFY(inView(card(29)));
+        press(Qt::Key_E);
+        press(Qt::Key_Home);
+        QVERIFY(inView(card(0)));
+        // Space and Enter advance as a click does; the letters set the word outright.
+        press(Qt::Key_Space);
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        press(Qt::Key_Return);
+        QCOMPARE(card(0)->status(), QStringLiteral("Absent"));
+        press(Qt::Key_P);
+        press(Qt::Key_Space);
+        QCOMPARE(label("lblTotals")->text(), totals(30, 26, 2, 1, 1));
+        QCOMPARE(label("lblUnsaved")->text(), QStringLiteral("Unsaved changes"));
+
+        // Tab leaves the card area at once, and comes back to the same card.
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), notes());
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), card(0));
+
+        press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
+        QVERIFY(label("lblUnsaved")->text().isEmpty());
+        const QList<std::pair<int, const char*>> stored
+            = {{0, "Late"}, {1, "Present"}, {2, "Absent"}, {8, "Late"}, {29, "Excused"}};
+        for (const auto& [i, word] : stored)
+            QCOMPARE(statusOn(ids.at(i), friday), QString::fromLatin1(word));
+
+        // A day on from Friday is Monday; the focus stays on the cards of the new day.
+        press(Qt::Key_Down);
+        press(Qt::Key_Right, Qt::AltModifier);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), QDate(2025, 3, 10));
+        QCOMPARE(QApplication::focusWidget(), card(6));
+        QCOMPARE(card(2)->status(), QStringLiteral("Present"));
+        press(Qt::Key_Left, Qt::AltModifier);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), friday);
+        QCOMPARE(card(2)->status(), QStringLiteral("Absent"));
+        QCOMPARE(dialogs().shown().size(), 1);
+
+        press(Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(m_programEnds, 1);
+    }
+
+    void excusedAndRemarksAreSavedAndLoadedAgain()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const qint64 classB = db::addClass(QStringLiteral("B"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        addStudents(classB, {QStringLiteral("Zed")});
+        const QDate today = QDate::currentDate();
+        start();
+        activate();
+        pick(0);
+
+        // E sets Excused; a click moves it on to Present, as from Absent.
+        card(0)->setFocus();
+        press(Qt::Key_E);
+        QCOMPARE(card(0)->statusLabel()->text(), status::displayName(QStringLiteral("Excused")));
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        QCOMPARE(card(0)->status(), QStringLiteral("Present"));
+        press(Qt::Key_E);
+        QString checked;
+        answerCardMenu(Qt::Key_Escape, &checked);
+        press(Qt::Key_Menu);
+        QCOMPARE(checked, QStringLiteral("actionExcused"));
+
+        // A remark from the right button's menu; cancelling the input changes nothing.
+        dialogs().answerText(QStringLiteral("  doctor's note "));
+        answerCardMenu(Qt::Key_R);
+        rightClick(card(1)->photo());
+        QCOMPARE(card(1)->remark(), QStringLiteral("doctor's note"));
+        dialogs().answerCancel();
+        answerCardMenu(Qt::Key_R);
+        rightClick(card(1)->photo());
+        QCOMPARE(card(1)->remark(), QStringLiteral("doctor's note"));
+        QCOMPARE(dialogs().shown().last().kind, ScriptedDialogs::Kind::InputBox);
+
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(statusOn(ids.at(0), today), QStringLiteral("Excused"));
+        QCOMPARE(db::mark(ids.at(1), today)->remark, QStringLiteral("doctor's note"));
+        pick(1);
+        pick(0);
+        QCOMPARE(card(0)->status(), QStringLiteral("Excused"));
+        QCOMPARE(card(1)->remark(), QStringLiteral("doctor's note"));
+        QCOMPARE(m_window->totalsText(),
+            QStringLiteral("2 students \u00B7 1 present \u00B7 0 late \u00B7 0 absent \u00B7 1 excused"));
+
+        // The history, newest first.
+        dialogs().answerText(QStringLiteral("left at 11:00"));
+        answerCardMenu(Qt::Key_R);
+        rightClick(card(1)->photo());
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        dialogs().clear();
+        answerCardMenu(Qt::Key_H);
+        rightClick(card(1)->nameLabel());
+        QCOMPARE(dialogs().shown().size(), 1);
+        const QString history = dialogs().shown().first().text;
+        QVERIFY(dialogs().shown().first().caption.contains(QStringLiteral("Ben")));
+        QVERIFY2(history.indexOf(QStringLiteral("left at 11:00")) >= 0
+                && history.indexOf(QStringLiteral("left at 11:00")) < history.indexOf(QStringLiteral("Marked")),
+            qPrintable(history));
+        QVERIFY(!m_window->isChanged());
+    }
+
+    void copyingADayAndMarkingAllPresentAskBeforeReplacingMarks()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids
+            = addStudents(cls, {QStringLiteral("Amy"), QStringLiteral("Ben"), QStringLiteral("Cid")});
+        const QDate monday(2025, 3, 10);
+        start();
+        changeDate(monday);
+        pick(0);
+
+        trigger(MainWindow::Command::CopyPreviousDay);
+        QCOMPARE(dialogs().messages().size(), 1);
+        QVERIFY(dialogs().messages().first().startsWith(QStringLiteral("No day before")));
+        QVERIFY(!m_window->isChanged());
+
+        db::saveMarks(QDate(2025, 3, 3), {{ids.at(2), QStringLiteral("Absent")}}, QStringLiteral("older"));
+        db::saveMarks(QDate(2025, 3, 5),
+            {{ids.at(0), QStringLiteral("Late"), QStringLiteral("bus")}, {ids.at(1), QStringLiteral("Excused")}},
+            QStringLiteral("trip"));
+        db::saveMarks(QDate(2025, 3, 12), {{ids.at(2), QStringLiteral("Late")}}, QString());
+
+        // A fresh day takes the latest earlier day's statuses without a question, and nothing
+        // else of that day.
+        dialogs().clear();
+        trigger(MainWindow::Command::CopyPreviousDay);
+        QVERIFY(dialogs().shown().isEmpty());
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QCOMPARE(card(1)->status(), QStringLiteral("Excused"));
+        QCOMPARE(card(2)->status(), QStringLiteral("Present"));
+        QVERIFY(card(0)->remark().isEmpty());
+        QVERIFY(notes()->toPlainText().isEmpty());
+        QVERIFY(m_window->isChanged());
+        QCOMPARE(m_window->totalsText(), totals(3, 1, 1, 0, 1));
+
+        // Marks that are not Present are only replaced when the user says so.
+        dialogs().answerNo();
+        trigger(MainWindow::Command::MarkAllPresent);
+        QCOMPARE(dialogs().shown().size(), 1);
+        QCOMPARE(dialogs().shown().first().kind, ScriptedDialogs::Kind::Question);
+        QVERIFY(dialogs().shown().first().text.contains(QStringLiteral(": 2.")));
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        dialogs().answerYes();
+        trigger(MainWindow::Command::MarkAllPresent);
+        QCOMPARE(m_window->totalsText(), totals(3, 3, 0, 0, 0));
+
+        // Stepping the day goes through the usual prompt; from Tuesday back is Monday, then Friday.
+        dialogs().clear();
+        dialogs().answerNo();
+        trigger(MainWindow::Command::NextDay);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(dialogs().shown().size(), 1);
+        QCOMPARE(dialogs().shown().first().text, kPrompt);
+        QCOMPARE(picker()->date(), QDate(2025, 3, 11));
+        trigger(MainWindow::Command::PreviousDay);
+        trigger(MainWindow::Command::PreviousDay);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), QDate(2025, 3, 7));
+        QCOMPARE(dialogs().shown().size(), 1);
+        QCOMPARE(statusOn(ids.at(0), monday), QStringLiteral("<none>"));
+    }
+
+    void theMenuBarSitsAboveTheLayoutAndRunsTheCommands()
+    {
+        QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
+        start();
+        // The layout is measured from under the bar, and the status line fits in the window.
+        const QWidget* frame1 = m_window->findChild<QWidget*>(QStringLiteral("Frame1"));
+        QCOMPARE(frame1->mapTo(m_window.get(), QPoint(0, 0)), QPoint(8, m_window->menuBar()->height() + 8));
+        QVERIFY(label("lblTotals")->mapTo(m_window.get(), QPoint(0, label("lblTotals")->height())).y()
+            <= m_window->height());
+
+        // Help says what the Manage Classes window's Help says.
+        activate();
+        press(Qt::Key_F1);
+        ManageClassesWindow::showShared()->PushButton6_Click();
+        QCOMPARE(dialogs().messages().size(), 2);
+        QCOMPARE(dialogs().messages().at(0), dialogs().messages().at(1));
+
+        dialogs().clear();
+        trigger(MainWindow::Command::About);
+        const QString about = dialogs().messages().value(0);
+        for (const QString& part : {QStringLiteral("4.5.6"), QDir::toNativeSeparators(db::location()),
+                 QStringLiteral("SQLite"), QStringLiteral("GNU General Public License"), QStringLiteral("version 3")})
+            QVERIFY2(about.contains(part), qPrintable(part));
+    }
+
+    void frameTitlesReadUnderADarkPalette()
+    {
+        // A dark desktop's window text is light; the frames' own background is white.
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        start();
+        for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+            const auto* frame = m_window->findChild<QGroupBox*>(QString::fromLatin1(name));
+            QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::white));
+            QVERIFY2(status::contrast(frame->palette().color(QPalette::WindowText), Qt::white) >= 4.5, name);
+        }
     }
 };
 

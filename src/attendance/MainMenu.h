@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMenuBar>
+
+#include <array>
+
+class QAction;
+class QMenu;
+
+// The main window's menu bar: Register, Reports, Setup and Help, each command one action that
+// the window wires to the same handler as its button. Other parts of the program add their
+// commands to these menus through menu().
+class MainMenu : public QMenuBar
+{
+    Q_OBJECT
+
+public:
+    enum class Menu { Register, Reports, Setup, Help };
+    enum class Command {
+        Save,
+        MarkAllPresent,
+        CopyPreviousDay,
+        PreviousDay,
+        NextDay,
+        Quit,
+        StudentsAndClasses,
+        Help,
+        About,
+    };
+
+    explicit MainMenu(QWidget* parent);
+
+    // Object names menuRegister, menuReports, menuSetup, menuHelp.
+    QMenu* menu(Menu which) const;
+    // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
+    // actionNextDay, actionQuit, actionStudentsAndClasses, actionHelp, actionAbout.
+    QAction* action(Command which) const;
+
+    // The About box's text: the version, where the register is, its engine and size, the licence.
+    static QString aboutText();
+    static void showAbout(QWidget* parent);
+
+private:
+    QAction* addCommand(Menu where, Command which, const char* name, const QString& text, const QKeySequence& keys);
+
+    std::array<QMenu*, 4> m_menus {};
+    std::array<QAction*, 9> m_actions {};
+};
