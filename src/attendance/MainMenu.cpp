@@ -44,6 +44,9 @@ MainMenu::MainMenu(QWidget* parent)
     menu(Menu::Register)->addSeparator();
     addCommand(Menu::Register, Command::Quit, "actionQuit", tr("&Quit"), quit);
     addCommand(Menu::Setup, Command::StudentsAndClasses, "actionStudentsAndClasses", tr("&Students and Classes…"), {});
+    addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
+    menu(Menu::Setup)->addSeparator();
+    addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});
     addCommand(Menu::Help, Command::Help, "actionHelp", tr("&Help"), QKeySequence::HelpContents);
     addCommand(Menu::Help, Command::About, "actionAbout", tr("&About Rollvane"), {});
 }

@@ -24,6 +24,8 @@ public:
         NextDay,
         Quit,
         StudentsAndClasses,
+        Backups,
+        ImportStudents,
         Help,
         About,
     };
@@ -33,7 +35,8 @@ public:
     // Object names menuRegister, menuReports, menuSetup, menuHelp.
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
-    // actionNextDay, actionQuit, actionStudentsAndClasses, actionHelp, actionAbout.
+    // actionNextDay, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
+    // actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.
@@ -44,5 +47,5 @@ private:
     QAction* addCommand(Menu where, Command which, const char* name, const QString& text, const QKeySequence& keys);
 
     std::array<QMenu*, 4> m_menus {};
-    std::array<QAction*, 9> m_actions {};
+    std::array<QAction*, 11> m_actions {};
 };

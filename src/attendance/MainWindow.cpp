@@ -10,9 +10,13 @@
 #include "attendance/CardArea.h"
 #include "attendance/MainMenu.h"
 #include "attendance/StudentCard.h"
+#include "backup/AutomaticBackup.h"
+#include "backup/BackupsWindow.h"
+#include "backup/InstanceLock.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 #include "data/PhotoCache.h"
+#include "import/ImportStudentsDialog.h"
 #include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
 
@@ -238,6 +242,25 @@ void MainWindow::connectCommands()
     on(Command::NextDay, [this] { stepDay(1); });
     on(Command::Quit, [this] { close(); });
     on(Command::StudentsAndClasses, [this] { PushButton1_Click(); });
+    on(Command::Backups,
+        [this] { reportFailures(location("Backups_Click"), [this] { backup::BackupsWindow::showShared(this); }); });
+    on(Command::ImportStudents, [this] {
+        reportFailures(location("ImportStudents_Click"), [this] {
+            if (ImportStudentsDialog::run(this))
+                LoadClassList();
+        });
+    });
+
+    // A restore replaces the register under the window: first the marks on screen may be
+    // saved, then nothing of the old register stays on screen.
+    backup::RegisterEvents& events = backup::RegisterEvents::instance();
+    events.setReplaceGuard([this](QWidget*) {
+        if (!m_bChanged || !askSaveChanges())
+            return true;
+        return SaveAttendance() == SaveOutcome::Saved;
+    });
+    connect(&events, &backup::RegisterEvents::registerReplaced, this,
+        [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
     on(Command::Help, [this] { ManageClassesWindow::showHelp(this); });
     on(Command::About, [this] { MainMenu::showAbout(this); });
 }
@@ -266,7 +289,12 @@ void MainWindow::load()
     look::installHoverPointers(this, {m_area, m_frame1, m_frame2, m_frame3}, {m_pushButton1, m_pushButton2});
     steps.step(140, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
     // Step 142 created the connection object; Qt's named connection is made when it opens.
-    steps.step(144, [] { db::open(liveDatabasePath()); });
+    // Held before the register is opened, so that a restore cannot replace the file between the
+    // opening and the lock; a restore elsewhere then waits for this program to end.
+    steps.step(144, [] {
+        backup::InstanceLock::program().acquireShared();
+        db::open(liveDatabasePath());
+    });
     steps.step(146, [this] { LoadClassList(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
@@ -319,8 +347,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
             }
         }
     }
-    // A rebuild after the register is closed could only fail.
+    // A rebuild after the register is closed could only fail, and the day's backup, if one is
+    // being written, is let finish rather than cut off.
     m_timer1->stop();
+    backup::AutomaticBackup::program().wait();
     if (steps.test(106, [] { return db::isOpen(); }))
         steps.step(106, [] { db::close(); });
     steps.step(108, [] { db::close(); });
@@ -516,6 +546,8 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         if (!result.conflict) {
             m_loaded = result.stored;
             setChanged(false);
+            // The day's backup comes after the save has committed and never holds it up.
+            backup::afterSuccessfulSave(this);
             return SaveOutcome::Saved;
         }
         if (!askOverwrite(*result.conflict)) {
@@ -925,6 +957,23 @@ QString MainWindow::totalsText() const
     if (other > 0)
         parts << tr("%1 other").arg(other);
     return parts.join(QStringLiteral(" \u00B7 "));
+}
+
+void MainWindow::registerReplaced()
+{
+    m_timer1->stop();
+    ClearCards();
+    {
+        const QSignalBlocker quiet(m_text1);
+        m_text1->clear();
+    }
+    m_loaded.clear();
+    m_cardsClassId.reset();
+    m_cardsDate = QDate();
+    setListingFailed(false);
+    setChanged(false);
+    fitCardArea();
+    LoadClassList();
 }
 
 void MainWindow::refreshStatusLine()

@@ -127,6 +127,8 @@ private:
     // not Present; false when the user said No.
     bool applyStatuses(const QList<QString>& statuses, const QString& question);
     void setChanged(bool changed);
+    // A restore replaced the register: nothing of the old one stays on screen.
+    void registerReplaced();
     void refreshStatusLine();
 
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.

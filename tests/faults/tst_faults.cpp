@@ -9,6 +9,7 @@
 #include "app/SharedRoutines.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
+#include "backup/InstanceLock.h"
 #include "data/Database.h"
 #include "data/Photo.h"
 #include "data/PhotoCache.h"
@@ -176,9 +177,13 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What lies in a folder, leaving out the lock every running program holds beside the register.
 QStringList folderListing(const QString& path)
 {
-    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names
+        = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeAll(QFileInfo(backup::InstanceLock::lockPath()).fileName());
+    return names;
 }
 
 // One helper process and the lines it has said so far.

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "app/SharedRoutines.h"
+#include "backup/AutomaticBackup.h"
 #include "data/Database.h"
 
 #include <QDir>
@@ -23,6 +24,8 @@ TestEnvironment::TestEnvironment()
 
 TestEnvironment::~TestEnvironment()
 {
+    // A day's backup still being written belongs to this test's register, not the next one's.
+    backup::AutomaticBackup::program().stop();
     db::close();
     setDialogs(std::move(m_previousDialogs));
     overrideProgramFolder(QString());
