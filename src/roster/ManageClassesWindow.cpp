@@ -305,8 +305,5 @@ void ManageClassesWindow::PushButton5_Click()
 void ManageClassesWindow::PushButton6_Click()
 {
     StepRunner steps(location("PushButton6_Click"));
-    steps.step(100, [this] {
-        dialogs().message(this, tr("Questions? Please contact Team Quillmark at ") + QLatin1String(kContactAddress), {},
-            UserDialogs::Icon::None);
-    });
+    steps.step(100, [this] { dialogs().message(this, supportContactText(), {}, UserDialogs::Icon::None); });
 }
