@@ -100,7 +100,9 @@ std::optional<QString> QtDialogs::inputBox(
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), toQtFilter(filter));
+    // The bracketed patterns would make the filter's label unreadable; the description says enough.
+    return QFileDialog::getOpenFileName(
+        parent, title, QString(), anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 QStringList ScriptedDialogs::messages() const
@@ -156,4 +158,24 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QStr
 QString qtFileFilter(const QString& filter)
 {
     return toQtFilter(filter);
+}
+
+QString anyCaseFileFilter(const QString& qtFilter)
+{
+    // Only the patterns between the parentheses are rewritten; the descriptions stay as written.
+    QString result;
+    bool inPatterns = false;
+    for (const QChar c : qtFilter) {
+        if (c == QLatin1Char('('))
+            inPatterns = true;
+        else if (c == QLatin1Char(')'))
+            inPatterns = false;
+        const QChar lower = c.toLower();
+        const QChar upper = c.toUpper();
+        if (inPatterns && lower != upper)
+            result += QLatin1Char('[') + lower + upper + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
 }
