@@ -84,7 +84,8 @@ QString notInGroupText(const QString& user, const QString& group)
     return Text::tr("You cannot use the register because your account is not in the group \"%1\". Ask the "
                     "administrator to run: adduser %2 %1")
                .arg(group, user)
-        + QLatin1Char(' ') + Text::tr("The change takes effect at your next login.");
+        // On a line of its own, so that nobody reads it as part of the command.
+        + QLatin1Char('\n') + Text::tr("The change takes effect at your next login.");
 }
 
 } // namespace db
