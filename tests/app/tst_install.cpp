@@ -205,6 +205,9 @@ private Q_SLOTS:
         QCOMPARE(helpStatus, 0);
         QVERIFY2(help.contains(QStringLiteral("Anwesenheitsliste")), qPrintable(help));
         QVERIFY2(help.contains(QStringLiteral("Optionen")), qPrintable(help));
+        const auto [wrongStatus, wrong, wrongErrors] = run({QStringLiteral("--verison")}, QStringLiteral("C"));
+        QCOMPARE(wrongStatus, 2);
+        QVERIFY2(wrongErrors.contains(QStringLiteral("verison")), qPrintable(wrongErrors));
         const auto [startStatus, started, startErrors] = run({}, QStringLiteral("C"));
         QCOMPARE(startStatus, 1);
         QCOMPARE(startErrors.count(QLatin1Char('\n')), 1);
