@@ -1,4 +1,5 @@
 #include "app/LookAndFeel.h"
+#include "app/Startup.h"
 #include "app/WindowLayout.h"
 #include "attendance/MainWindow.h"
 
@@ -6,10 +7,12 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = startup::handleCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rollvane"));
-    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmark.Rollvane"));
+    startup::nameApplication();
+    startup::installTranslations();
     QApplication::setWindowIcon(look::applicationIcon());
 
     MainWindow window;

@@ -1,5 +1,6 @@
 // Writes the empty register that the program copies on its first start.
 #include "app/Failure.h"
+#include "app/Startup.h"
 #include "data/Database.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    startup::nameApplication();
     if (argc != 2) {
         std::fprintf(stderr, "usage: rollvane-mkblank <path of dbBlank.mdb>\n");
         return 2;

@@ -100,7 +100,9 @@ std::optional<QString> QtDialogs::inputBox(
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), toQtFilter(filter));
+    // The bracketed patterns would make the filter's label unreadable; the description says enough.
+    return QFileDialog::getOpenFileName(
+        parent, title, QString(), anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
@@ -181,4 +183,24 @@ QString ScriptedDialogs::pathReply(Kind kind, const QString& text, const QString
 QString qtFileFilter(const QString& filter)
 {
     return toQtFilter(filter);
+}
+
+QString anyCaseFileFilter(const QString& qtFilter)
+{
+    // Only the patterns between the parentheses are rewritten; the descriptions stay as written.
+    QString result;
+    bool inPatterns = false;
+    for (const QChar c : qtFilter) {
+        if (c == QLatin1Char('('))
+            inPatterns = true;
+        else if (c == QLatin1Char(')'))
+            inPatterns = false;
+        const QChar lower = c.toLower();
+        const QChar upper = c.toUpper();
+        if (inPatterns && lower != upper)
+            result += QLatin1Char('[') + lower + upper + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
 }

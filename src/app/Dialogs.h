@@ -26,7 +26,8 @@ public:
     virtual std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
         = 0;
-    // A file-open dialog; an empty path when the user cancelled.
+    // A file-open dialog; an empty path when the user cancelled. The filter's patterns match file
+    // names in any case.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // A file-save dialog that starts at the suggested path and asks before replacing a file;
     // an empty path when the user cancelled.
@@ -47,6 +48,10 @@ QString displayText(QString text);
 
 // The Qt form of a "Description (*.a;*.b)|*.a;*.b|" file filter.
 QString qtFileFilter(const QString& filter);
+// The same filter with every pattern matching names in any case ("*.jpg" as "*.[jJ][pP][gG]"):
+// file dialogs on Linux, Qt's and the desktop's, match patterns case-sensitively, and cameras
+// write IMG_0001.JPG.
+QString anyCaseFileFilter(const QString& qtFilter);
 
 class QtDialogs : public UserDialogs
 {

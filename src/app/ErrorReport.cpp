@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Failure.h"
+#include "app/MachineSettings.h"
 
 #include <QCoreApplication>
 
@@ -22,8 +23,29 @@ QString errorReportText(const QString& location, int step, const QString& descri
 {
     return description + QStringLiteral("\r\n") + location + QCoreApplication::translate("ErrorReport", "at line ")
         + QString::number(step) + QStringLiteral("\r\r")
-        + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to ")
-        + QLatin1String(kSupportAddress);
+        + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to ") + supportAddress();
+}
+
+QString supportAddress()
+{
+    // Read afresh for every report: an administrator who has just set the address is heard at
+    // once, and a settings file in error must not stop the report itself.
+    const QString email = MachineSettings::readOrDefaults().supportEmail;
+    if (!email.isEmpty())
+        return email;
+    return QCoreApplication::translate(
+        "ErrorReport", "the school's administrator (no support address has been set on this computer)");
+}
+
+QString supportContactText()
+{
+    const MachineSettings settings = MachineSettings::readOrDefaults();
+    const QString address = settings.supportWeb.isEmpty() ? settings.supportEmail : settings.supportWeb;
+    if (!address.isEmpty())
+        return QCoreApplication::translate("ErrorReport", "Questions? Please contact your school's support at %1")
+            .arg(address);
+    return QCoreApplication::translate("ErrorReport",
+        "Questions? Please ask your school's administrator; no support address has been set on this computer.");
 }
 
 void ShowErrorReport(const QString& location, int step, const QString& description)

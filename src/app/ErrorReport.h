@@ -4,10 +4,12 @@
 
 #include <functional>
 
-// The support address at the end of every error report.
-inline constexpr auto kSupportAddress = "support@example.org";
-// The maker's contact form, named by the Help command.
-inline constexpr auto kContactAddress = "https://example.org/quillmark/contact";
+// The school's support e-mail address at the end of every error report, from the machine-wide
+// settings file ([support] email=); plain words that none was set, and who to ask, otherwise.
+QString supportAddress();
+// The Help command's message: the school's support web address ([support] web=), else its
+// e-mail address, else whom to ask.
+QString supportContactText();
 
 // The text of the error report: the failure, where it happened and how to get help.
 QString errorReportText(const QString& location, int step, const QString& description);

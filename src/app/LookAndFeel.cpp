@@ -37,10 +37,11 @@ namespace {
 constexpr auto kPointerCodeProperty = "rollvanePointerCode";
 constexpr auto kCustomCursorProperty = "rollvaneCustomCursor";
 
-QString tr(const char* text)
+// The texts of this file, under the context translators find them in.
+struct Text
 {
-    return QCoreApplication::translate("LookAndFeel", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(LookAndFeel)
+};
 
 class HoverFilter : public QObject
 {
@@ -219,7 +220,7 @@ void LoadHandPointer(QWidget* window)
         return;
     const QPixmap picture(path);
     if (picture.isNull())
-        throw Failure(tr("The pointer file %1 is not a cursor picture.").arg(QDir::toNativeSeparators(path)));
+        throw Failure(Text::tr("The pointer file %1 is not a cursor picture.").arg(QDir::toNativeSeparators(path)));
     const QPoint hotSpot = cursorHotSpot(path, picture.size());
     window->setProperty(kCustomCursorProperty, QVariant::fromValue(QCursor(picture, hotSpot.x(), hotSpot.y())));
     if (pointerCode(window) == kCustomPointer)

@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char* text)
+// The texts of this file, under the context translators find them in.
+struct Text
 {
-    return QCoreApplication::translate("MachineSettings", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MachineSettings)
+};
 
 const QHash<QString, QSet<QString>>& knownKeys()
 {
@@ -29,7 +30,8 @@ const QHash<QString, QSet<QString>>& knownKeys()
 
 Failure atLine(const QString& path, int line, const QString& what)
 {
-    return Failure(tr("The settings file %1, line %2: %3").arg(QDir::toNativeSeparators(path)).arg(line).arg(what));
+    return Failure(
+        Text::tr("The settings file %1, line %2: %3").arg(QDir::toNativeSeparators(path)).arg(line).arg(what));
 }
 
 // QSettings reads the values but says nothing of where a mistake stands; this pass over the
@@ -45,37 +47,37 @@ void checkLines(const QString& path, const QByteArray& content)
             continue;
         if (line.startsWith(QLatin1Char('['))) {
             if (!line.endsWith(QLatin1Char(']')))
-                throw atLine(path, number, tr("a section name must end with \"]\"."));
+                throw atLine(path, number, Text::tr("a section name must end with \"]\"."));
             section = line.mid(1, line.size() - 2).trimmed().toLower();
             if (!knownKeys().contains(section))
                 throw atLine(path, number,
-                    tr("there is no section \"%1\"; the sections are [register] and [support].").arg(section));
+                    Text::tr("there is no section \"%1\"; the sections are [register] and [support].").arg(section));
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
-            throw atLine(path, number, tr("expected a line of the form key=value."));
+            throw atLine(path, number, Text::tr("expected a line of the form key=value."));
         const QString key = line.left(equals).trimmed().toLower();
         if (section.isEmpty())
-            throw atLine(path, number, tr("\"%1\" stands before any section.").arg(key));
+            throw atLine(path, number, Text::tr("\"%1\" stands before any section.").arg(key));
         if (key == QLatin1String("password"))
             throw atLine(path, number,
-                tr("passwords are never read from this file; put the password in the PostgreSQL password file "
-                   "(passfile, PGPASSFILE or ~/.pgpass)."));
+                Text::tr("passwords are never read from this file; put the password in the PostgreSQL password file "
+                         "(passfile, PGPASSFILE or ~/.pgpass)."));
         if (!knownKeys().value(section).contains(key))
-            throw atLine(path, number, tr("there is no setting \"%1\" in [%2].").arg(key, section));
+            throw atLine(path, number, Text::tr("there is no setting \"%1\" in [%2].").arg(key, section));
         const QString value = line.mid(equals + 1).trimmed();
         if (section == QLatin1String("register") && key == QLatin1String("engine")) {
             const QString engine = value.toLower();
             if (engine != QLatin1String("sqlite") && engine != QLatin1String("postgresql"))
                 throw atLine(path, number,
-                    tr("the engine \"%1\" is not known; use engine=sqlite or engine=postgresql.").arg(value));
+                    Text::tr("the engine \"%1\" is not known; use engine=sqlite or engine=postgresql.").arg(value));
         }
         if (section == QLatin1String("register") && key == QLatin1String("port")) {
             bool ok = false;
             const int port = value.toInt(&ok);
             if (!ok || port <= 0 || port > 65535)
-                throw atLine(path, number, tr("the port \"%1\" is not a port number.").arg(value));
+                throw atLine(path, number, Text::tr("the port \"%1\" is not a port number.").arg(value));
         }
     }
 }
@@ -97,15 +99,15 @@ MachineSettings MachineSettings::read()
         return settings;
     QFile file(settings.path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw Failure(tr("The settings file %1 cannot be read: %2")
+        throw Failure(Text::tr("The settings file %1 cannot be read: %2")
                           .arg(QDir::toNativeSeparators(settings.path),
-                              info.isFile() ? file.errorString() : tr("it is not a file")));
+                              info.isFile() ? file.errorString() : Text::tr("it is not a file")));
     checkLines(settings.path, file.readAll());
 
     QSettings ini(settings.path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
         throw Failure(
-            tr("The settings file %1 cannot be read as settings.").arg(QDir::toNativeSeparators(settings.path)));
+            Text::tr("The settings file %1 cannot be read as settings.").arg(QDir::toNativeSeparators(settings.path)));
     // Keys are matched without regard to case, as the check above does.
     const auto value = [&ini](const QString& group, const QString& key) {
         for (const QString& candidate : ini.allKeys()) {

@@ -547,8 +547,8 @@ void BackupsWindow::checkRegister()
                       .arg(whenTaken(m_backups.first()));
         } else {
             text += QStringLiteral("\r\n\r\n")
-                + tr("There is no backup to restore. Keep a copy of the register's file and ask for help at %1.")
-                      .arg(QLatin1String(kSupportAddress));
+                + tr("There is no backup to restore. Keep a copy of the register's file and ask for help: %1")
+                      .arg(supportAddress());
         }
     }
 

@@ -20,10 +20,11 @@
 namespace db {
 namespace {
 
-QString tr(const char* text)
+// The texts of this file, under the context translators find them in.
+struct Text
 {
-    return QCoreApplication::translate("Database", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 std::unique_ptr<Engine>& currentEngine()
 {
@@ -62,11 +63,12 @@ void requireWritable()
 {
     const OpenState& state = openState();
     if (state.readOnly && !state.upgradeFailure.isEmpty())
-        throw Failure(tr("The register could not be brought up to this version of Rollvane when it was opened, so "
-                         "nothing can be written to it. Nothing was changed. (%1)")
-                          .arg(state.upgradeFailure));
+        throw Failure(
+            Text::tr("The register could not be brought up to this version of Rollvane when it was opened, so "
+                     "nothing can be written to it. Nothing was changed. (%1)")
+                .arg(state.upgradeFailure));
     if (state.readOnly)
-        throw Failure(tr("The register is open for reading only. Nothing was changed."));
+        throw Failure(Text::tr("The register is open for reading only. Nothing was changed."));
 }
 
 void upgrade(QSqlDatabase& database)
@@ -173,7 +175,7 @@ Engine& engine()
     if (Engine* other = redirected().engine)
         return *other;
     if (!currentEngine())
-        throw Failure(tr("The register is not open, so nothing can be read or written."));
+        throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
     return *currentEngine();
 }
 
@@ -193,7 +195,7 @@ void checkSchema(QSqlDatabase& database, const Engine& engine)
         QSqlQuery query(database);
         if (!query.exec(probe)) {
             const Failure cause = engine.failure(query.lastError());
-            throw Failure(tr("The file %1 cannot be used as the register: %2")
+            throw Failure(Text::tr("The file %1 cannot be used as the register: %2")
                               .arg(QDir::toNativeSeparators(engine.location()), cause.description()));
         }
     }
@@ -361,9 +363,9 @@ QString dateKey(const QDate& date)
 void createTemplate(const QString& path)
 {
     if (QFileInfo::exists(path))
-        throw Failure(tr("%1 already exists.").arg(path));
+        throw Failure(Text::tr("%1 already exists.").arg(path));
     if (isOpen())
-        throw Failure(tr("A template cannot be written while a register is open."));
+        throw Failure(Text::tr("A template cannot be written while a register is open."));
     // The template is built the way every register is upgraded, so that a new register and an
     // upgraded one cannot differ.
     currentEngine() = sqliteEngine(path);
@@ -419,12 +421,12 @@ QSqlDatabase connection()
     if (const QString& other = redirected().connectionName; !other.isEmpty()) {
         QSqlDatabase database = QSqlDatabase::database(other, false);
         if (!database.isOpen())
-            throw Failure(tr("The register is not open, so nothing can be read or written."));
+            throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
         return database;
     }
     const QString name = QString::fromLatin1(kConnectionName);
     if (!isOpen())
-        throw Failure(tr("The register is not open, so nothing can be read or written."));
+        throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
     return QSqlDatabase::database(name, false);
 }
 

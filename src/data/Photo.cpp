@@ -11,17 +11,18 @@
 
 namespace {
 
-QString tr(const char* text)
+// The texts of this file, under the context translators find them in.
+struct Text
 {
-    return QCoreApplication::translate("Photo", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Photo)
+};
 
 void checkSize(const QSize& size)
 {
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
         throw UnreadablePicture(
-            tr("The picture is too large (%1 by %2 pixels); pictures of up to %3 million pixels can be "
-               "stored.")
+            Text::tr("The picture is too large (%1 by %2 pixels); pictures of up to %3 million pixels can be "
+                     "stored.")
                 .arg(size.width())
                 .arg(size.height())
                 .arg(kMaxPicturePixels / 1000000));
@@ -32,13 +33,13 @@ void checkSize(const QSize& size)
 QByteArray StorePhoto(const QImage& picture)
 {
     if (picture.isNull())
-        throw Failure(tr("There is no picture to store."));
+        throw Failure(Text::tr("There is no picture to store."));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(picture))
-        throw Failure(tr("The picture could not be stored: %1").arg(writer.errorString()));
+        throw Failure(Text::tr("The picture could not be stored: %1").arg(writer.errorString()));
     return bytes;
 }
 
@@ -55,7 +56,7 @@ QImage FetchPhoto(const QByteArray& bytes)
     checkSize(reader.size());
     QImage picture = reader.read();
     if (picture.isNull())
-        throw UnreadablePicture(tr("A stored photo could not be read: %1").arg(reader.errorString()));
+        throw UnreadablePicture(Text::tr("A stored photo could not be read: %1").arg(reader.errorString()));
     return picture;
 }
 
@@ -63,9 +64,9 @@ QImage loadChosenPicture(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
-        throw Failure(tr("The picture %1 was not found.").arg(QDir::toNativeSeparators(path)));
+        throw Failure(Text::tr("The picture %1 was not found.").arg(QDir::toNativeSeparators(path)));
     if (info.size() > kMaxPictureFileBytes)
-        throw Failure(tr("The picture %1 is too large (%2 MB); pictures of up to %3 MB can be stored.")
+        throw Failure(Text::tr("The picture %1 is too large (%2 MB); pictures of up to %3 MB can be stored.")
                           .arg(QDir::toNativeSeparators(path))
                           .arg(info.size() / (1024 * 1024))
                           .arg(kMaxPictureFileBytes / (1024 * 1024)));
@@ -75,6 +76,6 @@ QImage loadChosenPicture(const QString& path)
     QImage picture = reader.read();
     if (picture.isNull())
         throw Failure(
-            tr("The picture %1 could not be read: %2").arg(QDir::toNativeSeparators(path), reader.errorString()));
+            Text::tr("The picture %1 could not be read: %2").arg(QDir::toNativeSeparators(path), reader.errorString()));
     return picture;
 }

@@ -1,6 +1,7 @@
 // The register as one SQLite file shared by every user of the machine.
 #include "data/Engine.h"
 
+#include "data/GroupAccess.h"
 #include "data/Sql.h"
 
 #include <QCoreApplication>
@@ -21,10 +22,11 @@
 namespace db {
 namespace {
 
-QString tr(const char* text)
+// The texts of this file, under the context translators find them in.
+struct Text
 {
-    return QCoreApplication::translate("Database", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 QString native(const QString& path)
 {
@@ -48,8 +50,8 @@ constexpr int kUserVersionOffset = 60;
 
 Failure newerSchema(int found)
 {
-    return Failure(tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
-                      "schema %2. Install the newer version to use it.")
+    return Failure(Text::tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
+                            "schema %2. Install the newer version to use it.")
                        .arg(found)
                        .arg(kSchemaVersion));
 }
@@ -72,11 +74,15 @@ public:
     void open(QSqlDatabase& database, bool readOnly) override
     {
         checkFile();
+        // SQLite would open a file the account may only read for reading, and the first save
+        // would fail; an account outside the register's group hears why before it marks a class.
+        if (!readOnly)
+            refuseOutsideGroup(true);
         database.setDatabaseName(uri(readOnly));
         database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!database.open()) {
             const Failure cause = failure(database.lastError());
-            throw Failure(tr("The register %1 could not be opened: %2").arg(native(m_path), cause.description()));
+            throw Failure(Text::tr("The register %1 could not be opened: %2").arg(native(m_path), cause.description()));
         }
         // The header read above may be stale if another program wrote in between; the engine's
         // own answer is the one that counts, and it comes before anything is written.
@@ -111,25 +117,36 @@ public:
         // words for whoever has to repair it.
         bool plainIsEnough = true;
         switch (code) {
+        case 3: // SQLITE_PERM
+        case 8: // SQLITE_READONLY
+        case 14: // SQLITE_CANTOPEN
+            if (const std::optional<QString> reason = notInGroupReason(m_path, true))
+                return Failure(*reason);
+            break;
+        default:
+            break;
+        }
+        switch (code) {
         case 5: // SQLITE_BUSY
         case 6: // SQLITE_LOCKED
-            plain = tr("The register is in use by another user of this computer. Nothing was changed; please try "
-                       "again in a moment.");
+            plain = Text::tr("The register is in use by another user of this computer. Nothing was changed; please try "
+                             "again in a moment.");
             break;
         case 8: // SQLITE_READONLY
-            plain = tr("The register cannot be changed: its file or folder is read-only for you. Nothing was "
-                       "changed; ask the administrator to make it writable.");
+            plain = Text::tr("The register cannot be changed: its file or folder is read-only for you. Nothing was "
+                             "changed; ask the administrator to make it writable.");
             break;
         case 13: // SQLITE_FULL
-            plain = tr("The disk holding the register is full. Nothing was changed; free some space and try again.");
+            plain = Text::tr(
+                "The disk holding the register is full. Nothing was changed; free some space and try again.");
             break;
         case 10: // SQLITE_IOERR
-            plain = tr("The register's file could not be written or read. Nothing was changed.");
+            plain = Text::tr("The register's file could not be written or read. Nothing was changed.");
             plainIsEnough = false;
             break;
         case 11: // SQLITE_CORRUPT
         case 26: // SQLITE_NOTADB
-            plain = tr("The register's file %1 is damaged. It has been left as it is.").arg(native(m_path));
+            plain = Text::tr("The register's file %1 is damaged. It has been left as it is.").arg(native(m_path));
             plainIsEnough = false;
             break;
         default:
@@ -137,7 +154,7 @@ public:
         }
         const QString detail = error.text().trimmed();
         if (plain.isEmpty())
-            return Failure(detail.isEmpty() ? tr("The database reported an error.") : detail);
+            return Failure(detail.isEmpty() ? Text::tr("The database reported an error.") : detail);
         if (plainIsEnough || detail.isEmpty())
             return Failure(plain);
         return Failure(plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
@@ -259,17 +276,23 @@ private:
     void checkFile() const
     {
         const QFileInfo info(m_path);
+        // A register that is missing because the account could not make it (the first start
+        // copies the template into the folder) is missing for that reason.
         if (!info.exists())
-            throw Failure(tr("The register %1 was not found.").arg(native(m_path)));
+            refuseOutsideGroup(true);
+        if (!info.exists())
+            throw Failure(Text::tr("The register %1 was not found.").arg(native(m_path)));
         if (info.isDir())
-            throw Failure(tr("The register %1 is a folder, not a file.").arg(native(m_path)));
+            throw Failure(Text::tr("The register %1 is a folder, not a file.").arg(native(m_path)));
         const QByteArray local = QFile::encodeName(m_path);
         const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) {
             const int error = errno;
             if (error == ENXIO)
                 throw notRegular();
-            throw Failure(tr("The register %1 cannot be read: %2")
+            if (error == EACCES)
+                refuseOutsideGroup(false);
+            throw Failure(Text::tr("The register %1 cannot be read: %2")
                               .arg(native(m_path), QString::fromLocal8Bit(std::strerror(error))));
         }
         struct stat status = {};
@@ -289,12 +312,14 @@ private:
         }
         ::close(fd);
         if (got == 0)
-            throw Failure(tr("The register %1 is an empty file, not a Rollvane register. It has been left as it is.")
-                              .arg(native(m_path)));
+            throw Failure(
+                Text::tr("The register %1 is an empty file, not a Rollvane register. It has been left as it is.")
+                    .arg(native(m_path)));
         if (got < 16 || std::memcmp(header, "SQLite format 3\0", 16) != 0)
-            throw Failure(tr("The file %1 is not a Rollvane register (it is not a database file). It has been left "
-                             "as it is.")
-                              .arg(native(m_path)));
+            throw Failure(
+                Text::tr("The file %1 is not a Rollvane register (it is not a database file). It has been left "
+                         "as it is.")
+                    .arg(native(m_path)));
         if (got >= kUserVersionOffset + 4) {
             quint32 stored;
             std::memcpy(&stored, header + kUserVersionOffset, sizeof stored);
@@ -304,11 +329,18 @@ private:
         }
     }
 
+    void refuseOutsideGroup(bool write) const
+    {
+        if (const std::optional<QString> reason = notInGroupReason(m_path, write))
+            throw Failure(*reason);
+    }
+
     Failure notRegular() const
     {
-        return Failure(tr("The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot "
-                          "be a register. It has been left as it is.")
-                           .arg(native(m_path)));
+        return Failure(
+            Text::tr("The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot "
+                     "be a register. It has been left as it is.")
+                .arg(native(m_path)));
     }
 
     QString m_path;

@@ -314,8 +314,7 @@ void ManageClassesWindow::PushButton6_Click()
 
 void ManageClassesWindow::showHelp(QWidget* parent)
 {
-    dialogs().message(parent, tr("Questions? Please contact Team Quillmark at ") + QLatin1String(kContactAddress), {},
-        UserDialogs::Icon::None);
+    dialogs().message(parent, supportContactText(), {}, UserDialogs::Icon::None);
 }
 
 void ManageClassesWindow::PushButton7_Click()

@@ -19,7 +19,10 @@ class StudentEditor : public QDialog
 
 public:
     // The file filter of Select Image, in the dialogs layer's "description|patterns|" form.
-    static constexpr auto kImageFilter = "Image Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|";
+    // Upper-case names (IMG_0001.JPG) are listed as well: the dialogs layer matches names in any
+    // case.
+    static constexpr auto kImageFilter
+        = "Image Files (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp)|*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp|";
 
     // Creating the editor runs its load.
     explicit StudentEditor(QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "app/Version.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +134,7 @@ private Q_SLOTS:
         QString id;
         QString launchable;
         QString binary;
+        QString release;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -141,11 +144,14 @@ private Q_SLOTS:
                 launchable = xml.readElementText();
             else if (xml.name() == QLatin1String("binary"))
                 binary = xml.readElementText();
+            else if (xml.name() == QLatin1String("release") && release.isEmpty())
+                release = xml.attributes().value(QLatin1String("version")).toString();
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(id, QLatin1String(kAppId));
         QCOMPARE(launchable, QStringLiteral("%1.desktop").arg(QLatin1String(kAppId)));
         QCOMPARE(binary, QStringLiteral("rollvane"));
+        QCOMPARE(release, QLatin1String(kVersion));
 
         const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
         if (!validator.isEmpty()) {
@@ -155,6 +161,58 @@ private Q_SLOTS:
             QVERIFY(check.waitForFinished(60000));
             QVERIFY2(check.exitCode() == 0, check.readAll().constData());
         }
+    }
+
+    void documentsAreWhereDebianLooksForThem()
+    {
+        const QString doc = m_usr + QStringLiteral("/share/doc/rollvane/");
+        QVERIFY(contents(doc + QStringLiteral("copyright"))
+                    .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+        QVERIFY(contents(doc + QStringLiteral("README.Debian")).contains("adduser NAME users"));
+        for (const QString& compressed :
+            {doc + QStringLiteral("changelog.gz"), m_usr + QStringLiteral("/share/man/man1/rollvane.1.gz")}) {
+            const QByteArray bytes = contents(compressed);
+            // gzip, and no time stamp in the header: the package must come out the same every time.
+            QVERIFY2(bytes.startsWith("\x1f\x8b") && bytes.mid(4, 4) == QByteArray(4, '\0'), qPrintable(compressed));
+        }
+    }
+
+    void installedProgramAnswersOnTheCommandLineAlone()
+    {
+        // No display, and a data folder the answers must leave empty.
+        QTemporaryDir appData;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("ROLLVANE_COMMON_APPDATA"), appData.path());
+        const auto run = [&](const QStringList& arguments, const QString& language) {
+            QProcess program;
+            QProcessEnvironment local = environment;
+            local.insert(QStringLiteral("LANG"), language);
+            local.insert(QStringLiteral("LANGUAGE"), language.left(2));
+            program.setProcessEnvironment(local);
+            program.start(m_usr + QStringLiteral("/bin/rollvane"), arguments);
+            program.waitForFinished(30000);
+            return std::make_tuple(program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError()));
+        };
+
+        const auto [versionStatus, version, versionErrors] = run({QStringLiteral("--version")}, QStringLiteral("C"));
+        QCOMPARE(versionStatus, 0);
+        QCOMPARE(version, QStringLiteral("Rollvane %1\n").arg(QLatin1String(kVersion)));
+        // The installed translations are found from the program's folder: its own and Qt's.
+        const auto [helpStatus, help, helpErrors] = run({QStringLiteral("--help")}, QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(helpStatus, 0);
+        QVERIFY2(help.contains(QStringLiteral("Anwesenheitsliste")), qPrintable(help));
+        QVERIFY2(help.contains(QStringLiteral("Optionen")), qPrintable(help));
+        const auto [wrongStatus, wrong, wrongErrors] = run({QStringLiteral("--verison")}, QStringLiteral("C"));
+        QCOMPARE(wrongStatus, 2);
+        QVERIFY2(wrongErrors.contains(QStringLiteral("verison")), qPrintable(wrongErrors));
+        const auto [startStatus, started, startErrors] = run({}, QStringLiteral("C"));
+        QCOMPARE(startStatus, 1);
+        QCOMPARE(startErrors.count(QLatin1Char('\n')), 1);
+        QVERIFY2(startErrors.contains(QStringLiteral("graphical desktop")), qPrintable(startErrors));
+        QVERIFY(QDir(appData.path()).isEmpty());
     }
 
     void installedCommandFindsItsTemplate()

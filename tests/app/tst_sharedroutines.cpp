@@ -77,10 +77,24 @@ private Q_SLOTS:
         QCOMPARE(texts.size(), 2);
         QCOMPARE(texts.at(0),
             QStringLiteral("unable to open database file\r\nin Vanebook2021/08/31.Form1.Form_Load at line 144\r\r"
-                           "Please email screenshot of this message to support@example.org"));
+                           "Please email screenshot of this message to the school's administrator (no support "
+                           "address has been set on this computer)"));
         QCOMPARE(env.dialogs().shown().at(0).caption, QStringLiteral("Application Error"));
         QCOMPARE(env.dialogs().shown().at(0).icon, UserDialogs::Icon::Warning);
         QVERIFY(texts.at(1).contains(QStringLiteral("at line 146\r\r")));
+    }
+
+    void errorReportNamesTheSchoolsAddressOnceSet()
+    {
+        TestEnvironment env;
+        env.writeMachineSettings("[support]\nemail = it-desk@school.example\nweb=https://it.school.example\n");
+        QVERIFY(errorReportText(QStringLiteral("in X "), 100, QStringLiteral("d"))
+                    .endsWith(QStringLiteral("\r\rPlease email screenshot of this message to it-desk@school.example")));
+        // A settings file in error must not cost the user the report: the plain default stands.
+        env.writeMachineSettings("[support]\nemial=it-desk@school.example\n");
+        QVERIFY(errorReportText(QStringLiteral("in X "), 100, QStringLiteral("d"))
+                    .endsWith(QStringLiteral("to the school's administrator (no support address has been set on this "
+                                             "computer)")));
     }
 
     void fileFilterForQtDialogs()

@@ -291,7 +291,7 @@ public:
         const uid_t uid = nobody ? nobody->pw_uid : 65534;
         const gid_t gid = nobody ? nobody->pw_gid : 65534;
         m_groups.resize(getgroups(0, nullptr));
-        getgroups(int(m_groups.size()), m_groups.data());
+        m_groups.resize(std::max(0, getgroups(int(m_groups.size()), m_groups.data())));
         if (setgroups(0, nullptr) != 0 || setegid(gid) != 0 || seteuid(uid) != 0) {
             restore();
             return;

@@ -558,9 +558,23 @@ void TestManageClasses::helpNamesTheContactAddress()
     open();
     click(6);
     QCOMPARE(dialogs().messages(),
-        QStringList {QStringLiteral("Questions? Please contact Team Quillmark at ") + QLatin1String(kContactAddress)});
+        QStringList {
+            QStringLiteral("Questions? Please ask your school's administrator; no support address has been set "
+                           "on this computer.")});
     QCOMPARE(dialogs().shown().first().caption, applicationTitle());
     QCOMPARE(dialogs().shown().first().icon, UserDialogs::Icon::None);
+
+    // The web address is the one to name; the e-mail address stands in when it is all there is.
+    m_env->writeMachineSettings("[support]\nemail=it@school.example\nweb=https://it.school.example/help\n");
+    dialogs().clear();
+    click(6);
+    QCOMPARE(dialogs().messages(),
+        QStringList {
+            QStringLiteral("Questions? Please contact your school's support at https://it.school.example/help")});
+    m_env->writeMachineSettings("[support]\nemail=it@school.example\n");
+    dialogs().clear();
+    click(6);
+    QVERIFY(dialogs().messages().constFirst().endsWith(QStringLiteral(" at it@school.example")));
 }
 
 QTEST_MAIN(TestManageClasses)

@@ -5,6 +5,7 @@
 #include "data/Photo.h"
 #include "roster/StudentEditor.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void nameIsStoredAsTyped();
     void selectImageCancelKeepsPicture();
     void chosenPictureIsStoredAsBmp();
+    void picturesAsPhonesNameThemAreListedAndStoredAsBmp();
     void unreadableChoiceStoresNoPhoto();
     void unreadableChoiceInEditKeepsStoredPhoto();
     void titleBarCloseIsCancel();
@@ -150,8 +152,10 @@ void TestStudentEditor::selectImageCancelKeepsPicture()
     click("PushButton3");
     QCOMPARE(dialogs().shown().first().kind, ScriptedDialogs::Kind::OpenFile);
     QCOMPARE(dialogs().shown().first().caption, QStringLiteral("Select Image"));
-    QCOMPARE(dialogs().shown().first().text, QStringLiteral("Image Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|"));
-    QCOMPARE(qtFileFilter(dialogs().shown().first().text), QStringLiteral("Image Files (*.bmp *.jpg *.gif)"));
+    QCOMPARE(dialogs().shown().first().text,
+        QStringLiteral("Image Files (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp)|*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp|"));
+    QCOMPARE(qtFileFilter(dialogs().shown().first().text),
+        QStringLiteral("Image Files (*.bmp *.jpg *.jpeg *.gif *.png *.webp)"));
     QCOMPARE(m_editor->imagePath(), first);
     QVERIFY(!image1()->pixmap().isNull());
 
@@ -175,6 +179,43 @@ void TestStudentEditor::chosenPictureIsStoredAsBmp()
     QCOMPARE(StorePhoto(FetchPhoto(bytes)), bytes);
     QCOMPARE(FetchPhoto(bytes).size(), QSize(50, 40));
     QVERIFY(dialogs().messages().isEmpty());
+}
+
+void TestStudentEditor::picturesAsPhonesNameThemAreListedAndStoredAsBmp()
+{
+    const QString folder = m_env->root() + QStringLiteral("/camera");
+    QDir().mkpath(folder);
+    const QList<QPair<QString, const char*>> pictures
+        = {{QStringLiteral("IMG_0001.JPEG"), "jpeg"}, {QStringLiteral("Screenshot.PNG"), "png"},
+            {QStringLiteral("shared.webp"), "webp"}, {QStringLiteral("Scan.Jpg"), "jpg"}};
+    for (const auto& [name, format] : pictures)
+        QVERIFY2(samplePicture(40, 30, Qt::green).save(folder + QLatin1Char('/') + name, format), format);
+    QFile notes(folder + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+
+    // What the file dialog lists: its patterns matched case-sensitively, as on Linux.
+    const QString filter = anyCaseFileFilter(qtFileFilter(QString::fromLatin1(StudentEditor::kImageFilter)));
+    const QString patterns = filter.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0);
+    const QStringList listed
+        = QDir(folder).entryList(patterns.split(QLatin1Char(' ')), QDir::Files | QDir::CaseSensitive, QDir::Name);
+    QCOMPARE(listed,
+        (QStringList {QStringLiteral("IMG_0001.JPEG"), QStringLiteral("Scan.Jpg"), QStringLiteral("Screenshot.PNG"),
+            QStringLiteral("shared.webp")}));
+
+    for (const QString& name : listed) {
+        openEditor();
+        type(name);
+        dialogs().answerFile(folder + QLatin1Char('/') + name);
+        click("PushButton3");
+        click("PushButton1");
+    }
+    QVERIFY2(dialogs().messages().isEmpty(), qPrintable(dialogs().messages().join(QLatin1Char('|'))));
+    const QList<db::StudentRow> rows = stored();
+    QCOMPARE(rows.size(), listed.size());
+    for (const db::StudentRow& row : rows) {
+        QVERIFY2(row.image.startsWith("BM"), qPrintable(row.name));
+        QCOMPARE(FetchPhoto(row.image).size(), QSize(40, 30));
+    }
 }
 
 void TestStudentEditor::unreadableChoiceStoresNoPhoto()

@@ -16,6 +16,8 @@ TestEnvironment::TestEnvironment()
     root.mkpath(QStringLiteral("program"));
     QFile::copy(QStringLiteral(ROLLVANE_TEMPLATE_PATH), programFolder() + QStringLiteral("/dbBlank.mdb"));
     qputenv("ROLLVANE_COMMON_APPDATA", appDataFolder().toLocal8Bit());
+    // The machine's own /etc/rollvane/rollvane.conf must not decide a test.
+    qputenv("ROLLVANE_CONF", (m_dir.path() + QStringLiteral("/rollvane.conf")).toLocal8Bit());
     overrideProgramFolder(programFolder());
     auto scripted = std::make_unique<ScriptedDialogs>();
     m_dialogs = scripted.get();
@@ -30,6 +32,7 @@ TestEnvironment::~TestEnvironment()
     setDialogs(std::move(m_previousDialogs));
     overrideProgramFolder(QString());
     qunsetenv("ROLLVANE_COMMON_APPDATA");
+    qunsetenv("ROLLVANE_CONF");
 }
 
 QString TestEnvironment::appDataFolder() const
@@ -53,6 +56,13 @@ void TestEnvironment::openRegister()
     QFile::copy(programFolder() + QStringLiteral("/dbBlank.mdb"), livePath());
     QFile::setPermissions(livePath(), QFile::ReadOwner | QFile::WriteOwner);
     db::open(livePath());
+}
+
+void TestEnvironment::writeMachineSettings(const QByteArray& content)
+{
+    QFile file(qEnvironmentVariable("ROLLVANE_CONF"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
 }
 
 QImage samplePicture(int width, int height, const QColor& colour)

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 
 // A fresh world for one test: a temporary machine-wide data folder (ROLLVANE_COMMON_APPDATA),
-// a program folder holding the built template, and scripted answers for every dialog.
+// a program folder holding the built template, no machine-wide settings file unless the test
+// writes one (ROLLVANE_CONF), and scripted answers for every dialog.
 class TestEnvironment
 {
 public:
@@ -24,6 +25,8 @@ public:
 
     // Copies the template to the live path and opens it as the shared connection.
     void openRegister();
+    // Writes the machine-wide settings file (ROLLVANE_CONF), which is otherwise absent.
+    void writeMachineSettings(const QByteArray& content);
 
     ScriptedDialogs& dialogs() { return *m_dialogs; }
 
