@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, input box and file dialog of the program goes through this one layer, so
@@ -28,6 +29,11 @@ public:
         = 0;
     // A file-open dialog; an empty path when the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A file-save dialog offering the suggested name or path; an empty path when cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+        = 0;
+    // The platform's print dialog, which sets up the printer; false when the user cancelled.
+    virtual bool printSetup(QWidget* parent, QPrinter* printer) = 0;
 };
 
 // The dialogs the program uses now. Starts as the Qt implementation.
@@ -50,6 +56,9 @@ public:
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(
+        QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
+    bool printSetup(QWidget* parent, QPrinter* printer) override;
 };
 
 // Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
@@ -57,12 +66,12 @@ public:
 class ScriptedDialogs : public UserDialogs
 {
 public:
-    enum class Kind { Message, Question, InputBox, OpenFile };
+    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Print };
 
     struct Shown
     {
         Kind kind;
-        QString text; // message text, question text, input prompt or file dialog filter
+        QString text; // message text, question text, input prompt, file dialog filter or suggested name
         QString caption;
         Icon icon = Icon::None;
         bool unexpected = false;
@@ -79,6 +88,9 @@ public:
     void answerText(const QString& text) { m_replies.push_back({Reply::Type::Text, text}); }
     void answerFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
     void answerCancel() { m_replies.push_back({Reply::Type::Cancel, {}}); }
+    // A print dialog answered with a file prints to that PDF file; answered Yes, to the printer
+    // as it was set up.
+    void answerPrintToFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
 
     const std::deque<Reply>& pendingReplies() const { return m_replies; }
     QList<Shown>& shown() { return m_shown; }
@@ -94,6 +106,9 @@ public:
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(
+        QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
+    bool printSetup(QWidget* parent, QPrinter* printer) override;
 
 private:
     Reply next();
