@@ -11,7 +11,7 @@ set(ROLLVANE_PROGRAM_DIR lib/rollvane)
 set(ROLLVANE_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(ROLLVANE_ICON_DIR ${CMAKE_SOURCE_DIR}/resources/icons)
 
-install(TARGETS rollvane RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
+install(TARGETS rollvane rollvane-report RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
 install(FILES ${ROLLVANE_TEMPLATE} DESTINATION ${ROLLVANE_PROGRAM_DIR})
 
 # Files a school may add beside the program (resources/program/HAND-M.CUR, .../x/o.cjs) go with
@@ -20,12 +20,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/program)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/program/ DESTINATION ${ROLLVANE_PROGRAM_DIR})
 endif()
 
-# The command is a relative link, so the installed tree can be moved as a whole. The program
+# The commands are relative links, so the installed tree can be moved as a whole. The program
 # resolves the link when it looks for its own folder.
-file(RELATIVE_PATH ROLLVANE_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${ROLLVANE_PROGRAM_DIR}/rollvane)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-file(CREATE_LINK ${ROLLVANE_LINK_TARGET} ${CMAKE_BINARY_DIR}/packaging/rollvane SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/rollvane DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(command rollvane rollvane-report)
+    file(RELATIVE_PATH ROLLVANE_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${ROLLVANE_PROGRAM_DIR}/${command})
+    file(CREATE_LINK ${ROLLVANE_LINK_TARGET} ${CMAKE_BINARY_DIR}/packaging/${command} SYMBOLIC)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/${command} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 install(FILES ${ROLLVANE_PACKAGING_DIR}/${ROLLVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ROLLVANE_PACKAGING_DIR}/${ROLLVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
