@@ -73,12 +73,12 @@ ReportTable summaryTable(const QList<db::SummaryRow>& rows)
     ReportTable table;
     table.view = tr("Summary");
     table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")),
-        numberColumn(tr("Days Marked"), tr("Days in the range on which the student has a saved mark")),
+        numberColumn(tr("Days\nMarked"), tr("Days in the range on which the student has a saved mark")),
         numberColumn(tr("Present")), numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")),
         numberColumn(tr("Other"), tr("Marks with a word other than Present, Late, Absent and Excused")),
-        numberColumn(tr("Attendance %"), tr("(Present + Late) / Days Marked")),
-        numberColumn(tr("Longest Absence Run"), tr("The most consecutive marked days Absent or Excused")),
-        numberColumn(tr("Current Absence Run"), tr("Consecutive marked days Absent or Excused up to the last one"))};
+        numberColumn(tr("Attendance\n%"), tr("(Present + Late) / Days Marked")),
+        numberColumn(tr("Longest\nAbsence Run"), tr("The most consecutive marked days Absent or Excused")),
+        numberColumn(tr("Current\nAbsence Run"), tr("Consecutive marked days Absent or Excused up to the last one"))};
     db::SummaryRow total;
     QSet<qint64> classes;
     for (const db::SummaryRow& row : rows) {
@@ -129,8 +129,8 @@ ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds
 {
     ReportTable table;
     table.view = tr("Alerts");
-    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")), numberColumn(tr("Days Marked")),
-        numberColumn(tr("Attendance %")), numberColumn(tr("Current Absence Run")), textColumn(tr("Reason"))};
+    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")), numberColumn(tr("Days\nMarked")),
+        numberColumn(tr("Attendance\n%")), numberColumn(tr("Current\nAbsence Run")), textColumn(tr("Reason"))};
     for (const db::SummaryRow& row : alertRows(rows, thresholds)) {
         QStringList reasons;
         const std::optional<double> attended = row.attendancePercent();
@@ -183,7 +183,7 @@ ReportTable dailyTable(const QList<db::DayCounts>& days)
     table.view = tr("Chart");
     table.columns = {textColumn(tr("Date"), true), numberColumn(tr("Marked")), numberColumn(tr("Present")),
         numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")), numberColumn(tr("Other")),
-        numberColumn(tr("Attendance %"))};
+        numberColumn(tr("Attendance\n%"))};
     for (const db::DayCounts& entry : days) {
         const std::optional<double> attended = entry.marked > 0
             ? std::optional<double>(100.0 * (entry.present + entry.late) / entry.marked)
