@@ -212,8 +212,14 @@ public:
 
     qint64 unplacedMarkCount() override
     {
-        QSqlQuery query
-            = sql::reading(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE ") + kUnplacedCondition);
+        // Without statistics the planner prefers a scan of the key index, which reads every
+        // mark; the partial index holds only the unplaced ones, so it is named. A register that
+        // lost the index (another tool, a repair) is still counted, the slow way.
+        QSqlQuery query(connection());
+        query.setForwardOnly(true);
+        if (!query.prepare(QStringLiteral("SELECT count(*) FROM tblAttendance INDEXED BY ixAttendanceUnplaced WHERE ")
+                + kUnplacedCondition))
+            query = sql::reading(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE ") + kUnplacedCondition);
         sql::run(query);
         return query.next() ? query.value(0).toLongLong() : 0;
     }
