@@ -248,9 +248,13 @@ Sheet sheet(const ReportScope& scope)
     bind(query, filter.values);
     sql::run(query);
 
-    // Days are collected as the text the register stores, then numbered in date order.
+    // Days are collected as the text the register stores, then numbered in date order. The rows
+    // come by student and day, so each student's marks are already in order: they only need
+    // putting in the students' listing order.
     QHash<QString, int> dayOfText;
     QList<QString> dayTexts;
+    QList<QList<SheetMark>> byStudent(result.students.size());
+    qsizetype count = 0;
     Words words;
     while (query.next()) {
         const int student = studentIndex.value(query.value(0).toLongLong(), -1);
@@ -265,8 +269,9 @@ Sheet sheet(const ReportScope& scope)
         QString status = query.value(2).toString();
         if (status.isEmpty())
             status = QStringLiteral("Present");
-        result.marks.append({student, *found, words.shared(status), query.value(4).toString(),
+        byStudent[student].append({student, *found, words.shared(status), query.value(4).toString(),
             words.shared(query.value(3).toString())});
+        ++count;
     }
     query.finish();
 
@@ -278,19 +283,21 @@ Sheet sheet(const ReportScope& scope)
         renumbered[order.at(i)] = int(i);
         result.days.append(QDate::fromString(dayTexts.at(order.at(i)), Qt::ISODate));
     }
-    for (SheetMark& mark : result.marks)
-        mark.day = renumbered.at(mark.day);
-    std::sort(result.marks.begin(), result.marks.end(), [](const SheetMark& a, const SheetMark& b) {
-        return a.student != b.student ? a.student < b.student : a.day < b.day;
-    });
     // The notes are the class's for the day; the first student listed with notes speaks for the
     // class, as the first card does.
     result.dayNotes.resize(result.days.size());
-    for (const SheetMark& mark : std::as_const(result.marks)) {
-        QMap<QString, QString>& notes = result.dayNotes[mark.day];
-        const QString& className = result.students.at(mark.student).className;
-        if (!mark.notes.isEmpty() && !notes.contains(className))
-            notes.insert(className, mark.notes);
+    result.marks.reserve(count);
+    for (QList<SheetMark>& marks : byStudent) {
+        for (SheetMark& mark : marks) {
+            mark.day = renumbered.at(mark.day);
+            if (!mark.notes.isEmpty()) {
+                QMap<QString, QString>& notes = result.dayNotes[mark.day];
+                const QString& className = result.students.at(mark.student).className;
+                if (!notes.contains(className))
+                    notes.insert(className, mark.notes);
+            }
+            result.marks.append(std::move(mark));
+        }
     }
     return result;
 }
