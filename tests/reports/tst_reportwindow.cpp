@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -151,6 +152,22 @@ private Q_SLOTS:
         m_window->refresh();
         QCOMPARE(summary->rowCount(), 0);
         QVERIFY(m_window->findChild<QLabel*>("lblStatus")->text().contains(QLatin1String("From is after To")));
+    }
+
+    void theSharedWindowKeepsItsChoicesAndReadsTheRegisterAgain()
+    {
+        AttendanceReportWindow* first = AttendanceReportWindow::showShared();
+        first->setClassId(m_register.classB);
+        first->setView(AttendanceReportWindow::View::Sheet);
+        first->close();
+        db::addClass(QStringLiteral("11E"));
+        AttendanceReportWindow* again = AttendanceReportWindow::showShared();
+        QCOMPARE(again, first);
+        QCOMPARE(again->classId(), std::optional<qint64>(m_register.classB));
+        QCOMPARE(again->view(), AttendanceReportWindow::View::Sheet);
+        QVERIFY(again->findChild<QComboBox*>("cboClass")->findText(QStringLiteral("11E")) > 0);
+        delete again;
+        QVERIFY(!AttendanceReportWindow::instance());
     }
 
     void csvExportsReadBackToTheSameValues()
