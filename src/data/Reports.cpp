@@ -256,8 +256,14 @@ Sheet sheet(const ReportScope& scope)
     QList<QList<SheetMark>> byStudent(result.students.size());
     qsizetype count = 0;
     Words words;
+    qint64 lastId = -1;
+    int student = -1;
     while (query.next()) {
-        const int student = studentIndex.value(query.value(0).toLongLong(), -1);
+        // A student's rows come together: one lookup per student, not per mark.
+        if (const qint64 id = query.value(0).toLongLong(); id != lastId) {
+            lastId = id;
+            student = studentIndex.value(id, -1);
+        }
         if (student < 0)
             continue;
         const QString text = query.value(1).toString();

@@ -98,6 +98,8 @@ AttendanceReportWindow* AttendanceReportWindow::showShared(QWidget* parent)
     if (!shared()) {
         shared() = new AttendanceReportWindow(parent);
     } else {
+        // Marks may have been saved since: nothing read before is used again.
+        shared()->m_summaryScope.reset();
         shared()->reloadClasses();
         shared()->scheduleRefresh();
     }
@@ -293,7 +295,12 @@ void AttendanceReportWindow::buildLayout()
             scheduleRefresh();
         });
     }
-    connect(m_tabs, &QTabWidget::currentChanged, this, &AttendanceReportWindow::scheduleRefresh);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        // A view picked again reads the register again; only new thresholds reuse what the
+        // Alerts view has just read.
+        m_summaryScope.reset();
+        scheduleRefresh();
+    });
     connect(m_missingOnDay, &QRadioButton::toggled, this, &AttendanceReportWindow::scheduleRefresh);
     connect(m_missingDay, &QDateEdit::dateChanged, this, &AttendanceReportWindow::scheduleRefresh);
     connect(m_threshold, &QDoubleSpinBox::valueChanged, this, &AttendanceReportWindow::scheduleRefresh);
