@@ -191,7 +191,7 @@ void AttendanceReportWindow::buildLayout()
 
     auto* missingPage = new QWidget(this);
     auto* missingChoice = new QHBoxLayout;
-    m_missingOnDay = new QRadioButton(tr("On &day:"), missingPage);
+    m_missingOnDay = new QRadioButton(tr("On da&y:"), missingPage);
     m_missingOnDay->setObjectName(QStringLiteral("optMissingDay"));
     m_missingOnDay->setChecked(true);
     m_missingDay = new QDateEdit(QDate::currentDate(), missingPage);
@@ -264,7 +264,7 @@ void AttendanceReportWindow::buildLayout()
     m_print->setObjectName(QStringLiteral("cmdPrint"));
     m_exportPdf = new QPushButton(tr("Export P&DF\u2026"), this);
     m_exportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
-    m_exportCsv = new QPushButton(tr("Export C&SV\u2026"), this);
+    m_exportCsv = new QPushButton(tr("E&xport CSV\u2026"), this);
     m_exportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
