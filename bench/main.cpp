@@ -1,13 +1,16 @@
 // The register at school scale, against the literal design, in one run.
 //
-// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N]
+// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only]
 // Every figure is the median of repeated runs on the offscreen platform. The school is made in
-// a temporary folder (or in DIR, where it is kept and used again by later runs).
+// a temporary folder (or in DIR, where it is kept and used again by later runs). --reports-only
+// measures the Attendance Report alone.
 
 #include "BackupBench.h"
 #include "LiteralRegister.h"
+#include "ReportBench.h"
 #include "School.h"
 #include "StatementTrace.h"
+#include "Timing.h"
 
 #include "app/Dialogs.h"
 #include "attendance/MainWindow.h"
@@ -40,30 +43,6 @@
 namespace {
 
 constexpr quint32 kDefaultKey = 20240901;
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
-
-// Milliseconds of each of runs calls of work, with prepare run untimed before each.
-double timed(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {})
-{
-    QList<double> times;
-    for (int run = 0; run < runs; ++run) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.append(double(timer.nsecsElapsed()) / 1e6);
-    }
-    return median(times);
-}
 
 qint64 peakResidentKilobytes()
 {
@@ -260,7 +239,15 @@ struct Options
     int literalRuns = 3;
     QString folder;
     quint32 key = kDefaultKey;
+    bool reportsOnly = false;
 };
+
+void appendReports(QList<Row>& rows, const QList<ReportFigure>& figures)
+{
+    for (const ReportFigure& figure : figures) {
+        rows.append({figure.figure, figure.ours, figure.peer, figure.unit, figure.target, figure.holds});
+    }
+}
 
 int runBenchmark(const Options& options)
 {
@@ -329,6 +316,12 @@ int runBenchmark(const Options& options)
     db::open(oursPath);
 
     QList<Row> rows;
+    if (options.reportsOnly) {
+        appendReports(rows, measureReports(school, options.runs));
+        db::close();
+        print(rows);
+        return 0;
+    }
     const auto progress = [](const char* what) {
         std::printf("  measuring %s\n", what);
         std::fflush(stdout);
@@ -477,6 +470,10 @@ int runBenchmark(const Options& options)
         = timed(options.literalRuns, [&] { literal.FillStudentList(school.plainClass, &literalList); });
     literal.ClearCards();
 
+    progress("the Attendance Report");
+    QList<Row> reportRows;
+    appendReports(reportRows, measureReports(school, options.runs));
+
     db::close();
 
     progress("a backup of the register beside a plain copy, and an import of 2,000 students");
@@ -551,6 +548,7 @@ int runBenchmark(const Options& options)
     scans.oursText = QStringLiteral("%1 of %2").arg(ourScans.size()).arg(ourStatements.size());
     scans.literalText = QStringLiteral("%1 of %2").arg(literalScanning).arg(literalStatements.size());
     rows.append(scans);
+    rows.append(reportRows);
     print(rows);
     for (const QString& scan : std::as_const(ourScans))
         std::printf("  by a scan: %s\n", qPrintable(scan));
@@ -589,8 +587,11 @@ int main(int argc, char* argv[])
             options.folder = arguments.value(++i);
         else if (argument == QLatin1String("--key"))
             options.key = arguments.value(++i).toUInt();
+        else if (argument == QLatin1String("--reports-only"))
+            options.reportsOnly = true;
         else {
-            std::fprintf(stderr, "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N]\n");
+            std::fprintf(stderr,
+                "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only]\n");
             return 2;
         }
     }

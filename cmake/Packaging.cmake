@@ -68,11 +68,13 @@ foreach(page IN LISTS ROLLVANE_MANUAL_PAGES)
 endforeach()
 add_custom_target(rollvane-packaged-docs ALL DEPENDS ${ROLLVANE_COMPRESSED})
 
-install(TARGETS rollvane RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
+install(TARGETS rollvane rollvane-report RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
 # Stripping, as Debian's own packages are stripped: the compiler's notes go too.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
-        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ROLLVANE_PROGRAM_DIR}/rollvane\" COMMAND_ERROR_IS_FATAL ANY)
+    foreach(program rollvane rollvane-report)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ROLLVANE_PROGRAM_DIR}/\${program}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
 endif()")
 install(FILES ${ROLLVANE_TEMPLATE} DESTINATION ${ROLLVANE_PROGRAM_DIR})
 
@@ -82,12 +84,14 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/program)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/program/ DESTINATION ${ROLLVANE_PROGRAM_DIR})
 endif()
 
-# The command is a relative link, so the installed tree can be moved as a whole. The program
+# The commands are relative links, so the installed tree can be moved as a whole. The program
 # resolves the link when it looks for its own folder.
-file(RELATIVE_PATH ROLLVANE_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${ROLLVANE_PROGRAM_DIR}/rollvane)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-file(CREATE_LINK ${ROLLVANE_LINK_TARGET} ${CMAKE_BINARY_DIR}/packaging/rollvane SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/rollvane DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(command rollvane rollvane-report)
+    file(RELATIVE_PATH ROLLVANE_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${ROLLVANE_PROGRAM_DIR}/${command})
+    file(CREATE_LINK ${ROLLVANE_LINK_TARGET} ${CMAKE_BINARY_DIR}/packaging/${command} SYMBOLIC)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/${command} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 install(FILES ${ROLLVANE_PACKAGING_DIR}/${ROLLVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ROLLVANE_PACKAGED}/${ROLLVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -2,9 +2,13 @@
 
 #include "app/SharedRoutines.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -105,14 +109,24 @@ QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QSt
         parent, title, QString(), anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails);
 }
 
-QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
-{
-    return QFileDialog::getSaveFileName(parent, title, suggested, toQtFilter(filter));
-}
-
 QString QtDialogs::existingFolder(QWidget* parent, const QString& title)
 {
     return QFileDialog::getExistingDirectory(parent, title);
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+{
+    // A bare name is offered in the user's documents folder.
+    QString start = suggested;
+    if (!start.isEmpty() && QDir::isRelativePath(start))
+        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + start;
+    return QFileDialog::getSaveFileName(parent, title, start, toQtFilter(filter));
+}
+
+bool QtDialogs::printSetup(QWidget* parent, QPrinter* printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QStringList ScriptedDialogs::messages() const
@@ -162,11 +176,6 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QStr
     return pathReply(Kind::OpenFile, filter, title);
 }
 
-QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter, const QString&)
-{
-    return pathReply(Kind::SaveFile, filter, title);
-}
-
 QString ScriptedDialogs::existingFolder(QWidget*, const QString& title)
 {
     return pathReply(Kind::Folder, QString(), title);
@@ -178,6 +187,28 @@ QString ScriptedDialogs::pathReply(Kind kind, const QString& text, const QString
     const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
     m_shown.append({kind, text, title, Icon::None, !answered});
     return reply.type == Reply::Type::Text ? reply.text : QString();
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString&, const QString& suggested)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::SaveFile, suggested, title, Icon::None, !answered});
+    return reply.type == Reply::Type::Text ? reply.text : QString();
+}
+
+bool ScriptedDialogs::printSetup(QWidget*, QPrinter* printer)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Yes
+        || reply.type == Reply::Type::No || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::Print, QString(), QString(), Icon::None, !answered});
+    if (reply.type == Reply::Type::Text) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(reply.text);
+        return true;
+    }
+    return reply.type == Reply::Type::Yes;
 }
 
 QString qtFileFilter(const QString& filter)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, input box and file dialog of the program goes through this one layer, so
@@ -35,6 +36,8 @@ public:
         = 0;
     // A folder choice; an empty path when the user cancelled.
     virtual QString existingFolder(QWidget* parent, const QString& title) = 0;
+    // The platform's print dialog, which sets up the printer; false when the user cancelled.
+    virtual bool printSetup(QWidget* parent, QPrinter* printer) = 0;
 };
 
 // The dialogs the program uses now. Starts as the Qt implementation.
@@ -64,6 +67,7 @@ public:
     QString saveFileName(
         QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
     QString existingFolder(QWidget* parent, const QString& title) override;
+    bool printSetup(QWidget* parent, QPrinter* printer) override;
 };
 
 // Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
@@ -71,12 +75,12 @@ public:
 class ScriptedDialogs : public UserDialogs
 {
 public:
-    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Folder };
+    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Folder, Print };
 
     struct Shown
     {
         Kind kind;
-        QString text; // message text, question text, input prompt or file dialog filter
+        QString text; // message text, question text, input prompt, file dialog filter or suggested name
         QString caption;
         Icon icon = Icon::None;
         bool unexpected = false;
@@ -94,6 +98,9 @@ public:
     void answerFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
     void answerFolder(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
     void answerCancel() { m_replies.push_back({Reply::Type::Cancel, {}}); }
+    // A print dialog answered with a file prints to that PDF file; answered Yes, to the printer
+    // as it was set up.
+    void answerPrintToFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
 
     const std::deque<Reply>& pendingReplies() const { return m_replies; }
     QList<Shown>& shown() { return m_shown; }
@@ -112,6 +119,7 @@ public:
     QString saveFileName(
         QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
     QString existingFolder(QWidget* parent, const QString& title) override;
+    bool printSetup(QWidget* parent, QPrinter* printer) override;
 
 private:
     QString pathReply(Kind kind, const QString& text, const QString& title);

@@ -47,6 +47,8 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
     menu(Menu::Setup)->addSeparator();
     addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});
+    addCommand(Menu::Reports, Command::AttendanceReport, "actionAttendanceReport", tr("&Attendance Report…"),
+        QKeySequence(Qt::CTRL | Qt::Key_R));
     addCommand(Menu::Help, Command::Help, "actionHelp", tr("&Help"), QKeySequence::HelpContents);
     addCommand(Menu::Help, Command::About, "actionAbout", tr("&About Rollvane"), {});
 }

@@ -26,6 +26,7 @@ public:
         StudentsAndClasses,
         Backups,
         ImportStudents,
+        AttendanceReport,
         Help,
         About,
     };
@@ -36,7 +37,7 @@ public:
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
     // actionNextDay, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
-    // actionHelp, actionAbout.
+    // actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.
@@ -47,5 +48,5 @@ private:
     QAction* addCommand(Menu where, Command which, const char* name, const QString& text, const QKeySequence& keys);
 
     std::array<QMenu*, 4> m_menus {};
-    std::array<QAction*, 11> m_actions {};
+    std::array<QAction*, 12> m_actions {};
 };

@@ -17,6 +17,7 @@
 #include "data/Photo.h"
 #include "data/PhotoCache.h"
 #include "import/ImportStudentsDialog.h"
+#include "reports/AttendanceReportWindow.h"
 #include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
 
@@ -261,6 +262,9 @@ void MainWindow::connectCommands()
     });
     connect(&events, &backup::RegisterEvents::registerReplaced, this,
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
+    on(Command::AttendanceReport, [this] {
+        reportFailures(location("AttendanceReport_Click"), [this] { AttendanceReportWindow::showShared(this); });
+    });
     on(Command::Help, [this] { ManageClassesWindow::showHelp(this); });
     on(Command::About, [this] { MainMenu::showAbout(this); });
 }

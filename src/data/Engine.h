@@ -56,6 +56,10 @@ public:
     // How many marks have a date that is not yyyy-MM-dd text, through the index kept for them.
     virtual qint64 unplacedMarkCount() = 0;
 
+    // An aggregate that joins the text of expression over the rows of each group, in the order
+    // of orderBy (a column of the rows). The reports read a student's days in order through it.
+    virtual QString orderedConcatenation(const QString& expression, const QString& orderBy) const = 0;
+
     // The writes of a save, inside its transaction: every card's mark with the day's notes,
     // and a history row for each status or remark that changes from what is stored now.
     virtual void writeDay(const QString& day, const QList<CardMark>& cards, const QString& notes, const Author& author,

@@ -94,7 +94,7 @@ StudentImportPlan planStudentImport(const QString& path)
                              .arg(info.size() / (1024 * 1024));
         return plan;
     }
-    const csv::DecodedText decoded = csv::decode(file.readAll());
+    const csv::DecodedText decoded = csv::decodeText(file.readAll());
     plan.encoding = decoded.encoding;
     plan.separator = csv::detectSeparator(decoded.text);
     const QList<csv::Record> records = csv::parse(decoded.text, plan.separator);

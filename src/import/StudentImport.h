@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CsvReader.h"
+#include "data/Csv.h"
 #include "data/Import.h"
 
 #include <QChar>

@@ -98,6 +98,18 @@ private Q_SLOTS:
             QFileInfo(m_usr + QStringLiteral("/lib/rollvane/rollvane")).canonicalFilePath());
     }
 
+    void reportToolIsOnThePathAndRuns()
+    {
+        const QString command = m_usr + QStringLiteral("/bin/rollvane-report");
+        QVERIFY(QFileInfo(command).isSymLink());
+        QVERIFY(std::filesystem::read_symlink(QFile::encodeName(command).constData()).is_relative());
+        QProcess tool;
+        tool.start(command, {QStringLiteral("--version")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(tool.readAllStandardOutput().startsWith("rollvane-report "));
+    }
+
     void menuEntryStartsTheCommandWithItsIcon()
     {
         const QString entryPath = m_usr + QStringLiteral("/share/applications/%1.desktop").arg(QLatin1String(kAppId));

@@ -1,4 +1,4 @@
-#include "data/CsvReader.h"
+#include "data/Csv.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
@@ -7,6 +7,11 @@
 
 namespace csv {
 namespace {
+
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Csv)
+};
 
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; its five unassigned bytes keep their
 // own code points, as Windows itself reads them.
@@ -33,9 +38,72 @@ bool isLineEnd(QChar c)
     return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
+bool needsQuotes(const QString& value)
+{
+    if (value.isEmpty())
+        return false;
+    if (value.front().isSpace() || value.back().isSpace())
+        return true;
+    for (const QChar c : value) {
+        if (c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-DecodedText decode(const QByteArray& bytes)
+QString field(const QString& value)
+{
+    if (!needsQuotes(value))
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString record(const QStringList& fields)
+{
+    QStringList written;
+    written.reserve(fields.size());
+    for (const QString& value : fields)
+        written.append(field(value));
+    return written.join(QLatin1Char(','));
+}
+
+QByteArray encode(const QList<QStringList>& records)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QStringList& fields : records) {
+        bytes += record(fields).toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Parsed decode(const QByteArray& bytes)
+{
+    Parsed parsed;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    if (decoder.hasError()) {
+        parsed.error = Text::tr("The file is not UTF-8 text.");
+        parsed.errorLine = 1;
+        return parsed;
+    }
+    for (const Record& record : parse(text, QLatin1Char(','))) {
+        if (!record.error.isEmpty()) {
+            parsed.records.clear();
+            parsed.error = Text::tr("A quoted field that begins on line %1 is never closed.").arg(record.line);
+            parsed.errorLine = record.line;
+            return parsed;
+        }
+        parsed.records.append(record.fields);
+    }
+    return parsed;
+}
+
+DecodedText decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(QStringConverter::Utf16);
@@ -106,14 +174,16 @@ QList<Record> parse(const QString& text, QChar separator)
     for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text.at(i);
         if (isLineEnd(c)) {
-            // CRLF is one line end; so is a lone CR or LF.
-            if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+            // CRLF is one line end; so is a lone CR or LF. Inside quotes it is part of the value,
+            // as it was written.
+            const bool crlf = c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n');
+            if (inQuotes)
+                field += crlf ? QStringLiteral("\r\n") : QString(c);
+            if (crlf)
                 ++i;
             ++line;
-            if (inQuotes) {
-                field += QLatin1Char('\n');
+            if (inQuotes)
                 continue;
-            }
             endRecord();
             continue;
         }
@@ -140,7 +210,7 @@ QList<Record> parse(const QString& text, QChar separator)
         }
     }
     if (inQuotes)
-        record.error = QCoreApplication::translate("Csv", "a quote opened here is never closed");
+        record.error = Text::tr("a quote opened here is never closed");
     if (!field.isEmpty() || !record.fields.isEmpty() || fieldQuoted || !record.error.isEmpty())
         endRecord();
     return records;

@@ -1,0 +1,106 @@
+#include "reports/ReportBuilder.h"
+
+#include "reports/AttendanceChart.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace reports {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Reports", text);
+}
+
+} // namespace
+
+QString viewName(View view)
+{
+    switch (view) {
+    case View::Summary:
+        return tr("Summary");
+    case View::Sheet:
+        return tr("Register Sheet");
+    case View::Missing:
+        return tr("Registers Not Taken");
+    case View::Alerts:
+        return tr("Alerts");
+    case View::Chart:
+        return tr("Chart");
+    case View::History:
+        return tr("History");
+    }
+    return QString();
+}
+
+Report buildReport(const ReportRequest& request, const QList<db::SummaryRow>* summary)
+{
+    Report report;
+    report.request = request;
+    switch (request.view) {
+    case View::Summary:
+        report.summary = db::summary(request.scope);
+        report.table = summaryTable(report.summary);
+        break;
+    case View::Alerts:
+        report.summary = summary ? *summary : db::summary(request.scope);
+        report.table = alertsTable(report.summary, request.thresholds);
+        break;
+    case View::Sheet:
+        report.sheet = db::sheet(request.scope);
+        report.table = sheetTable(report.sheet, !request.scope.classId);
+        break;
+    case View::Missing:
+        report.table = missingTable(request.missingDay ? db::missingOn(*request.missingDay, request.scope.classId)
+                                                       : db::missingBetween(request.scope));
+        break;
+    case View::Chart:
+        report.days = db::dailyCounts(request.scope);
+        report.table = dailyTable(report.days);
+        break;
+    case View::History:
+        report.table = historyTable(db::historyOf(request.scope));
+        break;
+    }
+    return report;
+}
+
+QList<QStringList> Report::csvRecords() const
+{
+    if (request.view == View::Sheet)
+        return sheetLongForm(sheet);
+    return table.records();
+}
+
+PrintedReport Report::printed(const QString& schoolName, const QDateTime& printedAt) const
+{
+    PrintHeading heading {schoolName, viewName(request.view), request.scopeName, rangeText(request), printedAt};
+    if (request.view == View::Chart) {
+        const QList<db::DayCounts> figures = days;
+        return PrintedReport(
+            heading, [figures](QPainter& painter, const QRectF& area) { paintCharts(painter, area, figures); });
+    }
+    return PrintedReport(
+        heading, table, request.view == View::Missing ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+QString rangeText(const ReportRequest& request)
+{
+    if (request.view == View::Missing && request.missingDay)
+        return dateText(*request.missingDay);
+    return tr("%1 to %2").arg(dateText(request.scope.from), dateText(request.scope.to));
+}
+
+QString suggestedFileName(const ReportRequest& request, const QString& extension)
+{
+    const QString days = request.view == View::Missing && request.missingDay
+        ? request.missingDay->toString(Qt::ISODate)
+        : tr("%1 to %2").arg(request.scope.from.toString(Qt::ISODate), request.scope.to.toString(Qt::ISODate));
+    QString name = QStringLiteral("%1 - %2 - %3").arg(viewName(request.view), request.scopeName, days);
+    static const QRegularExpression refused(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    name.replace(refused, QStringLiteral("-"));
+    return name.simplified() + QLatin1Char('.') + extension;
+}
+
+} // namespace reports

@@ -1,0 +1,301 @@
+#include "reports/ReportTables.h"
+
+#include "app/StatusWords.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QSet>
+
+namespace reports {
+namespace {
+
+QString tr(const char* text, const char* disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("Reports", text, disambiguation, n);
+}
+
+ReportCell count(int value)
+{
+    return ReportCell(QString::number(value), value);
+}
+
+ReportCell percent(const std::optional<double>& value)
+{
+    return ReportCell(percentText(value), value ? QVariant(*value) : QVariant());
+}
+
+ReportCell day(const QDate& date)
+{
+    return ReportCell(dateText(date), date);
+}
+
+ReportCell word(const QString& stored)
+{
+    ReportCell cell(status::displayName(stored));
+    cell.statusWord = stored;
+    return cell;
+}
+
+ReportColumn textColumn(const QString& header, bool key = false)
+{
+    return {header, QString(), false, key};
+}
+
+ReportColumn numberColumn(const QString& header, const QString& toolTip = QString())
+{
+    return {header, toolTip, true, false};
+}
+
+QString otherWordsText(const QMap<QString, int>& words)
+{
+    QStringList parts;
+    for (auto it = words.constBegin(); it != words.constEnd(); ++it)
+        parts << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
+    return parts.join(QStringLiteral(", "));
+}
+
+QString changedAtText(const QString& stored)
+{
+    const QDateTime at = QDateTime::fromString(stored, Qt::ISODateWithMs);
+    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : stored;
+}
+
+} // namespace
+
+QString dateText(const QDate& date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+ReportTable summaryTable(const QList<db::SummaryRow>& rows)
+{
+    ReportTable table;
+    table.view = tr("Summary");
+    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")),
+        numberColumn(tr("Days\nMarked"), tr("Days in the range on which the student has a saved mark")),
+        numberColumn(tr("Present")), numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")),
+        numberColumn(tr("Other"), tr("Marks with a word other than Present, Late, Absent and Excused")),
+        numberColumn(tr("Attendance\n%"), tr("(Present + Late) / Days Marked")),
+        numberColumn(tr("Longest\nAbsence Run"), tr("The most consecutive marked days Absent or Excused")),
+        numberColumn(tr("Current\nAbsence Run"), tr("Consecutive marked days Absent or Excused up to the last one"))};
+    db::SummaryRow total;
+    QSet<qint64> classes;
+    for (const db::SummaryRow& row : rows) {
+        ReportCell other = count(row.other);
+        if (!row.otherWords.isEmpty())
+            other.toolTip = tr("Other words: %1").arg(otherWordsText(row.otherWords));
+        table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
+            count(row.present), count(row.late), count(row.absent), count(row.excused), other,
+            percent(row.attendancePercent()), count(row.longestAbsenceRun), count(row.currentAbsenceRun)});
+        total.daysMarked += row.daysMarked;
+        total.present += row.present;
+        total.late += row.late;
+        total.absent += row.absent;
+        total.excused += row.excused;
+        total.other += row.other;
+        for (auto it = row.otherWords.constBegin(); it != row.otherWords.constEnd(); ++it)
+            total.otherWords[it.key()] += it.value();
+        classes.insert(row.classId);
+    }
+    if (!rows.isEmpty()) {
+        ReportCell other = count(total.other);
+        if (!total.otherWords.isEmpty())
+            other.toolTip = tr("Other words: %1").arg(otherWordsText(total.otherWords));
+        // Runs belong to a student; a total of them would mean nothing.
+        table.rows.append({ReportCell(tr("Total (%n students)", nullptr, int(rows.size()))),
+            ReportCell(classes.size() == 1 ? rows.first().className : tr("All Classes")), count(total.daysMarked),
+            count(total.present), count(total.late), count(total.absent), count(total.excused), other,
+            percent(total.attendancePercent()), ReportCell(), ReportCell()});
+        table.lastRowIsTotal = true;
+    }
+    return table;
+}
+
+QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds)
+{
+    QList<db::SummaryRow> found;
+    for (const db::SummaryRow& row : rows) {
+        const std::optional<double> attended = row.attendancePercent();
+        // Compared as shown, so that a student shown at 90.0 % is not listed below 90 %.
+        const bool low = attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent;
+        if (low || (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays))
+            found.append(row);
+    }
+    return found;
+}
+
+ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds)
+{
+    ReportTable table;
+    table.view = tr("Alerts");
+    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")), numberColumn(tr("Days\nMarked")),
+        numberColumn(tr("Attendance\n%")), numberColumn(tr("Current\nAbsence Run")), textColumn(tr("Reason"))};
+    for (const db::SummaryRow& row : alertRows(rows, thresholds)) {
+        QStringList reasons;
+        const std::optional<double> attended = row.attendancePercent();
+        if (attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent)
+            reasons << tr("Attendance below %1 %").arg(QLocale().toString(thresholds.belowPercent, 'g', 4));
+        if (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays)
+            reasons << tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
+        table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
+            percent(attended), count(row.currentAbsenceRun), ReportCell(reasons.join(QStringLiteral("; ")))});
+    }
+    return table;
+}
+
+ReportTable missingTable(const QList<db::MissingRegister>& missing)
+{
+    ReportTable table;
+    table.view = tr("Registers Not Taken");
+    table.columns
+        = {textColumn(tr("Class"), true), textColumn(tr("Date")), textColumn(tr("Day")), numberColumn(tr("Students"))};
+    for (const db::MissingRegister& entry : missing) {
+        table.rows.append({ReportCell(entry.className), day(entry.date),
+            ReportCell(QLocale().dayName(entry.date.dayOfWeek())), count(entry.students)});
+    }
+    return table;
+}
+
+ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
+{
+    ReportTable table;
+    table.view = tr("History");
+    table.columns = {textColumn(tr("Date"), true), textColumn(tr("Student"), true), textColumn(tr("Class")),
+        textColumn(tr("Old Status")), textColumn(tr("New Status")), textColumn(tr("Old Remark")),
+        textColumn(tr("New Remark")), textColumn(tr("Changed By")), textColumn(tr("Computer")),
+        textColumn(tr("Changed At"))};
+    for (const db::ReportHistoryRow& row : rows) {
+        const db::HistoryRow& change = row.change;
+        // A change that created the mark has no old status.
+        ReportCell oldStatus = change.oldStatus.isEmpty() ? ReportCell() : word(change.oldStatus);
+        table.rows.append({day(change.date), ReportCell(row.studentName), ReportCell(row.className), oldStatus,
+            word(change.newStatus), ReportCell(change.oldRemark), ReportCell(change.newRemark),
+            ReportCell(change.changedBy), ReportCell(change.changedOn),
+            ReportCell(changedAtText(change.changedAt), change.changedAt)});
+    }
+    return table;
+}
+
+ReportTable dailyTable(const QList<db::DayCounts>& days)
+{
+    ReportTable table;
+    table.view = tr("Chart");
+    table.columns = {textColumn(tr("Date"), true), numberColumn(tr("Marked")), numberColumn(tr("Present")),
+        numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")), numberColumn(tr("Other")),
+        numberColumn(tr("Attendance\n%"))};
+    for (const db::DayCounts& entry : days) {
+        const std::optional<double> attended = entry.marked > 0
+            ? std::optional<double>(100.0 * (entry.present + entry.late) / entry.marked)
+            : std::nullopt;
+        table.rows.append({day(entry.date), count(entry.marked), count(entry.present), count(entry.late),
+            count(entry.absent), count(entry.excused), count(entry.other), percent(attended)});
+    }
+    return table;
+}
+
+QList<QPair<int, int>> sheetDayTotals(const db::Sheet& sheet)
+{
+    QList<QPair<int, int>> totals(sheet.days.size(), {0, 0});
+    for (const db::SheetMark& mark : sheet.marks) {
+        QPair<int, int>& total = totals[mark.day];
+        if (mark.status == QLatin1String(status::kPresent) || mark.status == QLatin1String(status::kLate))
+            ++total.first;
+        ++total.second;
+    }
+    return totals;
+}
+
+QString dayTotalText(const QPair<int, int>& total)
+{
+    return QStringLiteral("%1/%2").arg(total.first).arg(total.second);
+}
+
+QString sheetDayHeader(const QDate& date)
+{
+    const QLocale locale;
+    return locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char('\n')
+        + locale.toString(date, QStringLiteral("d MMM"));
+}
+
+QString dayNotesText(const QMap<QString, QString>& notes, bool withClass)
+{
+    if (!withClass)
+        return notes.isEmpty() ? QString() : notes.first();
+    QStringList lines;
+    for (auto it = notes.constBegin(); it != notes.constEnd(); ++it)
+        lines << QStringLiteral("%1: %2").arg(it.key(), it.value());
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString markToolTip(const QString& stored, const QString& remark)
+{
+    const QString shown = status::displayName(stored);
+    return remark.isEmpty() ? shown : QStringLiteral("%1 \u2014 %2").arg(shown, remark);
+}
+
+ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
+{
+    ReportTable table;
+    table.view = tr("Register Sheet");
+    table.columns << textColumn(tr("Student"), true);
+    if (withClass)
+        table.columns << textColumn(tr("Class"), true);
+    for (qsizetype d = 0; d < sheet.days.size(); ++d) {
+        ReportColumn column = textColumn(sheetDayHeader(sheet.days.at(d)));
+        column.toolTip = dayNotesText(sheet.dayNotes.value(d), withClass);
+        table.columns << column;
+    }
+    const int first = withClass ? 2 : 1;
+    for (const db::SheetStudent& student : sheet.students) {
+        QList<ReportCell> row(first + sheet.days.size());
+        row[0] = ReportCell(student.name);
+        if (withClass)
+            row[1] = ReportCell(student.className);
+        table.rows.append(row);
+    }
+    for (const db::SheetMark& mark : sheet.marks) {
+        ReportCell& cell = table.rows[mark.student][first + mark.day];
+        cell.text = status::letter(mark.status);
+        cell.statusWord = mark.status;
+        cell.toolTip = markToolTip(mark.status, mark.remark);
+    }
+    if (!sheet.students.isEmpty()) {
+        QList<ReportCell> totals(first + sheet.days.size());
+        totals[0] = ReportCell(tr("Present or Late"));
+        const QList<QPair<int, int>> perDay = sheetDayTotals(sheet);
+        for (qsizetype d = 0; d < perDay.size(); ++d)
+            totals[first + d] = ReportCell(dayTotalText(perDay.at(d)));
+        table.rows.append(totals);
+        table.lastRowIsTotal = true;
+    }
+    for (qsizetype d = 0; d < sheet.days.size(); ++d) {
+        const QString notes = dayNotesText(sheet.dayNotes.value(d), withClass);
+        if (!notes.isEmpty())
+            table.footnotes << QStringLiteral("%1: %2").arg(dateText(sheet.days.at(d)), notes);
+    }
+    return table;
+}
+
+QList<QStringList> sheetLongForm(const db::Sheet& sheet)
+{
+    QList<QStringList> records;
+    records << QStringList {
+        tr("Date"), tr("Class"), tr("Student ID"), tr("Student"), tr("Status"), tr("Remark"), tr("Notes")};
+    // By day, then as the students are listed: the order a register is read in.
+    QList<const db::SheetMark*> marks;
+    marks.reserve(sheet.marks.size());
+    for (const db::SheetMark& mark : sheet.marks)
+        marks.append(&mark);
+    std::stable_sort(
+        marks.begin(), marks.end(), [](const db::SheetMark* a, const db::SheetMark* b) { return a->day < b->day; });
+    for (const db::SheetMark* mark : std::as_const(marks)) {
+        const db::SheetStudent& student = sheet.students.at(mark->student);
+        // The stored word, untranslated: a file read back gives the register's own values.
+        records << QStringList {sheet.days.at(mark->day).toString(Qt::ISODate), student.className,
+            QString::number(student.id), student.name, mark->status, mark->remark, mark->notes};
+    }
+    return records;
+}
+
+} // namespace reports

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "data/Reports.h"
+#include "reports/ReportTable.h"
+
+#include <QPair>
+
+// The report's views as tables, from the figures the register gives.
+namespace reports {
+
+// The students the Alerts view names: attendance below a threshold, or absent for some days
+// running up to the last marked day.
+struct AlertThresholds
+{
+    double belowPercent = 90.0; // missing 10 % or more: the common measure of persistent absence
+    int runDays = 3;
+};
+
+ReportTable summaryTable(const QList<db::SummaryRow>& rows);
+QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds);
+ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds);
+ReportTable missingTable(const QList<db::MissingRegister>& missing);
+ReportTable historyTable(const QList<db::ReportHistoryRow>& rows);
+ReportTable dailyTable(const QList<db::DayCounts>& days);
+// One row per student, one column per day, a totals row; the days' notes as footnotes.
+ReportTable sheetTable(const db::Sheet& sheet, bool withClass);
+// The sheet as one CSV record per student and day, with a header record.
+QList<QStringList> sheetLongForm(const db::Sheet& sheet);
+
+// Per day of the sheet: how many students attended (Present or Late) and how many were marked.
+QList<QPair<int, int>> sheetDayTotals(const db::Sheet& sheet);
+QString dayTotalText(const QPair<int, int>& total);
+// A sheet column's header: the weekday over the day.
+QString sheetDayHeader(const QDate& day);
+// The notes of a day, one line per class when the sheet shows several.
+QString dayNotesText(const QMap<QString, QString>& notes, bool withClass);
+// A mark's tooltip: the word as the user reads it, and the remark.
+QString markToolTip(const QString& status, const QString& remark);
+// How a report shows a date.
+QString dateText(const QDate& day);
+
+} // namespace reports
