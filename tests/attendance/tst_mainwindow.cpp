@@ -5,8 +5,10 @@
 #include "app/StatusWords.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
+#include "backup/BackupsWindow.h"
 #include "data/Database.h"
 #include "data/Photo.h"
+#include "reports/AttendanceReportWindow.h"
 #include "roster/ManageClassesWindow.h"
 
 #include <QAction>
@@ -515,6 +517,34 @@ private Q_SLOTS:
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
         QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
         QCOMPARE(statusOn(amy, QDate::currentDate()), QStringLiteral("Late"));
+    }
+
+    void otherWindowsAreReachedFromTheMenusAndARestoreClearsTheScreen()
+    {
+        const qint64 cls = db::addClass(QStringLiteral("A"));
+        addStudents(cls, {QStringLiteral("Amy")});
+        start();
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+
+        auto* report = m_window->findChild<QAction*>(QStringLiteral("actionAttendanceReport"));
+        QCOMPARE(report->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        report->trigger();
+        QVERIFY(AttendanceReportWindow::instance() && AttendanceReportWindow::instance()->isVisible());
+        delete AttendanceReportWindow::instance();
+        m_window->findChild<QAction*>(QStringLiteral("actionBackups"))->trigger();
+        QVERIFY(backup::BackupsWindow::instance());
+        delete backup::BackupsWindow::instance();
+
+        // Before a restore the unsaved marks are offered for saving; afterwards nothing of the
+        // old register stays on screen.
+        dialogs().answerNo();
+        QVERIFY(backup::RegisterEvents::instance().mayReplace(m_window.get()));
+        Q_EMIT backup::RegisterEvents::instance().registerReplaced();
+        QVERIFY(m_window->listedCards().isEmpty());
+        QCOMPARE(combo()->currentIndex(), -1);
+        QCOMPARE(combo()->count(), 1);
+        QVERIFY(!m_window->isChanged());
     }
 
     void saveWithNoClassWritesNothing()
