@@ -214,7 +214,7 @@ void MainWindow::load()
     look::installHoverPointers(this, {m_frame1, m_frame2, m_frame3}, {m_pushButton1, m_pushButton2});
     steps.step(140, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
     // Step 142 created the connection object; Qt's named connection is made when it opens.
-    steps.step(144, [] { db::open(liveDatabasePath()); });
+    steps.step(144, [] { db::openConfigured(); });
     steps.step(146, [this] { LoadClassList(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
