@@ -269,7 +269,7 @@ QSqlQuery Engine::statement(const QSqlDatabase& database, const QString& text, b
     QSqlQuery query(database);
     query.setForwardOnly(forwardOnly);
     if (!query.prepare(text))
-        throw failure(query.lastError());
+        throw PrepareFailure(failure(query.lastError()), query.lastError());
     return query;
 }
 
@@ -383,14 +383,33 @@ void Engine::writeDay(const QString& day, const QList<CardMark>& cards, const QS
 
 namespace sql {
 
+namespace {
+
+bool lost(const QSqlError& error);
+
+// Preparing changes nothing, so a connection found lost while preparing is made again and the
+// statement prepared on it, unless a transaction was under way on the lost one.
+QSqlQuery statementFor(const QString& text, bool forwardOnly)
+{
+    try {
+        return engine().statement(connection(), text, forwardOnly);
+    } catch (const PrepareFailure& failure) {
+        if (!lost(failure.error()) || scoped() || transactionDepth() > 0 || !engine().reconnects())
+            throw;
+    }
+    return engine().statement(connection(), text, forwardOnly);
+}
+
+} // namespace
+
 QSqlQuery prepared(const QString& text)
 {
-    return engine().statement(connection(), text, false);
+    return statementFor(text, false);
 }
 
 QSqlQuery reading(const QString& text)
 {
-    return engine().statement(connection(), text, true);
+    return statementFor(text, true);
 }
 
 namespace {
@@ -412,19 +431,21 @@ bool lost(const QSqlError& error)
 // Outside a write transaction a read can be run once more on a connection opened anew: it
 // changed nothing the first time. A write is never run twice, since the server may have done
 // it before the connection went.
-bool mayRetry(const QSqlQuery& query)
+bool mayRetry(bool reading)
 {
-    return !scoped() && transactionDepth() == 0 && query.isForwardOnly() && engine().reconnects();
+    return !scoped() && transactionDepth() == 0 && reading && engine().reconnects();
 }
 
 } // namespace
 
 void run(QSqlQuery& query)
 {
+    // Asked before: a driver may drop the forward-only mode of a statement that failed.
+    const bool forwardOnly = query.isForwardOnly();
     if (query.exec())
         return;
     const QSqlError error = query.lastError();
-    if (!lost(error) || !mayRetry(query))
+    if (!lost(error) || !mayRetry(forwardOnly))
         throw engine().failure(error);
     const QString text = query.lastQuery();
     const QVariantList values = query.boundValues();

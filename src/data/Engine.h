@@ -10,9 +10,24 @@
 #include <memory>
 #include <optional>
 
-class QSqlError;
+#include <QSqlError>
 
 namespace db {
+
+// A statement that could not be prepared, in plain words, with the driver's own error kept so
+// that a lost connection can be told from a statement at fault.
+class PrepareFailure : public Failure
+{
+public:
+    PrepareFailure(const Failure& plain, QSqlError error)
+        : Failure(plain.description())
+        , m_error(std::move(error))
+    { }
+    const QSqlError& error() const { return m_error; }
+
+private:
+    QSqlError m_error;
+};
 
 // Where the card picture cache stands with the register's photos: equal stamps mean that no
 // photo can have changed in between. A default stamp matches nothing.

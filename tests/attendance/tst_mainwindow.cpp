@@ -38,14 +38,6 @@ int count(const QString& sql)
     return query.value(0).toInt();
 }
 
-// Saves of one student fail from here on, while every other row would be written.
-void refuseMarksOf(qint64 studentId)
-{
-    exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblAttendance WHEN NEW.StudentID=%1 "
-                        "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
-             .arg(studentId));
-}
-
 QColor centreOf(const StudentCard* card)
 {
     const QImage image = card->photo()->pixmap().toImage();
@@ -70,6 +62,13 @@ private:
     QTimer* timer() { return m_window->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QPushButton* button(const char* name) { return m_window->findChild<QPushButton*>(QString::fromLatin1(name)); }
     StudentCard* card(int i) { return m_window->listedCards().at(i); }
+
+    // Saves of one student fail from here on, while every other row would be written.
+    void refuseMarksOf(qint64 studentId)
+    {
+        m_env->refuseWrites(QStringLiteral("tblAttendance"), QStringLiteral("INSERT"),
+            QStringLiteral("NEW.StudentID = %1").arg(studentId));
+    }
 
     void start()
     {
@@ -108,6 +107,8 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { REQUIRE_TEST_ENGINE(); }
+
     void init()
     {
         m_env = std::make_unique<TestEnvironment>();
@@ -318,7 +319,7 @@ private Q_SLOTS:
         // All or nothing: Amy's row was not written ahead of Bob's failure.
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
 
-        exec(QStringLiteral("DROP TRIGGER refuse"));
+        m_env->allowWrites(QStringLiteral("tblAttendance"));
         dialogs().clear();
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
         QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
@@ -477,7 +478,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs().shown().first().text, kPrompt);
         QCOMPARE(m_programEnds, 1);
         QVERIFY(!db::isOpen());
-        db::open(m_env->livePath());
+        m_env->reopenRegister();
         QCOMPARE(statusOn(ids.at(0), today), QStringLiteral("<none>"));
 
         // A failed save on closing asks before giving the marks up; No keeps the program open.
@@ -496,11 +497,11 @@ private Q_SLOTS:
         QVERIFY(dialogs().messages().first().contains(QStringLiteral("Form_QueryUnload at line 104")));
 
         // Yes: the marks are saved, the program ends.
-        exec(QStringLiteral("DROP TRIGGER refuse"));
+        m_env->allowWrites(QStringLiteral("tblAttendance"));
         dialogs().answerYes();
         QVERIFY(m_window->close());
         QCOMPARE(m_programEnds, 2);
-        db::open(m_env->livePath());
+        m_env->reopenRegister();
         QCOMPARE(db::mark(ids.at(1), today)->notes, QStringLiteral("closing"));
     }
 };
