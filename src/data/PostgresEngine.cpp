@@ -274,6 +274,10 @@ public:
         if (code.startsWith(QLatin1String("08")) || code == QLatin1String("57P01") || code == QLatin1String("57P02")
             || code == QLatin1String("57P03"))
             return true;
+        // Every error the server sends carries its code; one without a code comes from the
+        // client library, which has lost the server (a send or a read that failed).
+        if (code.isEmpty() && error.type() != QSqlError::NoError)
+            return true;
         if (!QSqlDatabase::contains(m_connectionName))
             return false;
         const QSqlDatabase database = QSqlDatabase::database(m_connectionName, false);
@@ -576,6 +580,10 @@ private:
         const qsizetype lineEnd = reason.indexOf(QLatin1Char('\n'));
         if (lineEnd > 0)
             reason = reason.left(lineEnd).trimmed();
+        // A server starting, stopping or recovering answers, but only to say that it cannot
+        // take anyone yet: for the user it is not there.
+        if (reason.contains(QLatin1String("database system is")))
+            return unreachable(reason);
         return Failure(tr("The register's server %1 refused the connection: %2. Check the [register] settings in "
                           "the settings file and the server's user and password file.")
                            .arg(m_server.displayName(), reason));

@@ -132,9 +132,15 @@ TestEnvironment::~TestEnvironment()
 {
     db::close();
     if (m_server) {
+        // The maintenance connection may have outlived a restart of the server.
+        const QString drop = QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_database);
         QSqlDatabase server = admin(*m_server);
-        if (server.isOpen())
-            exec(server, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_database));
+        if (!server.isOpen() || !QSqlQuery(server).exec(drop)) {
+            server.close();
+            server = admin(*m_server);
+            if (server.isOpen())
+                exec(server, drop);
+        }
     }
     setDialogs(std::move(m_previousDialogs));
     overrideProgramFolder(QString());
