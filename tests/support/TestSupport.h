@@ -13,8 +13,9 @@
 // ROLLVANE_TEST_ENGINE=postgresql (scripts/test.sh starts one and names it through
 // ROLLVANE_TEST_PGHOST, ROLLVANE_TEST_PGPORT and ROLLVANE_TEST_PGUSER).
 bool onServer();
-// Why the server variant cannot run here; empty when it can (or when it runs on SQLite).
-QString testServerProblem();
+// Why the server variant cannot run here; empty when it can (or when it runs on SQLite). With
+// always, whether the shared test server can be used, whatever the engine.
+QString testServerProblem(bool always = false);
 // CI sets ROLLVANE_TEST_SERVER_REQUIRED=1: a server variant without its server then fails
 // instead of being skipped.
 bool testServerRequired();
@@ -23,6 +24,17 @@ bool testServerRequired();
 #define REQUIRE_TEST_ENGINE()                                                                                          \
     do {                                                                                                               \
         const QString problem = testServerProblem();                                                                   \
+        if (!problem.isEmpty()) {                                                                                      \
+            if (testServerRequired())                                                                                  \
+                QFAIL(qPrintable(problem));                                                                            \
+            QSKIP(qPrintable(problem));                                                                                \
+        }                                                                                                              \
+    } while (false)
+
+// In initTestCase of a suite that needs the test server whatever the engine.
+#define REQUIRE_TEST_SERVER()                                                                                          \
+    do {                                                                                                               \
+        const QString problem = testServerProblem(true);                                                               \
         if (!problem.isEmpty()) {                                                                                      \
             if (testServerRequired())                                                                                  \
                 QFAIL(qPrintable(problem));                                                                            \
