@@ -1,11 +1,13 @@
 // The register at school scale, against the literal design, in one run.
 //
-// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N]
+// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--server-only]
 // Every figure is the median of repeated runs on the offscreen platform. The school is made in
 // a temporary folder (or in DIR, where it is kept and used again by later runs).
 
+#include "BenchWindow.h"
 #include "LiteralRegister.h"
 #include "School.h"
+#include "ServerBench.h"
 #include "StatementTrace.h"
 
 #include "app/Dialogs.h"
@@ -39,15 +41,6 @@
 namespace {
 
 constexpr quint32 kDefaultKey = 20240901;
-
-double median(QList<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
 
 // Milliseconds of each of runs calls of work, with prepare run untimed before each.
 double timed(int runs, const std::function<void()>& work, const std::function<void()>& prepare = {})
@@ -83,44 +76,6 @@ void settle(int milliseconds)
     while (timer.elapsed() < milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(2);
-    }
-}
-
-void waitExposed(QWidget& window)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while ((!window.windowHandle() || !window.windowHandle()->isExposed()) && timer.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-}
-
-// Shows a class and a day on the main window without the prompts and the reload timer that a
-// user's pick goes through.
-void pick(MainWindow& window, qint64 classId, const QDate& day)
-{
-    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* picker = window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
-    const QSignalBlocker quietCombo(combo);
-    const QSignalBlocker quietPicker(picker);
-    combo->setCurrentIndex(int(window.classIds().indexOf(classId)));
-    picker->setDate(day);
-}
-
-void rebuild(MainWindow& window)
-{
-    window.ClearCards();
-    window.ListStudent();
-}
-
-// A register's worth of clicks: every third student late, every seventh absent.
-void markCards(const QList<StudentCard*>& cards, int variant)
-{
-    for (qsizetype i = 0; i < cards.size(); ++i) {
-        const qsizetype k = i + variant;
-        cards.at(i)->setStatus(k % 7 == 0 ? QStringLiteral("Absent")
-                : k % 3 == 0              ? QStringLiteral("Late")
-                                          : QStringLiteral("Present"));
     }
 }
 
@@ -259,6 +214,7 @@ struct Options
     int literalRuns = 3;
     QString folder;
     quint32 key = kDefaultKey;
+    bool serverOnly = false; // the school, then only the server's figures
 };
 
 int runBenchmark(const Options& options)
@@ -325,6 +281,10 @@ int runBenchmark(const Options& options)
     saved.sync();
 
     qputenv("ROLLVANE_COMMON_APPDATA", oursData.toLocal8Bit());
+    if (options.serverOnly) {
+        runServerBench(school, options.runs, saveOffset);
+        return 0;
+    }
     db::open(oursPath);
 
     QList<Row> rows;
@@ -535,6 +495,9 @@ int runBenchmark(const Options& options)
     for (const QString& scan : std::as_const(ourScans))
         std::printf("  by a scan: %s\n", qPrintable(scan));
     std::printf("\nThe literal design keeps nothing between listings: its first and repeat visits are one series.\n");
+    std::fflush(stdout);
+
+    runServerBench(school, options.runs, day);
     return 0;
 }
 
@@ -569,8 +532,11 @@ int main(int argc, char* argv[])
             options.folder = arguments.value(++i);
         else if (argument == QLatin1String("--key"))
             options.key = arguments.value(++i).toUInt();
+        else if (argument == QLatin1String("--server-only"))
+            options.serverOnly = true;
         else {
-            std::fprintf(stderr, "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N]\n");
+            std::fprintf(stderr,
+                "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--server-only]\n");
             return 2;
         }
     }
