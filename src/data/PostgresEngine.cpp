@@ -475,6 +475,8 @@ public:
                                     "%1), 0) + 1, false)")
                          .arg(QLatin1String(table).toString().toLower()));
         }
+        // The planner's figures for the new rows, so that the first listings find the indexes.
+        sql::run(QStringLiteral("ANALYZE"));
     }
 
 private:
