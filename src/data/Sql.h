@@ -7,8 +7,12 @@
 namespace db::sql {
 
 // A statement prepared on the shared connection; throws the engine's failure in plain words.
+// On a server the statement is kept for the connection and the same one is handed out for the
+// same text: bind its values and run it before asking for that text again, and finish reading
+// it first.
 QSqlQuery prepared(const QString& sql);
-// A forward-only read statement: rows are read once, in order, and never held back.
+// A forward-only read statement: rows are read once, in order, and never held back. Outside a
+// write transaction, a read whose server connection was lost is run once more on a new one.
 QSqlQuery reading(const QString& sql);
 void run(QSqlQuery& query);
 void run(const QString& sql);
