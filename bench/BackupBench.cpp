@@ -1,5 +1,7 @@
 #include "BackupBench.h"
 
+#include "Timing.h"
+
 #include "app/Failure.h"
 #include "data/Backup.h"
 #include "data/Database.h"
@@ -20,13 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-double medianOf(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
 
 double millisecondsSince(const QElapsedTimer& timer)
 {
@@ -107,9 +102,9 @@ BackupFigures measureBackups(const QString& registerPath, const QString& scratch
         backups.append(millisecondsSince(timer));
         QFile::remove(backup);
     }
-    figures.copyMs = medianOf(copies);
-    figures.copySyncedMs = medianOf(synced);
-    figures.backupMs = medianOf(backups);
+    figures.copyMs = median(copies);
+    figures.copySyncedMs = median(synced);
+    figures.backupMs = median(backups);
 
     // The spreadsheet of a school office: 50 classes of 40, each student with a photo.
     std::printf("  writing %d photos for the import\n", kImportedStudents);

@@ -37,9 +37,23 @@ LiteralRegister::LiteralRegister(const QString& path, const QString& tempFolder)
     m_canvas.resize(663, 464);
 }
 
+LiteralRegister::LiteralRegister(const QString& connectionName, const QString& tempFolder, bool onServer)
+    : m_connection(connectionName)
+    , m_ownConnection(false)
+    , m_tempFolder(tempFolder)
+{
+    if (onServer) {
+        m_date = QStringLiteral("\"Date\"");
+        m_status = QStringLiteral("\"Status\"");
+    }
+    m_canvas.resize(663, 464);
+}
+
 LiteralRegister::~LiteralRegister()
 {
     ClearCards();
+    if (!m_ownConnection)
+        return;
     {
         QSqlDatabase database = QSqlDatabase::database(m_connection, false);
         database.close();
@@ -98,7 +112,7 @@ void LiteralRegister::LoadAttendance(const QDate& day)
         StudentCard* card = m_cards.at(i);
         QSqlQuery rs(database);
         if (!rs.exec(QStringLiteral("select * from tblAttendance where StudentID=") + QString::number(card->studentId())
-                + QStringLiteral(" and [Date]='") + dateText(day) + QStringLiteral("'")))
+                + QStringLiteral(" and ") + m_date + QStringLiteral("='") + dateText(day) + QStringLiteral("'")))
             throw Failure(rs.lastError().text());
         if (rs.next()) {
             card->setStatus(rs.value(QStringLiteral("Status")).toString());
@@ -118,19 +132,19 @@ void LiteralRegister::SaveAttendance(const QDate& day)
     for (StudentCard* card : std::as_const(m_cards)) {
         const QString id = QString::number(card->studentId());
         QSqlQuery rs(database);
-        if (!rs.exec(QStringLiteral("select * from tblAttendance where StudentID=") + id
-                + QStringLiteral(" and [Date]='") + dateText(day) + QStringLiteral("'")))
+        if (!rs.exec(QStringLiteral("select * from tblAttendance where StudentID=") + id + QStringLiteral(" and ")
+                + m_date + QStringLiteral("='") + dateText(day) + QStringLiteral("'")))
             throw Failure(rs.lastError().text());
         const bool found = rs.next();
         rs.finish();
         QSqlQuery command(database);
         const QString sql = found
-            ? QStringLiteral("update tblAttendance set [Status]='") + card->status() + QStringLiteral("',Notes='")
-                + quoted(m_notes) + QStringLiteral("' where StudentID=") + id + QStringLiteral(" and [Date]='")
-                + dateText(day) + QStringLiteral("'")
-            : QStringLiteral("insert into tblAttendance (StudentID,[Date],[Status],Notes) values (") + id
-                + QStringLiteral(",'") + dateText(day) + QStringLiteral("','") + card->status() + QStringLiteral("','")
-                + quoted(m_notes) + QStringLiteral("')");
+            ? QStringLiteral("update tblAttendance set ") + m_status + QStringLiteral("='") + card->status()
+                + QStringLiteral("',Notes='") + quoted(m_notes) + QStringLiteral("' where StudentID=") + id
+                + QStringLiteral(" and ") + m_date + QStringLiteral("='") + dateText(day) + QStringLiteral("'")
+            : QStringLiteral("insert into tblAttendance (StudentID,") + m_date + QLatin1Char(',') + m_status
+                + QStringLiteral(",Notes) values (") + id + QStringLiteral(",'") + dateText(day) + QStringLiteral("','")
+                + card->status() + QStringLiteral("','") + quoted(m_notes) + QStringLiteral("')");
         if (!command.exec(sql))
             throw Failure(command.lastError().text());
     }

@@ -19,6 +19,9 @@ class LiteralRegister
 {
 public:
     LiteralRegister(const QString& path, const QString& tempFolder);
+    // The same design on a connection the caller opened, to a server: the statements are the
+    // literal ones, with the server's quotes around "Date" and "Status" in place of brackets.
+    LiteralRegister(const QString& connectionName, const QString& tempFolder, bool onServer);
     ~LiteralRegister();
     LiteralRegister(const LiteralRegister&) = delete;
     LiteralRegister& operator=(const LiteralRegister&) = delete;
@@ -41,6 +44,9 @@ public:
 
 private:
     QString m_connection;
+    bool m_ownConnection = true;
+    QString m_date = QStringLiteral("[Date]");
+    QString m_status = QStringLiteral("[Status]");
     QString m_tempFolder;
     QWidget m_canvas;
     QList<StudentCard*> m_cards;

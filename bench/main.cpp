@@ -1,14 +1,16 @@
 // The register at school scale, against the literal design, in one run.
 //
-// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only]
+// Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only] [--server-only]
 // Every figure is the median of repeated runs on the offscreen platform. The school is made in
 // a temporary folder (or in DIR, where it is kept and used again by later runs). --reports-only
 // measures the Attendance Report alone.
 
 #include "BackupBench.h"
+#include "BenchWindow.h"
 #include "LiteralRegister.h"
 #include "ReportBench.h"
 #include "School.h"
+#include "ServerBench.h"
 #include "StatementTrace.h"
 #include "Timing.h"
 
@@ -63,44 +65,6 @@ void settle(int milliseconds)
     while (timer.elapsed() < milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(2);
-    }
-}
-
-void waitExposed(QWidget& window)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while ((!window.windowHandle() || !window.windowHandle()->isExposed()) && timer.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    QCoreApplication::processEvents();
-}
-
-// Shows a class and a day on the main window without the prompts and the reload timer that a
-// user's pick goes through.
-void pick(MainWindow& window, qint64 classId, const QDate& day)
-{
-    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* picker = window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
-    const QSignalBlocker quietCombo(combo);
-    const QSignalBlocker quietPicker(picker);
-    combo->setCurrentIndex(int(window.classIds().indexOf(classId)));
-    picker->setDate(day);
-}
-
-void rebuild(MainWindow& window)
-{
-    window.ClearCards();
-    window.ListStudent();
-}
-
-// A register's worth of clicks: every third student late, every seventh absent.
-void markCards(const QList<StudentCard*>& cards, int variant)
-{
-    for (qsizetype i = 0; i < cards.size(); ++i) {
-        const qsizetype k = i + variant;
-        cards.at(i)->setStatus(k % 7 == 0 ? QStringLiteral("Absent")
-                : k % 3 == 0              ? QStringLiteral("Late")
-                                          : QStringLiteral("Present"));
     }
 }
 
@@ -240,6 +204,7 @@ struct Options
     QString folder;
     quint32 key = kDefaultKey;
     bool reportsOnly = false;
+    bool serverOnly = false; // the school, then only the server's figures
 };
 
 void appendReports(QList<Row>& rows, const QList<ReportFigure>& figures)
@@ -313,6 +278,10 @@ int runBenchmark(const Options& options)
     saved.sync();
 
     qputenv("ROLLVANE_COMMON_APPDATA", oursData.toLocal8Bit());
+    if (options.serverOnly) {
+        runServerBench(school, options.runs, saveOffset);
+        return 0;
+    }
     db::open(oursPath);
 
     QList<Row> rows;
@@ -553,6 +522,9 @@ int runBenchmark(const Options& options)
     for (const QString& scan : std::as_const(ourScans))
         std::printf("  by a scan: %s\n", qPrintable(scan));
     std::printf("\nThe literal design keeps nothing between listings: its first and repeat visits are one series.\n");
+    std::fflush(stdout);
+
+    runServerBench(school, options.runs, day);
     return 0;
 }
 
@@ -589,9 +561,12 @@ int main(int argc, char* argv[])
             options.key = arguments.value(++i).toUInt();
         else if (argument == QLatin1String("--reports-only"))
             options.reportsOnly = true;
+        else if (argument == QLatin1String("--server-only"))
+            options.serverOnly = true;
         else {
             std::fprintf(stderr,
-                "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only]\n");
+                "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] "
+                "[--reports-only] [--server-only]\n");
             return 2;
         }
     }

@@ -68,10 +68,10 @@ foreach(page IN LISTS ROLLVANE_MANUAL_PAGES)
 endforeach()
 add_custom_target(rollvane-packaged-docs ALL DEPENDS ${ROLLVANE_COMPRESSED})
 
-install(TARGETS rollvane rollvane-report RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
+install(TARGETS rollvane rollvane-report rollvane-admin RUNTIME DESTINATION ${ROLLVANE_PROGRAM_DIR})
 # Stripping, as Debian's own packages are stripped: the compiler's notes go too.
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-    foreach(program rollvane rollvane-report)
+    foreach(program rollvane rollvane-report rollvane-admin)
         execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ROLLVANE_PROGRAM_DIR}/\${program}\" COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
@@ -87,7 +87,7 @@ endif()
 # The commands are relative links, so the installed tree can be moved as a whole. The program
 # resolves the link when it looks for its own folder.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-foreach(command rollvane rollvane-report)
+foreach(command rollvane rollvane-report rollvane-admin)
     file(RELATIVE_PATH ROLLVANE_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${ROLLVANE_PROGRAM_DIR}/${command})
     file(CREATE_LINK ${ROLLVANE_LINK_TARGET} ${CMAKE_BINARY_DIR}/packaging/${command} SYMBOLIC)
     install(FILES ${CMAKE_BINARY_DIR}/packaging/${command} DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -127,8 +127,9 @@ student's name and an optional photo; a click marks the student present,
 late or absent, and a note for the day goes beside the marks.
 .
 The register is one file shared by every member of the group users on the
-computer, so a teacher and the school office see the same marks. The
-program speaks English, German, French, Spanish and Dutch.")
+computer, so a teacher and the school office see the same marks, or a
+PostgreSQL database shared by every computer of the school. The program
+speaks English, German, French, Spanish and Dutch.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_GENERATOR DEB)
@@ -136,10 +137,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads these as plugins, so the library scan cannot see them: the register's database driver,
+# Qt loads these as plugins, so the library scan cannot see them: the register's database drivers
+# (the file's and a server's),
 # the desktop's window-system connection and the WebP reader of Select Image (JPEG and GIF come
 # with Qt's own libraries). The icon is drawn from PNGs, so no SVG renderer is needed.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins, qt6-image-formats-plugins")
 # Qt's translations of its standard buttons; without them those stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -4,10 +4,11 @@ set -euo pipefail
 # qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease for the translations;
 # qt6-translations-l10n: Qt's own, for the standard buttons; desktop-file-utils and appstream
 # check the menu entry and the AppStream record the package installs.
-packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite qt6-image-formats-plugins
+packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-image-formats-plugins
     qt6-charts-dev libqt6opengl6-dev poppler-utils
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libgl-dev xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev dpkg-dev fakeroot desktop-file-utils appstream)
+    libgl-dev xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev dpkg-dev fakeroot desktop-file-utils appstream
+    postgresql)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -73,6 +73,14 @@ void checkLines(const QString& path, const QByteArray& content)
                 throw atLine(path, number,
                     Text::tr("the engine \"%1\" is not known; use engine=sqlite or engine=postgresql.").arg(value));
         }
+        if (section == QLatin1String("register") && key == QLatin1String("sslmode")) {
+            static const QStringList modes
+                = {QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+                    QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+            if (!modes.contains(value))
+                throw atLine(path, number,
+                    Text::tr("the sslmode \"%1\" is not known; use one of %2.").arg(value, modes.join(QStringLiteral(", "))));
+        }
         if (section == QLatin1String("register") && key == QLatin1String("port")) {
             bool ok = false;
             const int port = value.toInt(&ok);

@@ -297,7 +297,7 @@ void MainWindow::load()
     // opening and the lock; a restore elsewhere then waits for this program to end.
     steps.step(144, [] {
         backup::InstanceLock::program().acquireShared();
-        db::open(liveDatabasePath());
+        db::openConfigured();
     });
     steps.step(146, [this] { LoadClassList(); });
     // Marks another tool stored under a date the program cannot read belong to no day it

@@ -1,6 +1,8 @@
 // Copies and checks of the register as a SQLite file, and its copy into a new SQLite file.
 #include "data/Backup.h"
 
+#include "data/CopyRegister.h"
+
 #include "data/Database.h"
 #include "data/Engine.h"
 #include "data/Sql.h"
@@ -210,44 +212,6 @@ void reopenAfterFailure(const QString& livePath)
     try {
         open(livePath);
     } catch (...) { }
-}
-
-// The tables of a register and the columns an export carries, at this program's schema.
-struct TableColumns
-{
-    const char* table;
-    QStringList columns;
-};
-
-const QList<TableColumns>& registerTables()
-{
-    static const QList<TableColumns> tables = {
-        {"tblClassName", {QStringLiteral("id"), QStringLiteral("ClassName")}},
-        {"tblStudents",
-            {QStringLiteral("id"), QStringLiteral("StudentName"), QStringLiteral("ClassID"), QStringLiteral("Image")}},
-        {"tblAttendance",
-            {QStringLiteral("StudentID"), QStringLiteral("\"Date\""), QStringLiteral("\"Status\""),
-                QStringLiteral("Notes"), QStringLiteral("Remark"), QStringLiteral("ChangedAt"),
-                QStringLiteral("ChangedBy"), QStringLiteral("ChangedOn")}},
-        {"tblHistory",
-            {QStringLiteral("id"), QStringLiteral("StudentID"), QStringLiteral("\"Date\""), QStringLiteral("OldStatus"),
-                QStringLiteral("NewStatus"), QStringLiteral("OldRemark"), QStringLiteral("NewRemark"),
-                QStringLiteral("ChangedBy"), QStringLiteral("ChangedOn"), QStringLiteral("ChangedAt")}},
-        {"tblSettings", {QStringLiteral("Name"), QStringLiteral("Value")}},
-    };
-    return tables;
-}
-
-// A value bound for the new file's NOT NULL columns. Qt binds a null byte array or text as SQL
-// NULL, and reads an empty blob back as a null byte array; a server may hand back NULL itself.
-QVariant storable(const QVariant& value)
-{
-    const int type = value.metaType().id();
-    if (type == QMetaType::QByteArray && value.toByteArray().isNull())
-        return QByteArray("");
-    if ((type == QMetaType::QString || !value.isValid()) && value.toString().isNull())
-        return QString::fromLatin1("", 0);
-    return value;
 }
 
 } // namespace
@@ -519,91 +483,22 @@ QList<UnplacedMark> unplacedMarks(int limit)
 
 void exportRegisterToFile(const QString& sqlitePath, const Progress& progress)
 {
-    if (openedSchemaVersion() != kSchemaVersion)
-        throw Failure(tr("Only a register brought up to this version of Rollvane can be exported."));
+    // Written under a name of its own, then renamed: a copy cut short never carries the chosen
+    // name, and a file the user chose to replace stays whole until the copy is.
     const QString part = partName(sqlitePath);
-    FileConnection target("RegisterExport");
-    target.database().setDatabaseName(part);
-    bool created = false;
     try {
-        if (!target.database().open())
-            throw copyFailure(target.database().lastError().nativeErrorCode().toInt(), sqlitePath,
-                target.database().lastError().text());
-        created = true;
-        const std::unique_ptr<Engine> sqlite = sqliteEngine(part);
-        {
-            // The same schema as every new register, written by the same code.
-            sql::Redirect redirect(target.name(), *sqlite);
-            writeNewSchema();
-        }
-
-        // One state of the register, however long the copy takes.
-        sql::run(engine().beginSnapshot());
-        struct EndSnapshot
-        {
-            ~EndSnapshot()
-            {
-                try {
-                    QSqlQuery end(connection());
-                    end.exec(QStringLiteral("ROLLBACK"));
-                } catch (...) { }
-            }
-        } endSnapshot;
-
-        QList<qint64> expected;
-        qint64 total = 0;
-        for (const TableColumns& table : registerTables()) {
-            QSqlQuery count = sql::reading(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table.table)));
-            sql::run(count);
-            expected << (count.next() ? count.value(0).toLongLong() : 0);
-            total += expected.last();
-        }
-
-        execOn(target.database(), QStringLiteral("BEGIN IMMEDIATE"));
-        qint64 done = 0;
-        for (const TableColumns& table : registerTables()) {
-            const QString columns = table.columns.join(QStringLiteral(", "));
-            QSqlQuery insert(target.database());
-            if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(QLatin1String(table.table), columns,
-                                        QStringList(table.columns.size(), QStringLiteral("?")).join(QLatin1Char(',')))))
-                throw target.failure(insert.lastError());
-            QSqlQuery rows = sql::reading(QStringLiteral("SELECT %1 FROM %2").arg(columns, QLatin1String(table.table)));
-            sql::run(rows);
-            while (rows.next()) {
-                for (int column = 0; column < table.columns.size(); ++column)
-                    insert.addBindValue(storable(rows.value(column)));
-                if (!insert.exec())
-                    throw copyFailure(
-                        insert.lastError().nativeErrorCode().toInt(), sqlitePath, insert.lastError().text());
-                ++done;
-                if (progress && done % 512 == 0 && !progress(done, total))
-                    throw Cancelled(tr("The export was stopped; no file was written."));
-            }
-        }
-        execOn(target.database(), QStringLiteral("COMMIT"));
-
-        // Every table arrived whole.
-        for (qsizetype i = 0; i < registerTables().size(); ++i) {
-            const char* table = registerTables().at(i).table;
-            const qint64 arrived = countOf(target.database(), table, target);
-            if (arrived != expected.at(i))
-                throw Failure(tr("The export is incomplete: %1 of %2 rows of %3 arrived. No file was written.")
-                                  .arg(arrived)
-                                  .arg(expected.at(i))
-                                  .arg(QLatin1String(table)));
-        }
-        if (progress)
-            progress(total, total);
-        target.database().close();
+        const CopyReport report = copyOpenRegisterToFile(part, progress);
+        if (!report.matches())
+            throw Failure(tr("The export does not match the register; no file was written."));
         syncToDisk(part);
         if (::rename(QFile::encodeName(part).constData(), QFile::encodeName(sqlitePath).constData()) != 0)
             throw Failure(tr("The export could not be saved as %1: %2")
                               .arg(native(sqlitePath), QString::fromLocal8Bit(std::strerror(errno))));
+    } catch (const CopyCancelled&) {
+        removeWithSideFiles(part);
+        throw Cancelled(tr("The export was stopped; no file was written."));
     } catch (...) {
-        target.database().close();
-        if (created)
-            removeWithSideFiles(part);
+        removeWithSideFiles(part);
         throw;
     }
 }

@@ -32,6 +32,35 @@ std::unique_ptr<Engine>& currentEngine()
     return instance;
 }
 
+// The connection and engine the data layer's statements go to: the shared register's, unless a
+// ConnectionScope stands in another.
+struct Active
+{
+    QString connection = QString::fromLatin1(kConnectionName);
+    Engine* engine = nullptr; // null: the shared register's engine
+};
+
+Active& active()
+{
+    // Per thread: a backup or an export on a thread of its own has a connection of its own.
+    thread_local Active state;
+    return state;
+}
+
+bool scoped()
+{
+    return active().engine != nullptr;
+}
+
+// Write transactions under way on the active connection. A connection lost in the middle of one
+// is never opened again before the transaction is given up: its later statements would run
+// outside it.
+int& transactionDepth()
+{
+    thread_local int depth = 0;
+    return depth;
+}
+
 // The schema version of the open register, and why it could not be brought up to date when
 // that failed (the register is then only read).
 struct OpenState
@@ -39,6 +68,10 @@ struct OpenState
     int version = 0;
     QString upgradeFailure;
     bool readOnly = false;
+    // The register was asked to be open and has not been closed since: a server's connection
+    // that is lost, or that could not be made at the start, is made again by the next call.
+    bool wanted = false;
+    bool wantedReadOnly = false;
 };
 
 OpenState& openState()
@@ -93,30 +126,61 @@ void upgrade(QSqlDatabase& database)
     }
 }
 
-void openWith(std::unique_ptr<Engine> engine, bool readOnly)
+// Opens the shared connection with the current engine: the engine's own checks, then the
+// register's tables and its schema version.
+void openConnection(QSqlDatabase& database, bool readOnly)
 {
-    const QString name = QString::fromLatin1(kConnectionName);
-    if (QSqlDatabase::contains(name)) {
-        QSqlDatabase::database(name, false).close();
-    } else {
-        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    }
-    currentEngine() = std::move(engine);
+    Engine& engine = *currentEngine();
+    engine.forgetStatements();
+    const bool wanted = openState().wanted;
     openState() = {};
-    QSqlDatabase database = QSqlDatabase::database(name, false);
-    currentEngine()->open(database, readOnly);
+    openState().wanted = wanted;
+    openState().wantedReadOnly = readOnly;
+    engine.open(database, readOnly);
     try {
         checkSchema(database, *currentEngine());
         if (readOnly) {
-            openState().version = currentEngine()->storedSchemaVersion(database);
+            openState().version = engine.storedSchemaVersion(database);
             openState().readOnly = true;
         } else {
             upgrade(database);
         }
     } catch (...) {
+        engine.forgetStatements();
         database.close();
         throw;
     }
+}
+
+void openWith(std::unique_ptr<Engine> engine, bool readOnly)
+{
+    if (scoped())
+        throw Failure(Text::tr("The register cannot be opened while another one is being copied."));
+    const QString name = QString::fromLatin1(kConnectionName);
+    if (currentEngine())
+        currentEngine()->forgetStatements();
+    if (QSqlDatabase::contains(name)) {
+        const bool sameDriver = QSqlDatabase::database(name, false).driverName() == engine->driver();
+        QSqlDatabase::database(name, false).close();
+        if (!sameDriver)
+            QSqlDatabase::removeDatabase(name);
+    }
+    if (!QSqlDatabase::contains(name))
+        QSqlDatabase::addDatabase(engine->driver(), name);
+    currentEngine() = std::move(engine);
+    openState() = {};
+    QSqlDatabase database = QSqlDatabase::database(name, false);
+    // A server that cannot be reached now may be reached by the next action; a file that
+    // cannot be opened stays closed.
+    openState().wanted = currentEngine()->reconnects();
+    openConnection(database, readOnly);
+    openState().wanted = true;
+}
+
+// Opens a lost server connection again, with every check of the first opening.
+void reconnect(QSqlDatabase& database)
+{
+    openConnection(database, openState().wantedReadOnly);
 }
 
 StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
@@ -147,19 +211,6 @@ QString operatingSystemUser()
     return QString();
 }
 
-// Where this thread's statements go instead of the shared connection, while redirected.
-struct RedirectTarget
-{
-    QString connectionName;
-    Engine* engine = nullptr;
-};
-
-RedirectTarget& redirected()
-{
-    thread_local RedirectTarget target;
-    return target;
-}
-
 std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
 {
     const auto found = marks.constFind(studentId);
@@ -172,8 +223,8 @@ std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
 
 Engine& engine()
 {
-    if (Engine* other = redirected().engine)
-        return *other;
+    if (active().engine)
+        return *active().engine;
     if (!currentEngine())
         throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
     return *currentEngine();
@@ -195,21 +246,10 @@ void checkSchema(QSqlDatabase& database, const Engine& engine)
         QSqlQuery query(database);
         if (!query.exec(probe)) {
             const Failure cause = engine.failure(query.lastError());
-            throw Failure(Text::tr("The file %1 cannot be used as the register: %2")
-                              .arg(QDir::toNativeSeparators(engine.location()), cause.description()));
+            throw Failure(
+                Text::tr("%1 cannot be used as the register: %2").arg(engine.registerName(), cause.description()));
         }
     }
-}
-
-void writeNewSchema()
-{
-    sql::WriteTransaction transaction;
-    for (const QString& statement : engine().baseSchema())
-        sql::run(statement);
-    for (int version = 3; version <= kSchemaVersion; ++version)
-        engine().upgradeTo(version);
-    engine().recordSchemaVersion(kSchemaVersion);
-    transaction.commit();
 }
 
 Mark markFrom(const QSqlQuery& query, int first)
@@ -225,6 +265,74 @@ Mark markFrom(const QSqlQuery& query, int first)
     mark.changedBy = query.value(first + 4).toString();
     mark.changedOn = query.value(first + 5).toString();
     return mark;
+}
+
+QSqlQuery Engine::statement(const QSqlDatabase& database, const QString& text, bool forwardOnly)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(forwardOnly);
+    if (!query.prepare(text))
+        throw PrepareFailure(failure(query.lastError()), query.lastError());
+    return query;
+}
+
+QList<qint64> studentIdsOf(const QList<CardMark>& cards)
+{
+    QList<qint64> ids;
+    ids.reserve(cards.size());
+    for (const CardMark& card : cards)
+        ids.append(card.studentId);
+    return ids;
+}
+
+bool sameMarks(const DayMarks& loaded, const DayMarks& stored, const QList<qint64>& studentIds)
+{
+    for (qint64 id : studentIds) {
+        if (storedOf(loaded, id) != storedOf(stored, id))
+            return false;
+    }
+    return true;
+}
+
+qint64 nextConnectionNumber()
+{
+    static qint64 number = 0;
+    return ++number;
+}
+
+Failure newerSchema(int found)
+{
+    return Failure(Text::tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
+                            "schema %2. Install the newer version to use it.")
+                       .arg(found)
+                       .arg(kSchemaVersion));
+}
+
+std::optional<DayMarks> Engine::saveDay(const QDate& date, const QList<CardMark>& cards, const QString& notes,
+    const Author& author, const DayMarks* expected)
+{
+    const QList<qint64> ids = studentIdsOf(cards);
+    sql::WriteTransaction transaction;
+    const DayMarks stored = marks(ids, date);
+    if (expected && !sameMarks(*expected, stored, ids))
+        return stored; // the transaction rolls back: nothing was written
+    writeDay(dateKey(date), cards, notes, author, stored);
+    transaction.commit();
+    return std::nullopt;
+}
+
+ConnectionScope::ConnectionScope(const QString& connectionName, Engine& engine)
+    : m_previousName(active().connection)
+    , m_previousEngine(active().engine)
+{
+    active().connection = connectionName;
+    active().engine = &engine;
+}
+
+ConnectionScope::~ConnectionScope()
+{
+    active().connection = m_previousName;
+    active().engine = m_previousEngine;
 }
 
 void Engine::writeDay(const QString& day, const QList<CardMark>& cards, const QString& notes, const Author& author,
@@ -278,67 +386,136 @@ void Engine::writeDay(const QString& day, const QList<CardMark>& cards, const QS
 
 namespace sql {
 
+namespace {
+
+bool lost(const QSqlError& error);
+
+// Preparing changes nothing, so a connection found lost while preparing is made again and the
+// statement prepared on it, unless a transaction was under way on the lost one.
+QSqlQuery statementFor(const QString& text, bool forwardOnly)
+{
+    try {
+        return engine().statement(connection(), text, forwardOnly);
+    } catch (const PrepareFailure& failure) {
+        if (!lost(failure.error()) || scoped() || transactionDepth() > 0 || !engine().reconnects())
+            throw;
+    }
+    return engine().statement(connection(), text, forwardOnly);
+}
+
+} // namespace
+
 QSqlQuery prepared(const QString& text)
 {
-    QSqlQuery query(connection());
-    if (!query.prepare(text))
-        throw engine().failure(query.lastError());
-    return query;
+    return statementFor(text, false);
 }
 
 QSqlQuery reading(const QString& text)
 {
-    QSqlQuery query(connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(text))
-        throw engine().failure(query.lastError());
-    return query;
+    return statementFor(text, true);
 }
+
+namespace {
+
+// A connection that the engine says is gone is closed at once, so that the next call opens it
+// again instead of reusing it.
+bool lost(const QSqlError& error)
+{
+    if (!engine().lostConnection(error))
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(active().connection, false);
+    if (database.isOpen()) {
+        engine().forgetStatements();
+        database.close();
+    }
+    return true;
+}
+
+// Outside a write transaction a read can be run once more on a connection opened anew: it
+// changed nothing the first time. A write is never run twice, since the server may have done
+// it before the connection went.
+bool mayRetry(bool reading)
+{
+    return !scoped() && transactionDepth() == 0 && reading && engine().reconnects();
+}
+
+} // namespace
 
 void run(QSqlQuery& query)
 {
-    if (!query.exec())
-        throw engine().failure(query.lastError());
+    // Asked before: a driver may drop the forward-only mode of a statement that failed.
+    const bool forwardOnly = query.isForwardOnly();
+    if (query.exec())
+        return;
+    const QSqlError error = query.lastError();
+    if (!lost(error) || !mayRetry(forwardOnly))
+        throw engine().failure(error);
+    const QString text = query.lastQuery();
+    const QVariantList values = query.boundValues();
+    query = reading(text); // connects again, or says why it cannot
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        const QSqlError again = query.lastError();
+        lost(again);
+        throw engine().failure(again);
+    }
 }
 
 void run(const QString& text)
 {
     QSqlQuery query(connection());
-    if (!query.exec(text))
-        throw engine().failure(query.lastError());
-}
-
-Redirect::Redirect(const QString& connectionName, Engine& engine)
-    : m_previousName(redirected().connectionName)
-    , m_previousEngine(redirected().engine)
-{
-    redirected() = {connectionName, &engine};
-}
-
-Redirect::~Redirect()
-{
-    redirected() = {m_previousName, m_previousEngine};
+    if (query.exec(text))
+        return;
+    const QSqlError error = query.lastError();
+    lost(error);
+    throw engine().failure(error);
 }
 
 WriteTransaction::WriteTransaction()
 {
-    run(engine().beginWrite());
+    const QString begin = engine().beginWrite();
+    QSqlQuery query(connection());
+    if (!query.exec(begin)) {
+        const QSqlError error = query.lastError();
+        // Nothing has been written yet, so a connection found lost here is opened again and the
+        // transaction begun on it.
+        if (!lost(error) || scoped() || transactionDepth() > 0 || !engine().reconnects())
+            throw engine().failure(error);
+        QSqlQuery again(connection());
+        if (!again.exec(begin)) {
+            const QSqlError second = again.lastError();
+            lost(second);
+            throw engine().failure(second);
+        }
+    }
+    ++transactionDepth();
 }
 
 WriteTransaction::~WriteTransaction()
 {
+    --transactionDepth();
     if (m_committed)
         return;
-    // Runs while a failure unwinds: nothing here may throw in turn.
+    // Runs while a failure unwinds: nothing here may throw in turn, and a lost connection is not
+    // opened again for it (the server gave the transaction up with the connection).
     try {
-        QSqlQuery rollback(connection());
-        rollback.exec(QStringLiteral("ROLLBACK"));
+        QSqlDatabase database = QSqlDatabase::database(active().connection, false);
+        if (database.isOpen()) {
+            QSqlQuery rollback(database);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+        }
     } catch (...) { }
 }
 
 void WriteTransaction::commit()
 {
-    run(QStringLiteral("COMMIT"));
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = query.lastError();
+        lost(error);
+        throw engine().failure(error);
+    }
     m_committed = true;
 }
 
@@ -360,14 +537,26 @@ QString dateKey(const QDate& date)
     return date.toString(Qt::ISODate);
 }
 
+void createTables()
+{
+    // A new register is built the way every register is upgraded, so that a new register and an
+    // upgraded one cannot differ.
+    Engine& engine = db::engine();
+    sql::WriteTransaction transaction;
+    for (const QString& statement : engine.baseSchema())
+        sql::run(statement);
+    for (int version = 3; version <= kSchemaVersion; ++version)
+        engine.upgradeTo(version);
+    engine.recordSchemaVersion(kSchemaVersion);
+    transaction.commit();
+}
+
 void createTemplate(const QString& path)
 {
     if (QFileInfo::exists(path))
         throw Failure(Text::tr("%1 already exists.").arg(path));
     if (isOpen())
         throw Failure(Text::tr("A template cannot be written while a register is open."));
-    // The template is built the way every register is upgraded, so that a new register and an
-    // upgraded one cannot differ.
     currentEngine() = sqliteEngine(path);
     openState() = {};
     try {
@@ -377,7 +566,7 @@ void createTemplate(const QString& path)
             database.setDatabaseName(path);
             if (!database.open())
                 throw engine().failure(database.lastError());
-            writeNewSchema();
+            createTables();
         }
         close();
     } catch (...) {
@@ -398,15 +587,25 @@ void openReadOnly(const QString& path)
     openWith(sqliteEngine(path), true);
 }
 
+void openServer(const ServerAddress& server)
+{
+    openWith(postgresEngine(server, QString::fromLatin1(kConnectionName)), false);
+}
+
 bool isOpen()
 {
-    const QString name = QString::fromLatin1(kConnectionName);
+    const QString& name = active().connection;
     return QSqlDatabase::contains(name) && QSqlDatabase::database(name, false).isOpen();
 }
 
 void close()
 {
+    if (scoped())
+        return;
     const QString name = QString::fromLatin1(kConnectionName);
+    openState().wanted = false;
+    if (currentEngine())
+        currentEngine()->forgetStatements();
     if (!QSqlDatabase::contains(name))
         return;
     {
@@ -418,16 +617,21 @@ void close()
 
 QSqlDatabase connection()
 {
-    if (const QString& other = redirected().connectionName; !other.isEmpty()) {
-        QSqlDatabase database = QSqlDatabase::database(other, false);
-        if (!database.isOpen())
-            throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
-        return database;
+    const QString& name = active().connection;
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase database = QSqlDatabase::database(name, false);
+        if (database.isOpen())
+            return database;
+        if (!scoped() && openState().wanted && currentEngine() && currentEngine()->reconnects()) {
+            // Within a transaction the server has already given up what was done in it; the
+            // caller must fail, and the next call starts afresh.
+            if (transactionDepth() > 0)
+                throw currentEngine()->failure(database.lastError());
+            reconnect(database);
+            return database;
+        }
     }
-    const QString name = QString::fromLatin1(kConnectionName);
-    if (!isOpen())
-        throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
-    return QSqlDatabase::database(name, false);
+    throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
 }
 
 int openedSchemaVersion()
@@ -522,13 +726,7 @@ void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& n
     if (cards.isEmpty())
         return;
     requireWritable();
-    QList<qint64> ids;
-    for (const CardMark& card : cards)
-        ids.append(card.studentId);
-    sql::WriteTransaction transaction;
-    const DayMarks stored = marks(ids, date);
-    engine().writeDay(dateKey(date), cards, notes, author, stored);
-    transaction.commit();
+    engine().saveDay(date, cards, notes, author, nullptr);
 }
 
 SaveResult saveMarksIfUnchanged(
@@ -538,33 +736,35 @@ SaveResult saveMarksIfUnchanged(
     if (cards.isEmpty())
         return result;
     requireWritable();
-    QList<qint64> ids;
-    for (const CardMark& card : cards)
-        ids.append(card.studentId);
-    sql::WriteTransaction transaction;
-    const DayMarks stored = marks(ids, date);
-    Conflict conflict;
-    for (qint64 id : std::as_const(ids)) {
-        const std::optional<Mark> then = storedOf(loaded, id);
-        const std::optional<Mark> now = storedOf(stored, id);
-        if (then == now)
-            continue;
-        conflict.students.append(id);
-        if (now && (conflict.latest.changedAt.isEmpty() || now->changedAt > conflict.latest.changedAt))
-            conflict.latest = *now;
+    const QList<qint64> ids = studentIdsOf(cards);
+    // What stood in the way may be gone again by the time the stored marks are read (another
+    // user put them back as they were): the save is then tried once more.
+    constexpr int attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        const std::optional<DayMarks> refused = engine().saveDay(date, cards, notes, author, &loaded);
+        if (!refused) {
+            for (const CardMark& card : cards)
+                result.stored.insert(
+                    card.studentId, Mark {card.status, notes, card.remark, author.at, author.user, author.host});
+            return result;
+        }
+        Conflict conflict;
+        for (qint64 id : ids) {
+            const std::optional<Mark> then = storedOf(loaded, id);
+            const std::optional<Mark> now = storedOf(*refused, id);
+            if (then == now)
+                continue;
+            conflict.students.append(id);
+            if (now && (conflict.latest.changedAt.isEmpty() || now->changedAt > conflict.latest.changedAt))
+                conflict.latest = *now;
+        }
+        if (!conflict.students.isEmpty() || attempt == attempts) {
+            conflict.stored = *refused;
+            result.conflict = std::move(conflict);
+            result.stored = *refused;
+            return result;
+        }
     }
-    if (!conflict.students.isEmpty()) {
-        conflict.stored = stored;
-        result.conflict = std::move(conflict);
-        result.stored = stored;
-        return result; // the transaction rolls back: nothing was written
-    }
-    engine().writeDay(dateKey(date), cards, notes, author, stored);
-    transaction.commit();
-    for (const CardMark& card : cards)
-        result.stored.insert(
-            card.studentId, Mark {card.status, notes, card.remark, author.at, author.user, author.host});
-    return result;
 }
 
 std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before)

@@ -107,8 +107,37 @@ struct HistoryRow
     QString changedAt;
 };
 
+// A register on a PostgreSQL server, as the machine-wide settings file names it. It never holds
+// a password: the server's client library finds that in the passfile named here, in the file
+// PGPASSFILE names or in ~/.pgpass.
+struct ServerAddress
+{
+    QString host; // a name, an address or a socket folder; empty for the client library's default
+    int port = 5432;
+    QString database;
+    QString user;
+    QString sslmode;
+    QString passfile;
+    // The server as a user knows it: its host name, or "this computer" for a local socket.
+    QString displayName() const;
+};
+
 // Writes a new, empty register to path (the template the first start copies).
 void createTemplate(const QString& path);
+
+// Opens the register the machine-wide settings file names: the SQLite file in the data folder
+// when it names none (or engine=sqlite), the server's database for engine=postgresql. A settings
+// file in error throws a failure that names the file and the line.
+void openConfigured();
+// Opens the register on a server. An empty database gets the register's tables at once; a
+// database of a newer schema is refused and left untouched, an older one is brought up to date
+// in one transaction. When the server cannot be reached, the next call that needs the register
+// tries again, and so does any call after the connection was lost.
+void openServer(const ServerAddress& server);
+// Whether the settings file chooses a server, and the server its [register] section names.
+// Both throw when the file is in error.
+bool serverConfigured();
+ServerAddress configuredServer();
 
 // Opens the live register. The file must exist (it is never created here), must be a regular
 // file holding a register of this program's schema or an older one; an older one is brought up
@@ -117,13 +146,15 @@ void open(const QString& path);
 // Opens the register for reading only: nothing in it is ever changed, an older schema is read
 // as it stands.
 void openReadOnly(const QString& path);
+// Whether the connection is open now. A server's register whose connection was lost is not
+// open, but the next call that needs it connects again.
 bool isOpen();
 void close();
 // The open connection; throws when the register is not open.
 QSqlDatabase connection();
 // The schema version of the open register (below kSchemaVersion only when opened read-only).
 int openedSchemaVersion();
-// The engine's name ("SQLite") and where the register is, for the About box.
+// The engine's name ("SQLite", "PostgreSQL") and where the register is, for the About box.
 QString engineName();
 QString location();
 // The register's size in bytes, or -1 when it cannot be told.

@@ -1,5 +1,6 @@
 #include "data/PhotoCache.h"
 
+#include "data/Engine.h"
 #include "data/Photo.h"
 
 #include <QCoreApplication>
@@ -231,86 +232,49 @@ QPixmap PhotoCache::store(qint64 studentId, const QByteArray& bytes, const QSize
     return picture;
 }
 
+namespace {
+
+PhotoCache::Generation generationOf(const db::PhotoStamp& stamp)
+{
+    return {stamp.connection, stamp.ownWrites, stamp.others};
+}
+
+} // namespace
+
 PhotoCache::Generation PhotoCache::currentGeneration()
 {
-    static qint64 connections = 0;
-    QSqlDatabase connection;
     try {
-        connection = db::connection();
+        return generationOf(db::engine().photoStamp());
     } catch (...) {
         return {};
     }
-    const auto read = [&connection]() -> std::optional<Generation> {
-        QSqlQuery query(connection);
-        query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral(
-                "SELECT w.connection, w.writes, (SELECT count(*) FROM temp.sqlite_master WHERE type='trigger' AND "
-                "name GLOB 'rvPhotoWrites?*'), (SELECT data_version FROM pragma_data_version) FROM "
-                "temp.rvPhotoWrites w"))
-            || !query.next() || query.value(2).toInt() != 3)
-            return std::nullopt;
-        return Generation {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(3).toLongLong()};
-    };
-    if (const std::optional<Generation> known = read())
-        return *known;
-
-    // A connection not seen before, or one whose table was made anew: count its own writes to
-    // the students from here on. The counters live in the connection's temporary schema, so the
-    // register's file is never changed for them.
-    const QStringList install = {
-        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesInsert"),
-        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesUpdate"),
-        QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesDelete"),
-        QStringLiteral("DROP TABLE IF EXISTS temp.rvPhotoWrites"),
-        QStringLiteral("CREATE TEMP TABLE rvPhotoWrites (connection INTEGER NOT NULL, writes INTEGER NOT NULL)"),
-        QStringLiteral("INSERT INTO temp.rvPhotoWrites VALUES (%1, 0)").arg(++connections),
-        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesInsert AFTER INSERT ON main.tblStudents BEGIN "
-                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
-        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesUpdate AFTER UPDATE OF id, Image ON main.tblStudents BEGIN "
-                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
-        QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesDelete AFTER DELETE ON main.tblStudents BEGIN "
-                       "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
-    };
-    QSqlQuery query(connection);
-    for (const QString& statement : install) {
-        if (!query.exec(statement))
-            return {};
-    }
-    query.finish();
-    return read().value_or(Generation {});
 }
 
 PhotoCache::Generation PhotoCache::generationForThisPass()
 {
     const qint64 pass = currentPass();
-    qint64 changes = -1;
-    qint64 connection = 0;
+    std::optional<db::PhotoStamp> own;
     try {
-        // Touches no table of the register, so it takes no lock and reads no file.
-        QSqlQuery query(db::connection());
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT total_changes(), connection FROM temp.rvPhotoWrites")) && query.next()) {
-            changes = query.value(0).toLongLong();
-            connection = query.value(1).toLongLong();
-        }
+        if (db::isOpen())
+            own = db::engine().ownWrites();
     } catch (...) {
         return {};
     }
-    if (pass >= 0 && pass == m_pass && changes >= 0 && changes == m_passChanges && connection != 0
-        && connection == m_passConnection && m_passGeneration.valid())
+    if (pass >= 0 && pass == m_pass && own && own->ownWrites == m_passChanges && own->connection != 0
+        && own->connection == m_passConnection && m_passGeneration.valid())
         return m_passGeneration;
     m_passGeneration = currentGeneration();
     m_pass = pass;
-    // Read again: installing the counters on a new connection counts as changes.
+    // Read again: setting up the counting on a new connection counts as changes.
     m_passChanges = -1;
     m_passConnection = 0;
     if (m_passGeneration.valid()) {
-        QSqlQuery query(db::connection());
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT total_changes(), connection FROM temp.rvPhotoWrites")) && query.next()) {
-            m_passChanges = query.value(0).toLongLong();
-            m_passConnection = query.value(1).toLongLong();
-        }
+        try {
+            if (const std::optional<db::PhotoStamp> after = db::engine().ownWrites()) {
+                m_passChanges = after->ownWrites;
+                m_passConnection = after->connection;
+            }
+        } catch (...) { }
     }
     return m_passGeneration;
 }

@@ -44,7 +44,6 @@ public:
     int decodedCount() const { return m_decoded; }
     int readCount() const { return m_read; }
 
-private:
     // When the register's photos were last known to be unchanged: the shared connection (each
     // opening gets its own number), its own writes to tblStudents, and other connections'
     // commits. A default value matches nothing.
@@ -57,6 +56,7 @@ private:
         bool operator==(const Generation&) const = default;
     };
 
+private:
     struct Entry
     {
         size_t hash = 0;

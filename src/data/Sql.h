@@ -11,8 +11,12 @@ class Engine;
 namespace db::sql {
 
 // A statement prepared on the shared connection; throws the engine's failure in plain words.
+// On a server the statement is kept for the connection and the same one is handed out for the
+// same text: bind its values and run it before asking for that text again, and finish reading
+// it first.
 QSqlQuery prepared(const QString& sql);
-// A forward-only read statement: rows are read once, in order, and never held back.
+// A forward-only read statement: rows are read once, in order, and never held back. Outside a
+// write transaction, a read whose server connection was lost is run once more on a new one.
 QSqlQuery reading(const QString& sql);
 void run(QSqlQuery& query);
 void run(const QString& sql);
@@ -31,21 +35,6 @@ public:
 
 private:
     bool m_committed = false;
-};
-
-// For its life, the statements of this thread run on another named connection and engine:
-// how a second register is built while the shared one stays open.
-class Redirect
-{
-public:
-    Redirect(const QString& connectionName, Engine& engine);
-    Redirect(const Redirect&) = delete;
-    Redirect& operator=(const Redirect&) = delete;
-    ~Redirect();
-
-private:
-    QString m_previousName;
-    Engine* m_previousEngine;
 };
 
 // Qt binds a null QString as SQL NULL; the register stores empty text as '' instead.

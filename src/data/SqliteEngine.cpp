@@ -13,6 +13,8 @@
 #include <QVariant>
 #include <QtEndian>
 
+#include <optional>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -48,14 +50,6 @@ const QString kStudentsIndex = QStringLiteral(
 constexpr int kHeaderSize = 100;
 constexpr int kUserVersionOffset = 60;
 
-Failure newerSchema(int found)
-{
-    return Failure(Text::tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
-                            "schema %2. Install the newer version to use it.")
-                       .arg(found)
-                       .arg(kSchemaVersion));
-}
-
 class SqliteEngine final : public Engine
 {
 public:
@@ -65,6 +59,8 @@ public:
 
     QString name() const override { return QStringLiteral("SQLite"); }
     QString location() const override { return m_path; }
+    QString registerName() const override { return Text::tr("The file %1").arg(native(m_path)); }
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
     qint64 size() override
     {
         const QFileInfo info(m_path);
@@ -163,6 +159,9 @@ public:
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     bool registerIsAFile() const override { return true; }
 
+    // A read transaction holds the file's shared lock, so every table is read as of one moment.
+    QString beginSnapshot() const override { return QStringLiteral("BEGIN"); }
+
     int storedSchemaVersion(QSqlDatabase& database) override
     {
         QSqlQuery query(database);
@@ -231,14 +230,17 @@ public:
 
     qint64 unplacedMarkCount() override
     {
-        // Without statistics the planner prefers a scan of the key index, which reads every
-        // mark; the partial index holds only the unplaced ones, so it is named. A register that
-        // lost the index (another tool, a repair) is still counted, the slow way.
-        QSqlQuery query(connection());
-        query.setForwardOnly(true);
-        if (!query.prepare(QStringLiteral("SELECT count(*) FROM tblAttendance INDEXED BY ixAttendanceUnplaced WHERE ")
-                + kUnplacedCondition))
+        // Left to itself the planner counts through the covering mark key, every row of it; the
+        // index of its own holds only the unplaced marks, none on a sound register. A register
+        // that lost that index is still counted, the slow way.
+        QSqlQuery query;
+        try {
+            query = sql::reading(
+                QStringLiteral("SELECT count(*) FROM tblAttendance INDEXED BY ixAttendanceUnplaced WHERE ")
+                + kUnplacedCondition);
+        } catch (const Failure&) {
             query = sql::reading(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE ") + kUnplacedCondition);
+        }
         sql::run(query);
         return query.next() ? query.value(0).toLongLong() : 0;
     }
@@ -250,6 +252,70 @@ public:
     QString orderedConcatenation(const QString& expression, const QString&) const override
     {
         return QStringLiteral("group_concat(%1, '')").arg(expression);
+    }
+
+    // Another connection's commit moves PRAGMA data_version; the connection's own writes to the
+    // students are counted by temporary triggers, which live in the connection's temporary
+    // schema so that the register's file is never changed for them.
+    PhotoStamp photoStamp() override
+    {
+        QSqlDatabase connection;
+        try {
+            connection = db::connection();
+        } catch (...) {
+            return {};
+        }
+        const auto read = [&connection]() -> std::optional<PhotoStamp> {
+            QSqlQuery query(connection);
+            query.setForwardOnly(true);
+            if (!query.exec(QStringLiteral(
+                    "SELECT w.connection, w.writes, (SELECT count(*) FROM temp.sqlite_master WHERE type='trigger' AND "
+                    "name GLOB 'rvPhotoWrites?*'), (SELECT data_version FROM pragma_data_version) FROM "
+                    "temp.rvPhotoWrites w"))
+                || !query.next() || query.value(2).toInt() != 3)
+                return std::nullopt;
+            return PhotoStamp {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(3).toLongLong()};
+        };
+        if (const std::optional<PhotoStamp> known = read())
+            return *known;
+
+        // A connection not seen before, or one whose table was made anew: count its own writes
+        // to the students from here on.
+        const QStringList install = {
+            QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesInsert"),
+            QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesUpdate"),
+            QStringLiteral("DROP TRIGGER IF EXISTS temp.rvPhotoWritesDelete"),
+            QStringLiteral("DROP TABLE IF EXISTS temp.rvPhotoWrites"),
+            QStringLiteral("CREATE TEMP TABLE rvPhotoWrites (connection INTEGER NOT NULL, writes INTEGER NOT NULL)"),
+            QStringLiteral("INSERT INTO temp.rvPhotoWrites VALUES (%1, 0)").arg(nextConnectionNumber()),
+            QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesInsert AFTER INSERT ON main.tblStudents BEGIN "
+                           "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+            QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesUpdate AFTER UPDATE OF id, Image ON main.tblStudents "
+                           "BEGIN UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+            QStringLiteral("CREATE TEMP TRIGGER rvPhotoWritesDelete AFTER DELETE ON main.tblStudents BEGIN "
+                           "UPDATE rvPhotoWrites SET writes = writes + 1; END"),
+        };
+        QSqlQuery query(connection);
+        for (const QString& statement : install) {
+            if (!query.exec(statement))
+                return {};
+        }
+        query.finish();
+        return read().value_or(PhotoStamp {});
+    }
+
+    // total_changes() counts every row this connection changed; it touches no table of the
+    // register, so it takes no lock and reads no file.
+    std::optional<PhotoStamp> ownWrites() override
+    {
+        try {
+            QSqlQuery query(db::connection());
+            query.setForwardOnly(true);
+            if (query.exec(QStringLiteral("SELECT connection, total_changes() FROM temp.rvPhotoWrites"))
+                && query.next())
+                return PhotoStamp {query.value(0).toLongLong(), query.value(1).toLongLong(), 0};
+        } catch (...) { }
+        return std::nullopt;
     }
 
 private:

@@ -89,13 +89,15 @@ private Q_SLOTS:
 
     void commandOnThePathIsARelativeLink()
     {
-        const QString command = m_usr + QStringLiteral("/bin/rollvane");
-        QVERIFY(QFileInfo(command).isSymLink());
-        // Relative, so the link still points at the program once the root is the real one.
-        const std::filesystem::path target = std::filesystem::read_symlink(QFile::encodeName(command).constData());
-        QVERIFY2(target.is_relative(), target.c_str());
-        QCOMPARE(QFileInfo(command).canonicalFilePath(),
-            QFileInfo(m_usr + QStringLiteral("/lib/rollvane/rollvane")).canonicalFilePath());
+        for (const char* name : {"rollvane", "rollvane-admin"}) {
+            const QString command = m_usr + QStringLiteral("/bin/") + QLatin1String(name);
+            QVERIFY2(QFileInfo(command).isSymLink(), name);
+            // Relative, so the link still points at the program once the root is the real one.
+            const std::filesystem::path target = std::filesystem::read_symlink(QFile::encodeName(command).constData());
+            QVERIFY2(target.is_relative(), target.c_str());
+            QCOMPARE(QFileInfo(command).canonicalFilePath(),
+                QFileInfo(m_usr + QStringLiteral("/lib/rollvane/") + QLatin1String(name)).canonicalFilePath());
+        }
     }
 
     void reportToolIsOnThePathAndRuns()

@@ -2,8 +2,12 @@
 
 #include "app/Failure.h"
 #include "data/Database.h"
+#include "data/Photo.h"
+#include "data/PhotoCache.h"
 
+#include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -25,6 +29,45 @@ QList<db::CardMark> present(const QList<qint64>& ids)
     return cards;
 }
 
+QString failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.description();
+    }
+    return QString();
+}
+
+// Ends the shared connection's session on the server, as an administrator or a restart would.
+void endOwnSession(TestEnvironment& env)
+{
+    QSqlQuery own(db::connection());
+    QVERIFY(own.exec(QStringLiteral("SELECT pg_backend_pid()")) && own.next());
+    const qint64 pid = own.value(0).toLongLong();
+    own.finish();
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("Terminator"));
+        QSqlQuery end(other);
+        QVERIFY2(end.exec(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(pid)),
+            qPrintable(end.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Terminator"));
+}
+
+qint64 otherCount(TestEnvironment& env, const QString& sql)
+{
+    qint64 found = -1;
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("Counter"));
+        QSqlQuery query(other);
+        if (query.exec(sql) && query.next())
+            found = query.value(0).toLongLong();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Counter"));
+    return found;
+}
+
 } // namespace
 
 class DatabaseTest : public QObject
@@ -32,6 +75,8 @@ class DatabaseTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { REQUIRE_TEST_ENGINE(); }
+
     void quotesInNamesAndNotesAreStoredAsTyped()
     {
         TestEnvironment env;
@@ -116,9 +161,7 @@ private Q_SLOTS:
         const qint64 classId = db::addClass(QStringLiteral("Held"));
         db::addStudent(QStringLiteral("Kim"), classId, std::nullopt);
         // A trigger stands in for any failure of the second statement.
-        QSqlQuery(db::connection())
-            .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON tblStudents BEGIN "
-                                 "SELECT RAISE(ABORT, 'refused'); END"));
+        env.refuseWrites(QStringLiteral("tblStudents"), QStringLiteral("DELETE"));
         QVERIFY_THROWS_EXCEPTION(Failure, db::deleteClass(classId));
         QCOMPARE(db::classes().size(), 1);
         QCOMPARE(db::studentsOfClass(classId, false).size(), 1);
@@ -132,10 +175,8 @@ private Q_SLOTS:
         QList<qint64> ids;
         for (int i = 0; i < 5; ++i)
             ids << db::addStudent(QStringLiteral("S%1").arg(i), classId, std::nullopt);
-        QSqlQuery(db::connection())
-            .exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON tblAttendance WHEN NEW.StudentID = %1 "
-                                 "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                      .arg(ids[3]));
+        env.refuseWrites(QStringLiteral("tblAttendance"), QStringLiteral("INSERT"),
+            QStringLiteral("NEW.StudentID = %1").arg(ids[3]));
         QVERIFY_THROWS_EXCEPTION(Failure, db::saveMarks(QDate(2026, 2, 2), present(ids), QString()));
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance")), 0);
     }
@@ -162,6 +203,7 @@ private Q_SLOTS:
 
     void olderRegisterGetsItsIndexesAndKeepsItsData()
     {
+        SQLITE_ONLY("a register on a server is made at the current schema, never by an older program");
         TestEnvironment env;
         env.openRegister();
         const qint64 classId = db::addClass(QStringLiteral("Old"));
@@ -184,6 +226,7 @@ private Q_SLOTS:
 
     void openingRefusesWhatIsNotARegister()
     {
+        SQLITE_ONLY("these are files that are not registers; serverDatabasesThatAreNoRegister has the server's");
         TestEnvironment env;
         QVERIFY_THROWS_EXCEPTION(Failure, db::open(env.root() + QStringLiteral("/missing.mdb")));
         QVERIFY(!QFile::exists(env.root() + QStringLiteral("/missing.mdb")));
@@ -207,8 +250,14 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(Failure, db::classes());
     }
 
+    void settingsInErrorAreNamedWithTheirLine();
+    void serverDatabasesThatAreNoRegister();
+    void lostConnectionIsMadeAgainWithoutDoingAnythingTwice();
+    void photoChangedElsewhereIsShownAnew();
+
     void lookupsUseIndexes()
     {
+        SQLITE_ONLY("the plans are SQLite's own; the benchmark counts the server's round trips");
         TestEnvironment env;
         env.openRegister();
         const QStringList statements = {
@@ -227,6 +276,119 @@ private Q_SLOTS:
         }
     }
 };
+
+void DatabaseTest::settingsInErrorAreNamedWithTheirLine()
+{
+    TestEnvironment env;
+    QFile settings(env.settingsPath());
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("; the school's settings\n[register]\nengine=oracle\n");
+    settings.close();
+    QString said = failureOf([] { db::openConfigured(); });
+    QVERIFY2(said.contains(env.settingsPath()) && said.contains(QStringLiteral("line 3")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write("[register]\nengine=postgresql\npassword=secret\n");
+    settings.close();
+    said = failureOf([] { db::openConfigured(); });
+    QVERIFY2(said.contains(QStringLiteral("line 3")) && said.contains(QStringLiteral("never read")), qPrintable(said));
+}
+
+void DatabaseTest::serverDatabasesThatAreNoRegister()
+{
+    SERVER_ONLY("the schema version of a file is its own header, checked in the SQLite cases");
+    TestEnvironment env;
+    // An empty database becomes a register at the program's schema, recorded in the database.
+    env.openRegister();
+    db::addClass(QStringLiteral("Kept"));
+    QCOMPARE(count(QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), db::kSchemaVersion);
+    db::close();
+
+    // A newer program's register is refused with the same words as a newer file, and not touched.
+    const QString relations
+        = QStringLiteral("SELECT count(*) FROM pg_class WHERE relnamespace = 'public'::regnamespace");
+    const qint64 before = otherCount(env, relations);
+    QVERIFY(otherCount(env, QStringLiteral("UPDATE tblSchemaVersion SET Version = 99 RETURNING Version")) == 99);
+    const QString said = failureOf([&] { env.reopenRegister(); });
+    QVERIFY2(said.contains(QStringLiteral("newer version of Rollvane (schema 99)")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+    QCOMPARE(otherCount(env, QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), 99);
+    QCOMPARE(otherCount(env, relations), before);
+    QCOMPARE(otherCount(env, QStringLiteral("SELECT count(*) FROM tblClassName")), 1);
+
+    // A database that holds other tables is refused and gets none of the register's.
+    TestEnvironment foreign;
+    {
+        QSqlDatabase other = foreign.otherConnection(QStringLiteral("Foreign"));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("CREATE TABLE invoices (id integer, total numeric)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Foreign"));
+    const QString refused = failureOf([&] { foreign.openRegister(); });
+    QVERIFY2(refused.contains(QStringLiteral("cannot be used as the register")), qPrintable(refused));
+    QCOMPARE(otherCount(foreign, relations), 1);
+}
+
+void DatabaseTest::lostConnectionIsMadeAgainWithoutDoingAnythingTwice()
+{
+    SERVER_ONLY("a file's connection cannot be lost");
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("7B"));
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), classId, std::nullopt);
+
+    // A read, and a save (which starts with its transaction), go through on a new connection.
+    endOwnSession(env);
+    QCOMPARE(db::classes().size(), 1);
+    endOwnSession(env);
+    db::saveMarks(QDate(2026, 3, 2), {{ann, QStringLiteral("Late")}}, QStringLiteral("after"));
+    QCOMPARE(db::mark(ann, QDate(2026, 3, 2))->status, QStringLiteral("Late"));
+
+    // A write outside a transaction may have been done before the connection went: it is
+    // never repeated, the user is told, and the next call connects again. (Preparing it anew
+    // changes nothing, so that much is done again on a new connection.)
+    db::addClass(QStringLiteral("Before"));
+    endOwnSession(env);
+    const QString said = failureOf([] { db::addClass(QStringLiteral("Twice?")); });
+    QVERIFY2(
+        said.contains(QStringLiteral("The register's server this computer could not be reached")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+    db::addClass(QStringLiteral("Once"));
+    QStringList names;
+    for (const db::ClassRow& row : db::classes())
+        names << row.name;
+    QCOMPARE(names, (QStringList {QStringLiteral("7B"), QStringLiteral("Before"), QStringLiteral("Once")}));
+}
+
+void DatabaseTest::photoChangedElsewhereIsShownAnew()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Photos"));
+    const qint64 id = db::addStudent(QStringLiteral("Pat"), classId, StorePhoto(samplePicture(40, 40, Qt::red)));
+    PhotoCache::shared().clear();
+    const auto centre = [&] {
+        const QImage picture = cardPicture(id, QSize(20, 20)).toImage();
+        return picture.pixelColor(10, 10);
+    };
+    QCOMPARE(centre(), QColor(Qt::red));
+    QCoreApplication::processEvents();
+    QCOMPARE(centre(), QColor(Qt::red));
+    QCOMPARE(PhotoCache::shared().readCount(), 1); // unchanged: not read again
+
+    // Another computer gives the student a new photo.
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("OtherComputer"));
+        QSqlQuery update(other);
+        QVERIFY(update.prepare(QStringLiteral("UPDATE tblStudents SET Image = ? WHERE id = ?")));
+        update.addBindValue(StorePhoto(samplePicture(40, 40, Qt::blue)));
+        update.addBindValue(id);
+        QVERIFY2(update.exec(), qPrintable(update.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("OtherComputer"));
+    QCoreApplication::processEvents();
+    QCOMPARE(centre(), QColor(Qt::blue));
+}
 
 QTEST_MAIN(DatabaseTest)
 #include "tst_database.moc"

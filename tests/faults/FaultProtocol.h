@@ -10,6 +10,8 @@
 //   failed <label> <message>                the save threw; message is the user's text
 //   locked                                  hold-lock: the write lock is taken
 //   released                                hold-lock: the lock is given back
+//   ready <round>                           race: the day's marks are loaded
+//   done|conflict <round> <letters>          race: saved, or refused because another saved first
 
 #include <QChar>
 #include <QDate>

@@ -83,6 +83,13 @@ QString helperPath()
     return QStringLiteral(ROLLVANE_BIN_DIR "/") + QLatin1String(faults::kHelperName);
 }
 
+// How a helper process is told which register to use: the file's path, or "-" for the one the
+// settings file names (the server's database in the server variant).
+QString registerArgument(const TestEnvironment& env)
+{
+    return env.serverRegister() ? QStringLiteral("-") : env.livePath();
+}
+
 struct TestClass
 {
     qint64 id = 0;
@@ -135,6 +142,9 @@ Stored storedOn(const TestClass& group, const QDate& date)
 
 QString integrity()
 {
+    // A server keeps its own pages whole; what the suite checks there is the rows.
+    if (onServer())
+        return QStringLiteral("ok");
     QSqlQuery query(db::connection());
     if (!query.exec(QStringLiteral("PRAGMA integrity_check")))
         return query.lastError().text();
@@ -148,7 +158,7 @@ int duplicateMarks()
 {
     QSqlQuery query(db::connection());
     query.exec(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM tblAttendance GROUP BY StudentID, \"Date\" "
-                              "HAVING COUNT(*) > 1)"));
+                              "HAVING COUNT(*) > 1) AS twice"));
     return query.next() ? query.value(0).toInt() : -1;
 }
 
@@ -230,6 +240,23 @@ public:
         const bool finished = m_process.waitForFinished(timeoutMs);
         collect();
         return finished;
+    }
+    // Waits until the worker has said at least count lines starting with the given word.
+    bool waitForCount(const QString& word, int count, int timeoutMs = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (true) {
+            collect();
+            int seen = 0;
+            for (const QString& line : std::as_const(m_lines))
+                seen += line.section(QLatin1Char(' '), 0, 0) == word ? 1 : 0;
+            if (seen >= count)
+                return true;
+            if (clock.elapsed() > timeoutMs || m_process.state() == QProcess::NotRunning)
+                return false;
+            m_process.waitForReadyRead(20);
+        }
     }
     void killNow()
     {
@@ -516,6 +543,64 @@ QList<BadPhoto> badPhotos()
     };
 }
 
+// What a save loop's worker said, checked against what the register holds: every class and day
+// shows one save whole (all its rows, its letters, its notes), and that save is the last one
+// reported done there, or one that failed after it (a save cut off may have landed whole). The
+// marks of a reported save that are missing or older count as lost.
+void checkSavesLanded(const QStringList& lines, const QList<TestClass>& groups)
+{
+    QHash<QString, SaveLine> saves;
+    QHash<QPair<qint64, QDate>, QStringList> order; // labels begun on each class and day, in order
+    QSet<QString> done;
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1String("begin "))) {
+            const SaveLine save = parseBegin(line);
+            saves.insert(save.label, save);
+            order[{save.classId, save.date}] << save.label;
+        } else if (line.startsWith(QLatin1String("done "))) {
+            done.insert(line.mid(5));
+        }
+    }
+    QCOMPARE(duplicateMarks(), 0);
+    for (const TestClass& group : groups) {
+        for (int day = 0; day < faults::kDays; ++day) {
+            const QDate date = faults::firstDay().addDays(day);
+            const QStringList begun = order.value({group.id, date});
+            qsizetype lastDone = -1;
+            for (qsizetype i = 0; i < begun.size(); ++i) {
+                if (done.contains(begun.at(i)))
+                    lastDone = i;
+            }
+            const Stored stored = storedOn(group, date);
+            if (stored.rows == 0) {
+                if (lastDone >= 0)
+                    tally.marksLost += int(group.students.size());
+                QVERIFY2(lastDone < 0, qPrintable(QStringLiteral("the save %1 is gone").arg(begun.value(lastDone))));
+                continue;
+            }
+            QCOMPARE(stored.rows, int(group.students.size())); // never half a class
+            const QString label = faults::labelOf(stored.notes.first());
+            for (const QString& notes : stored.notes)
+                QCOMPARE(notes, faults::notesFor(label));
+            QCOMPARE(stored.letters, saves.value(label).letters);
+            const qsizetype at = begun.indexOf(label);
+            QVERIFY2(at >= 0, qPrintable(label));
+            if (at < lastDone)
+                tally.marksLost += int(group.students.size());
+            QVERIFY2(at >= lastDone,
+                qPrintable(QStringLiteral("%1 overwrote the reported save %2").arg(label, begun.value(lastDone))));
+        }
+    }
+}
+
+int countLines(const QStringList& lines, const QString& word)
+{
+    int count = 0;
+    for (const QString& line : lines)
+        count += line.section(QLatin1Char(' '), 0, 0) == word ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 class FaultSuite : public QObject
@@ -548,10 +633,16 @@ private Q_SLOTS:
     void windowWaitsOutAnotherUsersSave();
     void windowListsEveryStudentDespiteBadPhotos();
     void hostileTextThroughTheWindows();
+    void secondWriterOfTheSameDayIsAsked();
+    void twoSaversOfTheSameNewDayCannotBothPass();
+    void serverStoppedMidSavesLosesNothing();
+    void sessionsEndedMidSavesLoseNothing();
+    void windowOutlivesTheServerGoingAway();
 };
 
 void FaultSuite::initTestCase()
 {
+    REQUIRE_TEST_ENGINE();
     QVERIFY2(QFileInfo(helperPath()).isExecutable(), qPrintable(helperPath() + QStringLiteral(" is missing")));
 }
 
@@ -564,6 +655,7 @@ void FaultSuite::cleanupTestCase()
 
 void FaultSuite::registerIsSetUpForASharedFile()
 {
+    SQLITE_ONLY("the journal and the sync settings are the file's");
     TestEnvironment env;
     env.openRegister();
     QCOMPARE(pragma(QStringLiteral("journal_mode")).toString(), QStringLiteral("delete"));
@@ -611,7 +703,7 @@ void FaultSuite::killedMidSaveLosesNoReportedSave()
     for (int kill = 0; kill < kills; ++kill) {
         QString inFlight;
         {
-            QStringList args = {QStringLiteral("save"), env.livePath(), QStringLiteral("k%1").arg(kill),
+            QStringList args = {QStringLiteral("save"), registerArgument(env), QStringLiteral("k%1").arg(kill),
                 QString::number(random.generate()), QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("0")};
             for (const TestClass& group : groups)
                 args << QString::number(group.id);
@@ -635,10 +727,10 @@ void FaultSuite::killedMidSaveLosesNoReportedSave()
                 }
             }
         }
-        if (QFileInfo::exists(env.livePath() + QStringLiteral("-journal")))
+        if (!env.serverRegister() && QFileInfo::exists(env.livePath() + QStringLiteral("-journal")))
             ++midTransaction;
 
-        db::open(env.livePath());
+        env.reopenRegister();
         QCOMPARE(integrity(), QStringLiteral("ok"));
         QCOMPARE(duplicateMarks(), 0);
         for (const TestClass& group : groups) {
@@ -681,6 +773,7 @@ void FaultSuite::killedMidSaveLosesNoReportedSave()
 
 void FaultSuite::fullRegisterRollsBackTheWholeSave()
 {
+    SQLITE_ONLY("the page limit is SQLite's");
     // The register may not grow past a page limit: what a full disk looks like to the engine,
     // without needing a disk of its own.
     TestEnvironment env;
@@ -722,6 +815,7 @@ void FaultSuite::fullRegisterRollsBackTheWholeSave()
 
 void FaultSuite::fullDiskRollsBackTheWholeSave()
 {
+    SQLITE_ONLY("the disk is the server's, not this computer's");
     TestEnvironment env;
     if (geteuid() != 0)
         QSKIP("a small disk of its own needs root to mount; the page-limit case covers the engine's side");
@@ -773,6 +867,7 @@ void FaultSuite::readOnlyRegisterStillShowsItsMarks_data()
 
 void FaultSuite::readOnlyRegisterStillShowsItsMarks()
 {
+    SQLITE_ONLY("file permissions; the server's own rights are the administrator's");
     QFETCH(bool, folderWritable);
     QFETCH(bool, fileWritable);
     TestEnvironment env;
@@ -867,6 +962,7 @@ void FaultSuite::badFileAtStartUpIsReportedAndLeftAlone_data()
 
 void FaultSuite::badFileAtStartUpIsReportedAndLeftAlone()
 {
+    SQLITE_ONLY("these are damaged files");
     QFETCH(QByteArray, content);
     QFETCH(bool, folder);
     TestEnvironment env;
@@ -921,7 +1017,7 @@ void FaultSuite::twoWritersQueueAndOneSaveWinsWhole()
     const int rounds = kSanitized ? 6 : 12;
 
     auto writerArgs = [&](const QString& name, quint32 start) {
-        return QStringList {QStringLiteral("save"), env.livePath(), name, QString::number(start),
+        return QStringList {QStringLiteral("save"), registerArgument(env), name, QString::number(start),
             QString::number(rounds), day, QStringLiteral("1"), QString::number(group.id)};
     };
     Worker first(writerArgs(QStringLiteral("one"), 1));
@@ -949,7 +1045,7 @@ void FaultSuite::twoWritersQueueAndOneSaveWinsWhole()
     }
     QCOMPARE(done, 2 * rounds);
 
-    db::open(env.livePath());
+    env.reopenRegister();
     QCOMPARE(duplicateMarks(), 0);
     const Stored stored = storedOn(group, QDate::fromString(day, Qt::ISODate));
     QCOMPARE(stored.rows, 40);
@@ -973,12 +1069,10 @@ void FaultSuite::laterSaveWaitsForTheEarlierAndWinsWhole()
     // Another user's save has begun and holds the write lock while it writes.
     const QString name = QStringLiteral("EarlierUser");
     {
-        QSqlDatabase earlier = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        earlier.setDatabaseName(env.livePath());
-        earlier.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        QVERIFY(earlier.open());
+        QSqlDatabase earlier = env.otherConnection(name);
+        QVERIFY(earlier.isOpen());
         QSqlQuery query(earlier);
-        QVERIFY(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(query.exec(env.serverRegister() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")));
         QVERIFY(query.prepare(QStringLiteral(
             "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (?, ?, 'Absent', ?)")));
         for (qint64 id : group.students) {
@@ -988,7 +1082,7 @@ void FaultSuite::laterSaveWaitsForTheEarlierAndWinsWhole()
             QVERIFY(query.exec());
         }
 
-        Worker later({QStringLiteral("save"), env.livePath(), QStringLiteral("later"), QStringLiteral("7"),
+        Worker later({QStringLiteral("save"), registerArgument(env), QStringLiteral("later"), QStringLiteral("7"),
             QStringLiteral("1"), db::dateKey(day), QStringLiteral("0"), QString::number(group.id)});
         QVERIFY(later.waitFor(QStringLiteral("begin")));
         QThread::msleep(300); // the later save is now waiting for the lock
@@ -1000,7 +1094,7 @@ void FaultSuite::laterSaveWaitsForTheEarlierAndWinsWhole()
             qPrintable(later.lines().join(QLatin1Char('\n'))));
         ++tally.faults;
 
-        db::open(env.livePath());
+        env.reopenRegister();
         const Stored stored = storedOn(group, day);
         QCOMPARE(stored.notes, QStringList(40, faults::notesFor(QStringLiteral("later-0"))));
         QCOMPARE(stored.letters, parseBegin(later.lines().at(1)).letters);
@@ -1020,7 +1114,7 @@ void FaultSuite::lockHeldPastTheTimeoutSaysTryAgain()
     db::saveMarks(day, cardsFor(group, QString(40, QLatin1Char('A'))), QStringLiteral("before"));
     db::close();
 
-    Worker holder({QStringLiteral("hold-lock"), env.livePath(), QStringLiteral("immediate")});
+    Worker holder({QStringLiteral("hold-lock"), registerArgument(env), QStringLiteral("immediate")});
     QVERIFY2(holder.waitFor(QStringLiteral("locked")), qPrintable(holder.lines().join(QLatin1Char('\n'))));
     WindowUser user;
     // Reading goes on while another user holds the write lock.
@@ -1221,6 +1315,7 @@ void FaultSuite::windowKeepsAnUnfittingSaveOnScreen_data()
 
 void FaultSuite::windowKeepsAnUnfittingSaveOnScreen()
 {
+    SQLITE_ONLY("the page limit and the small disk are the file's");
     QFETCH(bool, smallDisk);
     TestEnvironment env;
     std::unique_ptr<SmallDisk> disk;
@@ -1322,6 +1417,7 @@ void FaultSuite::windowOnReadOnlyRegisterShowsMarksAndSaysWhy_data()
 
 void FaultSuite::windowOnReadOnlyRegisterShowsMarksAndSaysWhy()
 {
+    SQLITE_ONLY("file permissions");
     QFETCH(bool, folderWritable);
     QFETCH(bool, fileWritable);
     TestEnvironment env;
@@ -1396,7 +1492,8 @@ void FaultSuite::windowWaitsOutAnotherUsersSave()
     QVERIFY(user.pick(group.id, day));
     user.clickAll();
     // Another user's save holds the lock for a while, well inside the timeout.
-    Worker holder({QStringLiteral("hold-lock"), env.livePath(), QStringLiteral("exclusive"), QStringLiteral("1500")});
+    Worker holder(
+        {QStringLiteral("hold-lock"), registerArgument(env), QStringLiteral("exclusive"), QStringLiteral("1500")});
     QVERIFY(holder.waitFor(QStringLiteral("locked")));
     env.dialogs().clear();
     user.save();
@@ -1529,6 +1626,238 @@ void FaultSuite::hostileTextThroughTheWindows()
         QVERIFY(user.notes()->toPlainText() == note);
         QVERIFY(!user.window().isChanged());
     }
+}
+
+void FaultSuite::secondWriterOfTheSameDayIsAsked()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Shared"), 4);
+    const QDate day(2026, 12, 8);
+    db::close();
+
+    // This window loads the day, then another computer saves it.
+    WindowUser mine;
+    QVERIFY(mine.pick(group.id, day));
+    mine.clickCard(0);
+    mine.clickCard(0); // Absent
+    {
+        Worker other({QStringLiteral("save"), registerArgument(env), QStringLiteral("other"), QStringLiteral("3"),
+            QStringLiteral("1"), db::dateKey(day), QStringLiteral("0"), QString::number(group.id)});
+        QVERIFY(other.finish());
+        QVERIFY2(other.lines().last().startsWith(QLatin1String("done")), qPrintable(other.lines().join('\n')));
+    }
+    const Stored theirs = storedOn(group, day);
+    ++tally.faults;
+
+    // No: nothing is written, the marks stay on screen, and the stored ones are shown.
+    env.dialogs().clear();
+    env.dialogs().answerNo();
+    mine.save();
+    QCOMPARE(env.dialogs().shown().size(), 2);
+    QCOMPARE(env.dialogs().shown().at(0).kind, ScriptedDialogs::Kind::Question);
+    QVERIFY2(env.dialogs().shown().at(0).text.contains(QStringLiteral("after you opened it")),
+        qPrintable(env.dialogs().shown().at(0).text));
+    QVERIFY(!env.dialogs().messages().contains(QStringLiteral("Done Saved")));
+    QCOMPARE(storedOn(group, day).letters, theirs.letters);
+    QVERIFY(mine.window().isChanged());
+    QCOMPARE(mine.letters(), QStringLiteral("APPP"));
+
+    // Asked again, Yes: the marks on screen are written, and the history has both saves.
+    env.dialogs().clear();
+    env.dialogs().answerYes();
+    mine.save();
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QCOMPARE(storedOn(group, day).letters, QStringLiteral("APPP"));
+    const QList<db::HistoryRow> history = db::history(group.students.first(), day);
+    QCOMPARE(history.size(), 2);
+    QCOMPARE(history.at(0).newStatus, QStringLiteral("Absent"));
+    QCOMPARE(history.at(0).oldStatus, faults::statusWord(theirs.letters.at(0)));
+    QCOMPARE(history.at(1).oldStatus, QString());
+    ++tally.saves;
+}
+
+void FaultSuite::twoSaversOfTheSameNewDayCannotBothPass()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Race"), 40);
+    db::close();
+    const int rounds = kSanitized ? 6 : 12;
+    const QDate first(2026, 10, 5);
+    const auto racer = [&](quint32 start) {
+        return QStringList {QStringLiteral("race"), registerArgument(env), db::dateKey(first), QString::number(rounds),
+            QString::number(start), QString::number(group.id)};
+    };
+    Worker one(racer(1));
+    Worker two(racer(2));
+    for (int round = 0; round < rounds; ++round) {
+        QVERIFY2(one.waitForCount(QStringLiteral("ready"), round + 1), qPrintable(one.lines().join('\n')));
+        QVERIFY2(two.waitForCount(QStringLiteral("ready"), round + 1), qPrintable(two.lines().join('\n')));
+        one.send("go");
+        two.send("go");
+    }
+    QVERIFY(one.finish());
+    QVERIFY(two.finish());
+    QCOMPARE(one.process().exitCode(), 0);
+    QCOMPARE(two.process().exitCode(), 0);
+
+    // Both loaded an empty day; exactly one of them may write it, and the day is that one's.
+    env.reopenRegister();
+    for (int round = 0; round < rounds; ++round) {
+        QStringList results;
+        QString winner;
+        for (Worker* worker : {&one, &two}) {
+            for (const QString& line : worker->lines()) {
+                const QStringList parts = line.split(QLatin1Char(' '));
+                if (parts.size() == 3 && parts.at(1) == QString::number(round)) {
+                    results << parts.at(0);
+                    if (parts.at(0) == QLatin1String("done"))
+                        winner = parts.at(2);
+                }
+            }
+        }
+        results.sort();
+        QCOMPARE(results, (QStringList {QStringLiteral("conflict"), QStringLiteral("done")}));
+        QCOMPARE(storedOn(group, first.addDays(round)).letters, winner);
+        tally.faults += 1;
+        tally.saves += 1;
+    }
+}
+
+void FaultSuite::serverStoppedMidSavesLosesNothing()
+{
+    SERVER_ONLY("a file has no server to stop");
+    PrivateServer server;
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    TestEnvironment env(server.address());
+    env.openRegister();
+    const QList<TestClass> groups
+        = {addClassOf(QStringLiteral("Stop A"), 40), addClassOf(QStringLiteral("Stop B"), 40)};
+    db::close();
+
+    QStringList lines;
+    {
+        Worker worker({QStringLiteral("save"), QStringLiteral("-"), QStringLiteral("s"), QStringLiteral("11"),
+            QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("0"), QString::number(groups.at(0).id),
+            QString::number(groups.at(1).id)});
+        QRandomGenerator random(20261208);
+        const int stops = 3;
+        for (int stop = 0; stop < stops; ++stop) {
+            // Saves go on until a random moment, and the server dies under one of them.
+            const int doneBefore = countLines(worker.lines(), QStringLiteral("done"));
+            QVERIFY2(worker.waitForCount(QStringLiteral("done"), doneBefore + 3, 60000),
+                qPrintable(worker.lines().join('\n')));
+            QThread::msleep(random.bounded(60));
+            QVERIFY2(server.stop(QStringLiteral("immediate")), qPrintable(server.error()));
+            ++tally.faults;
+            const int failedBefore = countLines(worker.lines(), QStringLiteral("failed"));
+            QVERIFY(worker.waitForCount(QStringLiteral("failed"), failedBefore + 1));
+            QVERIFY2(server.start(), qPrintable(server.error()));
+        }
+        // The same worker, never restarted, saves again once the server is back.
+        const int done = countLines(worker.lines(), QStringLiteral("done"));
+        QVERIFY2(worker.waitForCount(QStringLiteral("done"), done + 3, 60000), qPrintable(worker.lines().join('\n')));
+        worker.killNow();
+        lines = worker.lines();
+    }
+    for (const QString& line : std::as_const(lines)) {
+        if (line.startsWith(QLatin1String("failed ")))
+            QVERIFY2(line.contains(QStringLiteral("could not be reached")), qPrintable(line));
+    }
+    env.reopenRegister();
+    checkSavesLanded(lines, groups);
+    tally.saves += countLines(lines, QStringLiteral("done"));
+    db::close();
+}
+
+void FaultSuite::sessionsEndedMidSavesLoseNothing()
+{
+    SERVER_ONLY("a file has no sessions to end");
+    TestEnvironment env;
+    env.openRegister();
+    const QList<TestClass> groups = {addClassOf(QStringLiteral("End A"), 40), addClassOf(QStringLiteral("End B"), 40)};
+    db::close();
+
+    QStringList lines;
+    {
+        Worker worker({QStringLiteral("save"), QStringLiteral("-"), QStringLiteral("e"), QStringLiteral("12"),
+            QStringLiteral("0"), QStringLiteral("-"), QStringLiteral("0"), QString::number(groups.at(0).id),
+            QString::number(groups.at(1).id)});
+        QVERIFY(worker.waitFor(QStringLiteral("begin")));
+        QSqlDatabase admin = env.otherConnection(QStringLiteral("Administrator"));
+        QRandomGenerator random(20261209);
+        int ended = 0;
+        for (int round = 0; round < 12; ++round) {
+            QThread::msleep(20 + random.bounded(120));
+            QSqlQuery end(admin);
+            QVERIFY2(end.exec(QStringLiteral("SELECT count(pg_terminate_backend(pid)) FROM pg_stat_activity WHERE "
+                                             "datname = current_database() AND application_name = 'Rollvane'")),
+                qPrintable(end.lastError().text()));
+            ended += end.next() ? end.value(0).toInt() : 0;
+        }
+        QVERIFY(ended > 0);
+        tally.faults += ended;
+        const int done = countLines(worker.lines(), QStringLiteral("done"));
+        QVERIFY2(worker.waitForCount(QStringLiteral("done"), done + 3, 60000), qPrintable(worker.lines().join('\n')));
+        worker.killNow();
+        lines = worker.lines();
+        admin.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Administrator"));
+    env.reopenRegister();
+    checkSavesLanded(lines, groups);
+    tally.saves += countLines(lines, QStringLiteral("done"));
+    qInfo("%d saves reported, %d failed with their session", countLines(lines, QStringLiteral("done")),
+        countLines(lines, QStringLiteral("failed")));
+}
+
+void FaultSuite::windowOutlivesTheServerGoingAway()
+{
+    SERVER_ONLY("a file has no server to lose");
+    PrivateServer server;
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    TestEnvironment env(server.address());
+    env.openRegister();
+    const TestClass group = addClassOf(QStringLiteral("Away"), 6);
+    const QDate day(2026, 12, 9);
+    db::close();
+    QVERIFY(server.stop());
+
+    // The server is away at start-up: said at step 144, and the window still comes up.
+    WindowUser user;
+    const QString said = env.dialogs().messages().join(QLatin1Char('\n'));
+    QVERIFY2(said.contains(QStringLiteral("The register's server this computer could not be reached"))
+            && said.contains(QStringLiteral("at line 144")),
+        qPrintable(said));
+    QVERIFY(user.window().classIds().isEmpty());
+
+    // Back again: the next action finds it, without a restart.
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    env.dialogs().clear();
+    QTest::mouseClick(user.window().findChild<QPushButton*>(QStringLiteral("PushButton1")), Qt::LeftButton);
+    delete ManageClassesWindow::instance();
+    QCOMPARE(user.window().classIds(), QList<qint64> {group.id});
+    QVERIFY(user.pick(group.id, day));
+    user.clickAll();
+
+    // Lost under a save: said so, the marks stay on screen, unsaved.
+    QVERIFY(server.stop(QStringLiteral("immediate")));
+    env.dialogs().clear();
+    user.save();
+    ++tally.faults;
+    const QString lost = env.dialogs().messages().join(QLatin1Char('\n'));
+    QVERIFY2(lost.contains(QStringLiteral("could not be reached")) && !lost.contains(QStringLiteral("Done Saved")),
+        qPrintable(lost));
+    QVERIFY(user.window().isChanged());
+    QCOMPARE(user.letters(), QString(6, QLatin1Char('L')));
+
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    env.dialogs().clear();
+    user.save();
+    QCOMPARE(env.dialogs().messages(), QStringList(QStringLiteral("Done Saved")));
+    QCOMPARE(storedOn(group, day).letters, QString(6, QLatin1Char('L')));
+    ++tally.saves;
 }
 
 QTEST_MAIN(FaultSuite)

@@ -23,6 +23,7 @@ class TestManageClasses : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { REQUIRE_TEST_ENGINE(); }
     void init();
     void cleanup();
 

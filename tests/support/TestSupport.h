@@ -1,19 +1,79 @@
 #pragma once
 
 #include "app/Dialogs.h"
+#include "data/Database.h"
 
 #include <QColor>
 #include <QImage>
+#include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 
+// The engine the tests run against: the SQLite file, or a PostgreSQL server when
+// ROLLVANE_TEST_ENGINE=postgresql (scripts/test.sh starts one and names it through
+// ROLLVANE_TEST_PGHOST, ROLLVANE_TEST_PGPORT and ROLLVANE_TEST_PGUSER).
+bool onServer();
+// Why the server variant cannot run here; empty when it can (or when it runs on SQLite). With
+// always, whether the shared test server can be used, whatever the engine.
+QString testServerProblem(bool always = false);
+// CI sets ROLLVANE_TEST_SERVER_REQUIRED=1: a server variant without its server then fails
+// instead of being skipped.
+bool testServerRequired();
+
+// In initTestCase of a suite that runs on both engines.
+#define REQUIRE_TEST_ENGINE()                                                                                          \
+    do {                                                                                                               \
+        const QString problem = testServerProblem();                                                                   \
+        if (!problem.isEmpty()) {                                                                                      \
+            if (testServerRequired())                                                                                  \
+                QFAIL(qPrintable(problem));                                                                            \
+            QSKIP(qPrintable(problem));                                                                                \
+        }                                                                                                              \
+    } while (false)
+
+// In initTestCase of a suite that needs the test server whatever the engine.
+#define REQUIRE_TEST_SERVER()                                                                                          \
+    do {                                                                                                               \
+        const QString problem = testServerProblem(true);                                                               \
+        if (!problem.isEmpty()) {                                                                                      \
+            if (testServerRequired())                                                                                  \
+                QFAIL(qPrintable(problem));                                                                            \
+            QSKIP(qPrintable(problem));                                                                                \
+        }                                                                                                              \
+    } while (false)
+
+// A case about the SQLite file itself (its pragmas, its damage, its permissions).
+#define SQLITE_ONLY(reason)                                                                                            \
+    do {                                                                                                               \
+        if (onServer())                                                                                                \
+            QSKIP("SQLite only: " reason);                                                                             \
+    } while (false)
+#define SERVER_ONLY(reason)                                                                                            \
+    do {                                                                                                               \
+        if (!onServer())                                                                                               \
+            QSKIP("server only: " reason);                                                                             \
+    } while (false)
+
+// A PostgreSQL server the tests may make databases on.
+struct TestServer
+{
+    QString host; // a socket folder
+    int port = 5432;
+    QString user;
+    // The one scripts/test.sh started.
+    static TestServer shared();
+};
+
 // A fresh world for one test: a temporary machine-wide data folder (ROLLVANE_COMMON_APPDATA),
-// a program folder holding the built template, no machine-wide settings file unless the test
-// writes one (ROLLVANE_CONF), and scripted answers for every dialog.
+// a program folder holding the built template, a settings file of its own (ROLLVANE_CONF) and
+// scripted answers for every dialog. On the server, a new empty database of its own, which the
+// settings file names and which goes with the environment.
 class TestEnvironment
 {
 public:
     TestEnvironment();
+    // A register on the given server, whatever engine the suite runs on.
+    explicit TestEnvironment(const TestServer& server);
     ~TestEnvironment();
     TestEnvironment(const TestEnvironment&) = delete;
     TestEnvironment& operator=(const TestEnvironment&) = delete;
@@ -21,19 +81,58 @@ public:
     QString root() const { return m_dir.path(); }
     QString appDataFolder() const; // stands for the machine-wide folder
     QString programFolder() const; // holds dbBlank.mdb
-    QString livePath() const; // where the register lives
+    QString livePath() const; // where the SQLite register lives
+    QString settingsPath() const; // the settings file the program reads
+    bool serverRegister() const { return m_server.has_value(); }
+    db::ServerAddress server() const; // the server register's address
+    QString databaseName() const { return m_database; }
 
-    // Copies the template to the live path and opens it as the shared connection.
+    // Opens a fresh register as the shared connection: a copy of the template, or the empty
+    // server database (which gets its tables on opening).
     void openRegister();
-    // Writes the machine-wide settings file (ROLLVANE_CONF), which is otherwise absent.
+    // Opens the register again, as the program does at start-up.
+    void reopenRegister();
+    // A connection of its own to the same register, as another user's program would have.
+    QSqlDatabase otherConnection(const QString& name) const;
+    // Makes writes of the given kind to a table fail from here on (a trigger of the engine's),
+    // for the rows that meet the condition (in NEW.column terms); allowWrites ends it.
+    void refuseWrites(const QString& table, const QString& event, const QString& condition = QString());
+    void allowWrites(const QString& table);
+    // Adds sections to the settings file (ROLLVANE_CONF), keeping where the register is.
     void writeMachineSettings(const QByteArray& content);
 
     ScriptedDialogs& dialogs() { return *m_dialogs; }
 
 private:
+    void setUp();
+    void createDatabase();
+
     QTemporaryDir m_dir;
     ScriptedDialogs* m_dialogs;
     std::unique_ptr<UserDialogs> m_previousDialogs;
+    std::optional<TestServer> m_server;
+    QString m_database;
+};
+
+// A PostgreSQL server of a test's own, made in a temporary folder by scripts/test-server.sh,
+// for the cases that stop the server.
+class PrivateServer
+{
+public:
+    PrivateServer();
+    ~PrivateServer();
+    PrivateServer(const PrivateServer&) = delete;
+    PrivateServer& operator=(const PrivateServer&) = delete;
+
+    bool start(); // false (with the reason in error()) when it cannot be started
+    bool stop(const QString& mode = QStringLiteral("fast"));
+    QString error() const { return m_error; }
+    TestServer address() const;
+
+private:
+    bool script(const QStringList& arguments);
+    QTemporaryDir m_dir;
+    QString m_error;
 };
 
 // A plain picture with a coloured square, to tell photos apart.

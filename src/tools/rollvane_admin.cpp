@@ -1,0 +1,112 @@
+// rollvane-admin: the administrator's commands for the register.
+//
+//   rollvane-admin copy-register --to postgresql [--from FILE]
+//       copies the SQLite register (this machine's, or FILE) into the empty database on the
+//       server that the settings file's [register] section names
+//   rollvane-admin copy-register --to sqlite FILE
+//       copies the register on that server into the new file FILE
+//
+// Neither changes its source. Each ends by comparing the row count and a checksum of every
+// table on both sides and says whether they agree.
+#include "app/Failure.h"
+#include "app/SharedRoutines.h"
+#include "data/CopyRegister.h"
+#include "data/Database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("rollvane-admin", text);
+}
+
+void say(const QString& line, FILE* to = stdout)
+{
+    std::fputs(line.toLocal8Bit().constData(), to);
+    std::fputc('\n', to);
+    std::fflush(to);
+}
+
+int usage()
+{
+    say(tr("usage: rollvane-admin copy-register --to postgresql [--from FILE]\n"
+           "       rollvane-admin copy-register --to sqlite FILE"),
+        stderr);
+    return 2;
+}
+
+// Whole tens of percent, so that a long copy shows it is moving without filling the screen.
+db::CopyProgress progressLines()
+{
+    return [last = -1](qint64 done, qint64 total) mutable {
+        const int percent = total > 0 ? int(done * 100 / total) : 100;
+        if (percent / 10 != last / 10) {
+            last = percent;
+            say(tr("copied %1 of %2 rows (%3%)").arg(done).arg(total).arg(percent));
+        }
+        return true;
+    };
+}
+
+int report(const db::CopyReport& copy, const QString& from, const QString& to)
+{
+    for (const db::TableCheck& check : copy.tables) {
+        say(tr("%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6")
+                .arg(check.table)
+                .arg(check.sourceRows)
+                .arg(check.sourceChecksum)
+                .arg(check.targetRows)
+                .arg(check.targetChecksum)
+                .arg(check.matches() ? tr("the same") : tr("DIFFERENT")));
+    }
+    if (!copy.matches()) {
+        say(tr("The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.")
+                .arg(from, to),
+            stderr);
+        return 1;
+    }
+    say(tr("%1 was copied into %2: %3 rows, every table the same on both sides.").arg(from, to).arg(copy.rows()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Rollvane"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 3 || args.at(0) != QLatin1String("copy-register") || args.at(1) != QLatin1String("--to"))
+        return usage();
+    try {
+        if (args.at(2) == QLatin1String("postgresql")) {
+            QString from = liveDatabasePath();
+            if (args.size() == 5 && args.at(3) == QLatin1String("--from"))
+                from = args.at(4);
+            else if (args.size() != 3)
+                return usage();
+            const db::ServerAddress server = db::configuredServer();
+            if (server.database.isEmpty())
+                throw Failure(tr("The settings file names no database on the server ([register] database=...)."));
+            const QString to = tr("the database %1 on the server %2").arg(server.database, server.displayName());
+            return report(db::copyFileToServer(from, server, progressLines()), QDir::toNativeSeparators(from), to);
+        }
+        if (args.at(2) == QLatin1String("sqlite") && args.size() == 4) {
+            const db::ServerAddress server = db::configuredServer();
+            const QString from = tr("the database %1 on the server %2").arg(server.database, server.displayName());
+            return report(
+                db::copyServerToFile(server, args.at(3), progressLines()), from, QDir::toNativeSeparators(args.at(3)));
+        }
+    } catch (const Failure& failure) {
+        say(failure.description(), stderr);
+        return 1;
+    }
+    return usage();
+}
