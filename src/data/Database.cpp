@@ -840,6 +840,22 @@ std::optional<StudentRow> student(qint64 studentId)
     return studentFrom(query, true);
 }
 
+bool readPhoto(qint64 studentId, QByteArray& buffer)
+{
+    return engine().readPhoto(studentId, buffer);
+}
+
+bool Engine::readPhoto(qint64 studentId, QByteArray& buffer)
+{
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT Image FROM tblStudents WHERE id=?"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    if (!query.next())
+        return false;
+    buffer = query.value(0).toByteArray();
+    return true;
+}
+
 qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
     requireWritable();

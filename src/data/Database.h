@@ -192,6 +192,9 @@ qint64 addClass(const QString& name);
 void deleteClass(qint64 classId);
 
 std::optional<StudentRow> student(qint64 studentId);
+// A student's photo bytes, read into buffer (whose memory is reused); false when the student no
+// longer exists. Empty bytes mean no photo.
+bool readPhoto(qint64 studentId, QByteArray& buffer);
 // Adds a student and returns the id. No image leaves the photo empty.
 qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image);
 // Rewrites a student's name and class, and the photo when one is given. False when the

@@ -119,6 +119,11 @@ public:
     // cache can tell a listing in the same pass of the event loop that nothing changed.
     virtual std::optional<PhotoStamp> ownWrites() = 0;
 
+    // Reads a student's photo bytes into buffer, reusing its memory from photo to photo; false
+    // when the student does not exist. A class's photos are tens of megabytes, and fresh memory
+    // for each costs more than the copy itself.
+    virtual bool readPhoto(qint64 studentId, QByteArray& buffer);
+
     // After rows were copied in with their ids: new rows get ids above the highest copied.
     virtual void afterCopy() { }
 };

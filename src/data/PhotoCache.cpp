@@ -203,13 +203,17 @@ QPixmap PhotoCache::picture(qint64 studentId, const QSize& size)
     if (const Entry* entry = m_pictures.object(studentId);
         entry && now.valid() && entry->checked == now && entry->size == size)
         return entry->picture;
-    const std::optional<db::StudentRow> stored = db::student(studentId);
+    const bool exists = db::readPhoto(studentId, m_bytes);
     ++m_read;
-    if (!stored) {
+    if (!exists) {
         m_pictures.remove(studentId);
         return QPixmap();
     }
-    return store(studentId, stored->image, size, now);
+    const QPixmap picture = store(studentId, m_bytes, size, now);
+    // An unusually large photo does not keep its memory after it was shown.
+    if (m_bytes.capacity() > kKeptBufferBytes)
+        m_bytes = QByteArray();
+    return picture;
 }
 
 QPixmap PhotoCache::store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked)

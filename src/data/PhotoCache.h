@@ -74,6 +74,9 @@ private:
     QPixmap store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked);
 
     QCache<qint64, Entry> m_pictures;
+    // The bytes of the photo being read, kept from photo to photo.
+    QByteArray m_bytes;
+    static constexpr qsizetype kKeptBufferBytes = 4 * 1024 * 1024;
     Generation m_passGeneration;
     qint64 m_pass = -1;
     qint64 m_passChanges = -1;
