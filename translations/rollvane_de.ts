@@ -2,10 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Admin</name>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE</source>
+        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
+        rollvane-admin copy-register --to sqlite DATEI</translation>
+    </message>
+    <message>
+        <source>copied %1 of %2 rows (%3%)</source>
+        <translation>%1 von %2 Zeilen kopiert (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6</source>
+        <translation>%1: %2 Zeilen, Prüfsumme %3 in der Quelle; %4 Zeilen, Prüfsumme %5 in der Kopie: %6</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>DIFFERENT</source>
+        <translation>VERSCHIEDEN</translation>
+    </message>
+    <message>
+        <source>The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.</source>
+        <translation>Die Kopie von %1 nach %2 stimmt nicht mit ihrer Quelle überein; verwenden Sie sie nicht. Die Quelle wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>%1 was copied into %2: %3 rows, every table the same on both sides.</source>
+        <translation>%1 wurde nach %2 kopiert: %3 Zeilen, jede Tabelle auf beiden Seiten gleich.</translation>
+    </message>
+    <message>
+        <source>The settings file names no database on the server ([register] database=...).</source>
+        <translation>Die Einstellungsdatei nennt keine Datenbank auf dem Server ([register] database=...).</translation>
+    </message>
+    <message>
+        <source>the database %1 on the server %2</source>
+        <translation>Datenbank %1 (Server: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceReportWindow</name>
+    <message>
+        <source>Attendance Report</source>
+        <translation>Anwesenheitsbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation>&amp;Klasse:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every page, the same for every user</source>
+        <translation>Steht oben auf jeder Seite, für alle Benutzer gleich</translation>
+    </message>
+    <message>
+        <source>&amp;School name:</source>
+        <translation>&amp;Name der Schule:</translation>
+    </message>
+    <message>
+        <source>On da&amp;y:</source>
+        <translation>Am &amp;Tag:</translation>
+    </message>
+    <message>
+        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
+        <translation>Jeden &amp;Wochentag (Mo–Fr) von „Von“ bis „Bis“ (Tage ganz ohne Einträge gelten als schulfrei)</translation>
+    </message>
+    <message>
+        <source>Attendance &amp;below:</source>
+        <translation>Anwesenheit &amp;unter:</translation>
+    </message>
+    <message>
+        <source>or absent for at &amp;least</source>
+        <translation>oder an &amp;mindestens</translation>
+    </message>
+    <message>
+        <source>marked days running, up to the last one</source>
+        <translation>erfassten Tagen in Folge bis zuletzt abwesend</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>&amp;PDF exportieren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>&amp;CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Alle Klassen</translation>
+    </message>
+    <message>
+        <source>From is after To: choose a first day on or before the last day.</source>
+        <translation>„Von“ liegt nach „Bis“: Wählen Sie einen ersten Tag, der nicht nach dem letzten Tag liegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n Schüler</numerusform>
+            <numerusform>%n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked day(s)</source>
+        <translation>
+            <numerusform>%n erfasster Tag</numerusform>
+            <numerusform>%n erfasste Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every class with students has taken its register.</source>
+        <translation>Jede Klasse mit Schülern hat ihre Anwesenheit erfasst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n register(s) not taken</source>
+        <translation>
+            <numerusform>%n fehlende Erfassung</numerusform>
+            <numerusform>%n fehlende Erfassungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) to look at</source>
+        <translation>
+            <numerusform>%n Schüler zu prüfen</numerusform>
+            <numerusform>%n Schüler zu prüfen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This register keeps no history of changes.</source>
+        <translation>Diese Anwesenheitsliste speichert keinen Änderungsverlauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n Änderung</numerusform>
+            <numerusform>%n Änderungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s name could not be kept in the register: %1</source>
+        <translation>Der Name der Schule konnte nicht in der Anwesenheitsliste gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|</source>
+        <translation>CSV-Dateien (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|</source>
+        <translation>PDF-Dateien (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Writing the pages…</source>
+        <translation>Die Seiten werden geschrieben…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Wird gedruckt…</translation>
+    </message>
+    <message>
+        <source>The printer did not take the pages. Nothing was printed.</source>
+        <translation>Der Drucker hat die Seiten nicht angenommen. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation>Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>An den Drucker gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The disk holding %1 is full, so the copy could not be written.</source>
+        <translation>Der Datenträger mit %1 ist voll, daher konnte die Kopie nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: its folder is read-only or not there.</source>
+        <translation>Die Kopie %1 konnte nicht geschrieben werden: Ihr Ordner ist schreibgeschützt oder nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The register stayed in use by another user for too long, so no copy was made. Please try again in a moment.</source>
+        <translation>Die Anwesenheitsliste war zu lange von einem anderen Benutzer belegt, daher wurde keine Kopie angelegt. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s file is damaged, so no copy was made (%1). Use Check Register to find out more.</source>
+        <translation>Die Datei der Anwesenheitsliste ist beschädigt, daher wurde keine Kopie angelegt (%1). Mit „Liste prüfen“ im Fenster „Sicherungen“ erfahren Sie mehr.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: %2</source>
+        <translation>Die Kopie %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk: %2</source>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is.</source>
+        <translation>%1 ist bereits vorhanden und wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped; nothing was kept of it.</source>
+        <translation>Das Kopieren wurde abgebrochen; nichts davon wurde behalten.</translation>
+    </message>
+    <message>
+        <source>The check was stopped before it finished.</source>
+        <translation>Die Prüfung wurde abgebrochen, bevor sie fertig war.</translation>
+    </message>
+    <message>
+        <source>The register %1 was not found, so it was not replaced.</source>
+        <translation>Die Anwesenheitsliste %1 wurde nicht gefunden und daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be read: %2</source>
+        <translation>Die Sicherung %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder cannot be written, so the register was not replaced: %1</source>
+        <translation>In den Ordner der Anwesenheitsliste kann nicht geschrieben werden, daher wurde die Anwesenheitsliste nicht ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s copy could not be written, so the register was not replaced: %1</source>
+        <translation>Die Kopie der Anwesenheitsliste konnte nicht geschrieben werden, daher wurde die Anwesenheitsliste nicht ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>The restore was stopped; the register was left as it is.</source>
+        <translation>Die Wiederherstellung wurde abgebrochen; die Anwesenheitsliste blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Another user is saving to the register just now, so it was not replaced. Please try again in a moment.</source>
+        <translation>Ein anderer Benutzer speichert gerade in die Anwesenheitsliste, daher wurde sie nicht ersetzt. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The register could not be replaced: %1</source>
+        <translation>Die Anwesenheitsliste konnte nicht ersetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>The export does not match the register; no file was written.</source>
+        <translation>Der Export stimmt nicht mit der Anwesenheitsliste überein; es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The export could not be saved as %1: %2</source>
+        <translation>Der Export konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>Der Export wurde abgebrochen; es wurde keine Datei geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backups cannot be written: %1 is a file, not a folder.</source>
+        <translation>Die Sicherungen können nicht geschrieben werden: %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the backups could not be created.</source>
+        <translation>Der Ordner %1 für die Sicherungen konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The backup could not be given its name %1: %2</source>
+        <translation>Die Sicherung konnte nicht den Namen %1 erhalten: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardArea</name>
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>Die Bildlaufleiste des Kartenbereichs wurde nicht angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyRegister</name>
+    <message>
+        <source>The rows of %1 could not be written to the copy: %2</source>
+        <translation>Die Zeilen von %1 konnten nicht in die Kopie geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 kann nicht als Anwesenheitsliste verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so nothing was copied.</source>
+        <translation>%1 enthält bereits eine Anwesenheitsliste (%2 Zeilen in %3); kopiert wird nur in eine leere, daher wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped before the end; nothing was copied.</source>
+        <translation>Das Kopieren wurde vor dem Ende abgebrochen; es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; the copy goes only into a new file, so nothing was copied.</source>
+        <translation>%1 ist bereits vorhanden; kopiert wird nur in eine neue Datei, daher wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 holds a register of schema %2, not of this version&apos;s %3; nothing was copied.</source>
+        <translation>%1 enthält eine Anwesenheitsliste mit Schema %2, nicht mit Schema %3 dieser Version; es wurde nichts kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Ein Feld in Anführungszeichen, das in Zeile %1 beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>ein hier geöffnetes Anführungszeichen wird nie geschlossen</translation>
     </message>
 </context>
 <context>
@@ -17,10 +371,6 @@
     <message>
         <source>The register is open for reading only. Nothing was changed.</source>
         <translation>Die Anwesenheitsliste ist nur zum Lesen geöffnet. Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be used as the register: %2</source>
-        <translation>Die Datei %1 kann nicht als Anwesenheitsliste verwendet werden: %2</translation>
     </message>
     <message>
         <source>The register is not open, so nothing can be read or written.</source>
@@ -98,6 +448,74 @@
         <source>The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot be a register. It has been left as it is.</source>
         <translation>Die Anwesenheitsliste %1 ist keine gewöhnliche Datei (sondern eine Pipe, ein Socket oder ein Gerät) und kann daher keine Anwesenheitsliste sein. Sie wurde unverändert gelassen.</translation>
     </message>
+    <message>
+        <source>The register cannot be opened while another one is being copied.</source>
+        <translation>Die Anwesenheitsliste kann nicht geöffnet werden, während eine andere kopiert wird.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 kann nicht als Anwesenheitsliste verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>dieser Computer</translation>
+    </message>
+    <message>
+        <source>database %1 on the server %2</source>
+        <translation>Datenbank %1 (Server: %2)</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2</source>
+        <translation>Die Datenbank %1 (Server: %2)</translation>
+    </message>
+    <message>
+        <source>The server settings cannot hold the character &apos;;&apos; (in &quot;%1&quot;).</source>
+        <translation>Die Servereinstellungen dürfen das Zeichen „;“ nicht enthalten (in „%1“).</translation>
+    </message>
+    <message>
+        <source>The register is in use by another computer. Nothing was changed; please try again in a moment.</source>
+        <translation>Die Anwesenheitsliste wird gerade von einem anderen Computer verwendet. Es wurde nichts geändert; bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your account on the register&apos;s server may not do this. Nothing was changed; ask the administrator for the rights Rollvane needs.</source>
+        <translation>Ihr Benutzerkonto auf dem Server der Anwesenheitsliste hat dafür keine Berechtigung. Es wurde nichts geändert; bitten Sie den Administrator um die Rechte, die Rollvane braucht.</translation>
+    </message>
+    <message>
+        <source>The register on the server is open for reading only. Nothing was changed.</source>
+        <translation>Die Anwesenheitsliste auf dem Server ist nur zum Lesen geöffnet. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The disk of the register&apos;s server is full. Nothing was changed; ask the administrator to free some space, then try again.</source>
+        <translation>Der Datenträger des Servers der Anwesenheitsliste ist voll. Es wurde nichts geändert; bitten Sie den Administrator, Platz zu schaffen, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server is short of resources. Nothing was changed; try again in a moment.</source>
+        <translation>Dem Server der Anwesenheitsliste fehlen gerade Ressourcen. Es wurde nichts geändert; versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The register already holds that row (two marks for one student and day, or a repeated id). Nothing was changed.</source>
+        <translation>Die Anwesenheitsliste enthält diese Zeile bereits (zwei Einträge für einen Schüler am selben Tag oder eine doppelte ID). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 stores text as %2, so names and notes could be damaged. Create the database with ENCODING &apos;UTF8&apos;.</source>
+        <translation>%1 speichert Text als %2; dadurch könnten Namen und Notizen beschädigt werden. Legen Sie die Datenbank mit ENCODING &apos;UTF8&apos; an.</translation>
+    </message>
+    <message>
+        <source>%1 holds no register yet.</source>
+        <translation>%1 enthält noch keine Anwesenheitsliste.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 could not be reached. Try again in a moment; Rollvane connects again by itself.</source>
+        <translation>Der Server der Anwesenheitsliste (%1) ist nicht erreichbar. Versuchen Sie es gleich noch einmal; Rollvane verbindet sich von selbst erneut.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 refused the connection: %2. Check the [register] settings in the settings file and the server&apos;s user and password file.</source>
+        <translation>Der Server der Anwesenheitsliste (%1) hat die Verbindung abgelehnt: %2. Prüfen Sie die Einstellungen unter [register] in der Einstellungsdatei sowie den Benutzer und die Passwortdatei für den Server.</translation>
+    </message>
+    <message>
+        <source>The file %1</source>
+        <translation>Die Datei %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -128,6 +546,175 @@
     <message>
         <source>Application Error</source>
         <translation>Programmfehler</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>Der Import wurde abgebrochen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 Nothing was imported.</source>
+        <translation>Zeile %1: %2 Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation>%1 Es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPhotosDialog</name>
+    <message>
+        <source>Import Photos for %1</source>
+        <translation>Fotos für %1 importieren</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Fotos importieren</translation>
+    </message>
+    <message>
+        <source>Pictures in %1 for %2. Nothing has been written yet.
+Students who get a photo: %3. Students without a picture: %4. Pictures that match no student: %5. Pictures that cannot be used: %6.</source>
+        <translation>Bilder in %1 für %2. Es wurde noch nichts geschrieben.
+Schüler, die ein Foto erhalten: %3. Schüler ohne Bild: %4. Bilder ohne passenden Schüler: %5. Nicht verwendbare Bilder: %6.</translation>
+    </message>
+    <message>
+        <source>Student or picture</source>
+        <translation>Schüler oder Bild</translation>
+    </message>
+    <message>
+        <source>Picture or reason</source>
+        <translation>Bild oder Grund</translation>
+    </message>
+    <message>
+        <source> (replaces the photo)</source>
+        <translation> (ersetzt das Foto)</translation>
+    </message>
+    <message>
+        <source>Students who get a photo (%1)</source>
+        <translation>Schüler, die ein Foto erhalten (%1)</translation>
+    </message>
+    <message>
+        <source>Students without a picture (%1)</source>
+        <translation>Schüler ohne Bild (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that match no student (%1)</source>
+        <translation>Bilder ohne passenden Schüler (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be used (%1)</source>
+        <translation>Nicht verwendbare Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Storing photos…</source>
+        <translation>Die Fotos werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The photos could not be stored: %1</source>
+        <translation>Die Fotos konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Photos stored: %1.</source>
+        <translation>Gespeicherte Fotos: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportStudentsDialog</name>
+    <message>
+        <source>tab-separated</source>
+        <translation>durch Tabulatoren getrennt</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>durch Semikolons getrennt</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Schüler importieren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All Files (*)|*|</source>
+        <translation>Tabellendateien (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Alle Dateien (*)|*|</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3). Nothing has been written yet.
+Classes to create: %4. Students to add: %5. Rows skipped as already present: %6. Rows with errors: %7.</source>
+        <translation>%1 (%2, %3). Es wurde noch nichts geschrieben.
+Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen, weil schon vorhanden: %6. Zeilen mit Fehlern: %7.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Photo or reason</source>
+        <translation>Foto oder Grund</translation>
+    </message>
+    <message>
+        <source>Classes to create (%1)</source>
+        <translation>Neu anzulegende Klassen (%1)</translation>
+    </message>
+    <message>
+        <source>Students to add (%1)</source>
+        <translation>Hinzuzufügende Schüler (%1)</translation>
+    </message>
+    <message>
+        <source>Skipped, already present (%1)</source>
+        <translation>Übersprungen, schon vorhanden (%1)</translation>
+    </message>
+    <message>
+        <source>Rows with errors, not imported (%1)</source>
+        <translation>Zeilen mit Fehlern, nicht importiert (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Importing students…</source>
+        <translation>Die Schüler werden importiert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The students could not be imported: %1</source>
+        <translation>Die Schüler konnten nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Students added: %1. Classes created: %2.</source>
+        <translation>Hinzugefügte Schüler: %1. Angelegte Klassen: %2.</translation>
+    </message>
+    <message>
+        <source>Students already in their class by then, left alone: %1.</source>
+        <translation>Schüler, die inzwischen schon in ihrer Klasse waren und unverändert blieben: %1.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +774,113 @@
         <source>The settings file %1 cannot be read as settings.</source>
         <translation>Die Einstellungsdatei %1 kann nicht als Einstellungen gelesen werden.</translation>
     </message>
+    <message>
+        <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
+        <translation>Der Wert „%1“ für sslmode ist unbekannt; verwenden Sie einen dieser Werte: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;Register</source>
+        <translation>&amp;Anwesenheit</translation>
+    </message>
+    <message>
+        <source>Re&amp;ports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Mark &amp;All Present</source>
+        <translation>Alle als &amp;anwesend eintragen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Marks From Previous Day</source>
+        <translation>Einträge vom Vortag &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>&amp;Vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>&amp;Nächster Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Students and Classes…</source>
+        <translation>Schüler und &amp;Klassen…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Students…</source>
+        <translation>Schüler &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Backups…</source>
+        <translation>&amp;Sicherungen…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Report…</source>
+        <translation>&amp;Anwesenheitsbericht…</translation>
+    </message>
+    <message>
+        <source>&amp;About Rollvane</source>
+        <translation>Ü&amp;ber Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane</source>
+        <translation>Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane %1</source>
+        <translation>Rollvane %1</translation>
+    </message>
+    <message>
+        <source>The daily attendance register of a school.</source>
+        <translation>Die tägliche Anwesenheitsliste einer Schule.</translation>
+    </message>
+    <message>
+        <source>Register: %1</source>
+        <translation>Anwesenheitsliste: %1</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Datenbanksystem: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Größe: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>Die Anwesenheitsliste ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Rollvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>Rollvane ist freie Software: Sie können sie unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version.</translation>
+    </message>
+    <message>
+        <source>About Rollvane</source>
+        <translation>Über Rollvane</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -225,13 +919,6 @@
     <message>
         <source>Setup Students / Classes</source>
         <translation>Schüler / Klassen einrichten</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (Setup, Backups, Check Register) lists them.</source>
-        <translation>
-            <numerusform>%n Eintrag in der Anwesenheitsliste hat ein Datum, das Rollvane nicht lesen kann, und wird deshalb an keinem Tag angezeigt. Die Prüfung der Anwesenheitsliste (Einrichten, Sicherungen, Anwesenheitsliste prüfen) führt ihn auf.</numerusform>
-            <numerusform>%n Einträge in der Anwesenheitsliste haben ein Datum, das Rollvane nicht lesen kann, und werden deshalb an keinem Tag angezeigt. Die Prüfung der Anwesenheitsliste (Einrichten, Sicherungen, Anwesenheitsliste prüfen) führt sie auf.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The attendance could not be saved.<byte value="xd"/>
@@ -315,6 +1002,125 @@ Save Changes?</source>
         <source>Done Saved</source>
         <translation>Gespeichert</translation>
     </message>
+    <message numerus="yes">
+        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
+        <translation>
+            <numerusform>%n Eintrag in der Anwesenheitsliste hat ein Datum, das Rollvane nicht lesen kann, und wird daher an keinem Tag angezeigt. Die Prüfung der Anwesenheitsliste (%1) führt ihn auf.</numerusform>
+            <numerusform>%n Einträge in der Anwesenheitsliste haben ein Datum, das Rollvane nicht lesen kann, und werden daher an keinem Tag angezeigt. Die Prüfung der Anwesenheitsliste (%1) führt sie auf.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Present</source>
+        <translation>&amp;Anwesend</translation>
+    </message>
+    <message>
+        <source>&amp;Late</source>
+        <translation>&amp;Verspätet</translation>
+    </message>
+    <message>
+        <source>&amp;Absent</source>
+        <translation>Ab&amp;wesend</translation>
+    </message>
+    <message>
+        <source>&amp;Excused</source>
+        <translation>&amp;Entschuldigt</translation>
+    </message>
+    <message>
+        <source>&amp;Remark…</source>
+        <translation>&amp;Bemerkung…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>Ver&amp;lauf…</translation>
+    </message>
+    <message>
+        <source>A remark for %1 on %2, such as &quot;left at 11:00&quot; or &quot;doctor&apos;s note&quot;:</source>
+        <translation>Eine Bemerkung zu %1 am %2, etwa „um 11:00 gegangen“ oder „ärztliches Attest“:</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>History of %1 on %2</source>
+        <translation>Verlauf für %1 am %2</translation>
+    </message>
+    <message>
+        <source>No change of this mark has been saved.</source>
+        <translation>Zu diesem Eintrag wurde keine Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1, by %2 on %3</source>
+        <translation>%1, von %2 auf %3</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>einem unbekannten Computer</translation>
+    </message>
+    <message>
+        <source>Marked %1</source>
+        <translation>Erfasst als %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Remark: %1 → %2</source>
+        <translation>Bemerkung: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Marks on screen that are not Present and would change: %1.</source>
+        <translation>Einträge auf dem Bildschirm, die nicht „Anwesend“ sind und sich ändern würden: %1.</translation>
+    </message>
+    <message>
+        <source>Mark every student of %1 Present?</source>
+        <translation>Alle Schüler der Klasse %1 als anwesend eintragen?</translation>
+    </message>
+    <message>
+        <source>No day before %1 has saved marks for %2, so there are none to copy.</source>
+        <translation>Für die Klasse %2 gibt es vor dem %1 keinen Tag mit gespeicherten Einträgen; es gibt also nichts zu kopieren.</translation>
+    </message>
+    <message>
+        <source>Copy the marks of %1 onto the cards of %2?</source>
+        <translation>Die Einträge vom %1 auf die Karten der Klasse %2 übernehmen?</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 Schüler</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 Schüler</translation>
+    </message>
+    <message>
+        <source>%1 present</source>
+        <translation>%1 anwesend</translation>
+    </message>
+    <message>
+        <source>%1 late</source>
+        <translation>%1 verspätet</translation>
+    </message>
+    <message>
+        <source>%1 absent</source>
+        <translation>%1 abwesend</translation>
+    </message>
+    <message>
+        <source>%1 excused</source>
+        <translation>%1 entschuldigt</translation>
+    </message>
+    <message>
+        <source>%1 other</source>
+        <translation>%1 sonstige</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -374,6 +1180,10 @@ Save Changes?</source>
         <source>You must select first a class.</source>
         <translation>Bitte wählen Sie zuerst eine Klasse.</translation>
     </message>
+    <message>
+        <source>Import Photos…</source>
+        <translation>Fotos importieren…</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>
@@ -404,6 +1214,410 @@ Save Changes?</source>
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImport</name>
+    <message>
+        <source>more than one picture is named %1</source>
+        <translation>mehr als ein Bild heißt %1</translation>
+    </message>
+    <message>
+        <source>%1 students of the class are named %2</source>
+        <translation>%1 Schüler der Klasse heißen %2</translation>
+    </message>
+    <message>
+        <source>the picture %1</source>
+        <translation>das Bild %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every weekday of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Aufruf: rollvane-report summary|sheet|missing|alerts [Optionen]
+Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
+
+  --class NAME          eine Klasse, nach ihrem Namen
+  --class-id N          eine Klasse, nach ihrer Nummer (ID)
+  --all                 alle Klassen (Standard)
+  --from JJJJ-MM-TT     der erste Tag (Standard: 1. September dieses Schuljahres)
+  --to JJJJ-MM-TT       der letzte Tag (Standard: heute)
+  --date JJJJ-MM-TT     missing: der eine zu prüfende Tag (Standard: heute, sofern
+                        nicht --from oder --to jeden Wochentag eines Zeitraums
+                        verlangen)
+  --threshold PROZENT   alerts: Anwesenheit unter diesem Wert (Standard 90)
+  --run TAGE            alerts: so viele erfasste Tage in Folge abwesend (Standard 3)
+  --format text|csv|pdf die Form des Berichts (Standard text)
+  --output DATEI        den Bericht in DATEI schreiben statt in die Standardausgabe
+  --help                diesen Text anzeigen
+  --version             die Version anzeigen
+
+Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, ist nicht lesbar oder beschädigt.
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
+        <translation>%1: „%2“ ist kein Tag in der Form JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>%1: a value is missing</source>
+        <translation>%1: ein Wert fehlt</translation>
+    </message>
+    <message>
+        <source>%1: takes no value</source>
+        <translation>%1: erwartet keinen Wert</translation>
+    </message>
+    <message>
+        <source>--class-id: &quot;%1&quot; is not a class id (a whole number above 0)</source>
+        <translation>--class-id: „%1“ ist keine Klassennummer (eine ganze Zahl größer als 0)</translation>
+    </message>
+    <message>
+        <source>--threshold: &quot;%1&quot; is not a percentage from 0 to 100</source>
+        <translation>--threshold: „%1“ ist kein Prozentwert von 0 bis 100</translation>
+    </message>
+    <message>
+        <source>--run: &quot;%1&quot; is not a number of days (1 or more)</source>
+        <translation>--run: „%1“ ist keine Anzahl von Tagen (1 oder mehr)</translation>
+    </message>
+    <message>
+        <source>--format: &quot;%1&quot; is not one of text, csv and pdf</source>
+        <translation>--format: „%1“ ist keiner der Werte text, csv und pdf</translation>
+    </message>
+    <message>
+        <source>--output: the file name is empty</source>
+        <translation>--output: der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>%1: not an option of rollvane-report (see --help)</source>
+        <translation>%1: keine Option von rollvane-report (siehe --help)</translation>
+    </message>
+    <message>
+        <source>%1: only one report at a time</source>
+        <translation>%1: nur ein Bericht auf einmal</translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
+        <translation>%1: kein Bericht; wählen Sie summary, sheet, missing oder alerts</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
+        <translation>kein Bericht angegeben; wählen Sie summary, sheet, missing oder alerts (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--class, --class-id, --all: choose one of them</source>
+        <translation>--class, --class-id, --all: wählen Sie nur eine davon</translation>
+    </message>
+    <message>
+        <source>--date: only the missing report looks at one day</source>
+        <translation>--date: nur der Bericht missing betrachtet einen einzelnen Tag</translation>
+    </message>
+    <message>
+        <source>--date: give either one day or --from and --to, not both</source>
+        <translation>--date: geben Sie entweder einen Tag oder --from und --to an, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1: only the alerts report takes it</source>
+        <translation>%1: nur der Bericht alerts nimmt diese Option an</translation>
+    </message>
+    <message>
+        <source>--from: %1 is after the last day, %2</source>
+        <translation>--from: %1 liegt nach dem letzten Tag, %2</translation>
+    </message>
+    <message>
+        <source>--class-id: the register has no class with id %1</source>
+        <translation>--class-id: die Anwesenheitsliste hat keine Klasse mit der Nummer %1</translation>
+    </message>
+    <message>
+        <source>--class: several classes are named &quot;%1&quot;; use --class-id</source>
+        <translation>--class: mehrere Klassen heißen „%1“; verwenden Sie --class-id</translation>
+    </message>
+    <message>
+        <source>--class: the register has no class named &quot;%1&quot;</source>
+        <translation>--class: die Anwesenheitsliste hat keine Klasse namens „%1“</translation>
+    </message>
+    <message>
+        <source>--output: %1 could not be written: %2</source>
+        <translation>--output: %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Attendance % per marked day</source>
+        <translation>Anwesenheit in % je erfasstem Tag</translation>
+    </message>
+    <message>
+        <source>Attendance %</source>
+        <translation>Anwesenheit in %</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Marks per week</source>
+        <translation>Einträge pro Woche</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Week beginning</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. Nothing was saved.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Gedruckt am %1</translation>
+    </message>
+    <message>
+        <source>Attendance Register</source>
+        <translation>Anwesenheitsliste</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these choices.</source>
+        <translation>Für diese Auswahl gibt es nichts anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Register Sheet</source>
+        <translation>Anwesenheitstabelle</translation>
+    </message>
+    <message>
+        <source>Registers Not Taken</source>
+        <translation>Fehlende Erfassungen</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Alle Klassen</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>This School Year</source>
+        <translation>Dieses Schuljahr</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Frei gewählt</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Days
+Marked</source>
+        <translation>Erfasste
+Tage</translation>
+    </message>
+    <message>
+        <source>Days in the range on which the student has a saved mark</source>
+        <translation>Tage im Zeitraum, an denen für den Schüler ein gespeicherter Eintrag vorliegt</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Anwesend</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Verspätet</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message>
+        <source>Excused</source>
+        <translation>Entschuldigt</translation>
+    </message>
+    <message>
+        <source>Marks with a word other than Present, Late, Absent and Excused</source>
+        <translation>Einträge mit einem anderen Wort als Anwesend, Verspätet, Abwesend und Entschuldigt</translation>
+    </message>
+    <message>
+        <source>Attendance
+%</source>
+        <translation>Anwesenheit
+%</translation>
+    </message>
+    <message>
+        <source>(Present + Late) / Days Marked</source>
+        <translation>(Anwesend + Verspätet) / Erfasste Tage</translation>
+    </message>
+    <message>
+        <source>Longest
+Absence Run</source>
+        <translation>Längste
+Abwesenheit</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days Absent or Excused</source>
+        <translation>Die meisten erfassten Tage in Folge mit Abwesend oder Entschuldigt</translation>
+    </message>
+    <message>
+        <source>Current
+Absence Run</source>
+        <translation>Aktuelle
+Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days Absent or Excused up to the last one</source>
+        <translation>Erfasste Tage in Folge mit Abwesend oder Entschuldigt bis zum letzten erfassten Tag</translation>
+    </message>
+    <message>
+        <source>Other words: %1</source>
+        <translation>Andere Wörter: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Total (%n students)</source>
+        <translation>
+            <numerusform>Gesamt (%n Schüler)</numerusform>
+            <numerusform>Gesamt (%n Schüler)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Attendance below %1 %</source>
+        <translation>Anwesenheit unter %1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Absent %n marked days running</source>
+        <translation>
+            <numerusform>%n erfassten Tag abwesend</numerusform>
+            <numerusform>%n erfasste Tage in Folge abwesend</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Old Status</source>
+        <translation>Alter Status</translation>
+    </message>
+    <message>
+        <source>New Status</source>
+        <translation>Neuer Status</translation>
+    </message>
+    <message>
+        <source>Old Remark</source>
+        <translation>Alte Bemerkung</translation>
+    </message>
+    <message>
+        <source>New Remark</source>
+        <translation>Neue Bemerkung</translation>
+    </message>
+    <message>
+        <source>Changed By</source>
+        <translation>Geändert von</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Changed At</source>
+        <translation>Geändert am</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Erfasst</translation>
+    </message>
+    <message>
+        <source>Present or Late</source>
+        <translation>Anwesend oder verspätet</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Schüler-Nr.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Bemerkung</translation>
     </message>
 </context>
 <context>
@@ -473,6 +1687,20 @@ Save Changes?</source>
         <source>Double Click To Change The Status</source>
         <translation>Doppelklick ändert den Status</translation>
     </message>
+    <message>
+        <source>%1
+Remark: %2</source>
+        <translation>%1
+Bemerkung: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Remark: %1</source>
+        <translation>Bemerkung: %1</translation>
+    </message>
 </context>
 <context>
     <name>StudentEditor</name>
@@ -507,6 +1735,362 @@ Save Changes?</source>
     <message>
         <source>The student no longer exists; nothing was written.</source>
         <translation>Den Schüler gibt es nicht mehr; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentImport</name>
+    <message>
+        <source>the photo %1 is not given relative to the spreadsheet&apos;s folder</source>
+        <translation>das Foto %1 ist nicht relativ zum Ordner der Tabelle angegeben</translation>
+    </message>
+    <message>
+        <source>the photo %1 lies outside the spreadsheet&apos;s folder</source>
+        <translation>das Foto %1 liegt außerhalb des Ordners der Tabelle</translation>
+    </message>
+    <message>
+        <source>the photo %1 was not found</source>
+        <translation>das Foto %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not a file</source>
+        <translation>das Foto %1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the photo %1 %2</source>
+        <translation>das Foto %1 %2</translation>
+    </message>
+    <message>
+        <source>is too large (%1 MB; up to %2 MB can be stored)</source>
+        <translation>ist zu groß (%1 MB; gespeichert werden können bis zu %2 MB)</translation>
+    </message>
+    <message>
+        <source>is not a picture Rollvane can read</source>
+        <translation>ist kein Bild, das Rollvane lesen kann</translation>
+    </message>
+    <message>
+        <source>is too large (%1 by %2 pixels)</source>
+        <translation>ist zu groß (%1 × %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a list of students (%2 MB).</source>
+        <translation>Die Datei %1 ist zu groß für eine Schülerliste (%2 MB).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no rows.</source>
+        <translation>Die Datei %1 enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>The first line names the column %1 twice.</source>
+        <translation>Die erste Zeile nennt die Spalte %1 zweimal.</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
+        <translation>Die erste Zeile der Datei muss die Spalten „Class“ und „Name“ nennen (und „Photo“, falls es Fotos gibt). Sie nennt: %1</translation>
+    </message>
+    <message>
+        <source>no class and no name</source>
+        <translation>keine Klasse und kein Name</translation>
+    </message>
+    <message>
+        <source>no class</source>
+        <translation>keine Klasse</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>kein Name</translation>
+    </message>
+    <message>
+        <source>listed already on line %1</source>
+        <translation>bereits in Zeile %1 aufgeführt</translation>
+    </message>
+    <message>
+        <source>already in the class</source>
+        <translation>bereits in der Klasse</translation>
+    </message>
+</context>
+<context>
+    <name>backup::AutomaticBackup</name>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Ihre Einträge sind gespeichert, aber die heutige Sicherung der Anwesenheitsliste konnte nicht geschrieben werden:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach einem Neustart wieder.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>A backup of the register is taken each day, at the first save. The last %1 daily backups and the first of each of the last %2 months are kept, in %3.</source>
+        <translation>Jeden Tag wird beim ersten Speichern eine Sicherung der Anwesenheitsliste angelegt. Aufbewahrt werden die letzten %1 täglichen Sicherungen und die jeweils erste der letzten %2 Monate, im Ordner %3.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Liste prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Stored date</source>
+        <translation>Gespeichertes Datum</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The register is kept on a database server (%1). Its backups are kept by the server&apos;s administrator (with pg_dump), so this program takes none and restores none.
+
+You can export a copy of the register as a register file, to keep or to open elsewhere.</source>
+        <translation>Die Anwesenheitsliste liegt auf einem Datenbankserver: %1. Ihre Sicherungen erstellt der Administrator des Servers (mit pg_dump); dieses Programm legt daher keine an und stellt keine wieder her.
+
+Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzubewahren oder an anderer Stelle zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Export Register…</source>
+        <translation>Anwesenheitsliste exportieren…</translation>
+    </message>
+    <message>
+        <source>%1 (extra)</source>
+        <translation>%1 (zusätzlich)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Backing up the register…</source>
+        <translation>Die Anwesenheitsliste wird gesichert…</translation>
+    </message>
+    <message>
+        <source>The register was backed up as %1.</source>
+        <translation>Die Anwesenheitsliste wurde als %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Pick the backup to restore first.</source>
+        <translation>Wählen Sie zuerst die Sicherung aus, die wiederhergestellt werden soll.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>Die Anwesenheitsliste blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Die Sicherung vom %1 wird geprüft…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>Die Sicherung vom %1 kann nicht wiederhergestellt werden: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>Die Sicherung vom %1 ist beschädigt und kann daher nicht wiederhergestellt werden. Die Prüfung durch SQLite ergab:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane läuft noch an anderer Stelle auf diesem Computer (bei einem anderen Benutzer oder in einem anderen Fenster) und hat die Anwesenheitsliste geöffnet. Bitten Sie darum, es zu schließen, und starten Sie die Wiederherstellung dann erneut.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Sie können nicht in den Ordner %1 der Anwesenheitsliste schreiben, daher kann die Anwesenheitsliste nicht ersetzt werden. Bitten Sie den Administrator, den Ordner für alle Benutzer, die die Anwesenheitsliste gemeinsam verwenden, beschreibbar zu machen.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>Die Anwesenheitsliste durch die Sicherung vom %1 ersetzen?<byte value="xd"/>
+<byte value="xd"/>
+Die Sicherung enthält %2, %3 und %4. Der jetzige Stand der Anwesenheitsliste wird vorher gesichert, damit sich diese Wiederherstellung rückgängig machen lässt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n Klasse</numerusform>
+            <numerusform>%n Klassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n Schüler</numerusform>
+            <numerusform>%n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Der jetzige Stand der Anwesenheitsliste wird gesichert…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Der jetzige Stand der Anwesenheitsliste konnte nicht gesichert werden, daher wurde sie nicht ersetzt: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Die Sicherung vom %1 wird wiederhergestellt…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>Die Anwesenheitsliste wurde nicht ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>Die Anwesenheitsliste enthält jetzt die Sicherung vom %1.<byte value="xd"/>
+Ihr vorheriger Stand ist als Sicherung %2 aufbewahrt; stellen Sie diese wieder her, um den Schritt rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Checking the register…</source>
+        <translation>Die Anwesenheitsliste wird geprüft…</translation>
+    </message>
+    <message>
+        <source>The register is sound.</source>
+        <translation>Die Anwesenheitsliste ist in Ordnung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… und %n weiteres.</numerusform>
+            <numerusform>… und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The register is damaged. SQLite&apos;s check found:<byte value="xd"/>
+%1</source>
+        <translation>Die Anwesenheitsliste ist beschädigt. Die Prüfung durch SQLite ergab:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the newest backup, of %1 (a restore checks the backup first); marks saved since then have to be taken again.</source>
+        <translation>Stellen Sie die neueste Sicherung vom %1 wieder her (dabei wird die Sicherung zuerst geprüft); seitdem gespeicherte Einträge müssen neu erfasst werden.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore. Keep a copy of the register&apos;s file and ask for help: %1</source>
+        <translation>Es gibt keine Sicherung, die wiederhergestellt werden könnte. Bewahren Sie eine Kopie der Datei der Anwesenheitsliste auf und bitten Sie um Hilfe: %1</translation>
+    </message>
+    <message>
+        <source>(student %1, deleted)</source>
+        <translation>(Schüler %1, gelöscht)</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(kein Datum)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</source>
+        <translation>
+            <numerusform>%n Eintrag hat ein Datum, das Rollvane nicht lesen kann, und wird daher an keinem Tag angezeigt; die ersten %1 sind aufgeführt.</numerusform>
+            <numerusform>%n Einträge haben ein Datum, das Rollvane nicht lesen kann, und werden daher an keinem Tag angezeigt; die ersten %1 sind aufgeführt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day:</source>
+        <translation>
+            <numerusform>%n Eintrag hat ein Datum, das Rollvane nicht lesen kann, und wird daher an keinem Tag angezeigt:</numerusform>
+            <numerusform>%n Einträge haben ein Datum, das Rollvane nicht lesen kann, und werden daher an keinem Tag angezeigt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read; they are listed in the Backups window.</source>
+        <translation>
+            <numerusform>%n Eintrag hat ein Datum, das Rollvane nicht lesen kann; er ist im Fenster „Sicherungen“ aufgeführt.</numerusform>
+            <numerusform>%n Einträge haben ein Datum, das Rollvane nicht lesen kann; sie sind im Fenster „Sicherungen“ aufgeführt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Register</source>
+        <translation>Anwesenheitsliste exportieren</translation>
+    </message>
+    <message>
+        <source>Rollvane Register (*.mdb)|*.mdb|</source>
+        <translation>Rollvane-Anwesenheitsliste (*.mdb)|*.mdb|</translation>
+    </message>
+    <message>
+        <source>Exporting the register…</source>
+        <translation>Die Anwesenheitsliste wird exportiert…</translation>
+    </message>
+    <message>
+        <source>The register could not be exported: %1</source>
+        <translation>Die Anwesenheitsliste konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>The register was exported to %1.</source>
+        <translation>Die Anwesenheitsliste wurde nach %1 exportiert.</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Admin</name>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE</source>
+        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
+     rollvane-admin copy-register --to sqlite ARCHIVO</translation>
+    </message>
+    <message>
+        <source>copied %1 of %2 rows (%3%)</source>
+        <translation>copiadas %1 de %2 filas (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6</source>
+        <translation>%1: %2 filas, suma de control %3 en el origen; %4 filas, suma de control %5 en la copia: %6</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>coinciden</translation>
+    </message>
+    <message>
+        <source>DIFFERENT</source>
+        <translation>NO COINCIDEN</translation>
+    </message>
+    <message>
+        <source>The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.</source>
+        <translation>La copia de %1 en %2 no coincide con su origen; no la use. El origen no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>%1 was copied into %2: %3 rows, every table the same on both sides.</source>
+        <translation>Se ha copiado %1 en %2: %3 filas; todas las tablas coinciden en ambos lados.</translation>
+    </message>
+    <message>
+        <source>The settings file names no database on the server ([register] database=...).</source>
+        <translation>El archivo de configuración no indica ninguna base de datos en el servidor ([register] database=...).</translation>
+    </message>
+    <message>
+        <source>the database %1 on the server %2</source>
+        <translation>la base de datos %1 en el servidor %2</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceReportWindow</name>
+    <message>
+        <source>Attendance Report</source>
+        <translation>Informe de asistencia</translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every page, the same for every user</source>
+        <translation>Se imprime en la parte superior de cada página; es el mismo para todos los usuarios</translation>
+    </message>
+    <message>
+        <source>&amp;School name:</source>
+        <translation>&amp;Nombre del centro:</translation>
+    </message>
+    <message>
+        <source>On da&amp;y:</source>
+        <translation>&amp;Un solo día:</translation>
+    </message>
+    <message>
+        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
+        <translation>Cada día &amp;laborable de Desde a Hasta (los días sin ninguna marca cuentan como días sin clase)</translation>
+    </message>
+    <message>
+        <source>Attendance &amp;below:</source>
+        <translation>Asistencia &amp;inferior a:</translation>
+    </message>
+    <message>
+        <source>or absent for at &amp;least</source>
+        <translation>o ausente al &amp;menos</translation>
+    </message>
+    <message>
+        <source>marked days running, up to the last one</source>
+        <translation>días marcados seguidos, hasta el último</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Imp&amp;rimir…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>Exportar PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;xportar CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Todas las clases</translation>
+    </message>
+    <message>
+        <source>From is after To: choose a first day on or before the last day.</source>
+        <translation>«Desde» es posterior a «Hasta»: elija un primer día anterior o igual al último.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked day(s)</source>
+        <translation>
+            <numerusform>%n día marcado</numerusform>
+            <numerusform>%n días marcados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every class with students has taken its register.</source>
+        <translation>Todas las clases con alumnos han pasado lista.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n register(s) not taken</source>
+        <translation>
+            <numerusform>%n lista sin pasar</numerusform>
+            <numerusform>%n listas sin pasar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) to look at</source>
+        <translation>
+            <numerusform>%n alumno para revisar</numerusform>
+            <numerusform>%n alumnos para revisar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This register keeps no history of changes.</source>
+        <translation>Este registro no guarda ningún historial de cambios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s name could not be kept in the register: %1</source>
+        <translation>No se ha podido guardar el nombre del centro en el registro: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|</source>
+        <translation>Archivos CSV (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|</source>
+        <translation>Archivos PDF (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Writing the pages…</source>
+        <translation>Escribiendo las páginas…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Imprimiendo…</translation>
+    </message>
+    <message>
+        <source>The printer did not take the pages. Nothing was printed.</source>
+        <translation>La impresora no ha aceptado las páginas. No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation>No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Enviado a la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The disk holding %1 is full, so the copy could not be written.</source>
+        <translation>El disco en el que se guarda %1 está lleno, así que no se ha podido escribir la copia.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: its folder is read-only or not there.</source>
+        <translation>No se ha podido escribir la copia %1: su carpeta es de solo lectura o no existe.</translation>
+    </message>
+    <message>
+        <source>The register stayed in use by another user for too long, so no copy was made. Please try again in a moment.</source>
+        <translation>Otro usuario ha estado usando el registro demasiado tiempo, así que no se ha hecho ninguna copia. Vuelva a intentarlo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s file is damaged, so no copy was made (%1). Use Check Register to find out more.</source>
+        <translation>El archivo del registro está dañado, así que no se ha hecho ninguna copia (%1). Use «Comprobar registro» para saber más.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: %2</source>
+        <translation>No se ha podido escribir la copia %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk: %2</source>
+        <translation>No se ha podido escribir %1 en el disco: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is.</source>
+        <translation>%1 ya existe; se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped; nothing was kept of it.</source>
+        <translation>Se ha detenido la copia; no se ha conservado nada de ella.</translation>
+    </message>
+    <message>
+        <source>The check was stopped before it finished.</source>
+        <translation>Se ha detenido la comprobación antes de que terminara.</translation>
+    </message>
+    <message>
+        <source>The register %1 was not found, so it was not replaced.</source>
+        <translation>No se ha encontrado el registro %1, así que no se ha sustituido.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be read: %2</source>
+        <translation>No se ha podido leer la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder cannot be written, so the register was not replaced: %1</source>
+        <translation>No se puede escribir en la carpeta del registro, así que el registro no se ha sustituido: %1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s copy could not be written, so the register was not replaced: %1</source>
+        <translation>No se ha podido escribir la copia del registro, así que el registro no se ha sustituido: %1</translation>
+    </message>
+    <message>
+        <source>The restore was stopped; the register was left as it is.</source>
+        <translation>Se ha detenido la restauración; el registro se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>Another user is saving to the register just now, so it was not replaced. Please try again in a moment.</source>
+        <translation>Otro usuario está guardando en el registro en este momento, así que no se ha sustituido. Vuelva a intentarlo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The register could not be replaced: %1</source>
+        <translation>No se ha podido sustituir el registro: %1</translation>
+    </message>
+    <message>
+        <source>The export does not match the register; no file was written.</source>
+        <translation>La exportación no coincide con el registro; no se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The export could not be saved as %1: %2</source>
+        <translation>No se ha podido guardar la exportación como %1: %2</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>Se ha detenido la exportación; no se ha escrito ningún archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backups cannot be written: %1 is a file, not a folder.</source>
+        <translation>No se pueden escribir las copias de seguridad: %1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the backups could not be created.</source>
+        <translation>No se ha podido crear la carpeta %1 para las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup could not be given its name %1: %2</source>
+        <translation>No se ha podido dar a la copia de seguridad su nombre %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardArea</name>
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>No se ha creado la barra de desplazamiento de la zona de fichas.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyRegister</name>
+    <message>
+        <source>The rows of %1 could not be written to the copy: %2</source>
+        <translation>No se han podido escribir en la copia las filas de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 no se puede usar como registro: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so nothing was copied.</source>
+        <translation>%1 ya contiene un registro (%2 filas en %3); la copia solo se hace en uno vacío, así que no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped before the end; nothing was copied.</source>
+        <translation>Se ha detenido la copia antes del final; no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; the copy goes only into a new file, so nothing was copied.</source>
+        <translation>%1 ya existe; la copia solo se hace en un archivo nuevo, así que no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 holds a register of schema %2, not of this version&apos;s %3; nothing was copied.</source>
+        <translation>%1 contiene un registro del esquema %2, no del esquema %3 de esta versión; no se ha copiado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>El archivo no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Un campo entre comillas que empieza en la línea %1 no se cierra nunca.</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>unas comillas abiertas aquí no se cierran nunca</translation>
     </message>
 </context>
 <context>
@@ -17,10 +371,6 @@
     <message>
         <source>The register is open for reading only. Nothing was changed.</source>
         <translation>El registro está abierto solo para lectura. No se ha cambiado nada.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be used as the register: %2</source>
-        <translation>El archivo %1 no se puede usar como registro: %2</translation>
     </message>
     <message>
         <source>The register is not open, so nothing can be read or written.</source>
@@ -98,6 +448,74 @@
         <source>The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot be a register. It has been left as it is.</source>
         <translation>El registro %1 no es un archivo normal (es una tubería, un socket o un dispositivo), así que no puede ser un registro. Se ha dejado tal como está.</translation>
     </message>
+    <message>
+        <source>The register cannot be opened while another one is being copied.</source>
+        <translation>No se puede abrir el registro mientras se está copiando otro.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 no se puede usar como registro: %2</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>local (este equipo)</translation>
+    </message>
+    <message>
+        <source>database %1 on the server %2</source>
+        <translation>base de datos %1 en el servidor %2</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2</source>
+        <translation>La base de datos %1 en el servidor %2</translation>
+    </message>
+    <message>
+        <source>The server settings cannot hold the character &apos;;&apos; (in &quot;%1&quot;).</source>
+        <translation>Los ajustes del servidor no pueden contener el carácter «;» (en «%1»).</translation>
+    </message>
+    <message>
+        <source>The register is in use by another computer. Nothing was changed; please try again in a moment.</source>
+        <translation>Otro equipo está usando el registro. No se ha cambiado nada; vuelva a intentarlo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>Your account on the register&apos;s server may not do this. Nothing was changed; ask the administrator for the rights Rollvane needs.</source>
+        <translation>Su cuenta en el servidor del registro no tiene permiso para hacer esto. No se ha cambiado nada; pida al administrador los permisos que Rollvane necesita.</translation>
+    </message>
+    <message>
+        <source>The register on the server is open for reading only. Nothing was changed.</source>
+        <translation>El registro del servidor está abierto solo para lectura. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The disk of the register&apos;s server is full. Nothing was changed; ask the administrator to free some space, then try again.</source>
+        <translation>El disco del servidor del registro está lleno. No se ha cambiado nada; pida al administrador que libere espacio y, después, vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server is short of resources. Nothing was changed; try again in a moment.</source>
+        <translation>Al servidor del registro le faltan recursos. No se ha cambiado nada; vuelva a intentarlo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>The register already holds that row (two marks for one student and day, or a repeated id). Nothing was changed.</source>
+        <translation>El registro ya contiene esa fila (dos marcas para el mismo alumno y día, o un identificador repetido). No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 stores text as %2, so names and notes could be damaged. Create the database with ENCODING &apos;UTF8&apos;.</source>
+        <translation>%1 guarda el texto como %2, así que los nombres y las notas podrían dañarse. Cree la base de datos con ENCODING &apos;UTF8&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 holds no register yet.</source>
+        <translation>%1 todavía no contiene ningún registro.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 could not be reached. Try again in a moment; Rollvane connects again by itself.</source>
+        <translation>No se ha podido conectar con el servidor del registro %1. Vuelva a intentarlo dentro de un momento; Rollvane vuelve a conectarse por sí solo.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 refused the connection: %2. Check the [register] settings in the settings file and the server&apos;s user and password file.</source>
+        <translation>El servidor del registro %1 ha rechazado la conexión: %2. Compruebe los ajustes de [register] en el archivo de configuración, así como el usuario del servidor y el archivo de contraseñas.</translation>
+    </message>
+    <message>
+        <source>The file %1</source>
+        <translation>El archivo %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -128,6 +546,175 @@
     <message>
         <source>Application Error</source>
         <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>Se ha cancelado la importación; no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 Nothing was imported.</source>
+        <translation>Línea %1: %2 No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation>%1 No se ha importado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPhotosDialog</name>
+    <message>
+        <source>Import Photos for %1</source>
+        <translation>Importar fotos para %1</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Importar fotos</translation>
+    </message>
+    <message>
+        <source>Pictures in %1 for %2. Nothing has been written yet.
+Students who get a photo: %3. Students without a picture: %4. Pictures that match no student: %5. Pictures that cannot be used: %6.</source>
+        <translation>Imágenes de %1 para %2. Todavía no se ha escrito nada.
+Alumnos que reciben foto: %3. Alumnos sin imagen: %4. Imágenes que no corresponden a ningún alumno: %5. Imágenes que no se pueden usar: %6.</translation>
+    </message>
+    <message>
+        <source>Student or picture</source>
+        <translation>Alumno o imagen</translation>
+    </message>
+    <message>
+        <source>Picture or reason</source>
+        <translation>Imagen o motivo</translation>
+    </message>
+    <message>
+        <source> (replaces the photo)</source>
+        <translation> (sustituye la foto)</translation>
+    </message>
+    <message>
+        <source>Students who get a photo (%1)</source>
+        <translation>Alumnos que reciben foto (%1)</translation>
+    </message>
+    <message>
+        <source>Students without a picture (%1)</source>
+        <translation>Alumnos sin imagen (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that match no student (%1)</source>
+        <translation>Imágenes que no corresponden a ningún alumno (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be used (%1)</source>
+        <translation>Imágenes que no se pueden usar (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Storing photos…</source>
+        <translation>Guardando las fotos…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The photos could not be stored: %1</source>
+        <translation>No se han podido guardar las fotos: %1</translation>
+    </message>
+    <message>
+        <source>Photos stored: %1.</source>
+        <translation>Fotos guardadas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportStudentsDialog</name>
+    <message>
+        <source>tab-separated</source>
+        <translation>separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>separado por punto y coma</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>separado por comas</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importar alumnos</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All Files (*)|*|</source>
+        <translation>Hojas de cálculo (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Todos los archivos (*)|*|</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3). Nothing has been written yet.
+Classes to create: %4. Students to add: %5. Rows skipped as already present: %6. Rows with errors: %7.</source>
+        <translation>%1 (%2, %3). Todavía no se ha escrito nada.
+Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque ya existen: %6. Filas con errores: %7.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Photo or reason</source>
+        <translation>Foto o motivo</translation>
+    </message>
+    <message>
+        <source>Classes to create (%1)</source>
+        <translation>Clases que se crearán (%1)</translation>
+    </message>
+    <message>
+        <source>Students to add (%1)</source>
+        <translation>Alumnos que se añadirán (%1)</translation>
+    </message>
+    <message>
+        <source>Skipped, already present (%1)</source>
+        <translation>Omitidos porque ya existen (%1)</translation>
+    </message>
+    <message>
+        <source>Rows with errors, not imported (%1)</source>
+        <translation>Filas con errores, no importadas (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Importing students…</source>
+        <translation>Importando alumnos…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The students could not be imported: %1</source>
+        <translation>No se han podido importar los alumnos: %1</translation>
+    </message>
+    <message>
+        <source>Students added: %1. Classes created: %2.</source>
+        <translation>Alumnos añadidos: %1. Clases creadas: %2.</translation>
+    </message>
+    <message>
+        <source>Students already in their class by then, left alone: %1.</source>
+        <translation>Alumnos que para entonces ya estaban en su clase y se han dejado como estaban: %1.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +774,113 @@
         <source>The settings file %1 cannot be read as settings.</source>
         <translation>El archivo de configuración %1 no se puede leer como configuración.</translation>
     </message>
+    <message>
+        <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
+        <translation>el valor de sslmode «%1» no es conocido; use uno de estos: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;Register</source>
+        <translation>&amp;Registro</translation>
+    </message>
+    <message>
+        <source>Re&amp;ports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Mark &amp;All Present</source>
+        <translation>Marcar &amp;todos como presentes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Marks From Previous Day</source>
+        <translation>&amp;Copiar marcas del día anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>Día &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>Día s&amp;iguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Students and Classes…</source>
+        <translation>&amp;Alumnos y clases…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Students…</source>
+        <translation>&amp;Importar alumnos…</translation>
+    </message>
+    <message>
+        <source>&amp;Backups…</source>
+        <translation>&amp;Copias de seguridad…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Report…</source>
+        <translation>Informe de &amp;asistencia…</translation>
+    </message>
+    <message>
+        <source>&amp;About Rollvane</source>
+        <translation>&amp;Acerca de Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane</source>
+        <translation>Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane %1</source>
+        <translation>Rollvane %1</translation>
+    </message>
+    <message>
+        <source>The daily attendance register of a school.</source>
+        <translation>El registro diario de asistencia de un centro escolar.</translation>
+    </message>
+    <message>
+        <source>Register: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Motor: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Tamaño: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>El registro no está abierto.</translation>
+    </message>
+    <message>
+        <source>Rollvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>Rollvane es software libre: puede redistribuirlo y/o modificarlo según los términos de la Licencia Pública General de GNU publicada por la Free Software Foundation, ya sea la versión 3 de la Licencia o (a su elección) cualquier versión posterior.</translation>
+    </message>
+    <message>
+        <source>About Rollvane</source>
+        <translation>Acerca de Rollvane</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -225,13 +919,6 @@
     <message>
         <source>Setup Students / Classes</source>
         <translation>Configurar alumnos / clases</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (Setup, Backups, Check Register) lists them.</source>
-        <translation>
-            <numerusform>%n marca del registro tiene una fecha que Rollvane no puede leer, así que no aparece en ningún día. La comprobación del registro (Configuración, Copias de seguridad, Comprobar registro) la muestra.</numerusform>
-            <numerusform>%n marcas del registro tienen una fecha que Rollvane no puede leer, así que no aparecen en ningún día. La comprobación del registro (Configuración, Copias de seguridad, Comprobar registro) las muestra.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The attendance could not be saved.<byte value="xd"/>
@@ -315,6 +1002,125 @@ Save Changes?</source>
         <source>Done Saved</source>
         <translation>Guardado</translation>
     </message>
+    <message numerus="yes">
+        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
+        <translation>
+            <numerusform>%n marca del registro tiene una fecha que Rollvane no puede leer, así que no se muestra en ningún día. La comprobación del registro (%1) la muestra.</numerusform>
+            <numerusform>%n marcas del registro tienen una fecha que Rollvane no puede leer, así que no se muestran en ningún día. La comprobación del registro (%1) las muestra.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Present</source>
+        <translation>&amp;Presente</translation>
+    </message>
+    <message>
+        <source>&amp;Late</source>
+        <translation>&amp;Tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Absent</source>
+        <translation>&amp;Ausente</translation>
+    </message>
+    <message>
+        <source>&amp;Excused</source>
+        <translation>&amp;Justificado</translation>
+    </message>
+    <message>
+        <source>&amp;Remark…</source>
+        <translation>&amp;Observación…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historial…</translation>
+    </message>
+    <message>
+        <source>A remark for %1 on %2, such as &quot;left at 11:00&quot; or &quot;doctor&apos;s note&quot;:</source>
+        <translation>Una observación para %1 el %2, por ejemplo «se fue a las 11:00» o «justificante médico»:</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>History of %1 on %2</source>
+        <translation>Historial de %1 del %2</translation>
+    </message>
+    <message>
+        <source>No change of this mark has been saved.</source>
+        <translation>No se ha guardado ningún cambio de esta marca.</translation>
+    </message>
+    <message>
+        <source>%1, by %2 on %3</source>
+        <translation>Fecha: %1, por %2 en %3</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>un equipo desconocido</translation>
+    </message>
+    <message>
+        <source>Marked %1</source>
+        <translation>Marcado como %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Remark: %1 → %2</source>
+        <translation>Observación: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Marks on screen that are not Present and would change: %1.</source>
+        <translation>Marcas en pantalla que no son «Presente» y cambiarían: %1.</translation>
+    </message>
+    <message>
+        <source>Mark every student of %1 Present?</source>
+        <translation>¿Marcar como «Presente» a todos los alumnos de %1?</translation>
+    </message>
+    <message>
+        <source>No day before %1 has saved marks for %2, so there are none to copy.</source>
+        <translation>Ningún día anterior al %1 tiene marcas guardadas para %2, así que no hay ninguna que copiar.</translation>
+    </message>
+    <message>
+        <source>Copy the marks of %1 onto the cards of %2?</source>
+        <translation>¿Copiar las marcas del %1 en las fichas de %2?</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 alumno</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 alumnos</translation>
+    </message>
+    <message>
+        <source>%1 present</source>
+        <translation>presentes: %1</translation>
+    </message>
+    <message>
+        <source>%1 late</source>
+        <translation>tarde: %1</translation>
+    </message>
+    <message>
+        <source>%1 absent</source>
+        <translation>ausentes: %1</translation>
+    </message>
+    <message>
+        <source>%1 excused</source>
+        <translation>justificados: %1</translation>
+    </message>
+    <message>
+        <source>%1 other</source>
+        <translation>otros: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -374,6 +1180,10 @@ Save Changes?</source>
         <source>You must select first a class.</source>
         <translation>Primero debe elegir una clase.</translation>
     </message>
+    <message>
+        <source>Import Photos…</source>
+        <translation>Importar fotos…</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>
@@ -404,6 +1214,415 @@ Save Changes?</source>
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>No se ha podido leer la imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImport</name>
+    <message>
+        <source>more than one picture is named %1</source>
+        <translation>hay más de una imagen con el nombre %1</translation>
+    </message>
+    <message>
+        <source>%1 students of the class are named %2</source>
+        <translation>%1 alumnos de la clase se llaman %2</translation>
+    </message>
+    <message>
+        <source>the picture %1</source>
+        <translation>la imagen %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every weekday of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Uso: rollvane-report summary|sheet|missing|alerts [opciones]
+Lee el registro de asistencia, sin modificarlo, y escribe un informe.
+
+  --class NOMBRE          una clase, por su nombre
+  --class-id N            una clase, por su identificador
+  --all                   todas las clases (predeterminado)
+  --from yyyy-MM-dd       el primer día (predeterminado: 1 de septiembre
+                          de este curso escolar)
+  --to yyyy-MM-dd         el último día (predeterminado: hoy)
+  --date yyyy-MM-dd       missing: el único día que se examina
+                          (predeterminado: hoy, salvo que --from o --to
+                          pidan todos los días laborables de un intervalo)
+  --threshold PORCENTAJE  alerts: asistencia inferior a este valor
+                          (predeterminado: 90)
+  --run DÍAS              alerts: ausente este número de días marcados
+                          seguidos (predeterminado: 3)
+  --format text|csv|pdf   el formato del informe (predeterminado: text)
+  --output ARCHIVO        escribe el informe en ARCHIVO en lugar de
+                          en la salida estándar
+  --help                  muestra este texto
+  --version               muestra la versión
+
+Código de salida: 0 correcto, 2 argumento incorrecto, 3 el registro no existe,
+no se puede leer o está dañado.
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
+        <translation>%1: «%2» no es una fecha con la forma yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>%1: a value is missing</source>
+        <translation>%1: falta un valor</translation>
+    </message>
+    <message>
+        <source>%1: takes no value</source>
+        <translation>%1: no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>--class-id: &quot;%1&quot; is not a class id (a whole number above 0)</source>
+        <translation>--class-id: «%1» no es un identificador de clase (un número entero mayor que 0)</translation>
+    </message>
+    <message>
+        <source>--threshold: &quot;%1&quot; is not a percentage from 0 to 100</source>
+        <translation>--threshold: «%1» no es un porcentaje de 0 a 100</translation>
+    </message>
+    <message>
+        <source>--run: &quot;%1&quot; is not a number of days (1 or more)</source>
+        <translation>--run: «%1» no es un número de días (1 o más)</translation>
+    </message>
+    <message>
+        <source>--format: &quot;%1&quot; is not one of text, csv and pdf</source>
+        <translation>--format: «%1» no es text, csv ni pdf</translation>
+    </message>
+    <message>
+        <source>--output: the file name is empty</source>
+        <translation>--output: el nombre del archivo está vacío</translation>
+    </message>
+    <message>
+        <source>%1: not an option of rollvane-report (see --help)</source>
+        <translation>%1: no es una opción de rollvane-report (consulte --help)</translation>
+    </message>
+    <message>
+        <source>%1: only one report at a time</source>
+        <translation>%1: solo se puede pedir un informe cada vez</translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
+        <translation>%1: no es un informe; elija summary, sheet, missing o alerts</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
+        <translation>no se ha indicado ningún informe; elija summary, sheet, missing o alerts (consulte --help)</translation>
+    </message>
+    <message>
+        <source>--class, --class-id, --all: choose one of them</source>
+        <translation>--class, --class-id, --all: elija solo una de ellas</translation>
+    </message>
+    <message>
+        <source>--date: only the missing report looks at one day</source>
+        <translation>--date: solo el informe missing examina un único día</translation>
+    </message>
+    <message>
+        <source>--date: give either one day or --from and --to, not both</source>
+        <translation>--date: indique un solo día o bien --from y --to, pero no ambas cosas</translation>
+    </message>
+    <message>
+        <source>%1: only the alerts report takes it</source>
+        <translation>%1: solo lo admite el informe alerts</translation>
+    </message>
+    <message>
+        <source>--from: %1 is after the last day, %2</source>
+        <translation>--from: %1 es posterior al último día, %2</translation>
+    </message>
+    <message>
+        <source>--class-id: the register has no class with id %1</source>
+        <translation>--class-id: el registro no tiene ninguna clase con el identificador %1</translation>
+    </message>
+    <message>
+        <source>--class: several classes are named &quot;%1&quot;; use --class-id</source>
+        <translation>--class: hay varias clases con el nombre «%1»; use --class-id</translation>
+    </message>
+    <message>
+        <source>--class: the register has no class named &quot;%1&quot;</source>
+        <translation>--class: el registro no tiene ninguna clase llamada «%1»</translation>
+    </message>
+    <message>
+        <source>--output: %1 could not be written: %2</source>
+        <translation>--output: no se ha podido escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Attendance % per marked day</source>
+        <translation>% de asistencia por día marcado</translation>
+    </message>
+    <message>
+        <source>Attendance %</source>
+        <translation>% de asistencia</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Marks per week</source>
+        <translation>Marcas por semana</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otras</translation>
+    </message>
+    <message>
+        <source>Week beginning</source>
+        <translation>Inicio de la semana</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. Nothing was saved.</source>
+        <translation>No se ha podido escribir el archivo %1: %2. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>Attendance Register</source>
+        <translation>Registro de asistencia</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these choices.</source>
+        <translation>No hay nada que mostrar con estas opciones.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Register Sheet</source>
+        <translation>Hoja de asistencia</translation>
+    </message>
+    <message>
+        <source>Registers Not Taken</source>
+        <translation>Listas sin pasar</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertas</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Todas las clases</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>This School Year</source>
+        <translation>Este curso escolar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Days
+Marked</source>
+        <translation>Días
+marcados</translation>
+    </message>
+    <message>
+        <source>Days in the range on which the student has a saved mark</source>
+        <translation>Días del periodo en los que el alumno tiene una marca guardada</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Tarde</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Ausente</translation>
+    </message>
+    <message>
+        <source>Excused</source>
+        <translation>Justificado</translation>
+    </message>
+    <message>
+        <source>Marks with a word other than Present, Late, Absent and Excused</source>
+        <translation>Marcas con una palabra distinta de Presente, Tarde, Ausente y Justificado</translation>
+    </message>
+    <message>
+        <source>Attendance
+%</source>
+        <translation>Asistencia
+%</translation>
+    </message>
+    <message>
+        <source>(Present + Late) / Days Marked</source>
+        <translation>(Presente + Tarde) / Días marcados</translation>
+    </message>
+    <message>
+        <source>Longest
+Absence Run</source>
+        <translation>Racha de ausencia
+más larga</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days Absent or Excused</source>
+        <translation>El mayor número de días marcados seguidos como Ausente o Justificado</translation>
+    </message>
+    <message>
+        <source>Current
+Absence Run</source>
+        <translation>Racha de ausencia
+actual</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days Absent or Excused up to the last one</source>
+        <translation>Días marcados seguidos como Ausente o Justificado hasta el último</translation>
+    </message>
+    <message>
+        <source>Other words: %1</source>
+        <translation>Otras palabras: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Total (%n students)</source>
+        <translation>
+            <numerusform>Total (%n alumno)</numerusform>
+            <numerusform>Total (%n alumnos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Attendance below %1 %</source>
+        <translation>Asistencia inferior al %1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Absent %n marked days running</source>
+        <translation>
+            <numerusform>Ausente %n día marcado</numerusform>
+            <numerusform>Ausente %n días marcados seguidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Old Status</source>
+        <translation>Estado anterior</translation>
+    </message>
+    <message>
+        <source>New Status</source>
+        <translation>Estado nuevo</translation>
+    </message>
+    <message>
+        <source>Old Remark</source>
+        <translation>Observación anterior</translation>
+    </message>
+    <message>
+        <source>New Remark</source>
+        <translation>Observación nueva</translation>
+    </message>
+    <message>
+        <source>Changed By</source>
+        <translation>Cambiado por</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Changed At</source>
+        <translation>Fecha del cambio</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Marcados</translation>
+    </message>
+    <message>
+        <source>Present or Late</source>
+        <translation>Presente o Tarde</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>N.º de alumno</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Observación</translation>
     </message>
 </context>
 <context>
@@ -473,6 +1692,20 @@ Save Changes?</source>
         <source>Double Click To Change The Status</source>
         <translation>Haga doble clic para cambiar el estado</translation>
     </message>
+    <message>
+        <source>%1
+Remark: %2</source>
+        <translation>%1
+Observación: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Remark: %1</source>
+        <translation>Observación: %1</translation>
+    </message>
 </context>
 <context>
     <name>StudentEditor</name>
@@ -507,6 +1740,362 @@ Save Changes?</source>
     <message>
         <source>The student no longer exists; nothing was written.</source>
         <translation>El alumno ya no existe; no se ha escrito nada.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentImport</name>
+    <message>
+        <source>the photo %1 is not given relative to the spreadsheet&apos;s folder</source>
+        <translation>la foto %1 no se indica con una ruta relativa a la carpeta de la hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>the photo %1 lies outside the spreadsheet&apos;s folder</source>
+        <translation>la foto %1 está fuera de la carpeta de la hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>the photo %1 was not found</source>
+        <translation>no se ha encontrado la foto %1</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not a file</source>
+        <translation>la foto %1 no es un archivo</translation>
+    </message>
+    <message>
+        <source>the photo %1 %2</source>
+        <translation>la foto %1 %2</translation>
+    </message>
+    <message>
+        <source>is too large (%1 MB; up to %2 MB can be stored)</source>
+        <translation>es demasiado grande (%1 MB; se pueden guardar hasta %2 MB)</translation>
+    </message>
+    <message>
+        <source>is not a picture Rollvane can read</source>
+        <translation>no es una imagen que Rollvane pueda leer</translation>
+    </message>
+    <message>
+        <source>is too large (%1 by %2 pixels)</source>
+        <translation>es demasiado grande (%1 × %2 píxeles)</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>No se ha podido leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a list of students (%2 MB).</source>
+        <translation>El archivo %1 es demasiado grande para ser una lista de alumnos (%2 MB).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no rows.</source>
+        <translation>El archivo %1 no contiene ninguna fila.</translation>
+    </message>
+    <message>
+        <source>The first line names the column %1 twice.</source>
+        <translation>La primera línea nombra dos veces la columna %1.</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
+        <translation>La primera línea del archivo debe nombrar las columnas Class y Name (y Photo, si hay fotos). Nombra estas: %1</translation>
+    </message>
+    <message>
+        <source>no class and no name</source>
+        <translation>sin clase ni nombre</translation>
+    </message>
+    <message>
+        <source>no class</source>
+        <translation>sin clase</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>listed already on line %1</source>
+        <translation>ya aparece en la línea %1</translation>
+    </message>
+    <message>
+        <source>already in the class</source>
+        <translation>ya está en la clase</translation>
+    </message>
+</context>
+<context>
+    <name>backup::AutomaticBackup</name>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Sus marcas se han guardado, pero no se ha podido escribir la copia de seguridad de hoy del registro:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avisar hasta que se inicie de nuevo.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>A backup of the register is taken each day, at the first save. The last %1 daily backups and the first of each of the last %2 months are kept, in %3.</source>
+        <translation>Cada día se hace una copia de seguridad del registro, la primera vez que se guarda. Se conservan las últimas %1 copias diarias y la primera de cada uno de los últimos %2 meses, en %3.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Clases</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Copiar ahora</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Comprobar registro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Stored date</source>
+        <translation>Fecha guardada</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The register is kept on a database server (%1). Its backups are kept by the server&apos;s administrator (with pg_dump), so this program takes none and restores none.
+
+You can export a copy of the register as a register file, to keep or to open elsewhere.</source>
+        <translation>El registro se guarda en un servidor de bases de datos (%1). De sus copias de seguridad se encarga el administrador del servidor (con pg_dump), así que este programa no hace ni restaura ninguna.
+
+Puede exportar una copia del registro como archivo de registro, para guardarla o para abrirla en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Export Register…</source>
+        <translation>Exportar registro…</translation>
+    </message>
+    <message>
+        <source>%1 (extra)</source>
+        <translation>%1 (adicional)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>Backing up the register…</source>
+        <translation>Haciendo la copia de seguridad del registro…</translation>
+    </message>
+    <message>
+        <source>The register was backed up as %1.</source>
+        <translation>Se ha guardado una copia de seguridad del registro como %1.</translation>
+    </message>
+    <message>
+        <source>Pick the backup to restore first.</source>
+        <translation>Elija primero la copia de seguridad que quiere restaurar.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>El registro se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Comprobando la copia de seguridad del %1…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>La copia de seguridad del %1 no se puede restaurar: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>La copia de seguridad del %1 está dañada, así que no se puede restaurar. La comprobación de SQLite ha encontrado:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane se está ejecutando en otro lugar de este equipo (otro usuario u otra ventana) con el registro abierto. Pida que lo cierren y vuelva a restaurar.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Usted no puede escribir en la carpeta del registro %1, así que el registro no se puede sustituir. Pida al administrador que permita escribir en ella a los usuarios que comparten el registro.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>¿Sustituir el registro por la copia de seguridad del %1?<byte value="xd"/>
+<byte value="xd"/>
+La copia contiene %2, %3 y %4. Antes se hace una copia de seguridad del registro tal como está ahora, para que esta restauración se pueda deshacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n clase</numerusform>
+            <numerusform>%n clases</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n marca</numerusform>
+            <numerusform>%n marcas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Haciendo una copia de seguridad del registro tal como está ahora…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>No se ha podido hacer una copia de seguridad del registro tal como está ahora, así que no se ha sustituido: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restaurando la copia de seguridad del %1…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>El registro no se ha sustituido: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>El registro contiene ahora la copia de seguridad del %1.<byte value="xd"/>
+Lo que contenía antes se conserva como la copia %2; restaure esa copia para deshacer este cambio.</translation>
+    </message>
+    <message>
+        <source>Checking the register…</source>
+        <translation>Comprobando el registro…</translation>
+    </message>
+    <message>
+        <source>The register is sound.</source>
+        <translation>El registro está en buen estado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… y %n más.</numerusform>
+            <numerusform>… y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The register is damaged. SQLite&apos;s check found:<byte value="xd"/>
+%1</source>
+        <translation>El registro está dañado. La comprobación de SQLite ha encontrado:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the newest backup, of %1 (a restore checks the backup first); marks saved since then have to be taken again.</source>
+        <translation>Restaure la copia de seguridad más reciente, del %1 (al restaurar, primero se comprueba la copia); las marcas guardadas desde entonces tendrán que volver a anotarse.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore. Keep a copy of the register&apos;s file and ask for help: %1</source>
+        <translation>No hay ninguna copia de seguridad que restaurar. Guarde una copia del archivo del registro y pida ayuda: %1</translation>
+    </message>
+    <message>
+        <source>(student %1, deleted)</source>
+        <translation>(alumno %1, eliminado)</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(sin fecha)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</source>
+        <translation>
+            <numerusform>%n marca tiene una fecha que Rollvane no puede leer, así que no se muestra en ningún día; aparecen aquí las primeras %1.</numerusform>
+            <numerusform>%n marcas tienen una fecha que Rollvane no puede leer, así que no se muestran en ningún día; aparecen aquí las primeras %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day:</source>
+        <translation>
+            <numerusform>%n marca tiene una fecha que Rollvane no puede leer, así que no se muestra en ningún día:</numerusform>
+            <numerusform>%n marcas tienen una fecha que Rollvane no puede leer, así que no se muestran en ningún día:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read; they are listed in the Backups window.</source>
+        <translation>
+            <numerusform>%n marca tiene una fecha que Rollvane no puede leer; aparece en la ventana Copias de seguridad.</numerusform>
+            <numerusform>%n marcas tienen una fecha que Rollvane no puede leer; aparecen en la ventana Copias de seguridad.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Register</source>
+        <translation>Exportar registro</translation>
+    </message>
+    <message>
+        <source>Rollvane Register (*.mdb)|*.mdb|</source>
+        <translation>Registro de Rollvane (*.mdb)|*.mdb|</translation>
+    </message>
+    <message>
+        <source>Exporting the register…</source>
+        <translation>Exportando el registro…</translation>
+    </message>
+    <message>
+        <source>The register could not be exported: %1</source>
+        <translation>No se ha podido exportar el registro: %1</translation>
+    </message>
+    <message>
+        <source>The register was exported to %1.</source>
+        <translation>El registro se ha exportado a %1.</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Admin</name>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE</source>
+        <translation>utilisation&#xa0;: rollvane-admin copy-register --to postgresql [--from FICHIER]
+              rollvane-admin copy-register --to sqlite FICHIER</translation>
+    </message>
+    <message>
+        <source>copied %1 of %2 rows (%3%)</source>
+        <translation>%1 lignes copiées sur %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6</source>
+        <translation>%1&#xa0;: %2 lignes, somme de contrôle %3 dans la source&#xa0;; %4 lignes, somme de contrôle %5 dans la copie&#xa0;: %6</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>identiques</translation>
+    </message>
+    <message>
+        <source>DIFFERENT</source>
+        <translation>DIFFÉRENTES</translation>
+    </message>
+    <message>
+        <source>The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.</source>
+        <translation>La copie de %1 dans %2 ne correspond pas à sa source&#xa0;; ne l&apos;utilisez pas. La source n&apos;a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 was copied into %2: %3 rows, every table the same on both sides.</source>
+        <translation>Copie de %1 dans %2 terminée&#xa0;: %3 lignes, chaque table identique des deux côtés.</translation>
+    </message>
+    <message>
+        <source>The settings file names no database on the server ([register] database=...).</source>
+        <translation>Le fichier de réglages n&apos;indique aucune base de données sur le serveur ([register] database=...).</translation>
+    </message>
+    <message>
+        <source>the database %1 on the server %2</source>
+        <translation>la base de données %1 sur le serveur %2</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceReportWindow</name>
+    <message>
+        <source>Attendance Report</source>
+        <translation>Rapport de présence</translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation>&amp;Classe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;u&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every page, the same for every user</source>
+        <translation>Imprimé en haut de chaque page, identique pour tous les utilisateurs</translation>
+    </message>
+    <message>
+        <source>&amp;School name:</source>
+        <translation>&amp;Nom de l&apos;école&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On da&amp;y:</source>
+        <translation>Le &amp;jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
+        <translation>Chaque jour &amp;ouvré de la période (les jours sans marque comptent comme jours sans école)</translation>
+    </message>
+    <message>
+        <source>Attendance &amp;below:</source>
+        <translation>Présence &amp;inférieure à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>or absent for at &amp;least</source>
+        <translation>ou absent au &amp;moins</translation>
+    </message>
+    <message>
+        <source>marked days running, up to the last one</source>
+        <translation>jours marqués d&apos;affilée, jusqu&apos;au dernier</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Imp&amp;rimer…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>Exporter en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;xporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Toutes les classes</translation>
+    </message>
+    <message>
+        <source>From is after To: choose a first day on or before the last day.</source>
+        <translation>«&#xa0;Du&#xa0;» est après «&#xa0;Au&#xa0;»&#xa0;: choisissez un premier jour antérieur ou égal au dernier jour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n élève</numerusform>
+            <numerusform>%n élèves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked day(s)</source>
+        <translation>
+            <numerusform>%n jour marqué</numerusform>
+            <numerusform>%n jours marqués</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every class with students has taken its register.</source>
+        <translation>Toutes les classes qui ont des élèves ont fait l&apos;appel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n register(s) not taken</source>
+        <translation>
+            <numerusform>%n appel non fait</numerusform>
+            <numerusform>%n appels non faits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) to look at</source>
+        <translation>
+            <numerusform>%n élève à suivre</numerusform>
+            <numerusform>%n élèves à suivre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This register keeps no history of changes.</source>
+        <translation>Ce registre ne conserve aucun historique des modifications.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n modification</numerusform>
+            <numerusform>%n modifications</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s name could not be kept in the register: %1</source>
+        <translation>Le nom de l&apos;école n&apos;a pas pu être enregistré dans le registre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|</source>
+        <translation>Fichiers CSV (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|</source>
+        <translation>Fichiers PDF (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Writing the pages…</source>
+        <translation>Écriture des pages…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Impression…</translation>
+    </message>
+    <message>
+        <source>The printer did not take the pages. Nothing was printed.</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté les pages. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation>Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Envoyé à l&apos;imprimante.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The disk holding %1 is full, so the copy could not be written.</source>
+        <translation>Le disque qui contient %1 est plein&#xa0;; la copie n&apos;a donc pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: its folder is read-only or not there.</source>
+        <translation>La copie %1 n&apos;a pas pu être écrite&#xa0;: son dossier est en lecture seule ou n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The register stayed in use by another user for too long, so no copy was made. Please try again in a moment.</source>
+        <translation>Le registre est resté trop longtemps utilisé par un autre utilisateur&#xa0;; aucune copie n&apos;a donc été faite. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s file is damaged, so no copy was made (%1). Use Check Register to find out more.</source>
+        <translation>Le fichier du registre est endommagé&#xa0;; aucune copie n&apos;a donc été faite (%1). Utilisez «&#xa0;Vérifier le registre&#xa0;» pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: %2</source>
+        <translation>La copie %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit sur le disque&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is.</source>
+        <translation>%1 existe déjà&#xa0;; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped; nothing was kept of it.</source>
+        <translation>La copie a été arrêtée&#xa0;; rien n&apos;en a été conservé.</translation>
+    </message>
+    <message>
+        <source>The check was stopped before it finished.</source>
+        <translation>La vérification a été arrêtée avant la fin.</translation>
+    </message>
+    <message>
+        <source>The register %1 was not found, so it was not replaced.</source>
+        <translation>Le registre %1 est introuvable&#xa0;; il n&apos;a donc pas été remplacé.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be read: %2</source>
+        <translation>La sauvegarde %1 n&apos;a pas pu être lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder cannot be written, so the register was not replaced: %1</source>
+        <translation>Le dossier du registre n&apos;est pas accessible en écriture&#xa0;; le registre n&apos;a donc pas été remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s copy could not be written, so the register was not replaced: %1</source>
+        <translation>La copie du registre n&apos;a pas pu être écrite&#xa0;; le registre n&apos;a donc pas été remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The restore was stopped; the register was left as it is.</source>
+        <translation>La restauration a été arrêtée&#xa0;; le registre a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Another user is saving to the register just now, so it was not replaced. Please try again in a moment.</source>
+        <translation>Un autre utilisateur est en train d&apos;enregistrer dans le registre&#xa0;; celui-ci n&apos;a donc pas été remplacé. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>The register could not be replaced: %1</source>
+        <translation>Le registre n&apos;a pas pu être remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The export does not match the register; no file was written.</source>
+        <translation>L&apos;export ne correspond pas au registre&#xa0;; aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The export could not be saved as %1: %2</source>
+        <translation>L&apos;export n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>L&apos;export a été arrêté&#xa0;; aucun fichier n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backups cannot be written: %1 is a file, not a folder.</source>
+        <translation>Les sauvegardes ne peuvent pas être écrites&#xa0;: %1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the backups could not be created.</source>
+        <translation>Le dossier des sauvegardes %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The backup could not be given its name %1: %2</source>
+        <translation>La sauvegarde n&apos;a pas pu recevoir son nom %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardArea</name>
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>La barre de défilement de la zone des fiches n&apos;a pas été créée.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyRegister</name>
+    <message>
+        <source>The rows of %1 could not be written to the copy: %2</source>
+        <translation>Les lignes de %1 n&apos;ont pas pu être écrites dans la copie&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 ne peut pas servir de registre&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so nothing was copied.</source>
+        <translation>%1 contient déjà un registre (%2 lignes dans %3)&#xa0;; la copie ne se fait que dans un registre vide, donc rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped before the end; nothing was copied.</source>
+        <translation>La copie a été arrêtée avant la fin&#xa0;; rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; the copy goes only into a new file, so nothing was copied.</source>
+        <translation>%1 existe déjà&#xa0;; la copie ne se fait que dans un nouveau fichier, donc rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 holds a register of schema %2, not of this version&apos;s %3; nothing was copied.</source>
+        <translation>%1 contient un registre du schéma %2, et non du schéma %3 de cette version&#xa0;; rien n&apos;a été copié.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Le fichier n&apos;est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Un champ entre guillemets qui commence à la ligne %1 n&apos;est jamais refermé.</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>un guillemet ouvert ici n&apos;est jamais refermé</translation>
     </message>
 </context>
 <context>
@@ -17,10 +371,6 @@
     <message>
         <source>The register is open for reading only. Nothing was changed.</source>
         <translation>Le registre est ouvert en lecture seule. Rien n&apos;a été modifié.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be used as the register: %2</source>
-        <translation>Le fichier %1 ne peut pas servir de registre : %2</translation>
     </message>
     <message>
         <source>The register is not open, so nothing can be read or written.</source>
@@ -98,6 +448,74 @@
         <source>The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot be a register. It has been left as it is.</source>
         <translation>Le registre %1 n&apos;est pas un fichier ordinaire (c&apos;est un tube, un socket ou un périphérique)&#xa0;; ce ne peut donc pas être un registre. Il a été laissé tel quel.</translation>
     </message>
+    <message>
+        <source>The register cannot be opened while another one is being copied.</source>
+        <translation>Le registre ne peut pas être ouvert pendant la copie d&apos;un autre registre.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 ne peut pas servir de registre&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>cet ordinateur</translation>
+    </message>
+    <message>
+        <source>database %1 on the server %2</source>
+        <translation>base de données %1 sur le serveur %2</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2</source>
+        <translation>La base de données %1 sur le serveur %2</translation>
+    </message>
+    <message>
+        <source>The server settings cannot hold the character &apos;;&apos; (in &quot;%1&quot;).</source>
+        <translation>Les réglages du serveur ne peuvent pas contenir le caractère «&#xa0;;&#xa0;» (dans «&#xa0;%1&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>The register is in use by another computer. Nothing was changed; please try again in a moment.</source>
+        <translation>Le registre est utilisé par un autre ordinateur. Rien n&apos;a été modifié&#xa0;; veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>Your account on the register&apos;s server may not do this. Nothing was changed; ask the administrator for the rights Rollvane needs.</source>
+        <translation>Votre compte sur le serveur du registre n&apos;a pas le droit de faire cela. Rien n&apos;a été modifié&#xa0;; demandez à l&apos;administrateur les droits dont Rollvane a besoin.</translation>
+    </message>
+    <message>
+        <source>The register on the server is open for reading only. Nothing was changed.</source>
+        <translation>Le registre sur le serveur est ouvert en lecture seule. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The disk of the register&apos;s server is full. Nothing was changed; ask the administrator to free some space, then try again.</source>
+        <translation>Le disque du serveur du registre est plein. Rien n&apos;a été modifié&#xa0;; demandez à l&apos;administrateur de libérer de la place, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server is short of resources. Nothing was changed; try again in a moment.</source>
+        <translation>Le serveur du registre manque de ressources. Rien n&apos;a été modifié&#xa0;; réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The register already holds that row (two marks for one student and day, or a repeated id). Nothing was changed.</source>
+        <translation>Le registre contient déjà cette ligne (deux marques pour un même élève et un même jour, ou un identifiant en double). Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 stores text as %2, so names and notes could be damaged. Create the database with ENCODING &apos;UTF8&apos;.</source>
+        <translation>%1 enregistre le texte en %2&#xa0;; les noms et les remarques pourraient donc être endommagés. Créez la base de données avec ENCODING &apos;UTF8&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 holds no register yet.</source>
+        <translation>%1 ne contient encore aucun registre.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 could not be reached. Try again in a moment; Rollvane connects again by itself.</source>
+        <translation>Le serveur du registre %1 n&apos;a pas pu être joint. Réessayez dans un instant&#xa0;; Rollvane se reconnecte de lui-même.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 refused the connection: %2. Check the [register] settings in the settings file and the server&apos;s user and password file.</source>
+        <translation>Le serveur du registre %1 a refusé la connexion&#xa0;: %2. Vérifiez les réglages [register] du fichier de réglages, ainsi que l&apos;utilisateur du serveur et le fichier de mots de passe.</translation>
+    </message>
+    <message>
+        <source>The file %1</source>
+        <translation>Le fichier %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -128,6 +546,175 @@
     <message>
         <source>Application Error</source>
         <translation>Erreur de l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>L&apos;importation a été annulée&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 Nothing was imported.</source>
+        <translation>Ligne %1&#xa0;: %2 Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation>%1 Rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPhotosDialog</name>
+    <message>
+        <source>Import Photos for %1</source>
+        <translation>Importer des photos pour %1</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Importer des photos</translation>
+    </message>
+    <message>
+        <source>Pictures in %1 for %2. Nothing has been written yet.
+Students who get a photo: %3. Students without a picture: %4. Pictures that match no student: %5. Pictures that cannot be used: %6.</source>
+        <translation>Images de %1 pour %2. Rien n&apos;a encore été écrit.
+Élèves qui recevront une photo&#xa0;: %3. Élèves sans image&#xa0;: %4. Images qui ne correspondent à aucun élève&#xa0;: %5. Images inutilisables&#xa0;: %6.</translation>
+    </message>
+    <message>
+        <source>Student or picture</source>
+        <translation>Élève ou image</translation>
+    </message>
+    <message>
+        <source>Picture or reason</source>
+        <translation>Image ou motif</translation>
+    </message>
+    <message>
+        <source> (replaces the photo)</source>
+        <translation> (remplace la photo)</translation>
+    </message>
+    <message>
+        <source>Students who get a photo (%1)</source>
+        <translation>Élèves qui recevront une photo (%1)</translation>
+    </message>
+    <message>
+        <source>Students without a picture (%1)</source>
+        <translation>Élèves sans image (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that match no student (%1)</source>
+        <translation>Images qui ne correspondent à aucun élève (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be used (%1)</source>
+        <translation>Images inutilisables (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Storing photos…</source>
+        <translation>Enregistrement des photos…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The photos could not be stored: %1</source>
+        <translation>Les photos n&apos;ont pas pu être enregistrées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Photos stored: %1.</source>
+        <translation>Photos enregistrées&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportStudentsDialog</name>
+    <message>
+        <source>tab-separated</source>
+        <translation>séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Importer des élèves</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All Files (*)|*|</source>
+        <translation>Fichiers de tableur (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Tous les fichiers (*)|*|</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3). Nothing has been written yet.
+Classes to create: %4. Students to add: %5. Rows skipped as already present: %6. Rows with errors: %7.</source>
+        <translation>%1 (%2, %3). Rien n&apos;a encore été écrit.
+Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (élèves déjà inscrits)&#xa0;: %6. Lignes comportant des erreurs&#xa0;: %7.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Photo or reason</source>
+        <translation>Photo ou motif</translation>
+    </message>
+    <message>
+        <source>Classes to create (%1)</source>
+        <translation>Classes à créer (%1)</translation>
+    </message>
+    <message>
+        <source>Students to add (%1)</source>
+        <translation>Élèves à ajouter (%1)</translation>
+    </message>
+    <message>
+        <source>Skipped, already present (%1)</source>
+        <translation>Ignorés, déjà inscrits (%1)</translation>
+    </message>
+    <message>
+        <source>Rows with errors, not imported (%1)</source>
+        <translation>Lignes avec erreurs, non importées (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Importing students…</source>
+        <translation>Importation des élèves…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The students could not be imported: %1</source>
+        <translation>Les élèves n&apos;ont pas pu être importés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Students added: %1. Classes created: %2.</source>
+        <translation>Élèves ajoutés&#xa0;: %1. Classes créées&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Students already in their class by then, left alone: %1.</source>
+        <translation>Élèves inscrits entre-temps dans leur classe, laissés tels quels&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +774,113 @@
         <source>The settings file %1 cannot be read as settings.</source>
         <translation>Le fichier de réglages %1 ne peut pas être lu comme un fichier de réglages.</translation>
     </message>
+    <message>
+        <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
+        <translation>le sslmode «&#xa0;%1&#xa0;» est inconnu&#xa0;; utilisez l&apos;une des valeurs suivantes&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;Register</source>
+        <translation>&amp;Appel</translation>
+    </message>
+    <message>
+        <source>Re&amp;ports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Mark &amp;All Present</source>
+        <translation>Marquer &amp;tous présents</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Marks From Previous Day</source>
+        <translation>&amp;Copier les marques du jour précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>Jour &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>Jour &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Students and Classes…</source>
+        <translation>Élèves et &amp;classes…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Students…</source>
+        <translation>&amp;Importer des élèves…</translation>
+    </message>
+    <message>
+        <source>&amp;Backups…</source>
+        <translation>&amp;Sauvegardes…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Report…</source>
+        <translation>&amp;Rapport de présence…</translation>
+    </message>
+    <message>
+        <source>&amp;About Rollvane</source>
+        <translation>À &amp;propos de Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane</source>
+        <translation>Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane %1</source>
+        <translation>Rollvane %1</translation>
+    </message>
+    <message>
+        <source>The daily attendance register of a school.</source>
+        <translation>Le registre d&apos;appel quotidien d&apos;une école.</translation>
+    </message>
+    <message>
+        <source>Register: %1</source>
+        <translation>Registre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Moteur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Taille&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>Le registre n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Rollvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>Rollvane est un logiciel libre&#xa0;: vous pouvez le redistribuer et/ou le modifier selon les termes de la Licence publique générale GNU telle que publiée par la Free Software Foundation, soit la version 3 de la Licence, soit (à votre choix) toute version ultérieure.</translation>
+    </message>
+    <message>
+        <source>About Rollvane</source>
+        <translation>À propos de Rollvane</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -225,13 +919,6 @@
     <message>
         <source>Setup Students / Classes</source>
         <translation>Configurer élèves / classes</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (Setup, Backups, Check Register) lists them.</source>
-        <translation>
-            <numerusform>%n marque du registre a une date que Rollvane ne sait pas lire&#xa0;; elle n&apos;apparaît donc à aucun jour. La vérification du registre (Configuration, Sauvegardes, Vérifier le registre) la répertorie.</numerusform>
-            <numerusform>%n marques du registre ont une date que Rollvane ne sait pas lire&#xa0;; elles n&apos;apparaissent donc à aucun jour. La vérification du registre (Configuration, Sauvegardes, Vérifier le registre) les répertorie.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The attendance could not be saved.<byte value="xd"/>
@@ -315,6 +1002,125 @@ Enregistrer les modifications&#xa0;?</translation>
         <source>Done Saved</source>
         <translation>Enregistré</translation>
     </message>
+    <message numerus="yes">
+        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
+        <translation>
+            <numerusform>%n marque du registre a une date que Rollvane ne sait pas lire&#xa0;; elle n&apos;est donc affichée sur aucun jour. La vérification du registre (%1) la signale.</numerusform>
+            <numerusform>%n marques du registre ont une date que Rollvane ne sait pas lire&#xa0;; elles ne sont donc affichées sur aucun jour. La vérification du registre (%1) les signale.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Present</source>
+        <translation>&amp;Présent</translation>
+    </message>
+    <message>
+        <source>&amp;Late</source>
+        <translation>En &amp;retard</translation>
+    </message>
+    <message>
+        <source>&amp;Absent</source>
+        <translation>&amp;Absent</translation>
+    </message>
+    <message>
+        <source>&amp;Excused</source>
+        <translation>&amp;Excusé</translation>
+    </message>
+    <message>
+        <source>&amp;Remark…</source>
+        <translation>&amp;Commentaire…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historique…</translation>
+    </message>
+    <message>
+        <source>A remark for %1 on %2, such as &quot;left at 11:00&quot; or &quot;doctor&apos;s note&quot;:</source>
+        <translation>Commentaire pour %1 le %2, par exemple «&#xa0;parti à 11 h&#xa0;» ou «&#xa0;certificat médical&#xa0;»&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>History of %1 on %2</source>
+        <translation>Historique de %1 le %2</translation>
+    </message>
+    <message>
+        <source>No change of this mark has been saved.</source>
+        <translation>Aucune modification de cette marque n&apos;a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1, by %2 on %3</source>
+        <translation>%1, par %2 sur %3</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>un ordinateur inconnu</translation>
+    </message>
+    <message>
+        <source>Marked %1</source>
+        <translation>Marqué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Remark: %1 → %2</source>
+        <translation>Commentaire&#xa0;: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Marks on screen that are not Present and would change: %1.</source>
+        <translation>Marques à l&apos;écran, autres que Présent, qui seraient modifiées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Mark every student of %1 Present?</source>
+        <translation>Marquer Présent tous les élèves de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No day before %1 has saved marks for %2, so there are none to copy.</source>
+        <translation>Aucun jour avant le %1 n&apos;a de marques enregistrées pour %2&#xa0;; il n&apos;y en a donc aucune à copier.</translation>
+    </message>
+    <message>
+        <source>Copy the marks of %1 onto the cards of %2?</source>
+        <translation>Copier les marques du %1 sur les fiches de %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 élève</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 élèves</translation>
+    </message>
+    <message>
+        <source>%1 present</source>
+        <translation>présents&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 late</source>
+        <translation>en retard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 absent</source>
+        <translation>absents&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 excused</source>
+        <translation>excusés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 other</source>
+        <translation>autres&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Appel non enregistré</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -374,6 +1180,10 @@ Enregistrer les modifications&#xa0;?</translation>
         <source>You must select first a class.</source>
         <translation>Choisissez d&apos;abord une classe.</translation>
     </message>
+    <message>
+        <source>Import Photos…</source>
+        <translation>Importer des photos…</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>
@@ -404,6 +1214,412 @@ Enregistrer les modifications&#xa0;?</translation>
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>L&apos;image %1 n&apos;a pas pu être lue&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImport</name>
+    <message>
+        <source>more than one picture is named %1</source>
+        <translation>plusieurs images portent le nom %1</translation>
+    </message>
+    <message>
+        <source>%1 students of the class are named %2</source>
+        <translation>%1 élèves de la classe s&apos;appellent %2</translation>
+    </message>
+    <message>
+        <source>the picture %1</source>
+        <translation>l&apos;image %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every weekday of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Utilisation&#xa0;: rollvane-report summary|sheet|missing|alerts [options]
+Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
+
+  --class NOM           une classe, désignée par son nom
+  --class-id N          une classe, désignée par son identifiant
+  --all                 toutes les classes (par défaut)
+  --from AAAA-MM-JJ     le premier jour (par défaut&#xa0;: le 1er septembre de
+                        l&apos;année scolaire en cours)
+  --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
+  --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
+                        sauf si --from ou --to demande chaque jour ouvré d&apos;une période)
+  --threshold POURCENT  alerts&#xa0;: présence inférieure à ce taux (90 par défaut)
+  --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
+                        (3 par défaut)
+  --format text|csv|pdf la forme du rapport (text par défaut)
+  --output FICHIER      écrire le rapport dans FICHIER au lieu de la sortie standard
+  --help                afficher ce texte
+  --version             afficher la version
+
+Code de sortie&#xa0;: 0 terminé, 2 argument incorrect, 3 registre absent, illisible
+ou endommagé.
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une date au format AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>%1: a value is missing</source>
+        <translation>%1&#xa0;: il manque une valeur</translation>
+    </message>
+    <message>
+        <source>%1: takes no value</source>
+        <translation>%1&#xa0;: n&apos;accepte aucune valeur</translation>
+    </message>
+    <message>
+        <source>--class-id: &quot;%1&quot; is not a class id (a whole number above 0)</source>
+        <translation>--class-id&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un identifiant de classe (un nombre entier supérieur à 0)</translation>
+    </message>
+    <message>
+        <source>--threshold: &quot;%1&quot; is not a percentage from 0 to 100</source>
+        <translation>--threshold&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un pourcentage de 0 à 100</translation>
+    </message>
+    <message>
+        <source>--run: &quot;%1&quot; is not a number of days (1 or more)</source>
+        <translation>--run&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un nombre de jours (1 ou plus)</translation>
+    </message>
+    <message>
+        <source>--format: &quot;%1&quot; is not one of text, csv and pdf</source>
+        <translation>--format&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni text, ni csv, ni pdf</translation>
+    </message>
+    <message>
+        <source>--output: the file name is empty</source>
+        <translation>--output&#xa0;: le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>%1: not an option of rollvane-report (see --help)</source>
+        <translation>%1&#xa0;: ce n&apos;est pas une option de rollvane-report (voir --help)</translation>
+    </message>
+    <message>
+        <source>%1: only one report at a time</source>
+        <translation>%1&#xa0;: un seul rapport à la fois</translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
+        <translation>%1&#xa0;: ce n&apos;est pas un rapport&#xa0;; choisissez summary, sheet, missing ou alerts</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
+        <translation>aucun rapport indiqué&#xa0;; choisissez summary, sheet, missing ou alerts (voir --help)</translation>
+    </message>
+    <message>
+        <source>--class, --class-id, --all: choose one of them</source>
+        <translation>--class, --class-id, --all&#xa0;: choisissez une seule de ces options</translation>
+    </message>
+    <message>
+        <source>--date: only the missing report looks at one day</source>
+        <translation>--date&#xa0;: seul le rapport missing porte sur un seul jour</translation>
+    </message>
+    <message>
+        <source>--date: give either one day or --from and --to, not both</source>
+        <translation>--date&#xa0;: indiquez soit un jour, soit --from et --to, mais pas les deux</translation>
+    </message>
+    <message>
+        <source>%1: only the alerts report takes it</source>
+        <translation>%1&#xa0;: seul le rapport alerts accepte cette option</translation>
+    </message>
+    <message>
+        <source>--from: %1 is after the last day, %2</source>
+        <translation>--from&#xa0;: %1 est après le dernier jour, %2</translation>
+    </message>
+    <message>
+        <source>--class-id: the register has no class with id %1</source>
+        <translation>--class-id&#xa0;: le registre n&apos;a aucune classe d&apos;identifiant %1</translation>
+    </message>
+    <message>
+        <source>--class: several classes are named &quot;%1&quot;; use --class-id</source>
+        <translation>--class&#xa0;: plusieurs classes s&apos;appellent «&#xa0;%1&#xa0;»&#xa0;; utilisez --class-id</translation>
+    </message>
+    <message>
+        <source>--class: the register has no class named &quot;%1&quot;</source>
+        <translation>--class&#xa0;: le registre n&apos;a aucune classe nommée «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--output: %1 could not be written: %2</source>
+        <translation>--output&#xa0;: %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Attendance % per marked day</source>
+        <translation>Taux de présence par jour marqué</translation>
+    </message>
+    <message>
+        <source>Attendance %</source>
+        <translation>Taux de présence (%)</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Marks per week</source>
+        <translation>Marques par semaine</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Week beginning</source>
+        <translation>Semaine du</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. Nothing was saved.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit&#xa0;: %2. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Attendance Register</source>
+        <translation>Registre d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these choices.</source>
+        <translation>Rien à afficher pour ces choix.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>Register Sheet</source>
+        <translation>Feuille d&apos;appel</translation>
+    </message>
+    <message>
+        <source>Registers Not Taken</source>
+        <translation>Appels non faits</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Alertes</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Toutes les classes</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>This School Year</source>
+        <translation>Cette année scolaire</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Days
+Marked</source>
+        <translation>Jours
+marqués</translation>
+    </message>
+    <message>
+        <source>Days in the range on which the student has a saved mark</source>
+        <translation>Jours de la période où l&apos;élève a une marque enregistrée</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Présent</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>Excused</source>
+        <translation>Excusé</translation>
+    </message>
+    <message>
+        <source>Marks with a word other than Present, Late, Absent and Excused</source>
+        <translation>Marques portant un autre mot que Présent, En retard, Absent et Excusé</translation>
+    </message>
+    <message>
+        <source>Attendance
+%</source>
+        <translation>Présence
+%</translation>
+    </message>
+    <message>
+        <source>(Present + Late) / Days Marked</source>
+        <translation>(Présent + En retard) / Jours marqués</translation>
+    </message>
+    <message>
+        <source>Longest
+Absence Run</source>
+        <translation>Plus longue
+série d&apos;absences</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days Absent or Excused</source>
+        <translation>Le plus grand nombre de jours marqués consécutifs Absent ou Excusé</translation>
+    </message>
+    <message>
+        <source>Current
+Absence Run</source>
+        <translation>Série d&apos;absences
+en cours</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days Absent or Excused up to the last one</source>
+        <translation>Jours marqués consécutifs Absent ou Excusé jusqu&apos;au dernier</translation>
+    </message>
+    <message>
+        <source>Other words: %1</source>
+        <translation>Autres mots&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Total (%n students)</source>
+        <translation>
+            <numerusform>Total (%n élève)</numerusform>
+            <numerusform>Total (%n élèves)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Attendance below %1 %</source>
+        <translation>Présence inférieure à %1&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>Absent %n marked days running</source>
+        <translation>
+            <numerusform>Absent %n jour marqué d&apos;affilée</numerusform>
+            <numerusform>Absent %n jours marqués d&apos;affilée</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Old Status</source>
+        <translation>Ancien statut</translation>
+    </message>
+    <message>
+        <source>New Status</source>
+        <translation>Nouveau statut</translation>
+    </message>
+    <message>
+        <source>Old Remark</source>
+        <translation>Ancien commentaire</translation>
+    </message>
+    <message>
+        <source>New Remark</source>
+        <translation>Nouveau commentaire</translation>
+    </message>
+    <message>
+        <source>Changed By</source>
+        <translation>Modifié par</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Changed At</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Marqués</translation>
+    </message>
+    <message>
+        <source>Present or Late</source>
+        <translation>Présent ou En retard</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>N° élève</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Commentaire</translation>
     </message>
 </context>
 <context>
@@ -473,6 +1689,20 @@ Enregistrer les modifications&#xa0;?</translation>
         <source>Double Click To Change The Status</source>
         <translation>Double-cliquez pour changer le statut</translation>
     </message>
+    <message>
+        <source>%1
+Remark: %2</source>
+        <translation>%1
+Commentaire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Remark: %1</source>
+        <translation>Commentaire&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>StudentEditor</name>
@@ -507,6 +1737,362 @@ Enregistrer les modifications&#xa0;?</translation>
     <message>
         <source>The student no longer exists; nothing was written.</source>
         <translation>L&apos;élève n&apos;existe plus&#xa0;; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentImport</name>
+    <message>
+        <source>the photo %1 is not given relative to the spreadsheet&apos;s folder</source>
+        <translation>la photo %1 n&apos;est pas indiquée par rapport au dossier du tableur</translation>
+    </message>
+    <message>
+        <source>the photo %1 lies outside the spreadsheet&apos;s folder</source>
+        <translation>la photo %1 se trouve hors du dossier du tableur</translation>
+    </message>
+    <message>
+        <source>the photo %1 was not found</source>
+        <translation>la photo %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not a file</source>
+        <translation>la photo %1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the photo %1 %2</source>
+        <translation>la photo %1 %2</translation>
+    </message>
+    <message>
+        <source>is too large (%1 MB; up to %2 MB can be stored)</source>
+        <translation>est trop volumineuse (%1 Mo&#xa0;; %2 Mo au plus peuvent être enregistrés)</translation>
+    </message>
+    <message>
+        <source>is not a picture Rollvane can read</source>
+        <translation>n&apos;est pas une image que Rollvane sait lire</translation>
+    </message>
+    <message>
+        <source>is too large (%1 by %2 pixels)</source>
+        <translation>est trop grande (%1 × %2 pixels)</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>ne peut pas être lue (%1)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a list of students (%2 MB).</source>
+        <translation>Le fichier %1 est trop volumineux pour une liste d&apos;élèves (%2 Mo).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no rows.</source>
+        <translation>Le fichier %1 ne contient aucune ligne.</translation>
+    </message>
+    <message>
+        <source>The first line names the column %1 twice.</source>
+        <translation>La première ligne nomme deux fois la colonne %1.</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
+        <translation>La première ligne du fichier doit nommer les colonnes Class et Name (et Photo, s&apos;il y a des photos). Elle nomme&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no class and no name</source>
+        <translation>ni classe ni nom</translation>
+    </message>
+    <message>
+        <source>no class</source>
+        <translation>pas de classe</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>pas de nom</translation>
+    </message>
+    <message>
+        <source>listed already on line %1</source>
+        <translation>figure déjà à la ligne %1</translation>
+    </message>
+    <message>
+        <source>already in the class</source>
+        <translation>déjà dans la classe</translation>
+    </message>
+</context>
+<context>
+    <name>backup::AutomaticBackup</name>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Vos marques sont enregistrées, mais la sauvegarde du registre de ce jour n&apos;a pas pu être écrite&#xa0;:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouveau avant son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>A backup of the register is taken each day, at the first save. The last %1 daily backups and the first of each of the last %2 months are kept, in %3.</source>
+        <translation>Une sauvegarde du registre est faite chaque jour, au premier enregistrement. Les %1 dernières sauvegardes quotidiennes et la première de chacun des %2 derniers mois sont conservées dans %3.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Effectuée le</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Sauvegarder</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Vérifier le registre</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Stored date</source>
+        <translation>Date enregistrée</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>The register is kept on a database server (%1). Its backups are kept by the server&apos;s administrator (with pg_dump), so this program takes none and restores none.
+
+You can export a copy of the register as a register file, to keep or to open elsewhere.</source>
+        <translation>Le registre est conservé sur un serveur de base de données (%1). Ses sauvegardes sont faites par l&apos;administrateur du serveur (avec pg_dump)&#xa0;; ce programme n&apos;en fait donc aucune et n&apos;en restaure aucune.
+
+Vous pouvez exporter une copie du registre sous forme de fichier de registre, pour la conserver ou l&apos;ouvrir ailleurs.</translation>
+    </message>
+    <message>
+        <source>Export Register…</source>
+        <translation>Exporter le registre…</translation>
+    </message>
+    <message>
+        <source>%1 (extra)</source>
+        <translation>%1 (supplémentaire)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>Backing up the register…</source>
+        <translation>Sauvegarde du registre…</translation>
+    </message>
+    <message>
+        <source>The register was backed up as %1.</source>
+        <translation>Le registre a été sauvegardé sous %1.</translation>
+    </message>
+    <message>
+        <source>Pick the backup to restore first.</source>
+        <translation>Choisissez d&apos;abord la sauvegarde à restaurer.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>Le registre a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Vérification de la sauvegarde du %1…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>La sauvegarde du %1 ne peut pas être restaurée&#xa0;: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>La sauvegarde du %1 est endommagée&#xa0;; elle ne peut donc pas être restaurée. La vérification de SQLite a trouvé&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane est lancé ailleurs sur cet ordinateur (par un autre utilisateur ou dans une autre fenêtre), avec le registre ouvert. Demandez qu&apos;il soit fermé, puis relancez la restauration.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Vous ne pouvez pas écrire dans le dossier du registre %1&#xa0;; le registre ne peut donc pas être remplacé. Demandez à l&apos;administrateur de le rendre accessible en écriture aux utilisateurs qui partagent le registre.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>Remplacer le registre par la sauvegarde du %1&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+La sauvegarde contient %2, %3 et %4. Le registre dans son état actuel est d&apos;abord sauvegardé, afin que cette restauration puisse être annulée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n classe</numerusform>
+            <numerusform>%n classes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n élève</numerusform>
+            <numerusform>%n élèves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n marque</numerusform>
+            <numerusform>%n marques</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Sauvegarde du registre dans son état actuel…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Le registre dans son état actuel n&apos;a pas pu être sauvegardé&#xa0;; il n&apos;a donc pas été remplacé&#xa0;: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restauration de la sauvegarde du %1…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>Le registre n&apos;a pas été remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>Le registre contient maintenant la sauvegarde du %1.<byte value="xd"/>
+Son contenu précédent est conservé dans la sauvegarde %2&#xa0;; restaurez celle-ci pour annuler l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>Checking the register…</source>
+        <translation>Vérification du registre…</translation>
+    </message>
+    <message>
+        <source>The register is sound.</source>
+        <translation>Le registre est intact.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… et %n autre.</numerusform>
+            <numerusform>… et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The register is damaged. SQLite&apos;s check found:<byte value="xd"/>
+%1</source>
+        <translation>Le registre est endommagé. La vérification de SQLite a trouvé&#xa0;:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the newest backup, of %1 (a restore checks the backup first); marks saved since then have to be taken again.</source>
+        <translation>Restaurez la sauvegarde la plus récente, du %1 (une restauration vérifie d&apos;abord la sauvegarde)&#xa0;; les marques enregistrées depuis devront être saisies de nouveau.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore. Keep a copy of the register&apos;s file and ask for help: %1</source>
+        <translation>Il n&apos;y a aucune sauvegarde à restaurer. Gardez une copie du fichier du registre et demandez de l&apos;aide à %1</translation>
+    </message>
+    <message>
+        <source>(student %1, deleted)</source>
+        <translation>(élève %1, supprimé)</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(sans date)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</source>
+        <translation>
+            <numerusform>%n marque a une date que Rollvane ne sait pas lire&#xa0;; elle n&apos;est donc affichée sur aucun jour. Les %1 premières sont listées.</numerusform>
+            <numerusform>%n marques ont une date que Rollvane ne sait pas lire&#xa0;; elles ne sont donc affichées sur aucun jour. Les %1 premières sont listées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day:</source>
+        <translation>
+            <numerusform>%n marque a une date que Rollvane ne sait pas lire&#xa0;; elle n&apos;est donc affichée sur aucun jour&#xa0;:</numerusform>
+            <numerusform>%n marques ont une date que Rollvane ne sait pas lire&#xa0;; elles ne sont donc affichées sur aucun jour&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read; they are listed in the Backups window.</source>
+        <translation>
+            <numerusform>%n marque a une date que Rollvane ne sait pas lire&#xa0;; elle est listée dans la fenêtre Sauvegardes.</numerusform>
+            <numerusform>%n marques ont une date que Rollvane ne sait pas lire&#xa0;; elles sont listées dans la fenêtre Sauvegardes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Register</source>
+        <translation>Exporter le registre</translation>
+    </message>
+    <message>
+        <source>Rollvane Register (*.mdb)|*.mdb|</source>
+        <translation>Registre Rollvane (*.mdb)|*.mdb|</translation>
+    </message>
+    <message>
+        <source>Exporting the register…</source>
+        <translation>Export du registre…</translation>
+    </message>
+    <message>
+        <source>The register could not be exported: %1</source>
+        <translation>Le registre n&apos;a pas pu être exporté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The register was exported to %1.</source>
+        <translation>Le registre a été exporté vers %1.</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,364 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Admin</name>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE</source>
+        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
+         rollvane-admin copy-register --to sqlite BESTAND</translation>
+    </message>
+    <message>
+        <source>copied %1 of %2 rows (%3%)</source>
+        <translation>%1 van %2 rijen gekopieerd (%3%)</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6</source>
+        <translation>%1: %2 rijen, controlesom %3 in de bron; %4 rijen, controlesom %5 in de kopie: %6</translation>
+    </message>
+    <message>
+        <source>the same</source>
+        <translation>gelijk</translation>
+    </message>
+    <message>
+        <source>DIFFERENT</source>
+        <translation>VERSCHILLEND</translation>
+    </message>
+    <message>
+        <source>The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.</source>
+        <translation>De kopie van %1 in %2 komt niet overeen met de bron; gebruik deze kopie niet. De bron is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 was copied into %2: %3 rows, every table the same on both sides.</source>
+        <translation>%1 is gekopieerd naar %2: %3 rijen, elke tabel aan beide kanten gelijk.</translation>
+    </message>
+    <message>
+        <source>The settings file names no database on the server ([register] database=...).</source>
+        <translation>Het instellingenbestand noemt geen database op de server ([register] database=...).</translation>
+    </message>
+    <message>
+        <source>the database %1 on the server %2</source>
+        <translation>de database %1 op de server %2</translation>
+    </message>
+</context>
+<context>
+    <name>AttendanceReportWindow</name>
+    <message>
+        <source>Attendance Report</source>
+        <translation>Aanwezigheidsoverzicht</translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation>&amp;Klas:</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>&amp;Periode:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>Printed at the top of every page, the same for every user</source>
+        <translation>Bovenaan elke pagina afgedrukt, voor alle gebruikers hetzelfde</translation>
+    </message>
+    <message>
+        <source>&amp;School name:</source>
+        <translation>&amp;Schoolnaam:</translation>
+    </message>
+    <message>
+        <source>On da&amp;y:</source>
+        <translation>Op da&amp;g:</translation>
+    </message>
+    <message>
+        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
+        <translation>Elke &amp;werkdag van ‘Van’ t/m ‘Tot’ (dagen zonder registraties gelden als schoolvrij)</translation>
+    </message>
+    <message>
+        <source>Attendance &amp;below:</source>
+        <translation>Aanwezigheid &amp;onder:</translation>
+    </message>
+    <message>
+        <source>or absent for at &amp;least</source>
+        <translation>of afwezig op ten &amp;minste</translation>
+    </message>
+    <message>
+        <source>marked days running, up to the last one</source>
+        <translation>geregistreerde dagen achter elkaar, tot en met de laatste</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Afdrukken…</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation>P&amp;DF exporteren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>&amp;CSV exporteren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Alle klassen</translation>
+    </message>
+    <message>
+        <source>From is after To: choose a first day on or before the last day.</source>
+        <translation>‘Van’ ligt na ‘Tot’: kies een eerste dag op of vóór de laatste dag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n leerling</numerusform>
+            <numerusform>%n leerlingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked day(s)</source>
+        <translation>
+            <numerusform>%n geregistreerde dag</numerusform>
+            <numerusform>%n geregistreerde dagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every class with students has taken its register.</source>
+        <translation>Voor elke klas met leerlingen is de presentie opgenomen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n register(s) not taken</source>
+        <translation>
+            <numerusform>%n keer geen presentie opgenomen</numerusform>
+            <numerusform>%n keer geen presentie opgenomen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) to look at</source>
+        <translation>
+            <numerusform>%n leerling vraagt aandacht</numerusform>
+            <numerusform>%n leerlingen vragen aandacht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This register keeps no history of changes.</source>
+        <translation>Deze presentielijst houdt geen geschiedenis van wijzigingen bij.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n wijziging</numerusform>
+            <numerusform>%n wijzigingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The school&apos;s name could not be kept in the register: %1</source>
+        <translation>De naam van de school kon niet in de presentielijst worden bewaard: %1</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)|*.csv|</source>
+        <translation>CSV-bestanden (*.csv)|*.csv|</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf|</source>
+        <translation>PDF-bestanden (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Writing the pages…</source>
+        <translation>De pagina&apos;s worden geschreven…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Printing…</source>
+        <translation>Bezig met afdrukken…</translation>
+    </message>
+    <message>
+        <source>The printer did not take the pages. Nothing was printed.</source>
+        <translation>De printer heeft de pagina&apos;s niet aangenomen. Er is niets afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Nothing was printed.</source>
+        <translation>Er is niets afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer.</source>
+        <translation>Naar de printer gestuurd.</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundTask</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The disk holding %1 is full, so the copy could not be written.</source>
+        <translation>De schijf met %1 is vol, dus de kopie kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: its folder is read-only or not there.</source>
+        <translation>De kopie %1 kon niet worden geschreven: de map is alleen-lezen of bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The register stayed in use by another user for too long, so no copy was made. Please try again in a moment.</source>
+        <translation>De presentielijst bleef te lang in gebruik door een andere gebruiker, dus er is geen kopie gemaakt. Probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s file is damaged, so no copy was made (%1). Use Check Register to find out more.</source>
+        <translation>Het bestand van de presentielijst is beschadigd, dus er is geen kopie gemaakt (%1). Gebruik ‘Presentielijst controleren’ voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>The copy %1 could not be written: %2</source>
+        <translation>De kopie %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk: %2</source>
+        <translation>%1 kon niet naar de schijf worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is.</source>
+        <translation>%1 bestaat al; het is gelaten zoals het is.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped; nothing was kept of it.</source>
+        <translation>Het kopiëren is gestopt; er is niets van bewaard.</translation>
+    </message>
+    <message>
+        <source>The check was stopped before it finished.</source>
+        <translation>De controle is gestopt voordat ze klaar was.</translation>
+    </message>
+    <message>
+        <source>The register %1 was not found, so it was not replaced.</source>
+        <translation>De presentielijst %1 is niet gevonden en is dus niet vervangen.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be read: %2</source>
+        <translation>De reservekopie %1 kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder cannot be written, so the register was not replaced: %1</source>
+        <translation>In de map van de presentielijst kan niet worden geschreven, dus de presentielijst is niet vervangen: %1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s copy could not be written, so the register was not replaced: %1</source>
+        <translation>De kopie van de presentielijst kon niet worden geschreven, dus de presentielijst is niet vervangen: %1</translation>
+    </message>
+    <message>
+        <source>The restore was stopped; the register was left as it is.</source>
+        <translation>Het terugzetten is gestopt; de presentielijst is gelaten zoals hij is.</translation>
+    </message>
+    <message>
+        <source>Another user is saving to the register just now, so it was not replaced. Please try again in a moment.</source>
+        <translation>Een andere gebruiker slaat op dit moment iets op in de presentielijst, dus die is niet vervangen. Probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>The register could not be replaced: %1</source>
+        <translation>De presentielijst kon niet worden vervangen: %1</translation>
+    </message>
+    <message>
+        <source>The export does not match the register; no file was written.</source>
+        <translation>De export komt niet overeen met de presentielijst; er is geen bestand geschreven.</translation>
+    </message>
+    <message>
+        <source>The export could not be saved as %1: %2</source>
+        <translation>De export kon niet worden opgeslagen als %1: %2</translation>
+    </message>
+    <message>
+        <source>The export was stopped; no file was written.</source>
+        <translation>Het exporteren is gestopt; er is geen bestand geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>The backups cannot be written: %1 is a file, not a folder.</source>
+        <translation>De reservekopieën kunnen niet worden geschreven: %1 is een bestand, geen map.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the backups could not be created.</source>
+        <translation>De map %1 voor de reservekopieën kon niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The backup could not be given its name %1: %2</source>
+        <translation>De reservekopie kon niet de naam %1 krijgen: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardArea</name>
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>De schuifbalk van het kaartengebied is niet aangemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyRegister</name>
+    <message>
+        <source>The rows of %1 could not be written to the copy: %2</source>
+        <translation>De rijen van %1 konden niet naar de kopie worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 kan niet als presentielijst worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so nothing was copied.</source>
+        <translation>%1 bevat al een presentielijst (%2 rijen in %3); er wordt alleen naar een lege gekopieerd, dus er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>The copy was stopped before the end; nothing was copied.</source>
+        <translation>Het kopiëren is vóór het einde gestopt; er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; the copy goes only into a new file, so nothing was copied.</source>
+        <translation>%1 bestaat al; er wordt alleen naar een nieuw bestand gekopieerd, dus er is niets gekopieerd.</translation>
+    </message>
+    <message>
+        <source>%1 holds a register of schema %2, not of this version&apos;s %3; nothing was copied.</source>
+        <translation>%1 bevat een presentielijst met schema %2, niet met schema %3 van deze versie; er is niets gekopieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>The file is not UTF-8 text.</source>
+        <translation>Het bestand is geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Een veld tussen aanhalingstekens dat op regel %1 begint, wordt nergens afgesloten.</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>een hier geopend aanhalingsteken wordt nergens gesloten</translation>
     </message>
 </context>
 <context>
@@ -17,10 +371,6 @@
     <message>
         <source>The register is open for reading only. Nothing was changed.</source>
         <translation>De presentielijst is alleen geopend om te lezen. Er is niets gewijzigd.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be used as the register: %2</source>
-        <translation>Het bestand %1 kan niet als presentielijst worden gebruikt: %2</translation>
     </message>
     <message>
         <source>The register is not open, so nothing can be read or written.</source>
@@ -98,6 +448,74 @@
         <source>The register %1 is not a regular file (it is a pipe, a socket or a device), so it cannot be a register. It has been left as it is.</source>
         <translation>De presentielijst %1 is geen gewoon bestand (maar een pipe, een socket of een apparaat) en kan dus geen presentielijst zijn. Het is gelaten zoals het is.</translation>
     </message>
+    <message>
+        <source>The register cannot be opened while another one is being copied.</source>
+        <translation>De presentielijst kan niet worden geopend terwijl er een andere wordt gekopieerd.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used as the register: %2</source>
+        <translation>%1 kan niet als presentielijst worden gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>deze computer</translation>
+    </message>
+    <message>
+        <source>database %1 on the server %2</source>
+        <translation>database %1 op de server %2</translation>
+    </message>
+    <message>
+        <source>The database %1 on the server %2</source>
+        <translation>De database %1 op de server %2</translation>
+    </message>
+    <message>
+        <source>The server settings cannot hold the character &apos;;&apos; (in &quot;%1&quot;).</source>
+        <translation>De serverinstellingen mogen het teken ‘;’ niet bevatten (in ‘%1’).</translation>
+    </message>
+    <message>
+        <source>The register is in use by another computer. Nothing was changed; please try again in a moment.</source>
+        <translation>De presentielijst is in gebruik door een andere computer. Er is niets gewijzigd; probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>Your account on the register&apos;s server may not do this. Nothing was changed; ask the administrator for the rights Rollvane needs.</source>
+        <translation>Uw account op de server van de presentielijst mag dit niet. Er is niets gewijzigd; vraag de beheerder om de rechten die Rollvane nodig heeft.</translation>
+    </message>
+    <message>
+        <source>The register on the server is open for reading only. Nothing was changed.</source>
+        <translation>De presentielijst op de server is alleen geopend om te lezen. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The disk of the register&apos;s server is full. Nothing was changed; ask the administrator to free some space, then try again.</source>
+        <translation>De schijf van de server van de presentielijst is vol. Er is niets gewijzigd; vraag de beheerder ruimte vrij te maken en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server is short of resources. Nothing was changed; try again in a moment.</source>
+        <translation>De server van de presentielijst komt middelen tekort. Er is niets gewijzigd; probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>The register already holds that row (two marks for one student and day, or a repeated id). Nothing was changed.</source>
+        <translation>De presentielijst bevat die rij al (twee registraties voor één leerling en dag, of een dubbel id). Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1 stores text as %2, so names and notes could be damaged. Create the database with ENCODING &apos;UTF8&apos;.</source>
+        <translation>%1 slaat tekst op als %2, waardoor namen en notities beschadigd kunnen raken. Maak de database aan met ENCODING &apos;UTF8&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 holds no register yet.</source>
+        <translation>%1 bevat nog geen presentielijst.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 could not be reached. Try again in a moment; Rollvane connects again by itself.</source>
+        <translation>De server %1 van de presentielijst is niet bereikbaar. Probeer het zo meteen opnieuw; Rollvane maakt vanzelf opnieuw verbinding.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 refused the connection: %2. Check the [register] settings in the settings file and the server&apos;s user and password file.</source>
+        <translation>De server %1 van de presentielijst heeft de verbinding geweigerd: %2. Controleer de instellingen onder [register] in het instellingenbestand, en de gebruiker en het wachtwoordbestand voor de server.</translation>
+    </message>
+    <message>
+        <source>The file %1</source>
+        <translation>Het bestand %1</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -128,6 +546,175 @@
     <message>
         <source>Application Error</source>
         <translation>Programmafout</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>The import was cancelled; nothing was written.</source>
+        <translation>Het importeren is geannuleerd; er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 Nothing was imported.</source>
+        <translation>Regel %1: %2 Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation>%1 Er is niets geïmporteerd.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPhotosDialog</name>
+    <message>
+        <source>Import Photos for %1</source>
+        <translation>Foto&apos;s importeren voor %1</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Foto&apos;s importeren</translation>
+    </message>
+    <message>
+        <source>Pictures in %1 for %2. Nothing has been written yet.
+Students who get a photo: %3. Students without a picture: %4. Pictures that match no student: %5. Pictures that cannot be used: %6.</source>
+        <translation>Afbeeldingen in %1 voor %2. Er is nog niets opgeslagen.
+Leerlingen die een foto krijgen: %3. Leerlingen zonder afbeelding: %4. Afbeeldingen zonder bijpassende leerling: %5. Onbruikbare afbeeldingen: %6.</translation>
+    </message>
+    <message>
+        <source>Student or picture</source>
+        <translation>Leerling of afbeelding</translation>
+    </message>
+    <message>
+        <source>Picture or reason</source>
+        <translation>Afbeelding of reden</translation>
+    </message>
+    <message>
+        <source> (replaces the photo)</source>
+        <translation> (vervangt de foto)</translation>
+    </message>
+    <message>
+        <source>Students who get a photo (%1)</source>
+        <translation>Leerlingen die een foto krijgen (%1)</translation>
+    </message>
+    <message>
+        <source>Students without a picture (%1)</source>
+        <translation>Leerlingen zonder afbeelding (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that match no student (%1)</source>
+        <translation>Afbeeldingen zonder bijpassende leerling (%1)</translation>
+    </message>
+    <message>
+        <source>Pictures that cannot be used (%1)</source>
+        <translation>Onbruikbare afbeeldingen (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Storing photos…</source>
+        <translation>Foto&apos;s worden opgeslagen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The photos could not be stored: %1</source>
+        <translation>De foto&apos;s konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Photos stored: %1.</source>
+        <translation>Opgeslagen foto&apos;s: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportStudentsDialog</name>
+    <message>
+        <source>tab-separated</source>
+        <translation>gescheiden door tabs</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>gescheiden door puntkomma&apos;s</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>gescheiden door komma&apos;s</translation>
+    </message>
+    <message>
+        <source>Import Students</source>
+        <translation>Leerlingen importeren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet Files (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All Files (*)|*|</source>
+        <translation>Spreadsheetbestanden (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|Alle bestanden (*)|*|</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, %3). Nothing has been written yet.
+Classes to create: %4. Students to add: %5. Rows skipped as already present: %6. Rows with errors: %7.</source>
+        <translation>%1 (%2, %3). Er is nog niets opgeslagen.
+Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staan er al in): %6. Rijen met fouten: %7.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Photo or reason</source>
+        <translation>Foto of reden</translation>
+    </message>
+    <message>
+        <source>Classes to create (%1)</source>
+        <translation>Aan te maken klassen (%1)</translation>
+    </message>
+    <message>
+        <source>Students to add (%1)</source>
+        <translation>Toe te voegen leerlingen (%1)</translation>
+    </message>
+    <message>
+        <source>Skipped, already present (%1)</source>
+        <translation>Overgeslagen, staan er al in (%1)</translation>
+    </message>
+    <message>
+        <source>Rows with errors, not imported (%1)</source>
+        <translation>Rijen met fouten, niet geïmporteerd (%1)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Importing students…</source>
+        <translation>Leerlingen worden geïmporteerd…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The students could not be imported: %1</source>
+        <translation>De leerlingen konden niet worden geïmporteerd: %1</translation>
+    </message>
+    <message>
+        <source>Students added: %1. Classes created: %2.</source>
+        <translation>Toegevoegde leerlingen: %1. Aangemaakte klassen: %2.</translation>
+    </message>
+    <message>
+        <source>Students already in their class by then, left alone: %1.</source>
+        <translation>Leerlingen die inmiddels al in hun klas stonden en ongewijzigd zijn gelaten: %1.</translation>
     </message>
 </context>
 <context>
@@ -187,6 +774,113 @@
         <source>The settings file %1 cannot be read as settings.</source>
         <translation>Het instellingenbestand %1 kan niet als instellingen worden gelezen.</translation>
     </message>
+    <message>
+        <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
+        <translation>de sslmode ‘%1’ is onbekend; gebruik een van %2.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>&amp;Register</source>
+        <translation>&amp;Presentie</translation>
+    </message>
+    <message>
+        <source>Re&amp;ports</source>
+        <translation>&amp;Overzichten</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Beheer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Mark &amp;All Present</source>
+        <translation>&amp;Iedereen aanwezig</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Marks From Previous Day</source>
+        <translation>Registraties van vorige dag &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Day</source>
+        <translation>&amp;Vorige dag</translation>
+    </message>
+    <message>
+        <source>&amp;Next Day</source>
+        <translation>Volge&amp;nde dag</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Students and Classes…</source>
+        <translation>&amp;Leerlingen en klassen…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Students…</source>
+        <translation>Leerlingen &amp;importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Backups…</source>
+        <translation>&amp;Reservekopieën…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Report…</source>
+        <translation>&amp;Aanwezigheidsoverzicht…</translation>
+    </message>
+    <message>
+        <source>&amp;About Rollvane</source>
+        <translation>&amp;Over Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane</source>
+        <translation>Rollvane</translation>
+    </message>
+    <message>
+        <source>Rollvane %1</source>
+        <translation>Rollvane %1</translation>
+    </message>
+    <message>
+        <source>The daily attendance register of a school.</source>
+        <translation>De dagelijkse presentielijst van een school.</translation>
+    </message>
+    <message>
+        <source>Register: %1</source>
+        <translation>Presentielijst: %1</translation>
+    </message>
+    <message>
+        <source>Engine: %1</source>
+        <translation>Databasesysteem: %1</translation>
+    </message>
+    <message>
+        <source>Size: %1</source>
+        <translation>Grootte: %1</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>De presentielijst is niet geopend.</translation>
+    </message>
+    <message>
+        <source>Rollvane is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.</source>
+        <translation>Rollvane is vrije software: u mag het verder verspreiden en/of wijzigen onder de voorwaarden van de GNU General Public License zoals gepubliceerd door de Free Software Foundation, hetzij versie 3 van de licentie, hetzij (naar uw keuze) een latere versie.</translation>
+    </message>
+    <message>
+        <source>About Rollvane</source>
+        <translation>Over Rollvane</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -225,13 +919,6 @@
     <message>
         <source>Setup Students / Classes</source>
         <translation>Leerlingen / klassen instellen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (Setup, Backups, Check Register) lists them.</source>
-        <translation>
-            <numerusform>%n registratie in de presentielijst heeft een datum die Rollvane niet kan lezen en wordt daarom op geen enkele dag getoond. De controle van de presentielijst (Instellen, Back-ups, Presentielijst controleren) toont hem.</numerusform>
-            <numerusform>%n registraties in de presentielijst hebben een datum die Rollvane niet kan lezen en worden daarom op geen enkele dag getoond. De controle van de presentielijst (Instellen, Back-ups, Presentielijst controleren) toont ze.</numerusform>
-        </translation>
     </message>
     <message>
         <source>The attendance could not be saved.<byte value="xd"/>
@@ -315,6 +1002,125 @@ Wijzigingen opslaan?</translation>
         <source>Done Saved</source>
         <translation>Opgeslagen</translation>
     </message>
+    <message numerus="yes">
+        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
+        <translation>
+            <numerusform>%n registratie in de presentielijst heeft een datum die Rollvane niet kan lezen en wordt daarom op geen enkele dag getoond. De controle van de presentielijst (%1) toont deze registratie.</numerusform>
+            <numerusform>%n registraties in de presentielijst hebben een datum die Rollvane niet kan lezen en worden daarom op geen enkele dag getoond. De controle van de presentielijst (%1) toont ze.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Present</source>
+        <translation>&amp;Aanwezig</translation>
+    </message>
+    <message>
+        <source>&amp;Late</source>
+        <translation>&amp;Te laat</translation>
+    </message>
+    <message>
+        <source>&amp;Absent</source>
+        <translation>Af&amp;wezig</translation>
+    </message>
+    <message>
+        <source>&amp;Excused</source>
+        <translation>&amp;Geoorloofd</translation>
+    </message>
+    <message>
+        <source>&amp;Remark…</source>
+        <translation>&amp;Opmerking…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>Ge&amp;schiedenis…</translation>
+    </message>
+    <message>
+        <source>A remark for %1 on %2, such as &quot;left at 11:00&quot; or &quot;doctor&apos;s note&quot;:</source>
+        <translation>Een opmerking voor %1 op %2, zoals ‘om 11.00 uur vertrokken’ of ‘doktersverklaring’:</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>History of %1 on %2</source>
+        <translation>Geschiedenis van %1 op %2</translation>
+    </message>
+    <message>
+        <source>No change of this mark has been saved.</source>
+        <translation>Er is geen wijziging van deze registratie opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1, by %2 on %3</source>
+        <translation>%1, door %2 op %3</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>een onbekende computer</translation>
+    </message>
+    <message>
+        <source>Marked %1</source>
+        <translation>Geregistreerd als %1</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>Remark: %1 → %2</source>
+        <translation>Opmerking: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Marks on screen that are not Present and would change: %1.</source>
+        <translation>Registraties op het scherm die niet Aanwezig zijn en zouden veranderen: %1.</translation>
+    </message>
+    <message>
+        <source>Mark every student of %1 Present?</source>
+        <translation>Alle leerlingen van %1 als Aanwezig registreren?</translation>
+    </message>
+    <message>
+        <source>No day before %1 has saved marks for %2, so there are none to copy.</source>
+        <translation>Er is geen dag vóór %1 met opgeslagen registraties voor %2, dus er valt niets te kopiëren.</translation>
+    </message>
+    <message>
+        <source>Copy the marks of %1 onto the cards of %2?</source>
+        <translation>De registraties van %1 overnemen op de kaarten van %2?</translation>
+    </message>
+    <message>
+        <source>1 student</source>
+        <translation>1 leerling</translation>
+    </message>
+    <message>
+        <source>%1 students</source>
+        <translation>%1 leerlingen</translation>
+    </message>
+    <message>
+        <source>%1 present</source>
+        <translation>%1 aanwezig</translation>
+    </message>
+    <message>
+        <source>%1 late</source>
+        <translation>%1 te laat</translation>
+    </message>
+    <message>
+        <source>%1 absent</source>
+        <translation>%1 afwezig</translation>
+    </message>
+    <message>
+        <source>%1 excused</source>
+        <translation>%1 geoorloofd</translation>
+    </message>
+    <message>
+        <source>%1 other</source>
+        <translation>%1 overig</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Niet opgeslagen</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -374,6 +1180,10 @@ Wijzigingen opslaan?</translation>
         <source>You must select first a class.</source>
         <translation>Kies eerst een klas.</translation>
     </message>
+    <message>
+        <source>Import Photos…</source>
+        <translation>Foto&apos;s importeren…</translation>
+    </message>
 </context>
 <context>
     <name>Photo</name>
@@ -404,6 +1214,413 @@ Wijzigingen opslaan?</translation>
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>De afbeelding %1 kon niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoImport</name>
+    <message>
+        <source>more than one picture is named %1</source>
+        <translation>er is meer dan één afbeelding met de naam %1</translation>
+    </message>
+    <message>
+        <source>%1 students of the class are named %2</source>
+        <translation>%1 leerlingen van de klas heten %2</translation>
+    </message>
+    <message>
+        <source>the picture %1</source>
+        <translation>de afbeelding %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every weekday of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Gebruik: rollvane-report summary|sheet|missing|alerts [opties]
+Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
+
+  --class NAAM          één klas, op naam
+  --class-id N          één klas, op id
+  --all                 alle klassen (standaard)
+  --from yyyy-MM-dd     eerste dag (standaard: 1 september van dit schooljaar)
+  --to yyyy-MM-dd       laatste dag (standaard: vandaag)
+  --date yyyy-MM-dd     missing: de ene dag om te bekijken (standaard: vandaag,
+                        tenzij --from of --to om elke werkdag van een
+                        periode vraagt)
+  --threshold PROCENT   alerts: aanwezigheid onder deze waarde (standaard 90)
+  --run DAGEN           alerts: zoveel geregistreerde dagen achter elkaar
+                        afwezig (standaard 3)
+  --format text|csv|pdf de vorm van het overzicht (standaard text)
+  --output BESTAND      het overzicht naar BESTAND schrijven in plaats van naar
+                        de standaarduitvoer
+  --help                deze tekst tonen
+  --version             de versie tonen
+
+Afsluitcode: 0 klaar, 2 een ongeldig argument, 3 de presentielijst ontbreekt,
+is onleesbaar of is beschadigd.
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
+        <translation>%1: ‘%2’ is geen dag in de vorm yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>%1: a value is missing</source>
+        <translation>%1: er ontbreekt een waarde</translation>
+    </message>
+    <message>
+        <source>%1: takes no value</source>
+        <translation>%1: hier hoort geen waarde bij</translation>
+    </message>
+    <message>
+        <source>--class-id: &quot;%1&quot; is not a class id (a whole number above 0)</source>
+        <translation>--class-id: ‘%1’ is geen klas-id (een geheel getal groter dan 0)</translation>
+    </message>
+    <message>
+        <source>--threshold: &quot;%1&quot; is not a percentage from 0 to 100</source>
+        <translation>--threshold: ‘%1’ is geen percentage van 0 tot en met 100</translation>
+    </message>
+    <message>
+        <source>--run: &quot;%1&quot; is not a number of days (1 or more)</source>
+        <translation>--run: ‘%1’ is geen aantal dagen (1 of meer)</translation>
+    </message>
+    <message>
+        <source>--format: &quot;%1&quot; is not one of text, csv and pdf</source>
+        <translation>--format: ‘%1’ is niet text, csv of pdf</translation>
+    </message>
+    <message>
+        <source>--output: the file name is empty</source>
+        <translation>--output: de bestandsnaam is leeg</translation>
+    </message>
+    <message>
+        <source>%1: not an option of rollvane-report (see --help)</source>
+        <translation>%1: geen optie van rollvane-report (zie --help)</translation>
+    </message>
+    <message>
+        <source>%1: only one report at a time</source>
+        <translation>%1: slechts één overzicht tegelijk</translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
+        <translation>%1: geen overzicht; kies summary, sheet, missing of alerts</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
+        <translation>geen overzicht opgegeven; kies summary, sheet, missing of alerts (zie --help)</translation>
+    </message>
+    <message>
+        <source>--class, --class-id, --all: choose one of them</source>
+        <translation>--class, --class-id, --all: kies er één van</translation>
+    </message>
+    <message>
+        <source>--date: only the missing report looks at one day</source>
+        <translation>--date: alleen het overzicht missing bekijkt één dag</translation>
+    </message>
+    <message>
+        <source>--date: give either one day or --from and --to, not both</source>
+        <translation>--date: geef één dag of --from en --to, niet allebei</translation>
+    </message>
+    <message>
+        <source>%1: only the alerts report takes it</source>
+        <translation>%1: alleen het overzicht alerts kent deze optie</translation>
+    </message>
+    <message>
+        <source>--from: %1 is after the last day, %2</source>
+        <translation>--from: %1 ligt na de laatste dag, %2</translation>
+    </message>
+    <message>
+        <source>--class-id: the register has no class with id %1</source>
+        <translation>--class-id: de presentielijst heeft geen klas met id %1</translation>
+    </message>
+    <message>
+        <source>--class: several classes are named &quot;%1&quot;; use --class-id</source>
+        <translation>--class: er zijn meerdere klassen met de naam ‘%1’; gebruik --class-id</translation>
+    </message>
+    <message>
+        <source>--class: the register has no class named &quot;%1&quot;</source>
+        <translation>--class: de presentielijst heeft geen klas met de naam ‘%1’</translation>
+    </message>
+    <message>
+        <source>--output: %1 could not be written: %2</source>
+        <translation>--output: %1 kon niet worden geschreven: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>Attendance % per marked day</source>
+        <translation>Aanwezigheid in % per geregistreerde dag</translation>
+    </message>
+    <message>
+        <source>Attendance %</source>
+        <translation>Aanwezigheid %</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Marks per week</source>
+        <translation>Registraties per week</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <source>Week beginning</source>
+        <translation>Week vanaf</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Registraties</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2. Nothing was saved.</source>
+        <translation>Het bestand %1 kon niet worden geschreven: %2. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Afgedrukt op %1</translation>
+    </message>
+    <message>
+        <source>Attendance Register</source>
+        <translation>Presentielijst</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these choices.</source>
+        <translation>Niets te tonen voor deze keuzes.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>Register Sheet</source>
+        <translation>Presentieblad</translation>
+    </message>
+    <message>
+        <source>Registers Not Taken</source>
+        <translation>Ontbrekende presentie</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation>Signaleringen</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>All Classes</source>
+        <translation>Alle klassen</translation>
+    </message>
+    <message>
+        <source>This Week</source>
+        <translation>Deze week</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Deze maand</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Laatste 30 dagen</translation>
+    </message>
+    <message>
+        <source>This School Year</source>
+        <translation>Dit schooljaar</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klas</translation>
+    </message>
+    <message>
+        <source>Days
+Marked</source>
+        <translation>Dagen
+geregistreerd</translation>
+    </message>
+    <message>
+        <source>Days in the range on which the student has a saved mark</source>
+        <translation>Dagen in de periode waarop de leerling een opgeslagen registratie heeft</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Aanwezig</translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation>Te laat</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Afwezig</translation>
+    </message>
+    <message>
+        <source>Excused</source>
+        <translation>Geoorloofd</translation>
+    </message>
+    <message>
+        <source>Marks with a word other than Present, Late, Absent and Excused</source>
+        <translation>Registraties met een ander woord dan Aanwezig, Te laat, Afwezig en Geoorloofd</translation>
+    </message>
+    <message>
+        <source>Attendance
+%</source>
+        <translation>Aanwezigheid
+%</translation>
+    </message>
+    <message>
+        <source>(Present + Late) / Days Marked</source>
+        <translation>(Aanwezig + Te laat) / Dagen geregistreerd</translation>
+    </message>
+    <message>
+        <source>Longest
+Absence Run</source>
+        <translation>Langste reeks
+afwezig</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days Absent or Excused</source>
+        <translation>Het grootste aantal geregistreerde dagen achter elkaar Afwezig of Geoorloofd</translation>
+    </message>
+    <message>
+        <source>Current
+Absence Run</source>
+        <translation>Huidige reeks
+afwezig</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days Absent or Excused up to the last one</source>
+        <translation>Geregistreerde dagen achter elkaar Afwezig of Geoorloofd, tot en met de laatste</translation>
+    </message>
+    <message>
+        <source>Other words: %1</source>
+        <translation>Andere woorden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Total (%n students)</source>
+        <translation>
+            <numerusform>Totaal (%n leerling)</numerusform>
+            <numerusform>Totaal (%n leerlingen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>Attendance below %1 %</source>
+        <translation>Aanwezigheid onder %1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Absent %n marked days running</source>
+        <translation>
+            <numerusform>%n geregistreerde dag afwezig</numerusform>
+            <numerusform>%n geregistreerde dagen achter elkaar afwezig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Leerlingen</translation>
+    </message>
+    <message>
+        <source>Old Status</source>
+        <translation>Oude status</translation>
+    </message>
+    <message>
+        <source>New Status</source>
+        <translation>Nieuwe status</translation>
+    </message>
+    <message>
+        <source>Old Remark</source>
+        <translation>Oude opmerking</translation>
+    </message>
+    <message>
+        <source>New Remark</source>
+        <translation>Nieuwe opmerking</translation>
+    </message>
+    <message>
+        <source>Changed By</source>
+        <translation>Gewijzigd door</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Changed At</source>
+        <translation>Gewijzigd op</translation>
+    </message>
+    <message>
+        <source>Marked</source>
+        <translation>Geregistreerd</translation>
+    </message>
+    <message>
+        <source>Present or Late</source>
+        <translation>Aanwezig of te laat</translation>
+    </message>
+    <message>
+        <source>Student ID</source>
+        <translation>Leerlingnummer</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Opmerking</translation>
     </message>
 </context>
 <context>
@@ -473,6 +1690,20 @@ Wijzigingen opslaan?</translation>
         <source>Double Click To Change The Status</source>
         <translation>Dubbelklik om de status te wijzigen</translation>
     </message>
+    <message>
+        <source>%1
+Remark: %2</source>
+        <translation>%1
+Opmerking: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Remark: %1</source>
+        <translation>Opmerking: %1</translation>
+    </message>
 </context>
 <context>
     <name>StudentEditor</name>
@@ -507,6 +1738,362 @@ Wijzigingen opslaan?</translation>
     <message>
         <source>The student no longer exists; nothing was written.</source>
         <translation>De leerling bestaat niet meer; er is niets opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentImport</name>
+    <message>
+        <source>the photo %1 is not given relative to the spreadsheet&apos;s folder</source>
+        <translation>de foto %1 is niet opgegeven ten opzichte van de map van de spreadsheet</translation>
+    </message>
+    <message>
+        <source>the photo %1 lies outside the spreadsheet&apos;s folder</source>
+        <translation>de foto %1 staat buiten de map van de spreadsheet</translation>
+    </message>
+    <message>
+        <source>the photo %1 was not found</source>
+        <translation>de foto %1 is niet gevonden</translation>
+    </message>
+    <message>
+        <source>the photo %1 is not a file</source>
+        <translation>de foto %1 is geen bestand</translation>
+    </message>
+    <message>
+        <source>the photo %1 %2</source>
+        <translation>de foto %1 %2</translation>
+    </message>
+    <message>
+        <source>is too large (%1 MB; up to %2 MB can be stored)</source>
+        <translation>is te groot (%1 MB; tot %2 MB kan worden opgeslagen)</translation>
+    </message>
+    <message>
+        <source>is not a picture Rollvane can read</source>
+        <translation>is geen afbeelding die Rollvane kan lezen</translation>
+    </message>
+    <message>
+        <source>is too large (%1 by %2 pixels)</source>
+        <translation>is te groot (%1 × %2 pixels)</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kan niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Het bestand %1 kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a list of students (%2 MB).</source>
+        <translation>Het bestand %1 is te groot voor een leerlingenlijst (%2 MB).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no rows.</source>
+        <translation>Het bestand %1 bevat geen rijen.</translation>
+    </message>
+    <message>
+        <source>The first line names the column %1 twice.</source>
+        <translation>De eerste regel noemt de kolom %1 twee keer.</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
+        <translation>De eerste regel van het bestand moet de kolommen Class en Name noemen (en Photo, als er foto&apos;s zijn). Deze regel noemt: %1</translation>
+    </message>
+    <message>
+        <source>no class and no name</source>
+        <translation>geen klas en geen naam</translation>
+    </message>
+    <message>
+        <source>no class</source>
+        <translation>geen klas</translation>
+    </message>
+    <message>
+        <source>no name</source>
+        <translation>geen naam</translation>
+    </message>
+    <message>
+        <source>listed already on line %1</source>
+        <translation>staat al op regel %1</translation>
+    </message>
+    <message>
+        <source>already in the class</source>
+        <translation>staat al in de klas</translation>
+    </message>
+</context>
+<context>
+    <name>backup::AutomaticBackup</name>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Uw registraties zijn opgeslagen, maar de reservekopie van vandaag van de presentielijst kon niet worden geschreven:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas weer nadat het programma opnieuw is gestart.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Reservekopie</translation>
+    </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
+    <message>
+        <source>Backups</source>
+        <translation>Reservekopieën</translation>
+    </message>
+    <message>
+        <source>A backup of the register is taken each day, at the first save. The last %1 daily backups and the first of each of the last %2 months are kept, in %3.</source>
+        <translation>Elke dag wordt bij de eerste keer opslaan een reservekopie van de presentielijst gemaakt. De laatste %1 dagelijkse reservekopieën en de eerste van elk van de laatste %2 maanden worden bewaard, in %3.</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Gemaakt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Leerlingen</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Registraties</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Nu reservekopie maken</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Terugzetten…</translation>
+    </message>
+    <message>
+        <source>Check Register</source>
+        <translation>Presentielijst controleren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>Stored date</source>
+        <translation>Opgeslagen datum</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The register is kept on a database server (%1). Its backups are kept by the server&apos;s administrator (with pg_dump), so this program takes none and restores none.
+
+You can export a copy of the register as a register file, to keep or to open elsewhere.</source>
+        <translation>De presentielijst staat op een databaseserver (%1). De reservekopieën daarvan maakt de beheerder van de server (met pg_dump), dus dit programma maakt geen reservekopieën en zet er ook geen terug.
+
+U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om te bewaren of elders te openen.</translation>
+    </message>
+    <message>
+        <source>Export Register…</source>
+        <translation>Presentielijst exporteren…</translation>
+    </message>
+    <message>
+        <source>%1 (extra)</source>
+        <translation>%1 (extra)</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>onleesbaar</translation>
+    </message>
+    <message>
+        <source>Backing up the register…</source>
+        <translation>Reservekopie van de presentielijst maken…</translation>
+    </message>
+    <message>
+        <source>The register was backed up as %1.</source>
+        <translation>Er is een reservekopie van de presentielijst gemaakt: %1.</translation>
+    </message>
+    <message>
+        <source>Pick the backup to restore first.</source>
+        <translation>Kies eerst de reservekopie die u wilt terugzetten.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>De presentielijst is gelaten zoals hij is.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>De reservekopie van %1 wordt gecontroleerd…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>De reservekopie van %1 kan niet worden teruggezet: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>De reservekopie van %1 is beschadigd en kan dus niet worden teruggezet. De controle van SQLite vond:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane draait elders op deze computer (bij een andere gebruiker of in een ander venster) met de presentielijst geopend. Vraag om het daar te sluiten en zet de reservekopie daarna opnieuw terug.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>U kunt niet schrijven in de map %1 van de presentielijst, dus de presentielijst kan niet worden vervangen. Vraag de beheerder om schrijfrechten op deze map voor de gebruikers die de presentielijst delen.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>De presentielijst vervangen door de reservekopie van %1?<byte value="xd"/>
+<byte value="xd"/>
+De reservekopie bevat %2, %3 en %4. Van de presentielijst zoals die nu is, wordt eerst een reservekopie gemaakt, zodat dit terugzetten ongedaan kan worden gemaakt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n klas</numerusform>
+            <numerusform>%n klassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n leerling</numerusform>
+            <numerusform>%n leerlingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n registratie</numerusform>
+            <numerusform>%n registraties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Reservekopie maken van de presentielijst zoals die nu is…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Van de presentielijst zoals die nu is kon geen reservekopie worden gemaakt, dus hij is niet vervangen: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>De reservekopie van %1 wordt teruggezet…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>De presentielijst is niet vervangen: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>De presentielijst bevat nu de reservekopie van %1.<byte value="xd"/>
+Wat er eerder in stond, is bewaard als reservekopie %2; zet die terug om dit ongedaan te maken.</translation>
+    </message>
+    <message>
+        <source>Checking the register…</source>
+        <translation>De presentielijst wordt gecontroleerd…</translation>
+    </message>
+    <message>
+        <source>The register is sound.</source>
+        <translation>De presentielijst is in orde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… en nog %n.</numerusform>
+            <numerusform>… en nog %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The register is damaged. SQLite&apos;s check found:<byte value="xd"/>
+%1</source>
+        <translation>De presentielijst is beschadigd. De controle van SQLite vond:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the newest backup, of %1 (a restore checks the backup first); marks saved since then have to be taken again.</source>
+        <translation>Zet de nieuwste reservekopie terug, van %1 (bij het terugzetten wordt de reservekopie eerst gecontroleerd); registraties die sindsdien zijn opgeslagen, moeten opnieuw worden ingevoerd.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore. Keep a copy of the register&apos;s file and ask for help: %1</source>
+        <translation>Er is geen reservekopie om terug te zetten. Bewaar een kopie van het bestand van de presentielijst en vraag om hulp: %1</translation>
+    </message>
+    <message>
+        <source>(student %1, deleted)</source>
+        <translation>(leerling %1, verwijderd)</translation>
+    </message>
+    <message>
+        <source>(no date)</source>
+        <translation>(geen datum)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</source>
+        <translation>
+            <numerusform>%n registratie heeft een datum die Rollvane niet kan lezen en wordt daarom op geen enkele dag getoond; de eerste %1 staan hieronder.</numerusform>
+            <numerusform>%n registraties hebben een datum die Rollvane niet kan lezen en worden daarom op geen enkele dag getoond; de eerste %1 staan hieronder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day:</source>
+        <translation>
+            <numerusform>%n registratie heeft een datum die Rollvane niet kan lezen en wordt daarom op geen enkele dag getoond:</numerusform>
+            <numerusform>%n registraties hebben een datum die Rollvane niet kan lezen en worden daarom op geen enkele dag getoond:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read; they are listed in the Backups window.</source>
+        <translation>
+            <numerusform>%n registratie heeft een datum die Rollvane niet kan lezen; deze staat in het venster Reservekopieën.</numerusform>
+            <numerusform>%n registraties hebben een datum die Rollvane niet kan lezen; ze staan in het venster Reservekopieën.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Register</source>
+        <translation>Presentielijst exporteren</translation>
+    </message>
+    <message>
+        <source>Rollvane Register (*.mdb)|*.mdb|</source>
+        <translation>Rollvane-presentielijst (*.mdb)|*.mdb|</translation>
+    </message>
+    <message>
+        <source>Exporting the register…</source>
+        <translation>De presentielijst wordt geëxporteerd…</translation>
+    </message>
+    <message>
+        <source>The register could not be exported: %1</source>
+        <translation>De presentielijst kon niet worden geëxporteerd: %1</translation>
+    </message>
+    <message>
+        <source>The register was exported to %1.</source>
+        <translation>De presentielijst is geëxporteerd naar %1.</translation>
     </message>
 </context>
 </TS>

@@ -305,12 +305,20 @@ void MainWindow::load()
     if (db::isOpen()) {
         steps.step(146, [this] {
             const qint64 unplaced = db::unplacedMarkCount();
-            if (unplaced > 0)
-                dialogs().message(this,
-                    tr("%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any "
-                       "day. The register check (Setup, Backups, Check Register) lists them.",
-                        nullptr, int(unplaced)),
-                    QString(), UserDialogs::Icon::Information);
+            if (unplaced <= 0)
+                return;
+            // The way to the check is named as the menus show it, in the user's language.
+            const auto shown
+                = [](QString text) { return text.remove(QLatin1Char('&')).remove(QStringLiteral("…")).trimmed(); };
+            const QString way = QStringList {shown(menu(Menu::Setup)->title()), shown(action(Command::Backups)->text()),
+                QCoreApplication::translate("backup::BackupsWindow", "Check Register")}
+                                    .join(QStringLiteral(" → "));
+            dialogs().message(this,
+                tr("%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any "
+                   "day. The register check (%1) lists them.",
+                    nullptr, int(unplaced))
+                    .arg(way),
+                QString(), UserDialogs::Icon::Information);
         });
     }
 

@@ -21,10 +21,10 @@
 namespace backup {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Backups", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Backups)
+};
 
 const QRegularExpression& dailyPattern()
 {
@@ -57,9 +57,10 @@ void makeFolder()
         return;
     if (info.exists())
         throw Failure(
-            tr("The backups cannot be written: %1 is a file, not a folder.").arg(QDir::toNativeSeparators(path)));
+            Text::tr("The backups cannot be written: %1 is a file, not a folder.").arg(QDir::toNativeSeparators(path)));
     if (!QDir().mkpath(path))
-        throw Failure(tr("The folder %1 for the backups could not be created.").arg(QDir::toNativeSeparators(path)));
+        throw Failure(
+            Text::tr("The folder %1 for the backups could not be created.").arg(QDir::toNativeSeparators(path)));
     struct stat data = {};
     if (::stat(QFile::encodeName(DataFolder()).constData(), &data) == 0) {
         const QByteArray local = QFile::encodeName(path);
@@ -97,7 +98,7 @@ bool renameUnlessTaken(const QString& from, const QString& to)
         if (errno == EEXIST)
             return false;
     }
-    throw Failure(tr("The backup could not be given its name %1: %2")
+    throw Failure(Text::tr("The backup could not be given its name %1: %2")
                       .arg(QDir::toNativeSeparators(to), QString::fromLocal8Bit(std::strerror(errno))));
 }
 

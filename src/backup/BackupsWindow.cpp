@@ -246,7 +246,7 @@ void BackupsWindow::buildServerForm()
 {
     resize(px(8040), px(2400));
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(tr("The register is kept on the database server %1. Its backups are kept by the server's "
+    auto* about = new QLabel(tr("The register is kept on a database server (%1). Its backups are kept by the server's "
                                 "administrator (with pg_dump), so this program takes none and restores none.\n\nYou "
                                 "can export a copy of the register as a register file, to keep or to open elsewhere.")
                                  .arg(db::location()),

@@ -32,10 +32,10 @@
 namespace db {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Backup", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Backup)
+};
 
 QString native(const QString& path)
 {
@@ -72,23 +72,25 @@ Failure copyFailure(int code, const QString& target, const QString& detail)
 {
     switch (code & 0xff) {
     case SQLITE_FULL:
-        return Failure(tr("The disk holding %1 is full, so the copy could not be written.").arg(native(target)));
+        return Failure(Text::tr("The disk holding %1 is full, so the copy could not be written.").arg(native(target)));
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
         return Failure(
-            tr("The copy %1 could not be written: its folder is read-only or not there.").arg(native(target)));
+            Text::tr("The copy %1 could not be written: its folder is read-only or not there.").arg(native(target)));
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return Failure(tr("The register stayed in use by another user for too long, so no copy was made. Please try "
-                          "again in a moment."));
+        return Failure(
+            Text::tr("The register stayed in use by another user for too long, so no copy was made. Please try "
+                     "again in a moment."));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return Failure(tr("The register's file is damaged, so no copy was made (%1). Use Check Register to find out "
-                          "more.")
-                           .arg(detail));
+        return Failure(
+            Text::tr("The register's file is damaged, so no copy was made (%1). Use Check Register to find out "
+                     "more.")
+                .arg(detail));
     default:
-        return Failure(tr("The copy %1 could not be written: %2").arg(native(target), detail));
+        return Failure(Text::tr("The copy %1 could not be written: %2").arg(native(target), detail));
     }
 }
 
@@ -170,7 +172,7 @@ void syncToDisk(const QString& path)
         const int error = errno;
         if (fd >= 0)
             ::close(fd);
-        throw Failure(tr("%1 could not be written to the disk: %2")
+        throw Failure(Text::tr("%1 could not be written to the disk: %2")
                           .arg(native(path), QString::fromLocal8Bit(std::strerror(error))));
     }
     ::close(fd);
@@ -251,7 +253,7 @@ void Interruption::detach()
 void backupRegisterFile(const QString& from, const QString& to, const Progress& progress, Interruption* interruption)
 {
     if (QFileInfo::exists(to))
-        throw Failure(tr("%1 already exists; it was left as it is.").arg(native(to)));
+        throw Failure(Text::tr("%1 already exists; it was left as it is.").arg(native(to)));
     FileConnection source("RegisterCopySource");
     source.openForCopy(from);
     bool written = false;
@@ -318,7 +320,7 @@ void backupRegisterFile(const QString& from, const QString& to, const Progress& 
         }
         sqlite3_backup_finish(copy);
         if (stopped)
-            throw Cancelled(tr("The copy was stopped; nothing was kept of it."));
+            throw Cancelled(Text::tr("The copy was stopped; nothing was kept of it."));
         if (result != SQLITE_DONE)
             throw copyFailure(result, to, QString::fromUtf8(sqlite3_errstr(result)));
     } catch (...) {
@@ -355,7 +357,7 @@ IntegrityReport checkRegisterFile(const QString& path, Interruption* interruptio
     if (interruption)
         interruption->detach();
     if (interruption && interruption->requested())
-        throw Cancelled(tr("The check was stopped before it finished."));
+        throw Cancelled(Text::tr("The check was stopped before it finished."));
     const int code = error.nativeErrorCode().toInt() & 0xff;
     if (!ran || error.isValid()) {
         // Damage bad enough to stop the check is its answer, not a failure of the check.
@@ -387,17 +389,17 @@ void replaceRegisterFile(const QString& livePath, const QString& replacement, co
     struct stat live = {};
     const QByteArray liveLocal = QFile::encodeName(livePath);
     if (::stat(liveLocal.constData(), &live) != 0 || !S_ISREG(live.st_mode))
-        throw Failure(tr("The register %1 was not found, so it was not replaced.").arg(native(livePath)));
+        throw Failure(Text::tr("The register %1 was not found, so it was not replaced.").arg(native(livePath)));
 
     // 1. The copy, beside the live file so that one rename within the folder puts it in place.
     const QString part = partName(livePath);
     QFile from(replacement);
     QFile to(part);
     if (!from.open(QIODevice::ReadOnly))
-        throw Failure(tr("The backup %1 could not be read: %2").arg(native(replacement), from.errorString()));
+        throw Failure(Text::tr("The backup %1 could not be read: %2").arg(native(replacement), from.errorString()));
     if (!to.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw Failure(
-            tr("The register's folder cannot be written, so the register was not replaced: %1").arg(to.errorString()));
+        throw Failure(Text::tr("The register's folder cannot be written, so the register was not replaced: %1")
+                          .arg(to.errorString()));
     const qint64 total = from.size();
     qint64 done = 0;
     QByteArray buffer;
@@ -405,13 +407,14 @@ void replaceRegisterFile(const QString& livePath, const QString& replacement, co
         while (!from.atEnd()) {
             buffer = from.read(4 * 1024 * 1024);
             if (buffer.isEmpty() && from.error() != QFile::NoError)
-                throw Failure(tr("The backup %1 could not be read: %2").arg(native(replacement), from.errorString()));
+                throw Failure(
+                    Text::tr("The backup %1 could not be read: %2").arg(native(replacement), from.errorString()));
             if (to.write(buffer) != buffer.size())
-                throw Failure(tr("The register's copy could not be written, so the register was not replaced: %1")
+                throw Failure(Text::tr("The register's copy could not be written, so the register was not replaced: %1")
                                   .arg(to.errorString()));
             done += buffer.size();
             if (progress && !progress(done, total))
-                throw Cancelled(tr("The restore was stopped; the register was left as it is."));
+                throw Cancelled(Text::tr("The restore was stopped; the register was left as it is."));
         }
         to.close();
         // The register keeps the group and mode that share it between the users of the machine.
@@ -440,15 +443,16 @@ void replaceRegisterFile(const QString& livePath, const QString& replacement, co
             throw Failure(check.database().lastError().text());
         QSqlQuery exclusive(check.database());
         if (!exclusive.exec(QStringLiteral("BEGIN EXCLUSIVE")))
-            throw Failure(tr("Another user is saving to the register just now, so it was not replaced. Please try "
-                             "again in a moment."));
+            throw Failure(
+                Text::tr("Another user is saving to the register just now, so it was not replaced. Please try "
+                         "again in a moment."));
         exclusive.exec(QStringLiteral("ROLLBACK"));
         exclusive.finish();
 
         // 3. The rename: the register is the old file or the new one, never a mixture.
         if (::rename(QFile::encodeName(part).constData(), liveLocal.constData()) != 0)
             throw Failure(
-                tr("The register could not be replaced: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+                Text::tr("The register could not be replaced: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
     } catch (...) {
         QFile::remove(part);
         reopenAfterFailure(livePath);
@@ -489,14 +493,14 @@ void exportRegisterToFile(const QString& sqlitePath, const Progress& progress)
     try {
         const CopyReport report = copyOpenRegisterToFile(part, progress);
         if (!report.matches())
-            throw Failure(tr("The export does not match the register; no file was written."));
+            throw Failure(Text::tr("The export does not match the register; no file was written."));
         syncToDisk(part);
         if (::rename(QFile::encodeName(part).constData(), QFile::encodeName(sqlitePath).constData()) != 0)
-            throw Failure(tr("The export could not be saved as %1: %2")
+            throw Failure(Text::tr("The export could not be saved as %1: %2")
                               .arg(native(sqlitePath), QString::fromLocal8Bit(std::strerror(errno))));
     } catch (const CopyCancelled&) {
         removeWithSideFiles(part);
-        throw Cancelled(tr("The export was stopped; no file was written."));
+        throw Cancelled(Text::tr("The export was stopped; no file was written."));
     } catch (...) {
         removeWithSideFiles(part);
         throw;

@@ -22,10 +22,10 @@
 namespace db {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("CopyRegister", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CopyRegister)
+};
 
 enum class Kind { Number, Text, Bytes };
 
@@ -222,7 +222,7 @@ public:
             query.addBindValue(value);
         if (!query.exec()) {
             const Failure cause = m_engine.failure(query.lastError());
-            throw Failure(tr("The rows of %1 could not be written to the copy: %2")
+            throw Failure(Text::tr("The rows of %1 could not be written to the copy: %2")
                               .arg(QLatin1String(m_table.name), cause.description()));
         }
         m_values.clear();
@@ -284,15 +284,16 @@ CopyReport copyBetween(
         try {
             rows = countOf(target, QLatin1String(table.name), targetEngine);
         } catch (const Failure& failure) {
-            throw Failure(
-                tr("%1 cannot be used as the register: %2").arg(targetEngine.registerName(), failure.description()));
+            throw Failure(Text::tr("%1 cannot be used as the register: %2")
+                              .arg(targetEngine.registerName(), failure.description()));
         }
         if (rows > 0)
-            throw Failure(tr("%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so "
-                             "nothing was copied.")
-                              .arg(targetEngine.registerName())
-                              .arg(rows)
-                              .arg(QLatin1String(table.name)));
+            throw Failure(
+                Text::tr("%1 already holds a register (%2 rows in %3); the copy goes only into an empty one, so "
+                         "nothing was copied.")
+                    .arg(targetEngine.registerName())
+                    .arg(rows)
+                    .arg(QLatin1String(table.name)));
     }
 
     QSqlQuery snapshot(source.database);
@@ -311,7 +312,7 @@ CopyReport copyBetween(
         }
         qint64 done = 0;
         if (progress && !progress(0, total))
-            throw CopyCancelled(tr("The copy was stopped before the end; nothing was copied."));
+            throw CopyCancelled(Text::tr("The copy was stopped before the end; nothing was copied."));
         {
             ConnectionScope scope(targetName, targetEngine);
             sql::WriteTransaction transaction;
@@ -326,7 +327,7 @@ CopyReport copyBetween(
                         insert.add(row);
                         ++check.sourceRows;
                         if (++done % 2000 == 0 && progress && !progress(done, total))
-                            throw CopyCancelled(tr("The copy was stopped before the end; nothing was copied."));
+                            throw CopyCancelled(Text::tr("The copy was stopped before the end; nothing was copied."));
                     });
                     insert.flush();
                     check.sourceChecksum = sum.text();
@@ -401,7 +402,7 @@ constexpr auto kTargetName = "CopyTarget";
 CopyReport copyIntoNewFile(const Register& source, const QString& path, const CopyProgress& progress)
 {
     if (QFileInfo::exists(path))
-        throw Failure(tr("%1 already exists; the copy goes only into a new file, so nothing was copied.")
+        throw Failure(Text::tr("%1 already exists; the copy goes only into a new file, so nothing was copied.")
                           .arg(QDir::toNativeSeparators(path)));
     bool made = false;
     try {
@@ -460,7 +461,7 @@ CopyReport copyFileToServer(const QString& path, const ServerAddress& server, co
     }
     const int version = target.engine().storedSchemaVersion(targetDatabase);
     if (version != kSchemaVersion)
-        throw Failure(tr("%1 holds a register of schema %2, not of this version's %3; nothing was copied.")
+        throw Failure(Text::tr("%1 holds a register of schema %2, not of this version's %3; nothing was copied.")
                           .arg(target.engine().registerName())
                           .arg(version)
                           .arg(kSchemaVersion));

@@ -11,10 +11,10 @@
 namespace db {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Import", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Import)
+};
 
 QByteArray photoBytes(const QString& path)
 {
@@ -24,7 +24,7 @@ QByteArray photoBytes(const QString& path)
 void stopIfAsked(const Progress& progress, qint64 done, qint64 total)
 {
     if (progress && !progress(done, total))
-        throw Cancelled(tr("The import was cancelled; nothing was written."));
+        throw Cancelled(Text::tr("The import was cancelled; nothing was written."));
 }
 
 } // namespace
@@ -84,7 +84,8 @@ ImportResult importStudents(const QList<NewStudent>& students, const Progress& p
                 try {
                     photo = photoBytes(student.photoPath);
                 } catch (const Failure& failure) {
-                    throw Failure(tr("Line %1: %2 Nothing was imported.").arg(student.line).arg(failure.description()));
+                    throw Failure(
+                        Text::tr("Line %1: %2 Nothing was imported.").arg(student.line).arg(failure.description()));
                 }
             }
             addStudent(student.name.trimmed(), classId, photo);
@@ -110,7 +111,7 @@ int storePhotos(const QList<NewPhoto>& photos, const Progress& progress)
         try {
             bytes = photoBytes(photo.path);
         } catch (const Failure& failure) {
-            throw Failure(tr("%1 Nothing was imported.").arg(failure.description()));
+            throw Failure(Text::tr("%1 Nothing was imported.").arg(failure.description()));
         }
         update.addBindValue(bytes);
         update.addBindValue(photo.studentId);

@@ -28,10 +28,10 @@ QString ServerAddress::displayName() const
 
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Database", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
 
 // Marks whose date is not ISO text. The same condition stands in the index and in the count,
 // so that the count is answered from the (normally empty) index alone.
@@ -167,11 +167,11 @@ public:
     QString name() const override { return QStringLiteral("PostgreSQL"); }
     QString location() const override
     {
-        return tr("database %1 on the server %2").arg(m_server.database, m_server.displayName());
+        return Text::tr("database %1 on the server %2").arg(m_server.database, m_server.displayName());
     }
     QString registerName() const override
     {
-        return tr("The database %1 on the server %2").arg(m_server.database, m_server.displayName());
+        return Text::tr("The database %1 on the server %2").arg(m_server.database, m_server.displayName());
     }
     QString driver() const override { return QStringLiteral("QPSQL"); }
 
@@ -192,7 +192,7 @@ public:
         for (const QString& value : {m_server.sslmode, m_server.passfile}) {
             // The driver takes ';' as the end of a setting, whatever quotes stand around it.
             if (value.contains(QLatin1Char(';')))
-                throw Failure(tr("The server settings cannot hold the character ';' (in \"%1\").").arg(value));
+                throw Failure(Text::tr("The server settings cannot hold the character ';' (in \"%1\").").arg(value));
         }
         database.setHostName(m_server.host);
         database.setPort(m_server.port);
@@ -240,27 +240,28 @@ public:
         QString plain;
         bool plainIsEnough = true;
         if (code == QLatin1String("55P03") || code == QLatin1String("40P01") || code == QLatin1String("40001")) {
-            plain = tr("The register is in use by another computer. Nothing was changed; please try again in a "
-                       "moment.");
+            plain = Text::tr("The register is in use by another computer. Nothing was changed; please try again in a "
+                             "moment.");
         } else if (code == QLatin1String("42501")) {
-            plain = tr("Your account on the register's server may not do this. Nothing was changed; ask the "
-                       "administrator for the rights Rollvane needs.");
+            plain = Text::tr("Your account on the register's server may not do this. Nothing was changed; ask the "
+                             "administrator for the rights Rollvane needs.");
             plainIsEnough = false;
         } else if (code == QLatin1String("25006")) {
-            plain = tr("The register on the server is open for reading only. Nothing was changed.");
+            plain = Text::tr("The register on the server is open for reading only. Nothing was changed.");
         } else if (code == QLatin1String("53100")) {
-            plain = tr("The disk of the register's server is full. Nothing was changed; ask the administrator to "
-                       "free some space, then try again.");
+            plain = Text::tr("The disk of the register's server is full. Nothing was changed; ask the administrator to "
+                             "free some space, then try again.");
         } else if (code.startsWith(QLatin1String("53"))) {
-            plain = tr("The register's server is short of resources. Nothing was changed; try again in a moment.");
+            plain
+                = Text::tr("The register's server is short of resources. Nothing was changed; try again in a moment.");
             plainIsEnough = false;
         } else if (code == QLatin1String("23505")) {
-            plain = tr("The register already holds that row (two marks for one student and day, or a repeated "
-                       "id). Nothing was changed.");
+            plain = Text::tr("The register already holds that row (two marks for one student and day, or a repeated "
+                             "id). Nothing was changed.");
             plainIsEnough = false;
         }
         if (plain.isEmpty())
-            return Failure(detail.isEmpty() ? tr("The database reported an error.") : detail);
+            return Failure(detail.isEmpty() ? Text::tr("The database reported an error.") : detail);
         if (plainIsEnough || detail.isEmpty())
             return Failure(plain);
         return Failure(plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
@@ -449,8 +450,8 @@ public:
             if (writeIfStill(date, cards, notes, author, marks(ids, date)))
                 return std::nullopt;
         }
-        throw Failure(tr("The register is in use by another computer. Nothing was changed; please try again in a "
-                         "moment."));
+        throw Failure(Text::tr("The register is in use by another computer. Nothing was changed; please try again in a "
+                               "moment."));
     }
 
     PhotoStamp photoStamp() override
@@ -505,16 +506,17 @@ private:
         bool empty = facts.value(2).toBool();
         facts.finish();
         if (encoding != QLatin1String("UTF8"))
-            throw Failure(tr("%1 stores text as %2, so names and notes could be damaged. Create the database with "
-                             "ENCODING 'UTF8'.")
-                              .arg(registerName(), encoding));
+            throw Failure(
+                Text::tr("%1 stores text as %2, so names and notes could be damaged. Create the database with "
+                         "ENCODING 'UTF8'.")
+                    .arg(registerName(), encoding));
         const int version = storedSchemaVersion(database);
         if (version > kSchemaVersion)
             throw newerSchema(version);
         if (!empty)
             return;
         if (readOnly)
-            throw Failure(tr("%1 holds no register yet.").arg(registerName()));
+            throw Failure(Text::tr("%1 holds no register yet.").arg(registerName()));
         // Two computers starting on the same empty database at once: the second waits here and
         // then finds the tables made.
         QSqlQuery lock(database);
@@ -573,8 +575,8 @@ private:
 
     Failure unreachable(const QString& detail) const
     {
-        const QString plain = tr("The register's server %1 could not be reached. Try again in a moment; Rollvane "
-                                 "connects again by itself.")
+        const QString plain = Text::tr("The register's server %1 could not be reached. Try again in a moment; Rollvane "
+                                       "connects again by itself.")
                                   .arg(m_server.displayName());
         return Failure(detail.isEmpty() ? plain : plain + QStringLiteral(" (") + detail + QStringLiteral(")"));
     }
@@ -595,8 +597,8 @@ private:
         // take anyone yet: for the user it is not there.
         if (reason.contains(QLatin1String("database system is")))
             return unreachable(reason);
-        return Failure(tr("The register's server %1 refused the connection: %2. Check the [register] settings in "
-                          "the settings file and the server's user and password file.")
+        return Failure(Text::tr("The register's server %1 refused the connection: %2. Check the [register] settings in "
+                                "the settings file and the server's user and password file.")
                            .arg(m_server.displayName(), reason));
     }
 

@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("PhotoImport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PhotoImport)
+};
 
 const QSet<QString>& pictureSuffixes()
 {
@@ -68,17 +68,17 @@ PhotoImportPlan planPhotoImport(qint64 classId, const QString& folder)
         if (files.size() > 1) {
             for (const QFileInfo& file : files)
                 plan.problems.append(
-                    {file.fileName(), tr("more than one picture is named %1").arg(named.first()->name)});
+                    {file.fileName(), Text::tr("more than one picture is named %1").arg(named.first()->name)});
             continue;
         }
         if (named.size() > 1) {
             plan.problems.append({files.first().fileName(),
-                tr("%1 students of the class are named %2").arg(named.size()).arg(named.first()->name)});
+                Text::tr("%1 students of the class are named %2").arg(named.size()).arg(named.first()->name)});
             continue;
         }
         const QString problem = pictureProblem(files.first().absoluteFilePath());
         if (!problem.isEmpty()) {
-            plan.problems.append({files.first().fileName(), tr("the picture %1").arg(problem)});
+            plan.problems.append({files.first().fileName(), Text::tr("the picture %1").arg(problem)});
             continue;
         }
         plan.matches.append({named.first()->id, named.first()->name, files.first().absoluteFilePath(),

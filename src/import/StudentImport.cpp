@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("StudentImport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(StudentImport)
+};
 
 // Spreadsheets much larger than a school's lists are refused before they fill the memory.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
@@ -34,21 +34,21 @@ QString resolvePhoto(const QString& folder, const QString& canonicalFolder, cons
     QString relative = written;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (QDir::isAbsolutePath(relative) || (relative.size() > 1 && relative.at(1) == QLatin1Char(':')))
-        return tr("the photo %1 is not given relative to the spreadsheet's folder").arg(written);
+        return Text::tr("the photo %1 is not given relative to the spreadsheet's folder").arg(written);
     const QString joined = QDir::cleanPath(folder + QLatin1Char('/') + relative);
     if (!joined.startsWith(folder + QLatin1Char('/')))
-        return tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
+        return Text::tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
     const QFileInfo info(joined);
     if (!info.exists())
-        return tr("the photo %1 was not found").arg(written);
+        return Text::tr("the photo %1 was not found").arg(written);
     const QString canonical = info.canonicalFilePath();
     if (!canonical.startsWith(canonicalFolder + QLatin1Char('/')))
-        return tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
+        return Text::tr("the photo %1 lies outside the spreadsheet's folder").arg(written);
     if (!info.isFile())
-        return tr("the photo %1 is not a file").arg(written);
+        return Text::tr("the photo %1 is not a file").arg(written);
     const QString problem = pictureProblem(canonical);
     if (!problem.isEmpty())
-        return tr("the photo %1 %2").arg(written, problem);
+        return Text::tr("the photo %1 %2").arg(written, problem);
     resolved = canonical;
     return QString();
 }
@@ -59,22 +59,22 @@ QString pictureProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (info.size() > kMaxPictureFileBytes)
-        return tr("is too large (%1 MB; up to %2 MB can be stored)")
+        return Text::tr("is too large (%1 MB; up to %2 MB can be stored)")
             .arg(info.size() / (1024 * 1024))
             .arg(kMaxPictureFileBytes / (1024 * 1024));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
-        return tr("is not a picture Rollvane can read");
+        return Text::tr("is not a picture Rollvane can read");
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return tr("is too large (%1 by %2 pixels)").arg(size.width()).arg(size.height());
+        return Text::tr("is too large (%1 by %2 pixels)").arg(size.width()).arg(size.height());
     // The whole picture is read, at a small size, since a header that looks right says nothing
     // of what follows it. JPEG decodes at that size quickly.
     if (size.isValid() && !size.isEmpty())
         reader.setScaledSize(size.scaled(64, 64, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     if (reader.read().isNull())
-        return tr("cannot be read (%1)").arg(reader.errorString());
+        return Text::tr("cannot be read (%1)").arg(reader.errorString());
     return QString();
 }
 
@@ -85,11 +85,11 @@ StudentImportPlan planStudentImport(const QString& path)
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        plan.fileError = tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path));
+        plan.fileError = Text::tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path));
         return plan;
     }
     if (info.size() > kMaxFileBytes) {
-        plan.fileError = tr("The file %1 is too large for a list of students (%2 MB).")
+        plan.fileError = Text::tr("The file %1 is too large for a list of students (%2 MB).")
                              .arg(QDir::toNativeSeparators(path))
                              .arg(info.size() / (1024 * 1024));
         return plan;
@@ -99,7 +99,7 @@ StudentImportPlan planStudentImport(const QString& path)
     plan.separator = csv::detectSeparator(decoded.text);
     const QList<csv::Record> records = csv::parse(decoded.text, plan.separator);
     if (records.isEmpty()) {
-        plan.fileError = tr("The file %1 holds no rows.").arg(QDir::toNativeSeparators(path));
+        plan.fileError = Text::tr("The file %1 holds no rows.").arg(QDir::toNativeSeparators(path));
         return plan;
     }
 
@@ -116,15 +116,16 @@ StudentImportPlan planStudentImport(const QString& path)
         if (!column)
             continue;
         if (*column >= 0) {
-            plan.fileError = tr("The first line names the column %1 twice.").arg(header.fields.at(i).trimmed());
+            plan.fileError = Text::tr("The first line names the column %1 twice.").arg(header.fields.at(i).trimmed());
             return plan;
         }
         *column = i;
     }
     if (classColumn < 0 || nameColumn < 0) {
-        plan.fileError = tr("The first line of the file must name the columns Class and Name (and Photo, if there "
-                            "are photos). It names: %1")
-                             .arg(header.fields.join(QStringLiteral(", ")));
+        plan.fileError
+            = Text::tr("The first line of the file must name the columns Class and Name (and Photo, if there "
+                       "are photos). It names: %1")
+                  .arg(header.fields.join(QStringLiteral(", ")));
         return plan;
     }
 
@@ -145,9 +146,9 @@ StudentImportPlan planStudentImport(const QString& path)
             continue;
         }
         if (row.className.isEmpty() || row.name.isEmpty()) {
-            row.reason = row.className.isEmpty() && row.name.isEmpty() ? tr("no class and no name")
-                : row.className.isEmpty()                              ? tr("no class")
-                                                                       : tr("no name");
+            row.reason = row.className.isEmpty() && row.name.isEmpty() ? Text::tr("no class and no name")
+                : row.className.isEmpty()                              ? Text::tr("no class")
+                                                                       : Text::tr("no name");
             plan.errors.append(row);
             continue;
         }
@@ -163,7 +164,7 @@ StudentImportPlan planStudentImport(const QString& path)
         const QString classKey = db::nameKey(row.className);
         const QString key = classKey + QChar(0) + db::nameKey(row.name);
         if (const auto earlier = seen.constFind(key); earlier != seen.constEnd()) {
-            row.reason = tr("listed already on line %1").arg(*earlier);
+            row.reason = Text::tr("listed already on line %1").arg(*earlier);
             plan.alreadyPresent.append(row);
             continue;
         }
@@ -177,7 +178,7 @@ StudentImportPlan planStudentImport(const QString& path)
                 names = namesByClass.insert(*found, known);
             }
             if (names->contains(db::nameKey(row.name))) {
-                row.reason = tr("already in the class");
+                row.reason = Text::tr("already in the class");
                 plan.alreadyPresent.append(row);
                 continue;
             }

@@ -17,10 +17,10 @@
 namespace reports {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Reports", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 bool isDark(const QColor& background)
 {
@@ -69,9 +69,9 @@ QList<WeekCounts> weeklyCounts(const QList<db::DayCounts>& days)
 
 QChart* dailyAttendanceChart(const QList<db::DayCounts>& days, const QColor& background)
 {
-    QChart* chart = newChart(tr("Attendance % per marked day"), background);
+    QChart* chart = newChart(Text::tr("Attendance % per marked day"), background);
     auto* series = new QLineSeries;
-    series->setName(tr("Attendance %"));
+    series->setName(Text::tr("Attendance %"));
     series->setPointsVisible(days.size() <= 70);
     for (const db::DayCounts& day : days) {
         if (day.marked > 0)
@@ -87,7 +87,7 @@ QChart* dailyAttendanceChart(const QList<db::DayCounts>& days, const QColor& bac
     auto* y = new QValueAxis;
     y->setRange(0, 100);
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(tr("%"));
+    y->setTitleText(Text::tr("%"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -98,7 +98,7 @@ QChart* dailyAttendanceChart(const QList<db::DayCounts>& days, const QColor& bac
 
 QChart* weeklyMixChart(const QList<db::DayCounts>& days, const QColor& background)
 {
-    QChart* chart = newChart(tr("Marks per week"), background);
+    QChart* chart = newChart(Text::tr("Marks per week"), background);
     const QList<WeekCounts> weeks = weeklyCounts(days);
     auto* series = new QStackedBarSeries;
     bool anyOther = false;
@@ -114,7 +114,7 @@ QChart* weeklyMixChart(const QList<db::DayCounts>& days, const QColor& backgroun
     }
     QBarSet* other = nullptr;
     if (anyOther) {
-        other = new QBarSet(tr("Other"));
+        other = new QBarSet(Text::tr("Other"));
         other->setColor(QColor(150, 150, 150));
         other->setBorderColor(background);
     }
@@ -136,10 +136,10 @@ QChart* weeklyMixChart(const QList<db::DayCounts>& days, const QColor& backgroun
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    x->setTitleText(tr("Week beginning"));
+    x->setTitleText(Text::tr("Week beginning"));
     auto* y = new QValueAxis;
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(tr("Marks"));
+    y->setTitleText(Text::tr("Marks"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);

@@ -17,10 +17,10 @@
 namespace reports {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Reports", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 constexpr double kMarginPoints = 28; // about 1 cm
 constexpr double kPaddingPoints = 3;
@@ -243,8 +243,8 @@ bool PrintedReport::paint(QPagedPaintDevice& device, const Progress& progress) c
     const QColor rule(150, 150, 150);
     const QColor shade(232, 232, 232);
     const int pages = int(out.pages.size());
-    const QString printed = tr("Printed %1").arg(QLocale().toString(m_heading.printedAt, QLocale::ShortFormat));
-    QString titleText = tr("Attendance Register");
+    const QString printed = Text::tr("Printed %1").arg(QLocale().toString(m_heading.printedAt, QLocale::ShortFormat));
+    QString titleText = Text::tr("Attendance Register");
     if (!m_heading.schoolName.trimmed().isEmpty())
         titleText += QStringLiteral(" \u2014 ") + m_heading.schoolName.trimmed();
     const QString about
@@ -278,7 +278,7 @@ bool PrintedReport::paint(QPagedPaintDevice& device, const Progress& progress) c
         // The footer.
         painter.setPen(ink);
         painter.drawText(QRectF(0, out.page.height() - text.lineSpacing(), out.page.width(), text.lineSpacing()),
-            Qt::AlignHCenter | Qt::AlignVCenter, tr("Page %1 of %2").arg(p + 1).arg(pages));
+            Qt::AlignHCenter | Qt::AlignVCenter, Text::tr("Page %1 of %2").arg(p + 1).arg(pages));
 
         const double top = out.headingHeight;
         if (page.kind == Page::Kind::Picture) {
@@ -339,7 +339,7 @@ bool PrintedReport::paint(QPagedPaintDevice& device, const Progress& progress) c
                 painter.setPen(ink);
                 painter.setFont(out.textFont);
                 painter.drawText(QRectF(0, y + padding, out.page.width(), out.rowHeight), Qt::AlignLeft,
-                    tr("Nothing to show for these choices."));
+                    Text::tr("Nothing to show for these choices."));
             }
         }
 
@@ -347,7 +347,7 @@ bool PrintedReport::paint(QPagedPaintDevice& device, const Progress& progress) c
             double y = page.notesTop;
             painter.setPen(ink);
             painter.setFont(out.boldFont);
-            painter.drawText(QRectF(0, y, out.page.width(), bold.lineSpacing()), Qt::AlignLeft, tr("Notes"));
+            painter.drawText(QRectF(0, y, out.page.width(), bold.lineSpacing()), Qt::AlignLeft, Text::tr("Notes"));
             y += bold.lineSpacing() + padding;
             painter.setFont(out.textFont);
             for (int n = page.firstNote; n < page.endNote; ++n) {
@@ -371,7 +371,7 @@ QByteArray PrintedReport::pdf(const Progress& progress) const
         QPdfWriter writer(&buffer);
         writer.setResolution(300);
         writer.setPageLayout(pageLayout());
-        writer.setTitle(tr("Attendance Register") + QStringLiteral(" \u2014 ") + m_heading.view);
+        writer.setTitle(Text::tr("Attendance Register") + QStringLiteral(" \u2014 ") + m_heading.view);
         writer.setCreator(QStringLiteral("Rollvane"));
         if (!paint(writer, progress))
             return QByteArray();

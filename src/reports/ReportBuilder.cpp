@@ -8,10 +8,10 @@
 namespace reports {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("Reports", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 } // namespace
 
@@ -19,17 +19,17 @@ QString viewName(View view)
 {
     switch (view) {
     case View::Summary:
-        return tr("Summary");
+        return Text::tr("Summary");
     case View::Sheet:
-        return tr("Register Sheet");
+        return Text::tr("Register Sheet");
     case View::Missing:
-        return tr("Registers Not Taken");
+        return Text::tr("Registers Not Taken");
     case View::Alerts:
-        return tr("Alerts");
+        return Text::tr("Alerts");
     case View::Chart:
-        return tr("Chart");
+        return Text::tr("Chart");
     case View::History:
-        return tr("History");
+        return Text::tr("History");
     }
     return QString();
 }
@@ -89,14 +89,14 @@ QString rangeText(const ReportRequest& request)
 {
     if (request.view == View::Missing && request.missingDay)
         return dateText(*request.missingDay);
-    return tr("%1 to %2").arg(dateText(request.scope.from), dateText(request.scope.to));
+    return Text::tr("%1 to %2").arg(dateText(request.scope.from), dateText(request.scope.to));
 }
 
 QString suggestedFileName(const ReportRequest& request, const QString& extension)
 {
     const QString days = request.view == View::Missing && request.missingDay
         ? request.missingDay->toString(Qt::ISODate)
-        : tr("%1 to %2").arg(request.scope.from.toString(Qt::ISODate), request.scope.to.toString(Qt::ISODate));
+        : Text::tr("%1 to %2").arg(request.scope.from.toString(Qt::ISODate), request.scope.to.toString(Qt::ISODate));
     QString name = QStringLiteral("%1 - %2 - %3").arg(viewName(request.view), request.scopeName, days);
     static const QRegularExpression refused(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
     name.replace(refused, QStringLiteral("-"));

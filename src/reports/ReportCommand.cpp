@@ -16,10 +16,10 @@
 namespace reports {
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("rollvane-report", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
 
 // A bad argument: the message names it.
 struct BadArgument
@@ -29,24 +29,24 @@ struct BadArgument
 
 QString usage()
 {
-    return tr("Usage: rollvane-report summary|sheet|missing|alerts [options]\n"
-              "Reads the attendance register, without changing it, and writes a report.\n"
-              "\n"
-              "  --class NAME          one class, by its name\n"
-              "  --class-id N          one class, by its id\n"
-              "  --all                 every class (the default)\n"
-              "  --from yyyy-MM-dd     the first day (default: 1 September of this school year)\n"
-              "  --to yyyy-MM-dd       the last day (default: today)\n"
-              "  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless\n"
-              "                        --from or --to asks for every weekday of a range)\n"
-              "  --threshold PERCENT   alerts: attendance below this (default 90)\n"
-              "  --run DAYS            alerts: absent this many marked days running (default 3)\n"
-              "  --format text|csv|pdf the form of the report (default text)\n"
-              "  --output FILE         write the report to FILE instead of standard output\n"
-              "  --help                show this text\n"
-              "  --version             show the version\n"
-              "\n"
-              "Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.\n");
+    return Text::tr("Usage: rollvane-report summary|sheet|missing|alerts [options]\n"
+                    "Reads the attendance register, without changing it, and writes a report.\n"
+                    "\n"
+                    "  --class NAME          one class, by its name\n"
+                    "  --class-id N          one class, by its id\n"
+                    "  --all                 every class (the default)\n"
+                    "  --from yyyy-MM-dd     the first day (default: 1 September of this school year)\n"
+                    "  --to yyyy-MM-dd       the last day (default: today)\n"
+                    "  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless\n"
+                    "                        --from or --to asks for every weekday of a range)\n"
+                    "  --threshold PERCENT   alerts: attendance below this (default 90)\n"
+                    "  --run DAYS            alerts: absent this many marked days running (default 3)\n"
+                    "  --format text|csv|pdf the form of the report (default text)\n"
+                    "  --output FILE         write the report to FILE instead of standard output\n"
+                    "  --help                show this text\n"
+                    "  --version             show the version\n"
+                    "\n"
+                    "Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.\n");
 }
 
 struct Options
@@ -70,7 +70,7 @@ QDate dateArgument(const QString& name, const QString& value)
 {
     const QDate date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
-        throw BadArgument {tr("%1: \"%2\" is not a day written yyyy-MM-dd").arg(name, value)};
+        throw BadArgument {Text::tr("%1: \"%2\" is not a day written yyyy-MM-dd").arg(name, value)};
     return date;
 }
 
@@ -89,12 +89,12 @@ Options parse(const QStringList& arguments)
             if (inlineValue)
                 return *inlineValue;
             if (i + 1 >= arguments.size())
-                throw BadArgument {tr("%1: a value is missing").arg(name)};
+                throw BadArgument {Text::tr("%1: a value is missing").arg(name)};
             return arguments.at(++i);
         };
         const auto flag = [&] {
             if (inlineValue)
-                throw BadArgument {tr("%1: takes no value").arg(name)};
+                throw BadArgument {Text::tr("%1: takes no value").arg(name)};
         };
         if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
             flag();
@@ -114,7 +114,7 @@ Options parse(const QStringList& arguments)
             bool ok = false;
             const qint64 id = text.toLongLong(&ok);
             if (!ok || id <= 0)
-                throw BadArgument {tr("--class-id: \"%1\" is not a class id (a whole number above 0)").arg(text)};
+                throw BadArgument {Text::tr("--class-id: \"%1\" is not a class id (a whole number above 0)").arg(text)};
             options.classId = id;
             ++classChoices;
         } else if (name == QLatin1String("--from")) {
@@ -128,28 +128,28 @@ Options parse(const QStringList& arguments)
             bool ok = false;
             const double percent = text.toDouble(&ok);
             if (!ok || percent < 0 || percent > 100)
-                throw BadArgument {tr("--threshold: \"%1\" is not a percentage from 0 to 100").arg(text)};
+                throw BadArgument {Text::tr("--threshold: \"%1\" is not a percentage from 0 to 100").arg(text)};
             options.threshold = percent;
         } else if (name == QLatin1String("--run")) {
             const QString text = value();
             bool ok = false;
             const int days = text.toInt(&ok);
             if (!ok || days < 1)
-                throw BadArgument {tr("--run: \"%1\" is not a number of days (1 or more)").arg(text)};
+                throw BadArgument {Text::tr("--run: \"%1\" is not a number of days (1 or more)").arg(text)};
             options.run = days;
         } else if (name == QLatin1String("--format")) {
             options.format = value();
             if (options.format != QLatin1String("text") && options.format != QLatin1String("csv")
                 && options.format != QLatin1String("pdf"))
-                throw BadArgument {tr("--format: \"%1\" is not one of text, csv and pdf").arg(options.format)};
+                throw BadArgument {Text::tr("--format: \"%1\" is not one of text, csv and pdf").arg(options.format)};
         } else if (name == QLatin1String("--output") || name == QLatin1String("-o")) {
             options.output = value();
             if (options.output->isEmpty())
-                throw BadArgument {tr("--output: the file name is empty")};
+                throw BadArgument {Text::tr("--output: the file name is empty")};
         } else if (name.startsWith(QLatin1Char('-'))) {
-            throw BadArgument {tr("%1: not an option of rollvane-report (see --help)").arg(name)};
+            throw BadArgument {Text::tr("%1: not an option of rollvane-report (see --help)").arg(name)};
         } else if (options.view) {
-            throw BadArgument {tr("%1: only one report at a time").arg(name)};
+            throw BadArgument {Text::tr("%1: only one report at a time").arg(name)};
         } else if (name == QLatin1String("summary")) {
             options.view = View::Summary;
         } else if (name == QLatin1String("sheet")) {
@@ -159,21 +159,21 @@ Options parse(const QStringList& arguments)
         } else if (name == QLatin1String("alerts")) {
             options.view = View::Alerts;
         } else {
-            throw BadArgument {tr("%1: not a report; choose summary, sheet, missing or alerts").arg(name)};
+            throw BadArgument {Text::tr("%1: not a report; choose summary, sheet, missing or alerts").arg(name)};
         }
     }
     if (options.help || options.version)
         return options;
     if (!options.view)
-        throw BadArgument {tr("no report named; choose summary, sheet, missing or alerts (see --help)")};
+        throw BadArgument {Text::tr("no report named; choose summary, sheet, missing or alerts (see --help)")};
     if (classChoices > 1)
-        throw BadArgument {tr("--class, --class-id, --all: choose one of them")};
+        throw BadArgument {Text::tr("--class, --class-id, --all: choose one of them")};
     if (options.date && options.view != View::Missing)
-        throw BadArgument {tr("--date: only the missing report looks at one day")};
+        throw BadArgument {Text::tr("--date: only the missing report looks at one day")};
     if (options.date && (options.from || options.to))
-        throw BadArgument {tr("--date: give either one day or --from and --to, not both")};
+        throw BadArgument {Text::tr("--date: give either one day or --from and --to, not both")};
     if ((options.threshold || options.run) && options.view != View::Alerts)
-        throw BadArgument {tr("%1: only the alerts report takes it")
+        throw BadArgument {Text::tr("%1: only the alerts report takes it")
                                .arg(options.threshold ? QStringLiteral("--threshold") : QStringLiteral("--run"))};
     return options;
 }
@@ -191,7 +191,7 @@ ReportRequest requestFor(const Options& options)
     request.scope.to = options.to.value_or(today);
     request.scope.from = options.from.value_or(schoolYearStart(request.scope.to));
     if (request.scope.from > request.scope.to)
-        throw BadArgument {tr("--from: %1 is after the last day, %2")
+        throw BadArgument {Text::tr("--from: %1 is after the last day, %2")
                                .arg(request.scope.from.toString(Qt::ISODate), request.scope.to.toString(Qt::ISODate))};
     if (request.view == View::Missing && !options.from && !options.to)
         request.missingDay = options.date.value_or(today);
@@ -210,7 +210,7 @@ ReportRequest requestFor(const Options& options)
                     found = row;
             }
             if (!found)
-                throw BadArgument {tr("--class-id: the register has no class with id %1").arg(*options.classId)};
+                throw BadArgument {Text::tr("--class-id: the register has no class with id %1").arg(*options.classId)};
         } else {
             // The name as written first; without regard to case only when that names one class.
             QList<db::ClassRow> folded;
@@ -224,9 +224,9 @@ ReportRequest requestFor(const Options& options)
                 found = folded.first();
             if (!found && folded.size() > 1)
                 throw BadArgument {
-                    tr("--class: several classes are named \"%1\"; use --class-id").arg(*options.className)};
+                    Text::tr("--class: several classes are named \"%1\"; use --class-id").arg(*options.className)};
             if (!found)
-                throw BadArgument {tr("--class: the register has no class named \"%1\"").arg(*options.className)};
+                throw BadArgument {Text::tr("--class: the register has no class named \"%1\"").arg(*options.className)};
         }
         request.scope.classId = found->id;
         request.scopeName = found->name;
@@ -298,7 +298,7 @@ int runReportCommand(const QStringList& arguments, QIODevice& output, QIODevice&
     QSaveFile file(*options.output);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return fail(kExitBadArgument,
-            tr("--output: %1 could not be written: %2")
+            Text::tr("--output: %1 could not be written: %2")
                 .arg(QDir::toNativeSeparators(*options.output), file.errorString()));
     return kExitDone;
 }

@@ -10,10 +10,10 @@
 namespace reports {
 namespace {
 
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1)
+struct Text
 {
-    return QCoreApplication::translate("Reports", text, disambiguation, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 ReportCell count(int value)
 {
@@ -71,20 +71,22 @@ QString dateText(const QDate& date)
 ReportTable summaryTable(const QList<db::SummaryRow>& rows)
 {
     ReportTable table;
-    table.view = tr("Summary");
-    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")),
-        numberColumn(tr("Days\nMarked"), tr("Days in the range on which the student has a saved mark")),
-        numberColumn(tr("Present")), numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")),
-        numberColumn(tr("Other"), tr("Marks with a word other than Present, Late, Absent and Excused")),
-        numberColumn(tr("Attendance\n%"), tr("(Present + Late) / Days Marked")),
-        numberColumn(tr("Longest\nAbsence Run"), tr("The most consecutive marked days Absent or Excused")),
-        numberColumn(tr("Current\nAbsence Run"), tr("Consecutive marked days Absent or Excused up to the last one"))};
+    table.view = Text::tr("Summary");
+    table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
+        numberColumn(Text::tr("Days\nMarked"), Text::tr("Days in the range on which the student has a saved mark")),
+        numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
+        numberColumn(Text::tr("Excused")),
+        numberColumn(Text::tr("Other"), Text::tr("Marks with a word other than Present, Late, Absent and Excused")),
+        numberColumn(Text::tr("Attendance\n%"), Text::tr("(Present + Late) / Days Marked")),
+        numberColumn(Text::tr("Longest\nAbsence Run"), Text::tr("The most consecutive marked days Absent or Excused")),
+        numberColumn(Text::tr("Current\nAbsence Run"),
+            Text::tr("Consecutive marked days Absent or Excused up to the last one"))};
     db::SummaryRow total;
     QSet<qint64> classes;
     for (const db::SummaryRow& row : rows) {
         ReportCell other = count(row.other);
         if (!row.otherWords.isEmpty())
-            other.toolTip = tr("Other words: %1").arg(otherWordsText(row.otherWords));
+            other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(row.otherWords));
         table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
             count(row.present), count(row.late), count(row.absent), count(row.excused), other,
             percent(row.attendancePercent()), count(row.longestAbsenceRun), count(row.currentAbsenceRun)});
@@ -101,10 +103,10 @@ ReportTable summaryTable(const QList<db::SummaryRow>& rows)
     if (!rows.isEmpty()) {
         ReportCell other = count(total.other);
         if (!total.otherWords.isEmpty())
-            other.toolTip = tr("Other words: %1").arg(otherWordsText(total.otherWords));
+            other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(total.otherWords));
         // Runs belong to a student; a total of them would mean nothing.
-        table.rows.append({ReportCell(tr("Total (%n students)", nullptr, int(rows.size()))),
-            ReportCell(classes.size() == 1 ? rows.first().className : tr("All Classes")), count(total.daysMarked),
+        table.rows.append({ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
+            ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")), count(total.daysMarked),
             count(total.present), count(total.late), count(total.absent), count(total.excused), other,
             percent(total.attendancePercent()), ReportCell(), ReportCell()});
         table.lastRowIsTotal = true;
@@ -128,16 +130,17 @@ QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertTh
 ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds)
 {
     ReportTable table;
-    table.view = tr("Alerts");
-    table.columns = {textColumn(tr("Student"), true), textColumn(tr("Class")), numberColumn(tr("Days\nMarked")),
-        numberColumn(tr("Attendance\n%")), numberColumn(tr("Current\nAbsence Run")), textColumn(tr("Reason"))};
+    table.view = Text::tr("Alerts");
+    table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
+        numberColumn(Text::tr("Days\nMarked")), numberColumn(Text::tr("Attendance\n%")),
+        numberColumn(Text::tr("Current\nAbsence Run")), textColumn(Text::tr("Reason"))};
     for (const db::SummaryRow& row : alertRows(rows, thresholds)) {
         QStringList reasons;
         const std::optional<double> attended = row.attendancePercent();
         if (attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent)
-            reasons << tr("Attendance below %1 %").arg(QLocale().toString(thresholds.belowPercent, 'g', 4));
+            reasons << Text::tr("Attendance below %1 %").arg(QLocale().toString(thresholds.belowPercent, 'g', 4));
         if (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays)
-            reasons << tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
+            reasons << Text::tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
         table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
             percent(attended), count(row.currentAbsenceRun), ReportCell(reasons.join(QStringLiteral("; ")))});
     }
@@ -147,9 +150,9 @@ ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds
 ReportTable missingTable(const QList<db::MissingRegister>& missing)
 {
     ReportTable table;
-    table.view = tr("Registers Not Taken");
-    table.columns
-        = {textColumn(tr("Class"), true), textColumn(tr("Date")), textColumn(tr("Day")), numberColumn(tr("Students"))};
+    table.view = Text::tr("Registers Not Taken");
+    table.columns = {textColumn(Text::tr("Class"), true), textColumn(Text::tr("Date")), textColumn(Text::tr("Day")),
+        numberColumn(Text::tr("Students"))};
     for (const db::MissingRegister& entry : missing) {
         table.rows.append({ReportCell(entry.className), day(entry.date),
             ReportCell(QLocale().dayName(entry.date.dayOfWeek())), count(entry.students)});
@@ -160,11 +163,11 @@ ReportTable missingTable(const QList<db::MissingRegister>& missing)
 ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
 {
     ReportTable table;
-    table.view = tr("History");
-    table.columns = {textColumn(tr("Date"), true), textColumn(tr("Student"), true), textColumn(tr("Class")),
-        textColumn(tr("Old Status")), textColumn(tr("New Status")), textColumn(tr("Old Remark")),
-        textColumn(tr("New Remark")), textColumn(tr("Changed By")), textColumn(tr("Computer")),
-        textColumn(tr("Changed At"))};
+    table.view = Text::tr("History");
+    table.columns = {textColumn(Text::tr("Date"), true), textColumn(Text::tr("Student"), true),
+        textColumn(Text::tr("Class")), textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")),
+        textColumn(Text::tr("Old Remark")), textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")),
+        textColumn(Text::tr("Computer")), textColumn(Text::tr("Changed At"))};
     for (const db::ReportHistoryRow& row : rows) {
         const db::HistoryRow& change = row.change;
         // A change that created the mark has no old status.
@@ -180,10 +183,10 @@ ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
 ReportTable dailyTable(const QList<db::DayCounts>& days)
 {
     ReportTable table;
-    table.view = tr("Chart");
-    table.columns = {textColumn(tr("Date"), true), numberColumn(tr("Marked")), numberColumn(tr("Present")),
-        numberColumn(tr("Late")), numberColumn(tr("Absent")), numberColumn(tr("Excused")), numberColumn(tr("Other")),
-        numberColumn(tr("Attendance\n%"))};
+    table.view = Text::tr("Chart");
+    table.columns = {textColumn(Text::tr("Date"), true), numberColumn(Text::tr("Marked")),
+        numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
+        numberColumn(Text::tr("Excused")), numberColumn(Text::tr("Other")), numberColumn(Text::tr("Attendance\n%"))};
     for (const db::DayCounts& entry : days) {
         const std::optional<double> attended = entry.marked > 0
             ? std::optional<double>(100.0 * (entry.present + entry.late) / entry.marked)
@@ -237,10 +240,10 @@ QString markToolTip(const QString& stored, const QString& remark)
 ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
 {
     ReportTable table;
-    table.view = tr("Register Sheet");
-    table.columns << textColumn(tr("Student"), true);
+    table.view = Text::tr("Register Sheet");
+    table.columns << textColumn(Text::tr("Student"), true);
     if (withClass)
-        table.columns << textColumn(tr("Class"), true);
+        table.columns << textColumn(Text::tr("Class"), true);
     for (qsizetype d = 0; d < sheet.days.size(); ++d) {
         ReportColumn column = textColumn(sheetDayHeader(sheet.days.at(d)));
         column.toolTip = dayNotesText(sheet.dayNotes.value(d), withClass);
@@ -262,7 +265,7 @@ ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
     }
     if (!sheet.students.isEmpty()) {
         QList<ReportCell> totals(first + sheet.days.size());
-        totals[0] = ReportCell(tr("Present or Late"));
+        totals[0] = ReportCell(Text::tr("Present or Late"));
         const QList<QPair<int, int>> perDay = sheetDayTotals(sheet);
         for (qsizetype d = 0; d < perDay.size(); ++d)
             totals[first + d] = ReportCell(dayTotalText(perDay.at(d)));
@@ -280,8 +283,8 @@ ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
 QList<QStringList> sheetLongForm(const db::Sheet& sheet)
 {
     QList<QStringList> records;
-    records << QStringList {
-        tr("Date"), tr("Class"), tr("Student ID"), tr("Student"), tr("Status"), tr("Remark"), tr("Notes")};
+    records << QStringList {Text::tr("Date"), Text::tr("Class"), Text::tr("Student ID"), Text::tr("Student"),
+        Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes")};
     // By day, then as the students are listed: the order a register is read in.
     QList<const db::SheetMark*> marks;
     marks.reserve(sheet.marks.size());

@@ -10,6 +10,7 @@
 // table on both sides and says whether they agree.
 #include "app/Failure.h"
 #include "app/SharedRoutines.h"
+#include "app/Startup.h"
 #include "data/CopyRegister.h"
 #include "data/Database.h"
 
@@ -21,10 +22,10 @@
 
 namespace {
 
-QString tr(const char* text)
+struct Text
 {
-    return QCoreApplication::translate("rollvane-admin", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Admin)
+};
 
 void say(const QString& line, FILE* to = stdout)
 {
@@ -35,8 +36,8 @@ void say(const QString& line, FILE* to = stdout)
 
 int usage()
 {
-    say(tr("usage: rollvane-admin copy-register --to postgresql [--from FILE]\n"
-           "       rollvane-admin copy-register --to sqlite FILE"),
+    say(Text::tr("usage: rollvane-admin copy-register --to postgresql [--from FILE]\n"
+                 "       rollvane-admin copy-register --to sqlite FILE"),
         stderr);
     return 2;
 }
@@ -48,7 +49,7 @@ db::CopyProgress progressLines()
         const int percent = total > 0 ? int(done * 100 / total) : 100;
         if (percent / 10 != last / 10) {
             last = percent;
-            say(tr("copied %1 of %2 rows (%3%)").arg(done).arg(total).arg(percent));
+            say(Text::tr("copied %1 of %2 rows (%3%)").arg(done).arg(total).arg(percent));
         }
         return true;
     };
@@ -57,21 +58,21 @@ db::CopyProgress progressLines()
 int report(const db::CopyReport& copy, const QString& from, const QString& to)
 {
     for (const db::TableCheck& check : copy.tables) {
-        say(tr("%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6")
+        say(Text::tr("%1: %2 rows, checksum %3 in the source; %4 rows, checksum %5 in the copy: %6")
                 .arg(check.table)
                 .arg(check.sourceRows)
                 .arg(check.sourceChecksum)
                 .arg(check.targetRows)
                 .arg(check.targetChecksum)
-                .arg(check.matches() ? tr("the same") : tr("DIFFERENT")));
+                .arg(check.matches() ? Text::tr("the same") : Text::tr("DIFFERENT")));
     }
     if (!copy.matches()) {
-        say(tr("The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.")
+        say(Text::tr("The copy of %1 in %2 does not agree with its source; do not use it. The source was not changed.")
                 .arg(from, to),
             stderr);
         return 1;
     }
-    say(tr("%1 was copied into %2: %3 rows, every table the same on both sides.").arg(from, to).arg(copy.rows()));
+    say(Text::tr("%1 was copied into %2: %3 rows, every table the same on both sides.").arg(from, to).arg(copy.rows()));
     return 0;
 }
 
@@ -82,6 +83,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Rollvane"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    startup::installTranslations();
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 3 || args.at(0) != QLatin1String("copy-register") || args.at(1) != QLatin1String("--to"))
         return usage();
@@ -94,13 +96,14 @@ int main(int argc, char* argv[])
                 return usage();
             const db::ServerAddress server = db::configuredServer();
             if (server.database.isEmpty())
-                throw Failure(tr("The settings file names no database on the server ([register] database=...)."));
-            const QString to = tr("the database %1 on the server %2").arg(server.database, server.displayName());
+                throw Failure(Text::tr("The settings file names no database on the server ([register] database=...)."));
+            const QString to = Text::tr("the database %1 on the server %2").arg(server.database, server.displayName());
             return report(db::copyFileToServer(from, server, progressLines()), QDir::toNativeSeparators(from), to);
         }
         if (args.at(2) == QLatin1String("sqlite") && args.size() == 4) {
             const db::ServerAddress server = db::configuredServer();
-            const QString from = tr("the database %1 on the server %2").arg(server.database, server.displayName());
+            const QString from
+                = Text::tr("the database %1 on the server %2").arg(server.database, server.displayName());
             return report(
                 db::copyServerToFile(server, args.at(3), progressLines()), from, QDir::toNativeSeparators(args.at(3)));
         }

@@ -1,4 +1,5 @@
 // rollvane-report: the register's reports on a terminal, for an office's scripts.
+#include "app/Startup.h"
 #include "reports/ReportCommand.h"
 
 #include <QFile>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setApplicationName(QStringLiteral("rollvane-report"));
     QGuiApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QGuiApplication::setApplicationVersion(QStringLiteral(ROLLVANE_VERSION));
+    // The office reads the tool's messages and reports in its own language, as in the program.
+    startup::installTranslations();
 
     QFile output;
     QFile errors;

@@ -5,11 +5,13 @@
 #include "attendance/MainWindow.h"
 #include "roster/ManageClassesWindow.h"
 
+#include <QAction>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,6 +22,7 @@
 namespace {
 
 const QString kTranslations = QStringLiteral(ROLLVANE_SOURCE_DIR "/translations");
+const QString kPluralsOnly = QStringLiteral("rollvane_en.ts");
 
 struct Entry
 {
@@ -120,8 +123,8 @@ private Q_SLOTS:
     {
         m_files = QDir(kTranslations).entryList({QStringLiteral("rollvane_*.ts")}, QDir::Files, QDir::Name);
         QCOMPARE(m_files,
-            (QStringList {QStringLiteral("rollvane_de.ts"), QStringLiteral("rollvane_es.ts"),
-                QStringLiteral("rollvane_fr.ts"), QStringLiteral("rollvane_nl.ts")}));
+            (QStringList {QStringLiteral("rollvane_de.ts"), QStringLiteral("rollvane_en.ts"),
+                QStringLiteral("rollvane_es.ts"), QStringLiteral("rollvane_fr.ts"), QStringLiteral("rollvane_nl.ts")}));
     }
 
     void everyTranslationIsFinishedAndFillsInTheSameValues()
@@ -149,19 +152,24 @@ private Q_SLOTS:
             QSKIP(
                 "lupdate (qt6-l10n-tools) is not installed, so the translations cannot be compared with the sources.");
         QTemporaryDir copies;
-        QStringList arguments = {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
-            QStringLiteral(ROLLVANE_SOURCE_DIR "/src"), QStringLiteral("-ts")};
+        const QStringList common = {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-silent"),
+            QStringLiteral(ROLLVANE_SOURCE_DIR "/src")};
+        QStringList full = common + QStringList {QStringLiteral("-ts")};
+        // English is the sources' own language and only needs its plural forms.
+        QStringList plurals = common + QStringList {QStringLiteral("-pluralonly"), QStringLiteral("-ts")};
         for (const QString& name : std::as_const(m_files)) {
             QVERIFY(QFile::copy(kTranslations + QLatin1Char('/') + name, copies.filePath(name)));
-            arguments << copies.filePath(name);
+            (name == kPluralsOnly ? plurals : full) << copies.filePath(name);
         }
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(ROLLVANE_LUPDATE), arguments);
-        QVERIFY(lupdate.waitForFinished(120000));
-        QCOMPARE(lupdate.exitCode(), 0);
-        // lupdate warns of texts it cannot file under a context; those would never be translated.
-        const QString warnings = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+        for (const QStringList& arguments : {full, plurals}) {
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(ROLLVANE_LUPDATE), arguments);
+            QVERIFY(lupdate.waitForFinished(120000));
+            QCOMPARE(lupdate.exitCode(), 0);
+            // lupdate warns of texts it cannot file under a context; those would never be translated.
+            const QString warnings = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
+            QVERIFY2(warnings.isEmpty(), qPrintable(warnings));
+        }
         for (const QString& name : std::as_const(m_files)) {
             // A text added to the sources comes in unfinished, one no longer there as vanished.
             const QList<Entry> entries = readTs(copies.filePath(name));
@@ -172,6 +180,18 @@ private Q_SLOTS:
                                               "and translate")
                                    .arg(name, describe(entry), entry.type)));
         }
+    }
+
+    void englishStartCountsInWords()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QVERIFY(startup::installTranslations());
+        const auto students = [](int n) {
+            return QCoreApplication::translate("AttendanceReportWindow", "%n student(s)", nullptr, n);
+        };
+        QCOMPARE(students(1), QStringLiteral("1 student"));
+        QCOMPARE(students(2), QStringLiteral("2 students"));
+        QLocale::setDefault(QLocale::c());
     }
 
     void germanStartShowsGermanWindowsButtonsAndDates()
@@ -189,6 +209,15 @@ private Q_SLOTS:
         auto* picker = window.findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"));
         picker->setDate(QDate(2026, 3, 9));
         QCOMPARE(picker->text(), QStringLiteral("09.03.2026"));
+        const QStringList menus = {QStringLiteral("menuRegister"), QStringLiteral("menuReports"),
+            QStringLiteral("menuSetup"), QStringLiteral("menuHelp")};
+        QStringList titles;
+        for (const QString& name : menus)
+            titles << window.findChild<QMenu*>(name)->title();
+        QCOMPARE(titles,
+            (QStringList {QStringLiteral("&Anwesenheit"), QStringLiteral("&Berichte"), QStringLiteral("&Einrichtung"),
+                QStringLiteral("&Hilfe")}));
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("actionSave"))->text(), QStringLiteral("&Speichern"));
 
         ManageClassesWindow manage;
         QCOMPARE(manage.windowTitle(), QStringLiteral("Klassen verwalten"));

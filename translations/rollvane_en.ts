@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AttendanceReportWindow</name>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n students</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked day(s)</source>
+        <translation>
+            <numerusform>%n marked day</numerusform>
+            <numerusform>%n marked days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n register(s) not taken</source>
+        <translation>
+            <numerusform>%n register not taken</numerusform>
+            <numerusform>%n registers not taken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) to look at</source>
+        <translation>
+            <numerusform>%n student to look at</numerusform>
+            <numerusform>%n students to look at</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s)</source>
+        <translation>
+            <numerusform>%n change</numerusform>
+            <numerusform>%n changes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
+        <translation>
+            <numerusform>%n mark in the register has a date that Rollvane cannot read, so it is not shown on any day. The register check (%1) lists it.</numerusform>
+            <numerusform>%n marks in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message numerus="yes">
+        <source>Total (%n students)</source>
+        <translation>
+            <numerusform>Total (%n student)</numerusform>
+            <numerusform>Total (%n students)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Absent %n marked days running</source>
+        <translation>
+            <numerusform>Absent %n marked day running</numerusform>
+            <numerusform>Absent %n marked days running</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n class</numerusform>
+            <numerusform>%n classes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n students</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n mark</numerusform>
+            <numerusform>%n marks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more.</source>
+        <translation>
+            <numerusform>… and %n more.</numerusform>
+            <numerusform>… and %n more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</source>
+        <translation>
+            <numerusform>%n mark has a date that Rollvane cannot read, so it is shown on no day; the first %1 are listed.</numerusform>
+            <numerusform>%n marks have a date that Rollvane cannot read, so they are shown on no day; the first %1 are listed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read, so they are shown on no day:</source>
+        <translation>
+            <numerusform>%n mark has a date that Rollvane cannot read, so it is shown on no day:</numerusform>
+            <numerusform>%n marks have a date that Rollvane cannot read, so they are shown on no day:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) have a date that Rollvane cannot read; they are listed in the Backups window.</source>
+        <translation>
+            <numerusform>%n mark has a date that Rollvane cannot read; it is listed in the Backups window.</numerusform>
+            <numerusform>%n marks have a date that Rollvane cannot read; they are listed in the Backups window.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
