@@ -432,6 +432,11 @@ void MainWindow::ListStudent()
         // Without the photo bytes: the card pictures come from the photo cache, which reads a
         // student's bytes only when its picture may have changed.
         const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
+        QList<qint64> ids;
+        ids.reserve(students.size());
+        for (const db::StudentRow& student : students)
+            ids << student.id;
+        PhotoCache::shared().prepare(ids, StudentCard::kPhotoSize);
         for (qsizetype i = 0; i < students.size(); ++i) {
             const db::StudentRow& student = students.at(i);
             StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QRect>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -214,6 +216,75 @@ QPixmap PhotoCache::picture(qint64 studentId, const QSize& size)
     if (m_bytes.capacity() > kKeptBufferBytes)
         m_bytes = QByteArray();
     return picture;
+}
+
+void PhotoCache::prepare(const QList<qint64>& studentIds, const QSize& size)
+{
+    const Generation now = generationForThisPass();
+    if (!now.valid() || studentIds.size() < 2)
+        return;
+    struct Job
+    {
+        qint64 studentId = 0;
+        // The picture held before, whose bytes may prove to be the same.
+        std::optional<size_t> heldHash;
+        qsizetype heldLength = 0;
+        QByteArray bytes;
+        size_t hash = 0;
+        qsizetype length = 0;
+        QImage picture;
+        enum class Outcome { Failed, Unchanged, Decoded } outcome = Outcome::Failed;
+    };
+    // Reserved once: the decoders write into the jobs while more are added.
+    std::vector<Job> jobs;
+    jobs.reserve(size_t(studentIds.size()));
+    // Only a few photos' bytes wait for a decoder at a time, whatever the class's size.
+    QSemaphore room(2 * std::max(1, m_decoders.maxThreadCount()));
+    // A register that fails part-way unwinds only after the decoders let go of the jobs.
+    const auto finish = qScopeGuard([this] { m_decoders.waitForDone(); });
+    for (const qint64 studentId : studentIds) {
+        const Entry* held = m_pictures.object(studentId);
+        if (held && held->checked == now && held->size == size)
+            continue;
+        QByteArray bytes;
+        if (!db::readPhoto(studentId, bytes))
+            continue;
+        ++m_read;
+        Job& job = jobs.emplace_back();
+        job.studentId = studentId;
+        if (held && held->size == size) {
+            job.heldHash = held->hash;
+            job.heldLength = held->length;
+        }
+        job.bytes = std::move(bytes);
+        room.acquire();
+        m_decoders.start([&job, size, &room] {
+            job.hash = qHash(job.bytes);
+            job.length = job.bytes.size();
+            if (job.heldHash == job.hash && job.heldLength == job.length) {
+                job.outcome = Job::Outcome::Unchanged;
+            } else {
+                try {
+                    job.picture = scaledPhoto(job.bytes, size);
+                    job.outcome = Job::Outcome::Decoded;
+                } catch (...) { }
+            }
+            job.bytes = QByteArray();
+            room.release();
+        });
+    }
+    m_decoders.waitForDone();
+    for (Job& job : jobs) {
+        if (job.outcome == Job::Outcome::Unchanged) {
+            if (Entry* entry = m_pictures.object(job.studentId))
+                entry->checked = now;
+        } else if (job.outcome == Job::Outcome::Decoded) {
+            ++m_decoded;
+            const qsizetype cost = qMax<qsizetype>(256, qsizetype(job.picture.sizeInBytes()));
+            m_pictures.insert(job.studentId,
+                new Entry {job.hash, job.length, size, QPixmap::fromImage(std::move(job.picture)), now}, cost);
+        }
+    }
 }
 
 QPixmap PhotoCache::store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked)

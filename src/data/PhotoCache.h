@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QThreadPool>
 
 #include "data/Database.h"
 
@@ -31,6 +32,13 @@ public:
     // register only when the cached picture cannot be trusted. A student who no longer exists
     // gives a null pixmap.
     QPixmap picture(qint64 studentId, const QSize& size);
+
+    // Makes ready, ahead of the cards, the pictures of a listing that the cache cannot vouch
+    // for: the photos are read one after another while other threads decode the ones already
+    // read, so that a class shown for the first time costs about its reads rather than its
+    // reads and decodes in a row. A photo that cannot be decoded is left to picture(), which
+    // reports it; a failing register throws, as picture() would.
+    void prepare(const QList<qint64>& studentIds, const QSize& size);
 
     void clear();
     // The bound, in bytes of pixels held.
@@ -74,6 +82,7 @@ private:
     QPixmap store(qint64 studentId, const QByteArray& bytes, const QSize& size, const Generation& checked);
 
     QCache<qint64, Entry> m_pictures;
+    QThreadPool m_decoders;
     // The bytes of the photo being read, kept from photo to photo.
     QByteArray m_bytes;
     static constexpr qsizetype kKeptBufferBytes = 4 * 1024 * 1024;

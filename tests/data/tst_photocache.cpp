@@ -23,6 +23,7 @@ private Q_SLOTS:
     void photosCoverTheCardUndistorted_data();
     void photosCoverTheCardUndistorted();
     void aClassSeenBeforeListsWithoutReadingOrDecoding();
+    void aPreparedClassShowsTheSamePicturesAndLeavesBadOnesToBeReported();
     void ownChangesToAPhotoAreSeenAtOnce();
     void anotherUsersChangeIsSeen();
     void aReusedIdNeverShowsTheFormerStudentsPhoto();
@@ -268,6 +269,38 @@ void TestPhotoCache::aClassSeenBeforeListsWithoutReadingOrDecoding()
     // A row read with its photo is checked by its bytes: the same bytes are not decoded again.
     cache.picture(*db::student(ids.at(1)), kCard);
     QCOMPARE(cache.decodedCount(), 7);
+}
+
+void TestPhotoCache::aPreparedClassShowsTheSamePicturesAndLeavesBadOnesToBeReported()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Math"));
+    const QList<QColor> colours = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
+    QList<qint64> ids;
+    for (const QColor& colour : colours)
+        ids << db::addStudent(colour.name(), classId, plainPhoto(colour));
+    const qint64 noPhoto = db::addStudent(QStringLiteral("Nobody"), classId, std::nullopt);
+    const qint64 broken = db::addStudent(QStringLiteral("Broken"), classId, QByteArray("BM not a picture"));
+
+    PhotoCache cache;
+    cache.prepare(ids + QList<qint64> {noPhoto, broken, 999999}, kCard);
+    QCOMPARE(cache.decodedCount(), colours.size() + 1);
+    // Each decoder's picture lands on its own student, and the cards need nothing more.
+    for (qsizetype i = 0; i < ids.size(); ++i)
+        QCOMPARE(QColor(centreOf(cache.picture(ids.at(i), kCard))), colours.at(i));
+    QVERIFY(cache.picture(noPhoto, kCard).isNull());
+    QCOMPARE(cache.decodedCount(), colours.size() + 1);
+    const int read = cache.readCount();
+    QVERIFY_THROWS_EXCEPTION(UnreadablePicture, cache.picture(broken, kCard));
+    QCOMPARE(cache.readCount(), read + 1);
+
+    // After a change only the changed photo is decoded again.
+    QVERIFY(db::updateStudent(ids.first(), QStringLiteral("Red"), classId, plainPhoto(Qt::white)));
+    cache.prepare(ids, kCard);
+    QCOMPARE(cache.decodedCount(), colours.size() + 2);
+    QCOMPARE(QColor(centreOf(cache.picture(ids.first(), kCard))), QColor(Qt::white));
+    QCOMPARE(QColor(centreOf(cache.picture(ids.last(), kCard))), colours.last());
 }
 
 void TestPhotoCache::ownChangesToAPhotoAreSeenAtOnce()
