@@ -45,9 +45,9 @@ void copyFile(const QString& from, const QString& to)
 }
 
 // A passport-like picture, different for every student, saved as a camera would save it.
-void writePortrait(const QString& path, int seed)
+void writePortrait(const QString& path, int variant)
 {
-    QRandomGenerator numbers(quint32(seed) * 2654435761u);
+    QRandomGenerator numbers(quint32(variant) * 2654435761u);
     QImage picture(640, 480, QImage::Format_RGB32);
     {
         QPainter painter(&picture);
