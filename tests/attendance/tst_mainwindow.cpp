@@ -189,6 +189,27 @@ private Q_SLOTS:
         m_env.reset();
     }
 
+    void marksOnUnreadableDatesAreAnnouncedOnceWithTheWayToTheCheck()
+    {
+        const qint64 ann = addStudents(db::addClass(QStringLiteral("Math")), {QStringLiteral("Ann")}).first();
+        QSqlQuery query(db::connection());
+        for (const char* date : {"08/12/2026", "2026-12-08 09:00"})
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) "
+                                              "VALUES (%1, '%2', 'Absent', '')")
+                                   .arg(ann)
+                                   .arg(QLatin1String(date))));
+        start();
+        const QStringList messages = dialogs().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(
+            messages.first().startsWith(QStringLiteral("2 mark(s) in the register")), qPrintable(messages.first()));
+        // Named as the menus and the window show it, so the user finds it.
+        QVERIFY2(messages.first().contains(QStringLiteral("(Setup → Backups → Check Register)")),
+            qPrintable(messages.first()));
+        pick(0);
+        QCOMPARE(dialogs().messages().size(), 1);
+    }
+
     void cardsAreLaidOutSixToARow()
     {
         const qint64 big = db::addClass(QStringLiteral("Big"));
