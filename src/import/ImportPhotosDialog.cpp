@@ -6,7 +6,6 @@
 #include "data/Backup.h"
 #include "import/ImportPreview.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -80,18 +79,7 @@ ImportPhotosDialog::ImportPhotosDialog(PhotoImportPlan plan, const QString& clas
     preview::addSection(list, tr("Pictures that cannot be used (%1)").arg(problems.size()), problems, true);
     preview::fitColumns(list);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
-    import->setObjectName(QStringLiteral("ImportButton"));
-    import->setEnabled(!m_plan.matches.isEmpty());
-    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    layout->addWidget(buttons);
-    connect(import, &QPushButton::clicked, this, [this] {
-        if (importNow())
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    preview::addButtons(this, layout, tr("Import"), !m_plan.matches.isEmpty(), [this] { return importNow(); });
     look::ApplyStandardColours(this);
 }
 

@@ -1,6 +1,10 @@
 #include "import/ImportPreview.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLayout>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace preview {
@@ -26,6 +30,24 @@ void fitColumns(QTreeWidget* list)
     for (int column = 0; column + 1 < list->columnCount(); ++column)
         list->resizeColumnToContents(column);
     list->header()->setStretchLastSection(true);
+}
+
+QPushButton* addButtons(
+    QDialog* dialog, QLayout* layout, const QString& importText, bool enabled, std::function<bool()> importNow)
+{
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* import = buttons->addButton(importText, QDialogButtonBox::AcceptRole);
+    import->setObjectName(QStringLiteral("ImportButton"));
+    import->setEnabled(enabled);
+    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    layout->addWidget(buttons);
+    QObject::connect(import, &QPushButton::clicked, dialog, [dialog, importNow = std::move(importNow)] {
+        if (importNow())
+            dialog->accept();
+    });
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return import;
 }
 
 } // namespace preview

@@ -4,6 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QDialog;
+class QLayout;
+class QPushButton;
 class QTreeWidget;
 
 // The sections of an import's preview list: a heading per kind of row, its rows beneath.
@@ -11,5 +16,9 @@ namespace preview {
 
 void addSection(QTreeWidget* list, const QString& heading, const QList<QStringList>& rows, bool expanded);
 void fitColumns(QTreeWidget* list);
+// The dialog's Import and Cancel buttons, added to layout: Import, enabled when there is
+// something to import, closes the dialog only when importNow succeeded.
+QPushButton* addButtons(
+    QDialog* dialog, QLayout* layout, const QString& importText, bool enabled, std::function<bool()> importNow);
 
 } // namespace preview

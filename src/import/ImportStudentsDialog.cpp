@@ -8,7 +8,6 @@
 #include "roster/ManageClassesWindow.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -122,18 +121,7 @@ ImportStudentsDialog::ImportStudentsDialog(StudentImportPlan plan, QWidget* pare
         m_preview, tr("Rows with errors, not imported (%1)").arg(m_plan.errors.size()), rowsOf(m_plan.errors), true);
     preview::fitColumns(m_preview);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
-    m_import->setObjectName(QStringLiteral("ImportButton"));
-    m_import->setEnabled(!m_plan.toAdd.isEmpty());
-    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    layout->addWidget(buttons);
-    connect(m_import, &QPushButton::clicked, this, [this] {
-        if (importNow())
-            accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_import = preview::addButtons(this, layout, tr("Import"), !m_plan.toAdd.isEmpty(), [this] { return importNow(); });
     look::ApplyStandardColours(this);
 }
 
