@@ -2,11 +2,11 @@
 
 #include "Timing.h"
 
-#include "app/Failure.h"
-#include "data/Backup.h"
-#include "data/Database.h"
-#include "data/Import.h"
+#include "core/Failure.h"
+#include "import/ImportWrites.h"
 #include "import/StudentImport.h"
+#include "register/Database.h"
+#include "register/RegisterFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

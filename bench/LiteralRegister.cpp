@@ -1,8 +1,8 @@
 #include "LiteralRegister.h"
 
-#include "app/Failure.h"
 #include "attendance/StudentCard.h"
-#include "data/Database.h"
+#include "core/Failure.h"
+#include "register/Database.h"
 
 #include <QFile>
 #include <QPixmap>

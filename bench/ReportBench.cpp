@@ -3,10 +3,10 @@
 #include "StatementTrace.h"
 #include "Timing.h"
 
-#include "data/Database.h"
-#include "data/Reports.h"
-#include "reports/AttendanceReportWindow.h"
+#include "register/Database.h"
 #include "reports/ReportPeriod.h"
+#include "reports/ReportQueries.h"
+#include "reports/window/AttendanceReportWindow.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -78,8 +78,8 @@ QList<ReportFigure> measureReports(const School& school, int runs)
         std::printf("  warning: the school year from %s has %lld marked days\n",
             qPrintable(yearStart.toString(Qt::ISODate)), qlonglong(year.size()));
     }
-    const db::ReportScope wholeSchool {std::nullopt, year.first(), year.last()};
-    const db::ReportScope oneClass {school.measuredClass, term.first(), term.last()};
+    const reports::ReportScope wholeSchool {std::nullopt, year.first(), year.last()};
+    const reports::ReportScope oneClass {school.measuredClass, term.first(), term.last()};
 
     // The floor of the summary: the status counts per student over the same marks, read through
     // the same index, and nothing else.
@@ -96,7 +96,7 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     // Taken in turns, so that neither has the warmer cache.
     for (int run = 0; run < runs; ++run) {
         floorTimes.append(timed(1, [&] { readAll(floorSql, yearValues); }));
-        summaryTimes.append(timed(1, [&] { students = db::summary(wholeSchool).size(); }));
+        summaryTimes.append(timed(1, [&] { students = reports::summary(wholeSchool).size(); }));
     }
     const double floor = median(floorTimes);
     const double summary = median(summaryTimes);
@@ -129,7 +129,7 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     // would otherwise decide the ratio.
     for (int run = 0; run < runs * 5; ++run) {
         sheetFloorTimes.append(timed(1, [&] { readAll(sheetFloorSql, termValues); }));
-        sheetTimes.append(timed(1, [&] { cells = db::sheet(oneClass).marks.size(); }));
+        sheetTimes.append(timed(1, [&] { cells = reports::sheet(oneClass).marks.size(); }));
     }
     const double sheetFloor = median(sheetFloorTimes);
     const double sheet = median(sheetTimes);
@@ -153,10 +153,10 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     progress("the registers not taken on a day");
     StatementTrace trace(db::connection());
     trace.start();
-    const qsizetype notTaken = db::missingOn(school.markedDay).size();
+    const qsizetype notTaken = reports::missingOn(school.markedDay).size();
     trace.stop();
     const qsizetype statements = trace.statements().size();
-    const double missing = timed(runs, [&] { db::missingOn(school.markedDay); });
+    const double missing = timed(runs, [&] { reports::missingOn(school.markedDay); });
 
     figures.append({QStringLiteral("floor: bare GROUP BY, school, 190 days"), floor, {}, QStringLiteral("ms"), {}, {}});
     figures.append({QStringLiteral("summary of %1 students, 190 days").arg(students), summary, {}, QStringLiteral("ms"),

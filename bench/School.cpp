@@ -1,8 +1,8 @@
 #include "School.h"
 
-#include "app/Failure.h"
-#include "data/Database.h"
-#include "data/Photo.h"
+#include "core/Failure.h"
+#include "core/Photo.h"
+#include "register/Database.h"
 
 #include <QFile>
 #include <QImage>

@@ -3,10 +3,10 @@
 #include "BenchWindow.h"
 #include "LiteralRegister.h"
 
-#include "app/Failure.h"
-#include "data/CopyRegister.h"
-#include "data/Database.h"
-#include "data/PhotoCache.h"
+#include "attendance/PhotoCache.h"
+#include "core/Failure.h"
+#include "register/CopyRegister.h"
+#include "register/Database.h"
 
 #include <QElapsedTimer>
 #include <QSqlDatabase>

@@ -14,13 +14,13 @@
 #include "StatementTrace.h"
 #include "Timing.h"
 
-#include "app/Dialogs.h"
 #include "attendance/MainWindow.h"
+#include "attendance/PhotoCache.h"
 #include "attendance/StudentCard.h"
-#include "data/Database.h"
-#include "data/Photo.h"
-#include "data/PhotoCache.h"
+#include "core/Photo.h"
+#include "register/Database.h"
 #include "roster/ManageClassesWindow.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

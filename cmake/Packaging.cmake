@@ -101,7 +101,7 @@ foreach(size 16 24 32 48 64 128 256)
     install(FILES ${ROLLVANE_ICON_DIR}/rollvane-${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${ROLLVANE_APP_ID}.png)
 endforeach()
-# The translations, where the program looks for them from its own folder (app/Startup.cpp).
+# The translations, where the program looks for them from its own folder (core/Startup.cpp).
 install(FILES ${ROLLVANE_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/rollvane/translations)
 
 set(ROLLVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/rollvane)

@@ -1,7 +1,7 @@
-#include "app/LookAndFeel.h"
-#include "app/Startup.h"
-#include "app/WindowLayout.h"
 #include "attendance/MainWindow.h"
+#include "core/Startup.h"
+#include "ui/LookAndFeel.h"
+#include "ui/WindowLayout.h"
 
 #include <QApplication>
 

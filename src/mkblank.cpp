@@ -1,7 +1,7 @@
 // Writes the empty register that the program copies on its first start.
-#include "app/Failure.h"
-#include "app/Startup.h"
-#include "data/Database.h"
+#include "core/Failure.h"
+#include "core/Startup.h"
+#include "register/Database.h"
 
 #include <QCoreApplication>
 

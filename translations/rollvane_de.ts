@@ -516,6 +516,18 @@
         <source>The file %1</source>
         <translation>Die Datei %1</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The template register %1 was not found.</source>
+        <translation>Die Vorlage der Anwesenheitsliste %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The template register could not be copied to %1: %2</source>
+        <translation>Die Vorlage der Anwesenheitsliste konnte nicht nach %1 kopiert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -885,18 +897,6 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The template register %1 was not found.</source>
-        <translation>Die Vorlage der Anwesenheitsliste %1 wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>The template register could not be copied to %1: %2</source>
-        <translation>Die Vorlage der Anwesenheitsliste konnte nicht nach %1 kopiert werden: %2</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Klasse</translation>
     </message>
@@ -1120,6 +1120,20 @@ Save Changes?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Ihre Einträge sind gespeichert, aber die heutige Sicherung der Anwesenheitsliste konnte nicht geschrieben werden:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach einem Neustart wieder.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +1635,96 @@ Abwesenheit</translation>
     </message>
 </context>
 <context>
+    <name>Restore</name>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>Die Anwesenheitsliste blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Die Sicherung vom %1 wird geprüft…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>Die Sicherung vom %1 kann nicht wiederhergestellt werden: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>Die Sicherung vom %1 ist beschädigt und kann daher nicht wiederhergestellt werden. Die Prüfung durch SQLite ergab:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane läuft noch an anderer Stelle auf diesem Computer (bei einem anderen Benutzer oder in einem anderen Fenster) und hat die Anwesenheitsliste geöffnet. Bitten Sie darum, es zu schließen, und starten Sie die Wiederherstellung dann erneut.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Sie können nicht in den Ordner %1 der Anwesenheitsliste schreiben, daher kann die Anwesenheitsliste nicht ersetzt werden. Bitten Sie den Administrator, den Ordner für alle Benutzer, die die Anwesenheitsliste gemeinsam verwenden, beschreibbar zu machen.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>Die Anwesenheitsliste durch die Sicherung vom %1 ersetzen?<byte value="xd"/>
+<byte value="xd"/>
+Die Sicherung enthält %2, %3 und %4. Der jetzige Stand der Anwesenheitsliste wird vorher gesichert, damit sich diese Wiederherstellung rückgängig machen lässt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n Klasse</numerusform>
+            <numerusform>%n Klassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n Schüler</numerusform>
+            <numerusform>%n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Der jetzige Stand der Anwesenheitsliste wird gesichert…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Der jetzige Stand der Anwesenheitsliste konnte nicht gesichert werden, daher wurde sie nicht ersetzt: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Die Sicherung vom %1 wird wiederhergestellt…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>Die Anwesenheitsliste wurde nicht ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>Die Anwesenheitsliste enthält jetzt die Sicherung vom %1.<byte value="xd"/>
+Ihr vorheriger Stand ist als Sicherung %2 aufbewahrt; stellen Sie diese wieder her, um den Schritt rückgängig zu machen.</translation>
+    </message>
+</context>
+<context>
     <name>SkinFramework</name>
     <message>
         <source>The skin file %1 has no part named %2.</source>
@@ -1817,23 +1921,6 @@ Bemerkung: %2</translation>
     </message>
 </context>
 <context>
-    <name>backup::AutomaticBackup</name>
-    <message>
-        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane tries again at the next save, without saying so again until it is started anew.</source>
-        <translation>Ihre Einträge sind gespeichert, aber die heutige Sicherung der Anwesenheitsliste konnte nicht geschrieben werden:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach einem Neustart wieder.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Sicherung</translation>
-    </message>
-</context>
-<context>
     <name>backup::BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1926,93 +2013,6 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>The register was left as it is.</source>
-        <translation>Die Anwesenheitsliste blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Checking the backup of %1…</source>
-        <translation>Die Sicherung vom %1 wird geprüft…</translation>
-    </message>
-    <message>
-        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
-%3</source>
-        <translation>Die Sicherung vom %1 kann nicht wiederhergestellt werden: %2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</source>
-        <translation>Die Sicherung vom %1 ist beschädigt und kann daher nicht wiederhergestellt werden. Die Prüfung durch SQLite ergab:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
-%1</source>
-        <translation>Rollvane läuft noch an anderer Stelle auf diesem Computer (bei einem anderen Benutzer oder in einem anderen Fenster) und hat die Anwesenheitsliste geöffnet. Bitten Sie darum, es zu schließen, und starten Sie die Wiederherstellung dann erneut.<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
-%2</source>
-        <translation>Sie können nicht in den Ordner %1 der Anwesenheitsliste schreiben, daher kann die Anwesenheitsliste nicht ersetzt werden. Bitten Sie den Administrator, den Ordner für alle Benutzer, die die Anwesenheitsliste gemeinsam verwenden, beschreibbar zu machen.<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Replace the register with the backup of %1?<byte value="xd"/>
-<byte value="xd"/>
-The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
-        <translation>Die Anwesenheitsliste durch die Sicherung vom %1 ersetzen?<byte value="xd"/>
-<byte value="xd"/>
-Die Sicherung enthält %2, %3 und %4. Der jetzige Stand der Anwesenheitsliste wird vorher gesichert, damit sich diese Wiederherstellung rückgängig machen lässt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n class(es)</source>
-        <translation>
-            <numerusform>%n Klasse</numerusform>
-            <numerusform>%n Klassen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n student(s)</source>
-        <translation>
-            <numerusform>%n Schüler</numerusform>
-            <numerusform>%n Schüler</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s)</source>
-        <translation>
-            <numerusform>%n Eintrag</numerusform>
-            <numerusform>%n Einträge</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Backing up the register as it is now…</source>
-        <translation>Der jetzige Stand der Anwesenheitsliste wird gesichert…</translation>
-    </message>
-    <message>
-        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
-%2</source>
-        <translation>Der jetzige Stand der Anwesenheitsliste konnte nicht gesichert werden, daher wurde sie nicht ersetzt: %1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Restoring the backup of %1…</source>
-        <translation>Die Sicherung vom %1 wird wiederhergestellt…</translation>
-    </message>
-    <message>
-        <source>The register was not replaced: %1</source>
-        <translation>Die Anwesenheitsliste wurde nicht ersetzt: %1</translation>
-    </message>
-    <message>
-        <source>The register now holds the backup of %1.<byte value="xd"/>
-What it held before is kept as the backup %2; restore that one to undo this.</source>
-        <translation>Die Anwesenheitsliste enthält jetzt die Sicherung vom %1.<byte value="xd"/>
-Ihr vorheriger Stand ist als Sicherung %2 aufbewahrt; stellen Sie diese wieder her, um den Schritt rückgängig zu machen.</translation>
     </message>
     <message>
         <source>Checking the register…</source>

@@ -67,7 +67,7 @@
     </message>
 </context>
 <context>
-    <name>backup::BackupsWindow</name>
+    <name>Restore</name>
     <message numerus="yes">
         <source>%n class(es)</source>
         <translation>
@@ -89,6 +89,9 @@
             <numerusform>%n marks</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>backup::BackupsWindow</name>
     <message numerus="yes">
         <source>… and %n more.</source>
         <translation>

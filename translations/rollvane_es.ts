@@ -516,6 +516,18 @@
         <source>The file %1</source>
         <translation>El archivo %1</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se ha podido crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The template register %1 was not found.</source>
+        <translation>No se ha encontrado la plantilla del registro %1.</translation>
+    </message>
+    <message>
+        <source>The template register could not be copied to %1: %2</source>
+        <translation>No se ha podido copiar la plantilla del registro en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -885,18 +897,6 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>No se ha podido crear la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>The template register %1 was not found.</source>
-        <translation>No se ha encontrado la plantilla del registro %1.</translation>
-    </message>
-    <message>
-        <source>The template register could not be copied to %1: %2</source>
-        <translation>No se ha podido copiar la plantilla del registro en %1: %2</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Clase</translation>
     </message>
@@ -1120,6 +1120,20 @@ Save Changes?</source>
     <message>
         <source>Unsaved changes</source>
         <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Sus marcas se han guardado, pero no se ha podido escribir la copia de seguridad de hoy del registro:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avisar hasta que se inicie de nuevo.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Copia de seguridad</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1640,96 @@ actual</translation>
     </message>
 </context>
 <context>
+    <name>Restore</name>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>El registro se ha dejado tal como está.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Comprobando la copia de seguridad del %1…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>La copia de seguridad del %1 no se puede restaurar: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>La copia de seguridad del %1 está dañada, así que no se puede restaurar. La comprobación de SQLite ha encontrado:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane se está ejecutando en otro lugar de este equipo (otro usuario u otra ventana) con el registro abierto. Pida que lo cierren y vuelva a restaurar.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Usted no puede escribir en la carpeta del registro %1, así que el registro no se puede sustituir. Pida al administrador que permita escribir en ella a los usuarios que comparten el registro.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>¿Sustituir el registro por la copia de seguridad del %1?<byte value="xd"/>
+<byte value="xd"/>
+La copia contiene %2, %3 y %4. Antes se hace una copia de seguridad del registro tal como está ahora, para que esta restauración se pueda deshacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n clase</numerusform>
+            <numerusform>%n clases</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n alumno</numerusform>
+            <numerusform>%n alumnos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n marca</numerusform>
+            <numerusform>%n marcas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Haciendo una copia de seguridad del registro tal como está ahora…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>No se ha podido hacer una copia de seguridad del registro tal como está ahora, así que no se ha sustituido: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restaurando la copia de seguridad del %1…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>El registro no se ha sustituido: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>El registro contiene ahora la copia de seguridad del %1.<byte value="xd"/>
+Lo que contenía antes se conserva como la copia %2; restaure esa copia para deshacer este cambio.</translation>
+    </message>
+</context>
+<context>
     <name>SkinFramework</name>
     <message>
         <source>The skin file %1 has no part named %2.</source>
@@ -1822,23 +1926,6 @@ Observación: %2</translation>
     </message>
 </context>
 <context>
-    <name>backup::AutomaticBackup</name>
-    <message>
-        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane tries again at the next save, without saying so again until it is started anew.</source>
-        <translation>Sus marcas se han guardado, pero no se ha podido escribir la copia de seguridad de hoy del registro:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avisar hasta que se inicie de nuevo.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Copia de seguridad</translation>
-    </message>
-</context>
-<context>
     <name>backup::BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1931,93 +2018,6 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
     <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>The register was left as it is.</source>
-        <translation>El registro se ha dejado tal como está.</translation>
-    </message>
-    <message>
-        <source>Checking the backup of %1…</source>
-        <translation>Comprobando la copia de seguridad del %1…</translation>
-    </message>
-    <message>
-        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
-%3</source>
-        <translation>La copia de seguridad del %1 no se puede restaurar: %2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</source>
-        <translation>La copia de seguridad del %1 está dañada, así que no se puede restaurar. La comprobación de SQLite ha encontrado:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
-%1</source>
-        <translation>Rollvane se está ejecutando en otro lugar de este equipo (otro usuario u otra ventana) con el registro abierto. Pida que lo cierren y vuelva a restaurar.<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
-%2</source>
-        <translation>Usted no puede escribir en la carpeta del registro %1, así que el registro no se puede sustituir. Pida al administrador que permita escribir en ella a los usuarios que comparten el registro.<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Replace the register with the backup of %1?<byte value="xd"/>
-<byte value="xd"/>
-The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
-        <translation>¿Sustituir el registro por la copia de seguridad del %1?<byte value="xd"/>
-<byte value="xd"/>
-La copia contiene %2, %3 y %4. Antes se hace una copia de seguridad del registro tal como está ahora, para que esta restauración se pueda deshacer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n class(es)</source>
-        <translation>
-            <numerusform>%n clase</numerusform>
-            <numerusform>%n clases</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n student(s)</source>
-        <translation>
-            <numerusform>%n alumno</numerusform>
-            <numerusform>%n alumnos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s)</source>
-        <translation>
-            <numerusform>%n marca</numerusform>
-            <numerusform>%n marcas</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Backing up the register as it is now…</source>
-        <translation>Haciendo una copia de seguridad del registro tal como está ahora…</translation>
-    </message>
-    <message>
-        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
-%2</source>
-        <translation>No se ha podido hacer una copia de seguridad del registro tal como está ahora, así que no se ha sustituido: %1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Restoring the backup of %1…</source>
-        <translation>Restaurando la copia de seguridad del %1…</translation>
-    </message>
-    <message>
-        <source>The register was not replaced: %1</source>
-        <translation>El registro no se ha sustituido: %1</translation>
-    </message>
-    <message>
-        <source>The register now holds the backup of %1.<byte value="xd"/>
-What it held before is kept as the backup %2; restore that one to undo this.</source>
-        <translation>El registro contiene ahora la copia de seguridad del %1.<byte value="xd"/>
-Lo que contenía antes se conserva como la copia %2; restaure esa copia para deshacer este cambio.</translation>
     </message>
     <message>
         <source>Checking the register…</source>

@@ -516,6 +516,18 @@
         <source>The file %1</source>
         <translation>Le fichier %1</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The template register %1 was not found.</source>
+        <translation>Le registre modèle %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The template register could not be copied to %1: %2</source>
+        <translation>Le registre modèle n&apos;a pas pu être copié vers %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -885,18 +897,6 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
-    </message>
-    <message>
-        <source>The template register %1 was not found.</source>
-        <translation>Le registre modèle %1 est introuvable.</translation>
-    </message>
-    <message>
-        <source>The template register could not be copied to %1: %2</source>
-        <translation>Le registre modèle n&apos;a pas pu être copié vers %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Classe</translation>
     </message>
@@ -1120,6 +1120,20 @@ Enregistrer les modifications&#xa0;?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Appel non enregistré</translation>
+    </message>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Vos marques sont enregistrées, mais la sauvegarde du registre de ce jour n&apos;a pas pu être écrite&#xa0;:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouveau avant son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1637,96 @@ en cours</translation>
     </message>
 </context>
 <context>
+    <name>Restore</name>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>Le registre a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>Vérification de la sauvegarde du %1…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>La sauvegarde du %1 ne peut pas être restaurée&#xa0;: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>La sauvegarde du %1 est endommagée&#xa0;; elle ne peut donc pas être restaurée. La vérification de SQLite a trouvé&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane est lancé ailleurs sur cet ordinateur (par un autre utilisateur ou dans une autre fenêtre), avec le registre ouvert. Demandez qu&apos;il soit fermé, puis relancez la restauration.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>Vous ne pouvez pas écrire dans le dossier du registre %1&#xa0;; le registre ne peut donc pas être remplacé. Demandez à l&apos;administrateur de le rendre accessible en écriture aux utilisateurs qui partagent le registre.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>Remplacer le registre par la sauvegarde du %1&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+La sauvegarde contient %2, %3 et %4. Le registre dans son état actuel est d&apos;abord sauvegardé, afin que cette restauration puisse être annulée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n classe</numerusform>
+            <numerusform>%n classes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n élève</numerusform>
+            <numerusform>%n élèves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n marque</numerusform>
+            <numerusform>%n marques</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Sauvegarde du registre dans son état actuel…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Le registre dans son état actuel n&apos;a pas pu être sauvegardé&#xa0;; il n&apos;a donc pas été remplacé&#xa0;: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>Restauration de la sauvegarde du %1…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>Le registre n&apos;a pas été remplacé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>Le registre contient maintenant la sauvegarde du %1.<byte value="xd"/>
+Son contenu précédent est conservé dans la sauvegarde %2&#xa0;; restaurez celle-ci pour annuler l&apos;opération.</translation>
+    </message>
+</context>
+<context>
     <name>SkinFramework</name>
     <message>
         <source>The skin file %1 has no part named %2.</source>
@@ -1819,23 +1923,6 @@ Commentaire&#xa0;: %2</translation>
     </message>
 </context>
 <context>
-    <name>backup::AutomaticBackup</name>
-    <message>
-        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane tries again at the next save, without saying so again until it is started anew.</source>
-        <translation>Vos marques sont enregistrées, mais la sauvegarde du registre de ce jour n&apos;a pas pu être écrite&#xa0;:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouveau avant son prochain démarrage.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Sauvegarde</translation>
-    </message>
-</context>
-<context>
     <name>backup::BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1928,93 +2015,6 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
     <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>The register was left as it is.</source>
-        <translation>Le registre a été laissé tel quel.</translation>
-    </message>
-    <message>
-        <source>Checking the backup of %1…</source>
-        <translation>Vérification de la sauvegarde du %1…</translation>
-    </message>
-    <message>
-        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
-%3</source>
-        <translation>La sauvegarde du %1 ne peut pas être restaurée&#xa0;: %2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</source>
-        <translation>La sauvegarde du %1 est endommagée&#xa0;; elle ne peut donc pas être restaurée. La vérification de SQLite a trouvé&#xa0;:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
-%1</source>
-        <translation>Rollvane est lancé ailleurs sur cet ordinateur (par un autre utilisateur ou dans une autre fenêtre), avec le registre ouvert. Demandez qu&apos;il soit fermé, puis relancez la restauration.<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
-%2</source>
-        <translation>Vous ne pouvez pas écrire dans le dossier du registre %1&#xa0;; le registre ne peut donc pas être remplacé. Demandez à l&apos;administrateur de le rendre accessible en écriture aux utilisateurs qui partagent le registre.<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Replace the register with the backup of %1?<byte value="xd"/>
-<byte value="xd"/>
-The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
-        <translation>Remplacer le registre par la sauvegarde du %1&#xa0;?<byte value="xd"/>
-<byte value="xd"/>
-La sauvegarde contient %2, %3 et %4. Le registre dans son état actuel est d&apos;abord sauvegardé, afin que cette restauration puisse être annulée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n class(es)</source>
-        <translation>
-            <numerusform>%n classe</numerusform>
-            <numerusform>%n classes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n student(s)</source>
-        <translation>
-            <numerusform>%n élève</numerusform>
-            <numerusform>%n élèves</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s)</source>
-        <translation>
-            <numerusform>%n marque</numerusform>
-            <numerusform>%n marques</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Backing up the register as it is now…</source>
-        <translation>Sauvegarde du registre dans son état actuel…</translation>
-    </message>
-    <message>
-        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
-%2</source>
-        <translation>Le registre dans son état actuel n&apos;a pas pu être sauvegardé&#xa0;; il n&apos;a donc pas été remplacé&#xa0;: %1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Restoring the backup of %1…</source>
-        <translation>Restauration de la sauvegarde du %1…</translation>
-    </message>
-    <message>
-        <source>The register was not replaced: %1</source>
-        <translation>Le registre n&apos;a pas été remplacé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The register now holds the backup of %1.<byte value="xd"/>
-What it held before is kept as the backup %2; restore that one to undo this.</source>
-        <translation>Le registre contient maintenant la sauvegarde du %1.<byte value="xd"/>
-Son contenu précédent est conservé dans la sauvegarde %2&#xa0;; restaurez celle-ci pour annuler l&apos;opération.</translation>
     </message>
     <message>
         <source>Checking the register…</source>

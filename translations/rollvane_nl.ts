@@ -516,6 +516,18 @@
         <source>The file %1</source>
         <translation>Het bestand %1</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>De map %1 kon niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>The template register %1 was not found.</source>
+        <translation>Het sjabloon van de presentielijst %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>The template register could not be copied to %1: %2</source>
+        <translation>Het sjabloon van de presentielijst kon niet naar %1 worden gekopieerd: %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -885,18 +897,6 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The folder %1 could not be created.</source>
-        <translation>De map %1 kon niet worden aangemaakt.</translation>
-    </message>
-    <message>
-        <source>The template register %1 was not found.</source>
-        <translation>Het sjabloon van de presentielijst %1 is niet gevonden.</translation>
-    </message>
-    <message>
-        <source>The template register could not be copied to %1: %2</source>
-        <translation>Het sjabloon van de presentielijst kon niet naar %1 worden gekopieerd: %2</translation>
-    </message>
-    <message>
         <source>Class</source>
         <translation>Klas</translation>
     </message>
@@ -1120,6 +1120,20 @@ Wijzigingen opslaan?</translation>
     <message>
         <source>Unsaved changes</source>
         <translation>Niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane tries again at the next save, without saying so again until it is started anew.</source>
+        <translation>Uw registraties zijn opgeslagen, maar de reservekopie van vandaag van de presentielijst kon niet worden geschreven:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas weer nadat het programma opnieuw is gestart.</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Reservekopie</translation>
     </message>
 </context>
 <context>
@@ -1624,6 +1638,96 @@ afwezig</translation>
     </message>
 </context>
 <context>
+    <name>Restore</name>
+    <message>
+        <source>The register was left as it is.</source>
+        <translation>De presentielijst is gelaten zoals hij is.</translation>
+    </message>
+    <message>
+        <source>Checking the backup of %1…</source>
+        <translation>De reservekopie van %1 wordt gecontroleerd…</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
+%3</source>
+        <translation>De reservekopie van %1 kan niet worden teruggezet: %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</source>
+        <translation>De reservekopie van %1 is beschadigd en kan dus niet worden teruggezet. De controle van SQLite vond:<byte value="xd"/>
+%2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
+%1</source>
+        <translation>Rollvane draait elders op deze computer (bij een andere gebruiker of in een ander venster) met de presentielijst geopend. Vraag om het daar te sluiten en zet de reservekopie daarna opnieuw terug.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
+%2</source>
+        <translation>U kunt niet schrijven in de map %1 van de presentielijst, dus de presentielijst kan niet worden vervangen. Vraag de beheerder om schrijfrechten op deze map voor de gebruikers die de presentielijst delen.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Replace the register with the backup of %1?<byte value="xd"/>
+<byte value="xd"/>
+The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
+        <translation>De presentielijst vervangen door de reservekopie van %1?<byte value="xd"/>
+<byte value="xd"/>
+De reservekopie bevat %2, %3 en %4. Van de presentielijst zoals die nu is, wordt eerst een reservekopie gemaakt, zodat dit terugzetten ongedaan kan worden gemaakt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n class(es)</source>
+        <translation>
+            <numerusform>%n klas</numerusform>
+            <numerusform>%n klassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s)</source>
+        <translation>
+            <numerusform>%n leerling</numerusform>
+            <numerusform>%n leerlingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s)</source>
+        <translation>
+            <numerusform>%n registratie</numerusform>
+            <numerusform>%n registraties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backing up the register as it is now…</source>
+        <translation>Reservekopie maken van de presentielijst zoals die nu is…</translation>
+    </message>
+    <message>
+        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
+%2</source>
+        <translation>Van de presentielijst zoals die nu is kon geen reservekopie worden gemaakt, dus hij is niet vervangen: %1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Restoring the backup of %1…</source>
+        <translation>De reservekopie van %1 wordt teruggezet…</translation>
+    </message>
+    <message>
+        <source>The register was not replaced: %1</source>
+        <translation>De presentielijst is niet vervangen: %1</translation>
+    </message>
+    <message>
+        <source>The register now holds the backup of %1.<byte value="xd"/>
+What it held before is kept as the backup %2; restore that one to undo this.</source>
+        <translation>De presentielijst bevat nu de reservekopie van %1.<byte value="xd"/>
+Wat er eerder in stond, is bewaard als reservekopie %2; zet die terug om dit ongedaan te maken.</translation>
+    </message>
+</context>
+<context>
     <name>SkinFramework</name>
     <message>
         <source>The skin file %1 has no part named %2.</source>
@@ -1820,23 +1924,6 @@ Opmerking: %2</translation>
     </message>
 </context>
 <context>
-    <name>backup::AutomaticBackup</name>
-    <message>
-        <source>Your marks are saved, but today&apos;s backup of the register could not be written:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane tries again at the next save, without saying so again until it is started anew.</source>
-        <translation>Uw registraties zijn opgeslagen, maar de reservekopie van vandaag van de presentielijst kon niet worden geschreven:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas weer nadat het programma opnieuw is gestart.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Reservekopie</translation>
-    </message>
-</context>
-<context>
     <name>backup::BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1929,93 +2016,6 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
     <message>
         <source>Restore</source>
         <translation>Terugzetten</translation>
-    </message>
-    <message>
-        <source>The register was left as it is.</source>
-        <translation>De presentielijst is gelaten zoals hij is.</translation>
-    </message>
-    <message>
-        <source>Checking the backup of %1…</source>
-        <translation>De reservekopie van %1 wordt gecontroleerd…</translation>
-    </message>
-    <message>
-        <source>The backup of %1 cannot be restored: %2<byte value="xd"/>
-%3</source>
-        <translation>De reservekopie van %1 kan niet worden teruggezet: %2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>The backup of %1 is damaged, so it cannot be restored. SQLite&apos;s check found:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</source>
-        <translation>De reservekopie van %1 is beschadigd en kan dus niet worden teruggezet. De controle van SQLite vond:<byte value="xd"/>
-%2<byte value="xd"/>
-%3</translation>
-    </message>
-    <message>
-        <source>Rollvane is running elsewhere on this computer (another user, or another window), with the register open. Ask for it to be closed, then restore again.<byte value="xd"/>
-%1</source>
-        <translation>Rollvane draait elders op deze computer (bij een andere gebruiker of in een ander venster) met de presentielijst geopend. Vraag om het daar te sluiten en zet de reservekopie daarna opnieuw terug.<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <source>The register&apos;s folder %1 cannot be written by you, so the register cannot be replaced. Ask the administrator to make it writable for the users who share the register.<byte value="xd"/>
-%2</source>
-        <translation>U kunt niet schrijven in de map %1 van de presentielijst, dus de presentielijst kan niet worden vervangen. Vraag de beheerder om schrijfrechten op deze map voor de gebruikers die de presentielijst delen.<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Replace the register with the backup of %1?<byte value="xd"/>
-<byte value="xd"/>
-The backup holds %2, %3 and %4. The register as it is now is backed up first, so that this restore can be undone.</source>
-        <translation>De presentielijst vervangen door de reservekopie van %1?<byte value="xd"/>
-<byte value="xd"/>
-De reservekopie bevat %2, %3 en %4. Van de presentielijst zoals die nu is, wordt eerst een reservekopie gemaakt, zodat dit terugzetten ongedaan kan worden gemaakt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n class(es)</source>
-        <translation>
-            <numerusform>%n klas</numerusform>
-            <numerusform>%n klassen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n student(s)</source>
-        <translation>
-            <numerusform>%n leerling</numerusform>
-            <numerusform>%n leerlingen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n mark(s)</source>
-        <translation>
-            <numerusform>%n registratie</numerusform>
-            <numerusform>%n registraties</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Backing up the register as it is now…</source>
-        <translation>Reservekopie maken van de presentielijst zoals die nu is…</translation>
-    </message>
-    <message>
-        <source>The register as it is now could not be backed up, so it was not replaced: %1<byte value="xd"/>
-%2</source>
-        <translation>Van de presentielijst zoals die nu is kon geen reservekopie worden gemaakt, dus hij is niet vervangen: %1<byte value="xd"/>
-%2</translation>
-    </message>
-    <message>
-        <source>Restoring the backup of %1…</source>
-        <translation>De reservekopie van %1 wordt teruggezet…</translation>
-    </message>
-    <message>
-        <source>The register was not replaced: %1</source>
-        <translation>De presentielijst is niet vervangen: %1</translation>
-    </message>
-    <message>
-        <source>The register now holds the backup of %1.<byte value="xd"/>
-What it held before is kept as the backup %2; restore that one to undo this.</source>
-        <translation>De presentielijst bevat nu de reservekopie van %1.<byte value="xd"/>
-Wat er eerder in stond, is bewaard als reservekopie %2; zet die terug om dit ongedaan te maken.</translation>
     </message>
     <message>
         <source>Checking the register…</source>

@@ -1,7 +1,7 @@
 #include "attendance/CardArea.h"
 
-#include "app/Failure.h"
-#include "widgets/ScrollBarController.h"
+#include "core/Failure.h"
+#include "ui/ScrollBarController.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "attendance/MainMenu.h"
 
-#include "app/Dialogs.h"
-#include "data/Database.h"
+#include "register/Database.h"
+#include "ui/Dialogs.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,25 +1,26 @@
 #include "attendance/MainWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/ErrorReport.h"
-#include "app/Failure.h"
-#include "app/LookAndFeel.h"
-#include "app/SharedRoutines.h"
-#include "app/StatusWords.h"
-#include "app/WindowLayout.h"
 #include "attendance/CardArea.h"
 #include "attendance/MainMenu.h"
+#include "attendance/PhotoCache.h"
 #include "attendance/StudentCard.h"
 #include "backup/AutomaticBackup.h"
-#include "backup/BackupsWindow.h"
 #include "backup/InstanceLock.h"
-#include "data/Database.h"
-#include "data/Photo.h"
-#include "data/PhotoCache.h"
-#include "import/ImportStudentsDialog.h"
-#include "reports/AttendanceReportWindow.h"
+#include "backup/window/BackupsWindow.h"
+#include "core/Failure.h"
+#include "core/Photo.h"
+#include "core/SharedRoutines.h"
+#include "core/StatusWords.h"
+#include "import/window/ImportStudentsDialog.h"
+#include "register/Database.h"
+#include "register/RegisterEvents.h"
+#include "reports/window/AttendanceReportWindow.h"
 #include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/LookAndFeel.h"
+#include "ui/WindowLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,27 +45,6 @@
 #include <algorithm>
 
 namespace {
-
-void makeFolder(const QString& path)
-{
-    if (!QDir().mkdir(path))
-        throw Failure(QCoreApplication::translate("MainWindow", "The folder %1 could not be created.")
-                          .arg(QDir::toNativeSeparators(path)));
-}
-
-void copyTemplate(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.exists())
-        throw Failure(QCoreApplication::translate("MainWindow", "The template register %1 was not found.")
-                          .arg(QDir::toNativeSeparators(from)));
-    if (!source.copy(to))
-        throw Failure(QCoreApplication::translate("MainWindow", "The template register could not be copied to %1: %2")
-                          .arg(QDir::toNativeSeparators(to), source.errorString()));
-    // The register is shared by every user of the machine.
-    QFile::setPermissions(
-        to, QFile::permissions(to) | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOwner | QFile::WriteOwner);
-}
 
 // The picker shows the user's short date form; a two-digit year would leave the century to
 // guesswork when the year is typed, so the year is always shown in full.
@@ -254,13 +234,21 @@ void MainWindow::connectCommands()
 
     // A restore replaces the register under the window: first the marks on screen may be
     // saved, then nothing of the old register stays on screen.
-    backup::RegisterEvents& events = backup::RegisterEvents::instance();
-    events.setReplaceGuard([this](QWidget*) {
+    connect(&backup::AutomaticBackup::program(), &backup::AutomaticBackup::failedFirstTime, this,
+        [this](const QString& failure) {
+            dialogs().message(this,
+                tr("Your marks are saved, but today's backup of the register could not be written:\r\n%1\r\n\r\n"
+                   "Rollvane tries again at the next save, without saying so again until it is started anew.")
+                    .arg(failure),
+                tr("Backup"), UserDialogs::Icon::Warning);
+        });
+    db::RegisterEvents& events = db::RegisterEvents::instance();
+    events.setReplaceGuard([this](QObject*) {
         if (!m_bChanged || !askSaveChanges())
             return true;
         return SaveAttendance() == SaveOutcome::Saved;
     });
-    connect(&events, &backup::RegisterEvents::registerReplaced, this,
+    connect(&events, &db::RegisterEvents::registerReplaced, this,
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
     on(Command::AttendanceReport, [this] {
         reportFailures(location("AttendanceReport_Click"), [this] { AttendanceReportWindow::showShared(this); });
@@ -274,11 +262,11 @@ void MainWindow::load()
     StepRunner steps(location("Form_Load"));
 
     if (steps.test(100, [] { return !FileExists(companyFolder()); }))
-        steps.step(102, [] { makeFolder(companyFolder()); });
+        steps.step(102, [] { db::makeFolder(companyFolder()); });
     if (steps.test(104, [] { return !FileExists(DataFolder()); }))
-        steps.step(106, [] { makeFolder(DataFolder()); });
+        steps.step(106, [] { db::makeFolder(DataFolder()); });
     if (steps.test(108, [] { return !FileExists(liveDatabasePath()); }))
-        steps.step(110, [] { copyTemplate(templateDatabasePath(), liveDatabasePath()); });
+        steps.step(110, [] { db::copyTemplate(templateDatabasePath(), liveDatabasePath()); });
     steps.step(112, [this] { look::ApplySkin(this); });
     placeArea();
     steps.step(116, [this] {
@@ -564,7 +552,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
             m_loaded = result.stored;
             setChanged(false);
             // The day's backup comes after the save has committed and never holds it up.
-            backup::afterSuccessfulSave(this);
+            backup::afterSuccessfulSave();
             return SaveOutcome::Saved;
         }
         if (!askOverwrite(*result.conflict)) {

@@ -2,7 +2,7 @@
 
 #include "attendance/MainMenu.h"
 #include "attendance/StudentCard.h"
-#include "data/Database.h"
+#include "register/Database.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "attendance/StudentCard.h"
 
-#include "app/StatusWords.h"
+#include "core/StatusWords.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>

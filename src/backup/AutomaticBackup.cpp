@@ -1,9 +1,8 @@
 #include "backup/AutomaticBackup.h"
 
-#include "app/Dialogs.h"
-#include "app/Failure.h"
 #include "backup/BackupFolder.h"
-#include "data/Backup.h"
+#include "core/Failure.h"
+#include "register/RegisterFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,9 +19,9 @@ struct AutomaticRun
     QString failure;
 };
 
-void afterSuccessfulSave(QWidget* parent)
+void afterSuccessfulSave()
 {
-    AutomaticBackup::program().afterSuccessfulSave(parent, QDate::currentDate());
+    AutomaticBackup::program().afterSuccessfulSave(QDate::currentDate());
 }
 
 AutomaticBackup& AutomaticBackup::program()
@@ -41,7 +40,7 @@ AutomaticBackup::~AutomaticBackup()
     stop();
 }
 
-void AutomaticBackup::afterSuccessfulSave(QWidget* parent, const QDate& today)
+void AutomaticBackup::afterSuccessfulSave(const QDate& today)
 {
     if (m_thread)
         return;
@@ -51,13 +50,12 @@ void AutomaticBackup::afterSuccessfulSave(QWidget* parent, const QDate& today)
     // The day's backup is there, whoever's program took it: one file test and nothing more.
     if (QFileInfo::exists(folder() + QLatin1Char('/') + dailyName(today)))
         return;
-    m_parent = parent;
     auto run = std::make_shared<AutomaticRun>();
     m_run = run;
     m_thread = QThread::create([run, today] {
         try {
             run->path = takeDailyBackup(today, &run->interruption);
-        } catch (const db::Cancelled&) {
+        } catch (const Cancelled&) {
         } catch (const Failure& failure) {
             run->failure = failure.description();
         } catch (const std::exception& failure) {
@@ -103,15 +101,12 @@ void AutomaticBackup::collect()
     const std::shared_ptr<AutomaticRun> run = std::move(m_run);
     if (!run)
         return;
-    if (!run->failure.isEmpty() && !m_failureReported) {
+    const bool firstFailure = !run->failure.isEmpty() && !m_failureReported;
+    if (firstFailure)
         m_failureReported = true;
-        dialogs().message(m_parent,
-            tr("Your marks are saved, but today's backup of the register could not be written:\r\n%1\r\n\r\nRollvane "
-               "tries again at the next save, without saying so again until it is started anew.")
-                .arg(run->failure),
-            tr("Backup"), UserDialogs::Icon::Warning);
-    }
     Q_EMIT finished(run->path, run->failure);
+    if (firstFailure)
+        Q_EMIT failedFirstTime(run->failure);
 }
 
 } // namespace backup

@@ -2,9 +2,7 @@
 
 #include <QDate>
 #include <QObject>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 
 #include <memory>
 
@@ -18,8 +16,8 @@ namespace backup {
 
 // The main window calls this after every save that committed. The first save of each day, by
 // whichever user, starts the day's backup on a thread of its own, so the save is never kept
-// waiting; a backup that fails is reported once per run, in plain words, and the save stands.
-void afterSuccessfulSave(QWidget* parent);
+// waiting; a backup that fails is announced once per run (failedFirstTime), and the save stands.
+void afterSuccessfulSave();
 
 // The automatic backup of one running program; afterSuccessfulSave() uses the program's own.
 class AutomaticBackup : public QObject
@@ -33,7 +31,7 @@ public:
     ~AutomaticBackup() override;
 
     // As afterSuccessfulSave(), on the given day.
-    void afterSuccessfulSave(QWidget* parent, const QDate& today);
+    void afterSuccessfulSave(const QDate& today);
     bool isRunning() const;
     // Waits until the backup being written is done (and its failure reported). A restore and
     // the program's end wait for it.
@@ -44,13 +42,15 @@ public:
 Q_SIGNALS:
     // A backup finished: its path, or empty with the failure's words.
     void finished(const QString& path, const QString& failure);
+    // The first backup of this run that failed, with the failure's words; later failures of the
+    // same run are not announced again, so that the user is told once.
+    void failedFirstTime(const QString& failure);
 
 private:
     void collect();
 
     QThread* m_thread = nullptr;
     std::shared_ptr<AutomaticRun> m_run;
-    QPointer<QWidget> m_parent;
     bool m_failureReported = false;
 };
 

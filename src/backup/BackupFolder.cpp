@@ -1,7 +1,7 @@
 #include "backup/BackupFolder.h"
 
-#include "app/Failure.h"
-#include "app/SharedRoutines.h"
+#include "core/Failure.h"
+#include "core/SharedRoutines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -110,7 +110,7 @@ QString partPath(const QString& name)
 
 enum class Kind { Daily, Any };
 
-QString writeBackup(Kind kind, const QDateTime& now, const db::Progress& progress, db::Interruption* interruption)
+QString writeBackup(Kind kind, const QDateTime& now, const Progress& progress, db::Interruption* interruption)
 {
     const QString daily = folder() + QLatin1Char('/') + dailyName(now.date());
     if (kind == Kind::Daily && QFileInfo::exists(daily))
@@ -231,7 +231,7 @@ QList<QDate> prune(const QDate& today)
     return removed;
 }
 
-QString takeBackup(const QDateTime& now, const db::Progress& progress, db::Interruption* interruption)
+QString takeBackup(const QDateTime& now, const Progress& progress, db::Interruption* interruption)
 {
     return writeBackup(Kind::Any, now, progress, interruption);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Backup.h"
+#include "register/RegisterFiles.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -45,7 +45,7 @@ QList<QDate> prune(const QDate& today);
 // Copies the live register into the folder, made and shared like the data folder when it is
 // missing: under the day's daily name when that day has no backup yet, otherwise under a name
 // with the time. Returns the backup's path.
-QString takeBackup(const QDateTime& now, const db::Progress& progress = {}, db::Interruption* interruption = nullptr);
+QString takeBackup(const QDateTime& now, const Progress& progress = {}, db::Interruption* interruption = nullptr);
 // The automatic backup: nothing when `today` already has its daily backup (whoever took it),
 // otherwise the daily backup and then the keep rule. Returns the new backup's path, or empty.
 QString takeDailyBackup(const QDate& today, db::Interruption* interruption = nullptr);

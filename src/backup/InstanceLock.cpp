@@ -1,6 +1,6 @@
 #include "backup/InstanceLock.h"
 
-#include "app/SharedRoutines.h"
+#include "core/SharedRoutines.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "import/PhotoImport.h"
 
-#include "data/Database.h"
 #include "import/StudentImport.h"
+#include "register/Database.h"
 
 #include <QCoreApplication>
 #include <QDir>

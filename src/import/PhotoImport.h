@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Import.h"
+#include "import/ImportWrites.h"
 
 #include <QList>
 #include <QString>

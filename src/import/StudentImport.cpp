@@ -1,7 +1,7 @@
 #include "import/StudentImport.h"
 
-#include "data/Database.h"
-#include "data/Photo.h"
+#include "core/Photo.h"
+#include "register/Database.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Csv.h"
-#include "data/Import.h"
+#include "core/Csv.h"
+#include "import/ImportWrites.h"
 
 #include <QChar>
 #include <QList>

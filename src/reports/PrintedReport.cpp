@@ -1,6 +1,6 @@
 #include "reports/PrintedReport.h"
 
-#include "app/StatusWords.h"
+#include "core/StatusWords.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -9,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
@@ -377,12 +376,6 @@ QByteArray PrintedReport::pdf(const Progress& progress) const
             return QByteArray();
     }
     return bytes;
-}
-
-void preparePrinter(QPrinter& printer, const PrintedReport& report)
-{
-    printer.setPageLayout(report.pageLayout());
-    printer.setDocName(QCoreApplication::translate("Reports", "Attendance Register"));
 }
 
 } // namespace reports

@@ -11,7 +11,6 @@
 
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace reports {
 
@@ -62,8 +61,5 @@ private:
     Picture m_picture;
     QPageLayout::Orientation m_orientation;
 };
-
-// Sets a printer up for the report: A4, its orientation, its margins.
-void preparePrinter(QPrinter& printer, const PrintedReport& report);
 
 } // namespace reports

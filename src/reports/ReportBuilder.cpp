@@ -1,7 +1,5 @@
 #include "reports/ReportBuilder.h"
 
-#include "reports/AttendanceChart.h"
-
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -34,33 +32,33 @@ QString viewName(View view)
     return QString();
 }
 
-Report buildReport(const ReportRequest& request, const QList<db::SummaryRow>* summary)
+Report buildReport(const ReportRequest& request, const QList<reports::SummaryRow>* summary)
 {
     Report report;
     report.request = request;
     switch (request.view) {
     case View::Summary:
-        report.summary = db::summary(request.scope);
+        report.summary = reports::summary(request.scope);
         report.table = summaryTable(report.summary);
         break;
     case View::Alerts:
-        report.summary = summary ? *summary : db::summary(request.scope);
+        report.summary = summary ? *summary : reports::summary(request.scope);
         report.table = alertsTable(report.summary, request.thresholds);
         break;
     case View::Sheet:
-        report.sheet = db::sheet(request.scope);
+        report.sheet = reports::sheet(request.scope);
         report.table = sheetTable(report.sheet, !request.scope.classId);
         break;
     case View::Missing:
-        report.table = missingTable(request.missingDay ? db::missingOn(*request.missingDay, request.scope.classId)
-                                                       : db::missingBetween(request.scope));
+        report.table = missingTable(request.missingDay ? reports::missingOn(*request.missingDay, request.scope.classId)
+                                                       : reports::missingBetween(request.scope));
         break;
     case View::Chart:
-        report.days = db::dailyCounts(request.scope);
+        report.days = reports::dailyCounts(request.scope);
         report.table = dailyTable(report.days);
         break;
     case View::History:
-        report.table = historyTable(db::historyOf(request.scope));
+        report.table = historyTable(reports::historyOf(request.scope));
         break;
     }
     return report;
@@ -73,13 +71,15 @@ QList<QStringList> Report::csvRecords() const
     return table.records();
 }
 
-PrintedReport Report::printed(const QString& schoolName, const QDateTime& printedAt) const
+PrintedReport Report::printed(const QString& schoolName, const QDateTime& printedAt, const ChartPainter& chart) const
 {
     PrintHeading heading {schoolName, viewName(request.view), request.scopeName, rangeText(request), printedAt};
     if (request.view == View::Chart) {
-        const QList<db::DayCounts> figures = days;
-        return PrintedReport(
-            heading, [figures](QPainter& painter, const QRectF& area) { paintCharts(painter, area, figures); });
+        const QList<reports::DayCounts> figures = days;
+        return PrintedReport(heading, [figures, chart](QPainter& painter, const QRectF& area) {
+            if (chart)
+                chart(painter, area, figures);
+        });
     }
     return PrintedReport(
         heading, table, request.view == View::Missing ? QPageLayout::Portrait : QPageLayout::Landscape);

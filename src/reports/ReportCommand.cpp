@@ -1,9 +1,9 @@
 #include "reports/ReportCommand.h"
 
-#include "app/Failure.h"
-#include "app/SharedRoutines.h"
-#include "data/Csv.h"
-#include "data/Database.h"
+#include "core/Csv.h"
+#include "core/Failure.h"
+#include "core/SharedRoutines.h"
+#include "register/Database.h"
 #include "reports/ReportBuilder.h"
 #include "reports/ReportPeriod.h"
 

@@ -1,6 +1,6 @@
 #include "reports/ReportTables.h"
 
-#include "app/StatusWords.h"
+#include "core/StatusWords.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -68,7 +68,7 @@ QString dateText(const QDate& date)
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-ReportTable summaryTable(const QList<db::SummaryRow>& rows)
+ReportTable summaryTable(const QList<reports::SummaryRow>& rows)
 {
     ReportTable table;
     table.view = Text::tr("Summary");
@@ -81,9 +81,9 @@ ReportTable summaryTable(const QList<db::SummaryRow>& rows)
         numberColumn(Text::tr("Longest\nAbsence Run"), Text::tr("The most consecutive marked days Absent or Excused")),
         numberColumn(Text::tr("Current\nAbsence Run"),
             Text::tr("Consecutive marked days Absent or Excused up to the last one"))};
-    db::SummaryRow total;
+    reports::SummaryRow total;
     QSet<qint64> classes;
-    for (const db::SummaryRow& row : rows) {
+    for (const reports::SummaryRow& row : rows) {
         ReportCell other = count(row.other);
         if (!row.otherWords.isEmpty())
             other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(row.otherWords));
@@ -114,10 +114,10 @@ ReportTable summaryTable(const QList<db::SummaryRow>& rows)
     return table;
 }
 
-QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds)
+QList<reports::SummaryRow> alertRows(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds)
 {
-    QList<db::SummaryRow> found;
-    for (const db::SummaryRow& row : rows) {
+    QList<reports::SummaryRow> found;
+    for (const reports::SummaryRow& row : rows) {
         const std::optional<double> attended = row.attendancePercent();
         // Compared as shown, so that a student shown at 90.0 % is not listed below 90 %.
         const bool low = attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent;
@@ -127,14 +127,14 @@ QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertTh
     return found;
 }
 
-ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds)
+ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds)
 {
     ReportTable table;
     table.view = Text::tr("Alerts");
     table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
         numberColumn(Text::tr("Days\nMarked")), numberColumn(Text::tr("Attendance\n%")),
         numberColumn(Text::tr("Current\nAbsence Run")), textColumn(Text::tr("Reason"))};
-    for (const db::SummaryRow& row : alertRows(rows, thresholds)) {
+    for (const reports::SummaryRow& row : alertRows(rows, thresholds)) {
         QStringList reasons;
         const std::optional<double> attended = row.attendancePercent();
         if (attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent)
@@ -147,20 +147,20 @@ ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds
     return table;
 }
 
-ReportTable missingTable(const QList<db::MissingRegister>& missing)
+ReportTable missingTable(const QList<reports::MissingRegister>& missing)
 {
     ReportTable table;
     table.view = Text::tr("Registers Not Taken");
     table.columns = {textColumn(Text::tr("Class"), true), textColumn(Text::tr("Date")), textColumn(Text::tr("Day")),
         numberColumn(Text::tr("Students"))};
-    for (const db::MissingRegister& entry : missing) {
+    for (const reports::MissingRegister& entry : missing) {
         table.rows.append({ReportCell(entry.className), day(entry.date),
             ReportCell(QLocale().dayName(entry.date.dayOfWeek())), count(entry.students)});
     }
     return table;
 }
 
-ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
+ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
 {
     ReportTable table;
     table.view = Text::tr("History");
@@ -168,7 +168,7 @@ ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
         textColumn(Text::tr("Class")), textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")),
         textColumn(Text::tr("Old Remark")), textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")),
         textColumn(Text::tr("Computer")), textColumn(Text::tr("Changed At"))};
-    for (const db::ReportHistoryRow& row : rows) {
+    for (const reports::ReportHistoryRow& row : rows) {
         const db::HistoryRow& change = row.change;
         // A change that created the mark has no old status.
         ReportCell oldStatus = change.oldStatus.isEmpty() ? ReportCell() : word(change.oldStatus);
@@ -180,14 +180,14 @@ ReportTable historyTable(const QList<db::ReportHistoryRow>& rows)
     return table;
 }
 
-ReportTable dailyTable(const QList<db::DayCounts>& days)
+ReportTable dailyTable(const QList<reports::DayCounts>& days)
 {
     ReportTable table;
     table.view = Text::tr("Chart");
     table.columns = {textColumn(Text::tr("Date"), true), numberColumn(Text::tr("Marked")),
         numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
         numberColumn(Text::tr("Excused")), numberColumn(Text::tr("Other")), numberColumn(Text::tr("Attendance\n%"))};
-    for (const db::DayCounts& entry : days) {
+    for (const reports::DayCounts& entry : days) {
         const std::optional<double> attended = entry.marked > 0
             ? std::optional<double>(100.0 * (entry.present + entry.late) / entry.marked)
             : std::nullopt;
@@ -197,10 +197,10 @@ ReportTable dailyTable(const QList<db::DayCounts>& days)
     return table;
 }
 
-QList<QPair<int, int>> sheetDayTotals(const db::Sheet& sheet)
+QList<QPair<int, int>> sheetDayTotals(const reports::Sheet& sheet)
 {
     QList<QPair<int, int>> totals(sheet.days.size(), {0, 0});
-    for (const db::SheetMark& mark : sheet.marks) {
+    for (const reports::SheetMark& mark : sheet.marks) {
         QPair<int, int>& total = totals[mark.day];
         if (mark.status == QLatin1String(status::kPresent) || mark.status == QLatin1String(status::kLate))
             ++total.first;
@@ -237,7 +237,7 @@ QString markToolTip(const QString& stored, const QString& remark)
     return remark.isEmpty() ? shown : QStringLiteral("%1 \u2014 %2").arg(shown, remark);
 }
 
-ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
+ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
 {
     ReportTable table;
     table.view = Text::tr("Register Sheet");
@@ -250,14 +250,14 @@ ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
         table.columns << column;
     }
     const int first = withClass ? 2 : 1;
-    for (const db::SheetStudent& student : sheet.students) {
+    for (const reports::SheetStudent& student : sheet.students) {
         QList<ReportCell> row(first + sheet.days.size());
         row[0] = ReportCell(student.name);
         if (withClass)
             row[1] = ReportCell(student.className);
         table.rows.append(row);
     }
-    for (const db::SheetMark& mark : sheet.marks) {
+    for (const reports::SheetMark& mark : sheet.marks) {
         ReportCell& cell = table.rows[mark.student][first + mark.day];
         cell.text = status::letter(mark.status);
         cell.statusWord = mark.status;
@@ -280,20 +280,20 @@ ReportTable sheetTable(const db::Sheet& sheet, bool withClass)
     return table;
 }
 
-QList<QStringList> sheetLongForm(const db::Sheet& sheet)
+QList<QStringList> sheetLongForm(const reports::Sheet& sheet)
 {
     QList<QStringList> records;
     records << QStringList {Text::tr("Date"), Text::tr("Class"), Text::tr("Student ID"), Text::tr("Student"),
         Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes")};
     // By day, then as the students are listed: the order a register is read in.
-    QList<const db::SheetMark*> marks;
+    QList<const reports::SheetMark*> marks;
     marks.reserve(sheet.marks.size());
-    for (const db::SheetMark& mark : sheet.marks)
+    for (const reports::SheetMark& mark : sheet.marks)
         marks.append(&mark);
-    std::stable_sort(
-        marks.begin(), marks.end(), [](const db::SheetMark* a, const db::SheetMark* b) { return a->day < b->day; });
-    for (const db::SheetMark* mark : std::as_const(marks)) {
-        const db::SheetStudent& student = sheet.students.at(mark->student);
+    std::stable_sort(marks.begin(), marks.end(),
+        [](const reports::SheetMark* a, const reports::SheetMark* b) { return a->day < b->day; });
+    for (const reports::SheetMark* mark : std::as_const(marks)) {
+        const reports::SheetStudent& student = sheet.students.at(mark->student);
         // The stored word, untranslated: a file read back gives the register's own values.
         records << QStringList {sheet.days.at(mark->day).toString(Qt::ISODate), student.className,
             QString::number(student.id), student.name, mark->status, mark->remark, mark->notes};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Reports.h"
+#include "reports/ReportQueries.h"
 #include "reports/ReportTable.h"
 
 #include <QPair>
@@ -16,19 +16,19 @@ struct AlertThresholds
     int runDays = 3;
 };
 
-ReportTable summaryTable(const QList<db::SummaryRow>& rows);
-QList<db::SummaryRow> alertRows(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds);
-ReportTable alertsTable(const QList<db::SummaryRow>& rows, const AlertThresholds& thresholds);
-ReportTable missingTable(const QList<db::MissingRegister>& missing);
-ReportTable historyTable(const QList<db::ReportHistoryRow>& rows);
-ReportTable dailyTable(const QList<db::DayCounts>& days);
+ReportTable summaryTable(const QList<reports::SummaryRow>& rows);
+QList<reports::SummaryRow> alertRows(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds);
+ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds);
+ReportTable missingTable(const QList<reports::MissingRegister>& missing);
+ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows);
+ReportTable dailyTable(const QList<reports::DayCounts>& days);
 // One row per student, one column per day, a totals row; the days' notes as footnotes.
-ReportTable sheetTable(const db::Sheet& sheet, bool withClass);
+ReportTable sheetTable(const reports::Sheet& sheet, bool withClass);
 // The sheet as one CSV record per student and day, with a header record.
-QList<QStringList> sheetLongForm(const db::Sheet& sheet);
+QList<QStringList> sheetLongForm(const reports::Sheet& sheet);
 
 // Per day of the sheet: how many students attended (Present or Late) and how many were marked.
-QList<QPair<int, int>> sheetDayTotals(const db::Sheet& sheet);
+QList<QPair<int, int>> sheetDayTotals(const reports::Sheet& sheet);
 QString dayTotalText(const QPair<int, int>& total);
 // A sheet column's header: the weekday over the day.
 QString sheetDayHeader(const QDate& day);

@@ -1,7 +1,7 @@
 #include "roster/ClassBox.h"
 
-#include "app/LookAndFeel.h"
-#include "data/Database.h"
+#include "register/Database.h"
+#include "ui/LookAndFeel.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,15 +1,17 @@
 #include "roster/ManageClassesWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/ErrorReport.h"
-#include "app/LookAndFeel.h"
-#include "app/SharedRoutines.h"
-#include "app/WindowLayout.h"
-#include "data/Database.h"
-#include "data/Photo.h"
-#include "import/ImportPhotosDialog.h"
+#include "core/Photo.h"
+#include "core/SharedRoutines.h"
+#include "import/window/ImportPhotosDialog.h"
+#include "register/Database.h"
+#include "register/RegisterEvents.h"
 #include "roster/ClassBox.h"
 #include "roster/StudentEditor.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/LookAndFeel.h"
+#include "ui/SharedWindow.h"
+#include "ui/WindowLayout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,12 +23,6 @@
 
 namespace {
 
-QPointer<ManageClassesWindow>& shared()
-{
-    static QPointer<ManageClassesWindow> window;
-    return window;
-}
-
 QString location(const char* handler)
 {
     return handlerLocation(QStringLiteral("Form2"), QString::fromLatin1(handler));
@@ -36,21 +32,17 @@ QString location(const char* handler)
 
 ManageClassesWindow* ManageClassesWindow::showShared()
 {
-    if (!shared()) {
-        shared() = new ManageClassesWindow;
-        shared()->setAttribute(Qt::WA_DeleteOnClose);
-        shared()->load();
-        centreOnScreen(shared());
-    }
-    shared()->show();
-    shared()->raise();
-    shared()->activateWindow();
-    return shared();
+    return Shared::show([] { return new ManageClassesWindow; },
+        [](ManageClassesWindow* window) {
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->load();
+            centreOnScreen(window);
+        });
 }
 
 ManageClassesWindow* ManageClassesWindow::instance()
 {
-    return shared();
+    return Shared::instance();
 }
 
 ManageClassesWindow::ManageClassesWindow(QWidget* parent)
@@ -115,6 +107,14 @@ void ManageClassesWindow::buildLayout()
     // A pick in the class box and a change of its text both come here.
     connect(m_combo1, &QComboBox::currentIndexChanged, this,
         [this] { reportFailures(location("Combo1_Click"), [this] { FillStudentList(); }); });
+
+    // Changes made elsewhere (an import, a restore, another window) are read again at once.
+    db::RegisterEvents& events = db::RegisterEvents::instance();
+    const auto classesChanged = [this] { reportFailures(location("FillClassList"), [this] { FillClassList(); }); };
+    connect(&events, &db::RegisterEvents::classesChanged, this, classesChanged);
+    connect(&events, &db::RegisterEvents::registerReplaced, this, classesChanged);
+    connect(&events, &db::RegisterEvents::studentsChanged, this,
+        [this] { reportFailures(location("FillStudentList"), [this] { FillStudentList(); }); });
 }
 
 void ManageClassesWindow::load()

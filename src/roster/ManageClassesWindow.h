@@ -11,6 +11,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class StepRunner;
+template <typename Window> class SharedWindow;
 
 // The Manage Classes window (Form2). Only one exists; the main window shows it without waiting.
 class ManageClassesWindow : public QWidget
@@ -46,6 +47,7 @@ public:
     void PushButton7_Click(); // Import Photos, for the selected class
 
 private:
+    using Shared = SharedWindow<ManageClassesWindow>;
     void buildLayout();
     std::optional<qint64> selectedClassId() const;
     QTreeWidgetItem* selectedStudentRow() const;

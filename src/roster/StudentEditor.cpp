@@ -1,13 +1,13 @@
 #include "roster/StudentEditor.h"
 
-#include "app/Dialogs.h"
-#include "app/ErrorReport.h"
-#include "app/Failure.h"
-#include "app/LookAndFeel.h"
-#include "app/SharedRoutines.h"
-#include "app/WindowLayout.h"
-#include "data/Database.h"
-#include "data/Photo.h"
+#include "core/Failure.h"
+#include "core/Photo.h"
+#include "core/SharedRoutines.h"
+#include "register/Database.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/LookAndFeel.h"
+#include "ui/WindowLayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -8,11 +8,11 @@
 //
 // Neither changes its source. Each ends by comparing the row count and a checksum of every
 // table on both sides and says whether they agree.
-#include "app/Failure.h"
-#include "app/SharedRoutines.h"
-#include "app/Startup.h"
-#include "data/CopyRegister.h"
-#include "data/Database.h"
+#include "core/Failure.h"
+#include "core/SharedRoutines.h"
+#include "core/Startup.h"
+#include "register/CopyRegister.h"
+#include "register/Database.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,7 +43,7 @@ int usage()
 }
 
 // Whole tens of percent, so that a long copy shows it is moving without filling the screen.
-db::CopyProgress progressLines()
+Progress progressLines()
 {
     return [last = -1](qint64 done, qint64 total) mutable {
         const int percent = total > 0 ? int(done * 100 / total) : 100;

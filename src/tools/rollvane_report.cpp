@@ -1,5 +1,5 @@
 // rollvane-report: the register's reports on a terminal, for an office's scripts.
-#include "app/Startup.h"
+#include "core/Startup.h"
 #include "reports/ReportCommand.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "attendance/CardArea.h"
-#include "widgets/ScrollBarController.h"
-#include "widgets/Subclasser.h"
-#include "widgets/WindowScrollBars.h"
+#include "ui/ScrollBarController.h"
+#include "ui/Subclasser.h"
+#include "ui/WindowScrollBars.h"
 
 #include <QApplication>
 #include <QScrollBar>

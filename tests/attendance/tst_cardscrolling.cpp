@@ -3,8 +3,8 @@
 #include "attendance/CardArea.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
-#include "data/Database.h"
-#include "widgets/ScrollBarController.h"
+#include "register/Database.h"
+#include "ui/ScrollBarController.h"
 
 #include <QComboBox>
 #include <QTimer>

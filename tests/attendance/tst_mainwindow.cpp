@@ -1,15 +1,16 @@
 #include "TestSupport.h"
 
-#include "app/ErrorReport.h"
-#include "app/SharedRoutines.h"
-#include "app/StatusWords.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
-#include "backup/BackupsWindow.h"
-#include "data/Database.h"
-#include "data/Photo.h"
-#include "reports/AttendanceReportWindow.h"
+#include "backup/window/BackupsWindow.h"
+#include "core/Photo.h"
+#include "core/SharedRoutines.h"
+#include "core/StatusWords.h"
+#include "register/Database.h"
+#include "register/RegisterEvents.h"
+#include "reports/window/AttendanceReportWindow.h"
 #include "roster/ManageClassesWindow.h"
+#include "ui/ErrorReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -561,8 +562,8 @@ private Q_SLOTS:
         // Before a restore the unsaved marks are offered for saving; afterwards nothing of the
         // old register stays on screen.
         dialogs().answerNo();
-        QVERIFY(backup::RegisterEvents::instance().mayReplace(m_window.get()));
-        Q_EMIT backup::RegisterEvents::instance().registerReplaced();
+        QVERIFY(db::RegisterEvents::instance().mayReplace(m_window.get()));
+        Q_EMIT db::RegisterEvents::instance().registerReplaced();
         QVERIFY(m_window->listedCards().isEmpty());
         QCOMPARE(combo()->currentIndex(), -1);
         QCOMPARE(combo()->count(), 1);

@@ -4,7 +4,7 @@
 
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
-#include "data/Database.h"
+#include "register/Database.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/StatusWords.h"
 #include "attendance/StudentCard.h"
+#include "core/StatusWords.h"
 
 #include <QAccessible>
 #include <QApplication>

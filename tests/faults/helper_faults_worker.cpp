@@ -3,8 +3,8 @@
 // register's write lock until told to let go. See FaultProtocol.h for what it prints.
 #include "FaultProtocol.h"
 
-#include "app/Failure.h"
-#include "data/Database.h"
+#include "core/Failure.h"
+#include "register/Database.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -3,14 +3,14 @@
 // nothing.
 #include "TestSupport.h"
 
-#include "data/Csv.h"
-#include "data/Database.h"
-#include "data/Import.h"
-#include "data/Photo.h"
-#include "import/ImportPhotosDialog.h"
-#include "import/ImportStudentsDialog.h"
+#include "core/Csv.h"
+#include "core/Photo.h"
+#include "import/ImportWrites.h"
 #include "import/PhotoImport.h"
 #include "import/StudentImport.h"
+#include "import/window/ImportPhotosDialog.h"
+#include "import/window/ImportStudentsDialog.h"
+#include "register/Database.h"
 #include "roster/ManageClassesWindow.h"
 
 #include <QApplication>
@@ -280,8 +280,7 @@ void TestImport::cancelOrUnreadablePictureWritesNothing()
     const StudentImportPlan plan = planStudentImport(folder() + QStringLiteral("/list.csv"));
     QCOMPARE(plan.toAdd.size(), 40);
 
-    QVERIFY_THROWS_EXCEPTION(
-        db::Cancelled, db::importStudents(plan.toAdd, [](qint64 done, qint64) { return done < 20; }));
+    QVERIFY_THROWS_EXCEPTION(Cancelled, db::importStudents(plan.toAdd, [](qint64 done, qint64) { return done < 20; }));
     QVERIFY(db::classes().isEmpty());
 
     // A picture spoiled between the preview and the import stops it whole.

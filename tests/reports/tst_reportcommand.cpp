@@ -2,10 +2,10 @@
 #include "ReportRegister.h"
 #include "TestSupport.h"
 
-#include "data/Csv.h"
-#include "data/Database.h"
-#include "reports/AttendanceReportWindow.h"
-#include "reports/ReportTableModel.h"
+#include "core/Csv.h"
+#include "register/Database.h"
+#include "reports/window/AttendanceReportWindow.h"
+#include "reports/window/ReportTableModel.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -2,13 +2,13 @@
 #include "ReportRegister.h"
 #include "TestSupport.h"
 
-#include "app/StatusWords.h"
-#include "data/Csv.h"
-#include "data/Database.h"
-#include "reports/AttendanceReportWindow.h"
-#include "reports/ReportTableModel.h"
+#include "core/Csv.h"
+#include "core/StatusWords.h"
+#include "register/Database.h"
 #include "reports/ReportTables.h"
-#include "reports/SheetModel.h"
+#include "reports/window/AttendanceReportWindow.h"
+#include "reports/window/ReportTableModel.h"
+#include "reports/window/SheetModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QChart>
@@ -87,7 +87,7 @@ private Q_SLOTS:
         reports::ReportTableModel table;
         QAbstractItemModelTester tableTester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
         table.setTable(
-            reports::summaryTable(db::summary({std::nullopt, ReportRegister::from(), ReportRegister::to()})));
+            reports::summaryTable(reports::summary({std::nullopt, ReportRegister::from(), ReportRegister::to()})));
         // Sorting moves the students and never the totals row.
         table.sort(8, Qt::DescendingOrder);
         QCOMPARE(column(&table, 0).mid(0, 3), QStringList({"Eve", "Ivy", "Ben"}));
@@ -99,9 +99,9 @@ private Q_SLOTS:
 
         reports::SheetModel sheet;
         QAbstractItemModelTester sheetTester(&sheet, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        sheet.setSheet(db::sheet({std::nullopt, ReportRegister::from(), ReportRegister::to()}), true);
+        sheet.setSheet(reports::sheet({std::nullopt, ReportRegister::from(), ReportRegister::to()}), true);
         QCOMPARE(sheet.columnCount(), 2 + 6);
-        sheet.setSheet(db::sheet({m_register.classA, ReportRegister::from(), ReportRegister::to()}), false);
+        sheet.setSheet(reports::sheet({m_register.classA, ReportRegister::from(), ReportRegister::to()}), false);
         QCOMPARE(sheet.columnCount(), 1 + 5);
         sheet.setSheet({}, false);
         QCOMPARE(sheet.rowCount(), 0);

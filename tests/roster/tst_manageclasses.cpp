@@ -1,11 +1,11 @@
 #include "RosterTestHelpers.h"
 #include "TestSupport.h"
 
-#include "app/ErrorReport.h"
-#include "app/SharedRoutines.h"
-#include "data/Database.h"
-#include "data/Photo.h"
+#include "core/Photo.h"
+#include "core/SharedRoutines.h"
+#include "register/Database.h"
 #include "roster/ManageClassesWindow.h"
+#include "ui/ErrorReport.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "app/ErrorReport.h"
-#include "data/Database.h"
-#include "data/Photo.h"
+#include "core/Photo.h"
+#include "register/Database.h"
 #include "roster/StudentEditor.h"
+#include "ui/ErrorReport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ReportRegister.h"
 
-#include "data/Database.h"
+#include "register/Database.h"
 
 #include <QList>
 

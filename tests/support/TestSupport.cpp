@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "app/SharedRoutines.h"
 #include "backup/AutomaticBackup.h"
-#include "data/Database.h"
+#include "core/SharedRoutines.h"
+#include "register/Database.h"
 
 #include <QDir>
 #include <QFile>

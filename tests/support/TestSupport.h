@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Dialogs.h"
-#include "data/Database.h"
+#include "register/Database.h"
+#include "ui/Dialogs.h"
 
 #include <QColor>
 #include <QImage>

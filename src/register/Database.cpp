@@ -1,0 +1,914 @@
+#include "register/Database.h"
+
+#include "core/Failure.h"
+#include "register/Engine.h"
+#include "register/RegisterEvents.h"
+#include "register/Sql.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <QVariant>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace db {
+namespace {
+
+// The texts of this file, under the context translators find them in.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(Database)
+};
+
+std::unique_ptr<Engine>& currentEngine()
+{
+    static std::unique_ptr<Engine> instance;
+    return instance;
+}
+
+// The connection and engine the data layer's statements go to: the shared register's, unless a
+// ConnectionScope stands in another.
+struct Active
+{
+    QString connection = QString::fromLatin1(kConnectionName);
+    Engine* engine = nullptr; // null: the shared register's engine
+};
+
+Active& active()
+{
+    // Per thread: a backup or an export on a thread of its own has a connection of its own.
+    thread_local Active state;
+    return state;
+}
+
+bool scoped()
+{
+    return active().engine != nullptr;
+}
+
+// Write transactions under way on the active connection. A connection lost in the middle of one
+// is never opened again before the transaction is given up: its later statements would run
+// outside it.
+int& transactionDepth()
+{
+    thread_local int depth = 0;
+    return depth;
+}
+
+// Tells the register's listeners of a committed write on the shared connection. A write inside
+// a caller's transaction is announced by that caller once it commits (an import announces its
+// whole batch once); a copy's target is no register anyone shows.
+template <typename Signal, typename... Arguments> void announce(Signal signal, Arguments&&... arguments)
+{
+    if (scoped() || transactionDepth() > 0)
+        return;
+    Q_EMIT(RegisterEvents::instance().*signal)(std::forward<Arguments>(arguments)...);
+}
+
+// The schema version of the open register, and why it could not be brought up to date when
+// that failed (the register is then only read).
+struct OpenState
+{
+    int version = 0;
+    QString upgradeFailure;
+    bool readOnly = false;
+    // The register was asked to be open and has not been closed since: a server's connection
+    // that is lost, or that could not be made at the start, is made again by the next call.
+    bool wanted = false;
+    bool wantedReadOnly = false;
+};
+
+OpenState& openState()
+{
+    static OpenState state;
+    return state;
+}
+
+// A column that an older register opened read-only may not have yet reads as empty text.
+QString column(const char* name, int since)
+{
+    return openState().version >= since ? QString::fromLatin1(name) : QStringLiteral("''");
+}
+
+QString markColumns()
+{
+    return QStringLiteral("\"Status\", Notes, %1, %2, %3, %4")
+        .arg(column("Remark", 4), column("ChangedAt", 3), column("ChangedBy", 3), column("ChangedOn", 3));
+}
+
+void requireWritable()
+{
+    const OpenState& state = openState();
+    if (state.readOnly && !state.upgradeFailure.isEmpty())
+        throw Failure(
+            Text::tr("The register could not be brought up to this version of Rollvane when it was opened, so "
+                     "nothing can be written to it. Nothing was changed. (%1)")
+                .arg(state.upgradeFailure));
+    if (state.readOnly)
+        throw Failure(Text::tr("The register is open for reading only. Nothing was changed."));
+}
+
+void upgrade(QSqlDatabase& database)
+{
+    Engine& engine = db::engine();
+    const int found = engine.storedSchemaVersion(database);
+    openState().version = found;
+    if (found >= kSchemaVersion)
+        return;
+    try {
+        sql::WriteTransaction transaction;
+        for (int version = std::max(found, 0) + 1; version <= kSchemaVersion; ++version)
+            upgradeStep(engine, version);
+        engine.recordSchemaVersion(kSchemaVersion);
+        transaction.commit();
+        openState().version = kSchemaVersion;
+    } catch (const Failure& failure) {
+        // A register that cannot be written (a read-only file, say) is still shown as it
+        // stands; saving then says why it cannot.
+        openState().upgradeFailure = failure.description();
+        openState().readOnly = true;
+    }
+}
+
+// Opens the shared connection with the current engine: the engine's own checks, then the
+// register's tables and its schema version.
+void openConnection(QSqlDatabase& database, bool readOnly)
+{
+    Engine& engine = *currentEngine();
+    engine.forgetStatements();
+    const bool wanted = openState().wanted;
+    openState() = {};
+    openState().wanted = wanted;
+    openState().wantedReadOnly = readOnly;
+    engine.open(database, readOnly);
+    try {
+        checkSchema(database, *currentEngine());
+        if (readOnly) {
+            openState().version = engine.storedSchemaVersion(database);
+            openState().readOnly = true;
+        } else {
+            upgrade(database);
+        }
+    } catch (...) {
+        engine.forgetStatements();
+        database.close();
+        throw;
+    }
+}
+
+void openWith(std::unique_ptr<Engine> engine, bool readOnly)
+{
+    if (scoped())
+        throw Failure(Text::tr("The register cannot be opened while another one is being copied."));
+    const QString name = QString::fromLatin1(kConnectionName);
+    if (currentEngine())
+        currentEngine()->forgetStatements();
+    if (QSqlDatabase::contains(name)) {
+        const bool sameDriver = QSqlDatabase::database(name, false).driverName() == engine->driver();
+        QSqlDatabase::database(name, false).close();
+        if (!sameDriver)
+            QSqlDatabase::removeDatabase(name);
+    }
+    if (!QSqlDatabase::contains(name))
+        QSqlDatabase::addDatabase(engine->driver(), name);
+    currentEngine() = std::move(engine);
+    openState() = {};
+    QSqlDatabase database = QSqlDatabase::database(name, false);
+    // A server that cannot be reached now may be reached by the next action; a file that
+    // cannot be opened stays closed.
+    openState().wanted = currentEngine()->reconnects();
+    openConnection(database, readOnly);
+    openState().wanted = true;
+}
+
+// Opens a lost server connection again, with every check of the first opening.
+void reconnect(QSqlDatabase& database)
+{
+    openConnection(database, openState().wantedReadOnly);
+}
+
+StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
+{
+    StudentRow row;
+    row.id = query.value(0).toLongLong();
+    row.name = query.value(1).toString();
+    row.classId = query.value(2).toLongLong();
+    if (withPhoto)
+        row.image = query.value(3).toByteArray();
+    return row;
+}
+
+QString placeholders(qsizetype count)
+{
+    return QStringList(count, QStringLiteral("?")).join(QLatin1Char(','));
+}
+
+QString operatingSystemUser()
+{
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name && *entry->pw_name)
+        return QString::fromLocal8Bit(entry->pw_name);
+    for (const char* variable : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<Mark> storedOf(const DayMarks& marks, qint64 studentId)
+{
+    const auto found = marks.constFind(studentId);
+    if (found == marks.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+Engine& engine()
+{
+    if (active().engine)
+        return *active().engine;
+    if (!currentEngine())
+        throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
+    return *currentEngine();
+}
+
+void setEngine(std::unique_ptr<Engine> engine)
+{
+    currentEngine() = std::move(engine);
+}
+
+void checkSchema(QSqlDatabase& database, const Engine& engine)
+{
+    static const QStringList probes = {
+        QStringLiteral("SELECT id, ClassName FROM tblClassName LIMIT 0"),
+        QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents LIMIT 0"),
+        QStringLiteral("SELECT StudentID, \"Date\", \"Status\", Notes FROM tblAttendance LIMIT 0"),
+    };
+    for (const QString& probe : probes) {
+        QSqlQuery query(database);
+        if (!query.exec(probe)) {
+            const Failure cause = engine.failure(query.lastError());
+            throw Failure(
+                Text::tr("%1 cannot be used as the register: %2").arg(engine.registerName(), cause.description()));
+        }
+    }
+}
+
+Mark markFrom(const QSqlQuery& query, int first)
+{
+    Mark mark;
+    // A status that another tool left empty must still be a status a click can move on.
+    mark.status = query.value(first).toString();
+    if (mark.status.isEmpty())
+        mark.status = QStringLiteral("Present");
+    mark.notes = query.value(first + 1).toString();
+    mark.remark = query.value(first + 2).toString();
+    mark.changedAt = query.value(first + 3).toString();
+    mark.changedBy = query.value(first + 4).toString();
+    mark.changedOn = query.value(first + 5).toString();
+    return mark;
+}
+
+QSqlQuery prepareStatement(const Engine& engine, const QSqlDatabase& database, const QString& text, bool forwardOnly)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(forwardOnly);
+    if (!query.prepare(text))
+        throw PrepareFailure(engine.failure(query.lastError()), query.lastError());
+    return query;
+}
+
+QList<qint64> studentIdsOf(const QList<CardMark>& cards)
+{
+    QList<qint64> ids;
+    ids.reserve(cards.size());
+    for (const CardMark& card : cards)
+        ids.append(card.studentId);
+    return ids;
+}
+
+bool sameMarks(const DayMarks& loaded, const DayMarks& stored, const QList<qint64>& studentIds)
+{
+    for (qint64 id : studentIds) {
+        if (storedOf(loaded, id) != storedOf(stored, id))
+            return false;
+    }
+    return true;
+}
+
+qint64 nextConnectionNumber()
+{
+    static qint64 number = 0;
+    return ++number;
+}
+
+Failure newerSchema(int found)
+{
+    return Failure(Text::tr("This register was made by a newer version of Rollvane (schema %1); this version knows "
+                            "schema %2. Install the newer version to use it.")
+                       .arg(found)
+                       .arg(kSchemaVersion));
+}
+
+ConnectionScope::ConnectionScope(const QString& connectionName, Engine& engine)
+    : m_previousName(active().connection)
+    , m_previousEngine(active().engine)
+{
+    active().connection = connectionName;
+    active().engine = &engine;
+}
+
+ConnectionScope::~ConnectionScope()
+{
+    active().connection = m_previousName;
+    active().engine = m_previousEngine;
+}
+
+namespace sql {
+
+namespace {
+
+bool lost(const QSqlError& error);
+
+// Preparing changes nothing, so a connection found lost while preparing is made again and the
+// statement prepared on it, unless a transaction was under way on the lost one.
+QSqlQuery statementFor(const QString& text, bool forwardOnly)
+{
+    try {
+        return engine().statement(connection(), text, forwardOnly);
+    } catch (const PrepareFailure& failure) {
+        if (!lost(failure.error()) || scoped() || transactionDepth() > 0 || !engine().reconnects())
+            throw;
+    }
+    return engine().statement(connection(), text, forwardOnly);
+}
+
+} // namespace
+
+QSqlQuery prepared(const QString& text)
+{
+    return statementFor(text, false);
+}
+
+QSqlQuery reading(const QString& text)
+{
+    return statementFor(text, true);
+}
+
+namespace {
+
+// A connection that the engine says is gone is closed at once, so that the next call opens it
+// again instead of reusing it.
+bool lost(const QSqlError& error)
+{
+    if (!engine().lostConnection(error))
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(active().connection, false);
+    if (database.isOpen()) {
+        engine().forgetStatements();
+        database.close();
+    }
+    return true;
+}
+
+// Outside a write transaction a read can be run once more on a connection opened anew: it
+// changed nothing the first time. A write is never run twice, since the server may have done
+// it before the connection went.
+bool mayRetry(bool reading)
+{
+    return !scoped() && transactionDepth() == 0 && reading && engine().reconnects();
+}
+
+} // namespace
+
+void run(QSqlQuery& query)
+{
+    // Asked before: a driver may drop the forward-only mode of a statement that failed.
+    const bool forwardOnly = query.isForwardOnly();
+    if (query.exec())
+        return;
+    const QSqlError error = query.lastError();
+    if (!lost(error) || !mayRetry(forwardOnly))
+        throw engine().failure(error);
+    const QString text = query.lastQuery();
+    const QVariantList values = query.boundValues();
+    query = reading(text); // connects again, or says why it cannot
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        const QSqlError again = query.lastError();
+        lost(again);
+        throw engine().failure(again);
+    }
+}
+
+void run(const QString& text)
+{
+    QSqlQuery query(connection());
+    if (query.exec(text))
+        return;
+    const QSqlError error = query.lastError();
+    lost(error);
+    throw engine().failure(error);
+}
+
+WriteTransaction::WriteTransaction()
+{
+    const QString begin = engine().beginWrite();
+    QSqlQuery query(connection());
+    if (!query.exec(begin)) {
+        const QSqlError error = query.lastError();
+        // Nothing has been written yet, so a connection found lost here is opened again and the
+        // transaction begun on it.
+        if (!lost(error) || scoped() || transactionDepth() > 0 || !engine().reconnects())
+            throw engine().failure(error);
+        QSqlQuery again(connection());
+        if (!again.exec(begin)) {
+            const QSqlError second = again.lastError();
+            lost(second);
+            throw engine().failure(second);
+        }
+    }
+    ++transactionDepth();
+}
+
+WriteTransaction::~WriteTransaction()
+{
+    --transactionDepth();
+    if (m_committed)
+        return;
+    // Runs while a failure unwinds: nothing here may throw in turn, and a lost connection is not
+    // opened again for it (the server gave the transaction up with the connection).
+    try {
+        QSqlDatabase database = QSqlDatabase::database(active().connection, false);
+        if (database.isOpen()) {
+            QSqlQuery rollback(database);
+            rollback.exec(QStringLiteral("ROLLBACK"));
+        }
+    } catch (...) { }
+}
+
+void WriteTransaction::commit()
+{
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = query.lastError();
+        lost(error);
+        throw engine().failure(error);
+    }
+    m_committed = true;
+}
+
+QString text(const QString& value)
+{
+    return value.isNull() ? QString::fromLatin1("", 0) : value;
+}
+
+} // namespace sql
+
+Author Author::current()
+{
+    return {operatingSystemUser(), QSysInfo::machineHostName(),
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)};
+}
+
+QString dateKey(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+void upgradeStep(Engine& engine, int version)
+{
+    switch (version) {
+    case 3:
+        for (const char* column : {"ChangedAt", "ChangedBy", "ChangedOn"})
+            engine.addTextColumn(QLatin1String(column));
+        sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceUnplaced ON tblAttendance (StudentID) WHERE ")
+            + engine.unplacedCondition());
+        break;
+    case 4:
+        engine.addTextColumn(QStringLiteral("Remark"));
+        break;
+    default:
+        engine.upgradeTo(version);
+        break;
+    }
+}
+
+void createTables()
+{
+    // A new register is built the way every register is upgraded, so that a new register and an
+    // upgraded one cannot differ.
+    Engine& engine = db::engine();
+    sql::WriteTransaction transaction;
+    for (const QString& statement : engine.baseSchema())
+        sql::run(statement);
+    for (int version = 3; version <= kSchemaVersion; ++version)
+        upgradeStep(engine, version);
+    engine.recordSchemaVersion(kSchemaVersion);
+    transaction.commit();
+}
+
+void createTemplate(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        throw Failure(Text::tr("%1 already exists.").arg(path));
+    if (isOpen())
+        throw Failure(Text::tr("A template cannot be written while a register is open."));
+    currentEngine() = sqliteEngine(path);
+    openState() = {};
+    try {
+        {
+            QSqlDatabase database
+                = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(kConnectionName));
+            database.setDatabaseName(path);
+            if (!database.open())
+                throw engine().failure(database.lastError());
+            createTables();
+        }
+        close();
+    } catch (...) {
+        close();
+        currentEngine().reset();
+        throw;
+    }
+    currentEngine().reset();
+}
+
+void open(const QString& path)
+{
+    openWith(sqliteEngine(path), false);
+}
+
+void openReadOnly(const QString& path)
+{
+    openWith(sqliteEngine(path), true);
+}
+
+void openServer(const ServerAddress& server)
+{
+    openWith(postgresEngine(server, QString::fromLatin1(kConnectionName)), false);
+}
+
+bool isOpen()
+{
+    const QString& name = active().connection;
+    return QSqlDatabase::contains(name) && QSqlDatabase::database(name, false).isOpen();
+}
+
+void close()
+{
+    if (scoped())
+        return;
+    const QString name = QString::fromLatin1(kConnectionName);
+    openState().wanted = false;
+    if (currentEngine())
+        currentEngine()->forgetStatements();
+    if (!QSqlDatabase::contains(name))
+        return;
+    {
+        QSqlDatabase database = QSqlDatabase::database(name, false);
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSqlDatabase connection()
+{
+    const QString& name = active().connection;
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase database = QSqlDatabase::database(name, false);
+        if (database.isOpen())
+            return database;
+        if (!scoped() && openState().wanted && currentEngine() && currentEngine()->reconnects()) {
+            // Within a transaction the server has already given up what was done in it; the
+            // caller must fail, and the next call starts afresh.
+            if (transactionDepth() > 0)
+                throw currentEngine()->failure(database.lastError());
+            reconnect(database);
+            return database;
+        }
+    }
+    throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
+}
+
+int openedSchemaVersion()
+{
+    return isOpen() ? openState().version : 0;
+}
+
+QString engineName()
+{
+    return currentEngine() ? currentEngine()->name() : QString();
+}
+
+QString location()
+{
+    return currentEngine() ? currentEngine()->location() : QString();
+}
+
+qint64 registerSize()
+{
+    return currentEngine() ? currentEngine()->size() : -1;
+}
+
+qint64 unplacedMarkCount()
+{
+    if (openedSchemaVersion() < 3)
+        return 0;
+    return engine().unplacedMarkCount();
+}
+
+PhotoStamp photoStamp()
+{
+    try {
+        return engine().photoStamp();
+    } catch (...) {
+        return {};
+    }
+}
+
+std::optional<PhotoStamp> ownPhotoWrites()
+{
+    if (!isOpen())
+        return std::nullopt;
+    return engine().ownWrites();
+}
+
+QString orderedConcatenation(const QString& expression, const QString& orderBy)
+{
+    return engine().orderedConcatenation(expression, orderBy);
+}
+
+QList<ClassRow> classes()
+{
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT id, ClassName FROM tblClassName ORDER BY ClassName COLLATE NOCASE, ClassName, id"));
+    sql::run(query);
+    QList<ClassRow> rows;
+    while (query.next())
+        rows.append({query.value(0).toLongLong(), query.value(1).toString()});
+    return rows;
+}
+
+QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
+{
+    QSqlQuery query = sql::reading(withPhotos
+            ? QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents "
+                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
+            : QStringLiteral("SELECT id, StudentName, ClassID FROM tblStudents "
+                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id"));
+    query.addBindValue(classId);
+    sql::run(query);
+    QList<StudentRow> rows;
+    while (query.next())
+        rows.append(studentFrom(query, withPhotos));
+    return rows;
+}
+
+std::optional<Mark> mark(qint64 studentId, const QDate& date)
+{
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT %1 FROM tblAttendance WHERE StudentID=? AND \"Date\"=?").arg(markColumns()));
+    query.addBindValue(studentId);
+    query.addBindValue(dateKey(date));
+    sql::run(query);
+    if (!query.next())
+        return std::nullopt;
+    return markFrom(query, 0);
+}
+
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date)
+{
+    DayMarks found;
+    constexpr qsizetype batch = 200;
+    for (qsizetype start = 0; start < studentIds.size(); start += batch) {
+        const QList<qint64> part = studentIds.mid(start, batch);
+        QSqlQuery query = sql::reading(QStringLiteral("SELECT StudentID, %1 FROM tblAttendance "
+                                                      "WHERE \"Date\"=? AND StudentID IN (%2)")
+                                           .arg(markColumns(), placeholders(part.size())));
+        query.addBindValue(dateKey(date));
+        for (qint64 id : part)
+            query.addBindValue(id);
+        sql::run(query);
+        while (query.next()) {
+            const qint64 id = query.value(0).toLongLong();
+            if (!found.contains(id))
+                found.insert(id, markFrom(query, 1));
+        }
+    }
+    return found;
+}
+
+void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author)
+{
+    if (cards.isEmpty())
+        return;
+    requireWritable();
+    engine().saveDay(date, cards, notes, author, nullptr);
+    announce(&RegisterEvents::marksSaved, date);
+}
+
+SaveResult saveMarksIfUnchanged(
+    const QDate& date, const QList<CardMark>& cards, const QString& notes, const DayMarks& loaded, const Author& author)
+{
+    SaveResult result;
+    if (cards.isEmpty())
+        return result;
+    requireWritable();
+    const QList<qint64> ids = studentIdsOf(cards);
+    // What stood in the way may be gone again by the time the stored marks are read (another
+    // user put them back as they were): the save is then tried once more.
+    constexpr int attempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        const std::optional<DayMarks> refused = engine().saveDay(date, cards, notes, author, &loaded);
+        if (!refused) {
+            for (const CardMark& card : cards)
+                result.stored.insert(
+                    card.studentId, Mark {card.status, notes, card.remark, author.at, author.user, author.host});
+            announce(&RegisterEvents::marksSaved, date);
+            return result;
+        }
+        Conflict conflict;
+        for (qint64 id : ids) {
+            const std::optional<Mark> then = storedOf(loaded, id);
+            const std::optional<Mark> now = storedOf(*refused, id);
+            if (then == now)
+                continue;
+            conflict.students.append(id);
+            if (now && (conflict.latest.changedAt.isEmpty() || now->changedAt > conflict.latest.changedAt))
+                conflict.latest = *now;
+        }
+        if (!conflict.students.isEmpty() || attempt == attempts) {
+            conflict.stored = *refused;
+            result.conflict = std::move(conflict);
+            result.stored = *refused;
+            return result;
+        }
+    }
+}
+
+std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before)
+{
+    if (studentIds.isEmpty())
+        return std::nullopt;
+    // One indexed lookup per student: the newest ISO date of theirs before the day.
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT max(d) FROM (SELECT (SELECT max(a.\"Date\") FROM tblAttendance a WHERE a.StudentID = "
+                       "s.id AND a.\"Date\" < ? AND length(a.\"Date\") = 10 AND substr(a.\"Date\", 5, 1) = '-') AS d "
+                       "FROM tblStudents s WHERE s.id IN "
+                       "(%1)) AS latest")
+            .arg(placeholders(studentIds.size())));
+    query.addBindValue(dateKey(before));
+    for (qint64 id : studentIds)
+        query.addBindValue(id);
+    sql::run(query);
+    if (!query.next() || query.value(0).isNull())
+        return std::nullopt;
+    const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+QList<HistoryRow> history(qint64 studentId, const QDate& date)
+{
+    QList<HistoryRow> rows;
+    if (openedSchemaVersion() < 5)
+        return rows;
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt "
+                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC"));
+    query.addBindValue(studentId);
+    query.addBindValue(dateKey(date));
+    sql::run(query);
+    while (query.next()) {
+        rows.append({studentId, date, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+            query.value(6).toString()});
+    }
+    return rows;
+}
+
+qint64 addClass(const QString& name)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES (?) RETURNING id"));
+    query.addBindValue(sql::text(name));
+    sql::run(query);
+    const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    announce(&RegisterEvents::classesChanged);
+    return id;
+}
+
+void deleteClass(qint64 classId)
+{
+    requireWritable();
+    sql::WriteTransaction transaction;
+    QSqlQuery classRow = sql::prepared(QStringLiteral("DELETE FROM tblClassName WHERE id=?"));
+    classRow.addBindValue(classId);
+    sql::run(classRow);
+    QSqlQuery students = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE ClassID=?"));
+    students.addBindValue(classId);
+    sql::run(students);
+    transaction.commit();
+    announce(&RegisterEvents::classesChanged);
+}
+
+std::optional<StudentRow> student(qint64 studentId)
+{
+    QSqlQuery query
+        = sql::reading(QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents WHERE id=?"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    if (!query.next())
+        return std::nullopt;
+    return studentFrom(query, true);
+}
+
+bool readPhoto(qint64 studentId, QByteArray& buffer)
+{
+    return engine().readPhoto(studentId, buffer);
+}
+
+bool readPhotoRow(qint64 studentId, QByteArray& buffer)
+{
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT Image FROM tblStudents WHERE id=?"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    if (!query.next())
+        return false;
+    buffer = query.value(0).toByteArray();
+    return true;
+}
+
+qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(
+        QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?) RETURNING id"));
+    query.addBindValue(sql::text(name));
+    query.addBindValue(classId);
+    // An empty, never a missing, value means no photo.
+    query.addBindValue(image ? *image : QByteArray(""));
+    sql::run(query);
+    const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    announce(&RegisterEvents::studentsChanged);
+    return id;
+}
+
+bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image)
+{
+    requireWritable();
+    QSqlQuery query
+        = sql::prepared(image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
+                              : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
+    query.addBindValue(sql::text(name));
+    query.addBindValue(classId);
+    if (image)
+        query.addBindValue(*image);
+    query.addBindValue(studentId);
+    sql::run(query);
+    const bool updated = query.numRowsAffected() > 0;
+    if (updated)
+        announce(&RegisterEvents::studentsChanged);
+    return updated;
+}
+
+void deleteStudent(qint64 studentId)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE id=?"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    announce(&RegisterEvents::studentsChanged);
+}
+
+QString setting(const QString& name)
+{
+    if (openedSchemaVersion() < 6)
+        return QString();
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT Value FROM tblSettings WHERE Name=?"));
+    query.addBindValue(name);
+    sql::run(query);
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+void setSetting(const QString& name, const QString& value)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral(
+        "INSERT INTO tblSettings (Name, Value) VALUES (?, ?) ON CONFLICT (Name) DO UPDATE SET Value = excluded.Value"));
+    query.addBindValue(name);
+    query.addBindValue(sql::text(value));
+    sql::run(query);
+}
+
+} // namespace db

@@ -1,0 +1,240 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QSqlDatabase;
+
+// The register: one database shared by every user, reached through one named connection that
+// lives for the whole run. Every statement binds its values. What differs between the engines
+// that can hold it lives behind db::Engine (data/Engine.h); nothing here asks which one runs.
+namespace db {
+
+inline constexpr auto kConnectionName = "SharedConnection";
+// 1: indexes on the mark key and on a class's students by name.
+// 2: the students' index follows the listing order, names compared without regard to case.
+// 3: every mark records when, by whom and on which computer it was last saved; marks whose
+//    date the program cannot read are found through an index of their own.
+// 4: a remark per student and day.
+// 5: the history of every change to a mark's status or remark.
+// 6: settings kept in the register itself, shared by every user and computer.
+inline constexpr int kSchemaVersion = 6;
+
+struct ClassRow
+{
+    qint64 id = 0;
+    QString name;
+};
+
+struct StudentRow
+{
+    qint64 id = 0;
+    QString name;
+    qint64 classId = 0;
+    QByteArray image; // the bytes of one BMP file; empty when the student has no photo
+};
+
+// A stored mark. A status stored as NULL or empty text reads as "Present", as a day without a
+// row does, so that every card can be marked; other missing texts read as empty.
+struct Mark
+{
+    QString status;
+    QString notes;
+    QString remark;
+    QString changedAt; // UTC, ISO 8601; empty when the saving program did not record it
+    QString changedBy; // the operating-system user
+    QString changedOn; // the computer's host name
+    bool operator==(const Mark&) const = default;
+};
+
+// The marks of one day by student id, as they were read.
+using DayMarks = QHash<qint64, Mark>;
+
+struct CardMark
+{
+    CardMark() = default;
+    CardMark(qint64 id, QString status, QString remark = QString())
+        : studentId(id)
+        , status(std::move(status))
+        , remark(std::move(remark))
+    { }
+
+    qint64 studentId = 0;
+    QString status;
+    QString remark;
+};
+
+// Who saves: recorded on every mark written and in its history.
+struct Author
+{
+    QString user;
+    QString host;
+    QString at; // UTC, ISO 8601 with milliseconds
+    // The user and computer running the program, now.
+    static Author current();
+};
+
+// A save that found marks saved by someone else after the cards were loaded. Nothing was written.
+struct Conflict
+{
+    QList<qint64> students; // whose stored mark differs from the one loaded, in card order
+    Mark latest; // the most recent of those changes: who, where and when
+    DayMarks stored; // the marks of every card as they are stored now
+};
+
+struct SaveResult
+{
+    std::optional<Conflict> conflict; // set when nothing was written
+    DayMarks stored; // after a save: the marks of every card as now stored
+};
+
+// One change of a mark, as its history keeps it.
+struct HistoryRow
+{
+    qint64 studentId = 0;
+    QDate date;
+    QString oldStatus; // empty when the save created the mark
+    QString newStatus;
+    QString oldRemark;
+    QString newRemark;
+    QString changedBy;
+    QString changedOn;
+    QString changedAt;
+};
+
+// A register on a PostgreSQL server, as the machine-wide settings file names it. It never holds
+// a password: the server's client library finds that in the passfile named here, in the file
+// PGPASSFILE names or in ~/.pgpass.
+struct ServerAddress
+{
+    QString host; // a name, an address or a socket folder; empty for the client library's default
+    int port = 5432;
+    QString database;
+    QString user;
+    QString sslmode;
+    QString passfile;
+    // The server as a user knows it: its host name, or "this computer" for a local socket.
+    QString displayName() const;
+};
+
+// Where the register's photos stand, for a cache of pictures made from them: equal stamps mean that no
+// photo can have changed in between. A default stamp matches nothing.
+struct PhotoStamp
+{
+    qint64 connection = 0; // each opening of a connection gets its own number
+    qint64 ownWrites = 0;
+    qint64 others = 0; // what the register says of everyone else's writes
+    bool valid() const { return connection != 0; }
+    bool operator==(const PhotoStamp&) const = default;
+};
+
+// Where the photos stand now; it may cost a trip to the register. A default stamp when the
+// register cannot be asked.
+PhotoStamp photoStamp();
+// The shared connection's own writes, counted without asking the register anything, so that a
+// cache can tell within one pass of the event loop that nothing changed; none when unknown.
+std::optional<PhotoStamp> ownPhotoWrites();
+
+// An aggregate that joins the text of expression over the rows of each group in the order of
+// orderBy, in the open register's own SQL.
+QString orderedConcatenation(const QString& expression, const QString& orderBy);
+
+// Writes a new, empty register to path (the template the first start copies).
+void createTemplate(const QString& path);
+
+// The first start's steps on this computer: the shared data folder (one level at a time, each
+// step reported on its own) and the register file copied from the empty template beside the
+// program, readable and writable by the users who share it.
+void makeFolder(const QString& path);
+void copyTemplate(const QString& from, const QString& to);
+
+// Opens the register the machine-wide settings file names: the SQLite file in the data folder
+// when it names none (or engine=sqlite), the server's database for engine=postgresql. A settings
+// file in error throws a failure that names the file and the line.
+void openConfigured();
+// Opens the register on a server. An empty database gets the register's tables at once; a
+// database of a newer schema is refused and left untouched, an older one is brought up to date
+// in one transaction. When the server cannot be reached, the next call that needs the register
+// tries again, and so does any call after the connection was lost.
+void openServer(const ServerAddress& server);
+// Whether the settings file chooses a server, and the server its [register] section names.
+// Both throw when the file is in error.
+bool serverConfigured();
+ServerAddress configuredServer();
+
+// Opens the live register. The file must exist (it is never created here), must be a regular
+// file holding a register of this program's schema or an older one; an older one is brought up
+// to date in one transaction. A register of a newer schema is refused and left untouched.
+void open(const QString& path);
+// Opens the register for reading only: nothing in it is ever changed, an older schema is read
+// as it stands.
+void openReadOnly(const QString& path);
+// Whether the connection is open now. A server's register whose connection was lost is not
+// open, but the next call that needs it connects again.
+bool isOpen();
+void close();
+// The open connection; throws when the register is not open.
+QSqlDatabase connection();
+// The schema version of the open register (below kSchemaVersion only when opened read-only).
+int openedSchemaVersion();
+// The engine's name ("SQLite", "PostgreSQL") and where the register is, for the About box.
+QString engineName();
+QString location();
+// The register's size in bytes, or -1 when it cannot be told.
+qint64 registerSize();
+
+// Marks whose date is not stored as yyyy-MM-dd text: they belong to no day the program shows.
+// Counted through an index of their own, so asking costs nothing on a sound register.
+qint64 unplacedMarkCount();
+
+// Classes in name order.
+QList<ClassRow> classes();
+// The students of a class in name order; photos are read only when asked for.
+QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos);
+// The stored mark of one student on one day.
+std::optional<Mark> mark(qint64 studentId, const QDate& date);
+// The stored marks of several students on one day, by student id.
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date);
+// Writes the marks of one class for one day, with the day's notes on every row: all of them
+// or, on failure, none. Whatever is stored is overwritten.
+void saveMarks(
+    const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author = Author::current());
+// The same, but only while the stored marks of the cards are still those that were loaded;
+// when someone else has saved one of them since, nothing is written and the conflict returned.
+// The check and the writes are one transaction, so no third writer can come between them.
+SaveResult saveMarksIfUnchanged(const QDate& date, const QList<CardMark>& cards, const QString& notes,
+    const DayMarks& loaded, const Author& author = Author::current());
+// The latest earlier day, before the given one, on which any of the students has a saved mark.
+std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before);
+// The changes of one student's mark on one day, newest first.
+QList<HistoryRow> history(qint64 studentId, const QDate& date);
+
+// Adds a class and returns its id.
+qint64 addClass(const QString& name);
+// Deletes a class and its students in one transaction; their marks stay.
+void deleteClass(qint64 classId);
+
+std::optional<StudentRow> student(qint64 studentId);
+// A student's photo bytes, read into buffer (whose memory is reused); false when the student no
+// longer exists. Empty bytes mean no photo.
+bool readPhoto(qint64 studentId, QByteArray& buffer);
+// Adds a student and returns the id. No image leaves the photo empty.
+qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image);
+// Rewrites a student's name and class, and the photo when one is given. False when the
+// student no longer exists.
+bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image);
+void deleteStudent(qint64 studentId);
+
+// A setting kept in the register (the school's name, for instance); empty when never set.
+QString setting(const QString& name);
+void setSetting(const QString& name, const QString& value);
+
+// The date as the register stores it.
+QString dateKey(const QDate& date);
+
+} // namespace db

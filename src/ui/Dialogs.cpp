@@ -1,0 +1,237 @@
+#include "ui/Dialogs.h"
+
+#include "core/SharedRoutines.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace {
+
+std::unique_ptr<UserDialogs>& current()
+{
+    static std::unique_ptr<UserDialogs> instance = std::make_unique<QtDialogs>();
+    return instance;
+}
+
+QMessageBox::Icon toQt(UserDialogs::Icon icon)
+{
+    switch (icon) {
+    case UserDialogs::Icon::Information:
+        return QMessageBox::Information;
+    case UserDialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case UserDialogs::Icon::Question:
+        return QMessageBox::Question;
+    case UserDialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case UserDialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString captionOrTitle(const QString& caption)
+{
+    return caption.isEmpty() ? applicationTitle() : caption;
+}
+
+// "Image Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|" names pairs of description and patterns;
+// Qt wants "Image Files (*.bmp *.jpg *.gif)" entries separated by ";;".
+QString toQtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const qsizetype open = description.indexOf(QLatin1Char('('));
+        if (open >= 0)
+            description = description.left(open).trimmed();
+        entries << QStringLiteral("%1 (%2)").arg(description, patterns);
+    }
+    return entries.isEmpty() ? filter : entries.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+UserDialogs& dialogs()
+{
+    return *current();
+}
+
+std::unique_ptr<UserDialogs> setDialogs(std::unique_ptr<UserDialogs> replacement)
+{
+    std::unique_ptr<UserDialogs> previous = std::move(current());
+    current() = std::move(replacement);
+    return previous;
+}
+
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text, const QString& caption, Icon icon)
+{
+    QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& text, const QString& caption, Icon icon)
+{
+    QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::inputBox(
+    QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text
+        = QInputDialog::getText(parent, captionOrTitle(title), prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    // The bracketed patterns would make the filter's label unreadable; the description says enough.
+    return QFileDialog::getOpenFileName(
+        parent, title, QString(), anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails);
+}
+
+QString QtDialogs::existingFolder(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+{
+    // A bare name is offered in the user's documents folder.
+    QString start = suggested;
+    if (!start.isEmpty() && QDir::isRelativePath(start))
+        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + start;
+    return QFileDialog::getSaveFileName(parent, title, start, toQtFilter(filter));
+}
+
+bool QtDialogs::printSetup(QWidget* parent, QPrinter* printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QStringList ScriptedDialogs::messages() const
+{
+    QStringList texts;
+    for (const Shown& shown : m_shown) {
+        if (shown.kind == Kind::Message)
+            texts << shown.text;
+    }
+    return texts;
+}
+
+ScriptedDialogs::Reply ScriptedDialogs::next()
+{
+    if (m_replies.empty())
+        return {};
+    Reply reply = m_replies.front();
+    m_replies.pop_front();
+    return reply;
+}
+
+void ScriptedDialogs::message(QWidget*, const QString& text, const QString& caption, Icon icon)
+{
+    m_shown.append({Kind::Message, text, captionOrTitle(caption), icon, false});
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& caption, Icon icon)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Yes || reply.type == Reply::Type::No;
+    m_shown.append({Kind::Question, text, captionOrTitle(caption), icon, !answered});
+    return reply.type == Reply::Type::Yes;
+}
+
+std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString&)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::InputBox, prompt, captionOrTitle(title), Icon::None, !answered});
+    if (reply.type != Reply::Type::Text)
+        return std::nullopt;
+    return reply.text;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& title, const QString& filter)
+{
+    return pathReply(Kind::OpenFile, filter, title);
+}
+
+QString ScriptedDialogs::existingFolder(QWidget*, const QString& title)
+{
+    return pathReply(Kind::Folder, QString(), title);
+}
+
+QString ScriptedDialogs::pathReply(Kind kind, const QString& text, const QString& title)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
+    m_shown.append({kind, text, title, Icon::None, !answered});
+    return reply.type == Reply::Type::Text ? reply.text : QString();
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString&, const QString& suggested)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::SaveFile, suggested, title, Icon::None, !answered});
+    return reply.type == Reply::Type::Text ? reply.text : QString();
+}
+
+bool ScriptedDialogs::printSetup(QWidget*, QPrinter* printer)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Yes
+        || reply.type == Reply::Type::No || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::Print, QString(), QString(), Icon::None, !answered});
+    if (reply.type == Reply::Type::Text) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(reply.text);
+        return true;
+    }
+    return reply.type == Reply::Type::Yes;
+}
+
+QString qtFileFilter(const QString& filter)
+{
+    return toQtFilter(filter);
+}
+
+QString anyCaseFileFilter(const QString& qtFilter)
+{
+    // Only the patterns between the parentheses are rewritten; the descriptions stay as written.
+    QString result;
+    bool inPatterns = false;
+    for (const QChar c : qtFilter) {
+        if (c == QLatin1Char('('))
+            inPatterns = true;
+        else if (c == QLatin1Char(')'))
+            inPatterns = false;
+        const QChar lower = c.toLower();
+        const QChar upper = c.toUpper();
+        if (inPatterns && lower != upper)
+            result += QLatin1Char('[') + lower + upper + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
+}

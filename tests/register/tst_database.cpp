@@ -1,0 +1,394 @@
+#include "TestSupport.h"
+
+#include "attendance/PhotoCache.h"
+#include "core/Failure.h"
+#include "core/Photo.h"
+#include "register/Database.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+qint64 count(const QString& sql)
+{
+    QSqlQuery query(db::connection());
+    if (!query.exec(sql) || !query.next())
+        return -1;
+    return query.value(0).toLongLong();
+}
+
+QList<db::CardMark> present(const QList<qint64>& ids)
+{
+    QList<db::CardMark> cards;
+    for (qint64 id : ids)
+        cards.append({id, QStringLiteral("Present")});
+    return cards;
+}
+
+QString failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.description();
+    }
+    return QString();
+}
+
+// Ends the shared connection's session on the server, as an administrator or a restart would.
+void endOwnSession(TestEnvironment& env)
+{
+    QSqlQuery own(db::connection());
+    QVERIFY(own.exec(QStringLiteral("SELECT pg_backend_pid()")) && own.next());
+    const qint64 pid = own.value(0).toLongLong();
+    own.finish();
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("Terminator"));
+        QSqlQuery end(other);
+        QVERIFY2(end.exec(QStringLiteral("SELECT pg_terminate_backend(%1, 5000)").arg(pid)),
+            qPrintable(end.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Terminator"));
+}
+
+qint64 otherCount(TestEnvironment& env, const QString& sql)
+{
+    qint64 found = -1;
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("Counter"));
+        QSqlQuery query(other);
+        if (query.exec(sql) && query.next())
+            found = query.value(0).toLongLong();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Counter"));
+    return found;
+}
+
+} // namespace
+
+class DatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { REQUIRE_TEST_ENGINE(); }
+
+    void quotesInNamesAndNotesAreStoredAsTyped()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const QString className = QStringLiteral("Mr O'Neil's class");
+        const qint64 classId = db::addClass(className);
+        const qint64 student = db::addStudent(QStringLiteral("D'Arcy \"Dee\" O'Brien"), classId, std::nullopt);
+        QCOMPARE(db::classes().first().name, className);
+        QCOMPARE(db::studentsOfClass(classId, false).first().name, QStringLiteral("D'Arcy \"Dee\" O'Brien"));
+
+        const QDate day(2026, 3, 9);
+        const QString notes = QStringLiteral("Trip to the museum; it's Year 7's turn -- don't forget");
+        db::saveMarks(day, {{student, QStringLiteral("Late's")}}, notes);
+        const std::optional<db::Mark> mark = db::mark(student, day);
+        QVERIFY(mark);
+        QCOMPARE(mark->status, QStringLiteral("Late's"));
+        QCOMPARE(mark->notes, notes);
+    }
+
+    void emptyNotesAreEmptyTextAndDatesAreIso()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("7B"));
+        const qint64 student = db::addStudent(QStringLiteral("Ann"), classId, std::nullopt);
+        db::saveMarks(QDate(2026, 12, 7), present({student}), QString());
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE Notes = '' AND Notes IS NOT NULL")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE \"Date\" = '2026-12-07'")), 1);
+        // A student added without a photo has empty, not missing, photo bytes.
+        QCOMPARE(
+            count(QStringLiteral("SELECT count(*) FROM tblStudents WHERE length(Image) = 0 AND Image IS NOT NULL")), 1);
+    }
+
+    void savingTwiceKeepsOneRowPerStudentAndDay()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("8A"));
+        QList<qint64> ids;
+        for (const char* name : {"Cara", "Ben", "Abe"})
+            ids << db::addStudent(QString::fromLatin1(name), classId, std::nullopt);
+        const QDate day(2026, 9, 1);
+        db::saveMarks(day, present(ids), QStringLiteral("first"));
+        QList<db::CardMark> second = present(ids);
+        second[1].status = QStringLiteral("Absent");
+        db::saveMarks(day, second, QStringLiteral("second"));
+        db::saveMarks(day.addDays(1), present(ids), QString());
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance")), 6);
+        const QHash<qint64, db::Mark> marks = db::marks(ids, day);
+        QCOMPARE(marks.size(), 3);
+        QCOMPARE(marks.value(ids[1]).status, QStringLiteral("Absent"));
+        QCOMPARE(marks.value(ids[0]).notes, QStringLiteral("second"));
+        // Students come back in name order.
+        const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
+        QCOMPARE(students.at(0).name, QStringLiteral("Abe"));
+        QCOMPARE(students.at(2).name, QStringLiteral("Cara"));
+    }
+
+    void deletingAClassTakesItsStudentsAndKeepsTheirMarks()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 doomed = db::addClass(QStringLiteral("Doomed"));
+        const qint64 kept = db::addClass(QStringLiteral("Kept"));
+        const qint64 a = db::addStudent(QStringLiteral("A"), doomed, std::nullopt);
+        const qint64 b = db::addStudent(QStringLiteral("B"), kept, std::nullopt);
+        db::saveMarks(QDate(2026, 1, 5), present({a}), QString());
+        db::deleteClass(doomed);
+        QCOMPARE(db::classes().size(), 1);
+        QVERIFY(!db::student(a));
+        QVERIFY(db::student(b));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE StudentID = %1").arg(a)), 1);
+
+        db::deleteStudent(b);
+        QVERIFY(!db::student(b));
+    }
+
+    void aFailedClassDeleteKeepsItsStudents()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("Held"));
+        db::addStudent(QStringLiteral("Kim"), classId, std::nullopt);
+        // A trigger stands in for any failure of the second statement.
+        env.refuseWrites(QStringLiteral("tblStudents"), QStringLiteral("DELETE"));
+        QVERIFY_THROWS_EXCEPTION(Failure, db::deleteClass(classId));
+        QCOMPARE(db::classes().size(), 1);
+        QCOMPARE(db::studentsOfClass(classId, false).size(), 1);
+    }
+
+    void aFailedSaveWritesNothing()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("9C"));
+        QList<qint64> ids;
+        for (int i = 0; i < 5; ++i)
+            ids << db::addStudent(QStringLiteral("S%1").arg(i), classId, std::nullopt);
+        env.refuseWrites(QStringLiteral("tblAttendance"), QStringLiteral("INSERT"),
+            QStringLiteral("NEW.StudentID = %1").arg(ids[3]));
+        QVERIFY_THROWS_EXCEPTION(Failure, db::saveMarks(QDate(2026, 2, 2), present(ids), QString()));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance")), 0);
+    }
+
+    void updatingAStudentKeepsThePhotoUnlessGiven()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 first = db::addClass(QStringLiteral("One"));
+        const QByteArray photo("BMfake-bytes");
+        const qint64 id = db::addStudent(QStringLiteral("Lee"), first, photo);
+        QVERIFY(db::updateStudent(id, QStringLiteral("Leigh"), first, std::nullopt));
+        QCOMPARE(db::student(id)->image, photo);
+        QCOMPARE(db::student(id)->name, QStringLiteral("Leigh"));
+        QVERIFY(db::updateStudent(id, QStringLiteral("Leigh"), first, QByteArray("BMnew")));
+        QCOMPARE(db::student(id)->image, QByteArray("BMnew"));
+        QVERIFY(!db::updateStudent(id + 100, QStringLiteral("Nobody"), first, std::nullopt));
+        // Ids beyond 16 bits are ordinary.
+        QSqlQuery(db::connection())
+            .exec(QStringLiteral("INSERT INTO tblClassName (id, ClassName) VALUES (40000, 'Big')"));
+        const qint64 big = db::addStudent(QStringLiteral("Max"), 40000, std::nullopt);
+        QCOMPARE(db::student(big)->classId, 40000);
+    }
+
+    void olderRegisterGetsItsIndexesAndKeepsItsData()
+    {
+        SQLITE_ONLY("a register on a server is made at the current schema, never by an older program");
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("Old"));
+        const qint64 id = db::addStudent(QStringLiteral("Pat"), classId, std::nullopt);
+        db::saveMarks(QDate(2020, 5, 5), present({id}), QStringLiteral("kept"));
+        QSqlQuery query(db::connection());
+        QVERIFY(query.exec(QStringLiteral("DROP INDEX ixAttendanceKey")));
+        QVERIFY(query.exec(QStringLiteral("DROP INDEX ixStudentsClass")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 0")));
+        query.finish();
+        db::close();
+
+        db::open(env.livePath());
+        QCOMPARE(count(QStringLiteral("PRAGMA user_version")), db::kSchemaVersion);
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name IN "
+                                      "('ixAttendanceKey', 'ixStudentsClass')")),
+            2);
+        QCOMPARE(db::mark(id, QDate(2020, 5, 5))->notes, QStringLiteral("kept"));
+    }
+
+    void openingRefusesWhatIsNotARegister()
+    {
+        SQLITE_ONLY("these are files that are not registers; serverDatabasesThatAreNoRegister has the server's");
+        TestEnvironment env;
+        QVERIFY_THROWS_EXCEPTION(Failure, db::open(env.root() + QStringLiteral("/missing.mdb")));
+        QVERIFY(!QFile::exists(env.root() + QStringLiteral("/missing.mdb")));
+        // A database without the register's tables.
+        const QString other = env.root() + QStringLiteral("/other.db");
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            database.setDatabaseName(other);
+            QVERIFY(database.open());
+            QSqlQuery(database).exec(QStringLiteral("CREATE TABLE notes (x)"));
+            database.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        try {
+            db::open(other);
+            QFAIL("a database without the register's tables was opened");
+        } catch (const Failure& failure) {
+            QVERIFY(failure.description().contains(QStringLiteral("cannot be used as the register")));
+        }
+        QVERIFY(!db::isOpen());
+        QVERIFY_THROWS_EXCEPTION(Failure, db::classes());
+    }
+
+    void settingsInErrorAreNamedWithTheirLine();
+    void serverDatabasesThatAreNoRegister();
+    void lostConnectionIsMadeAgainWithoutDoingAnythingTwice();
+    void photoChangedElsewhereIsShownAnew();
+
+    void lookupsUseIndexes()
+    {
+        SQLITE_ONLY("the plans are SQLite's own; the benchmark counts the server's round trips");
+        TestEnvironment env;
+        env.openRegister();
+        const QStringList statements = {
+            QStringLiteral("SELECT \"Status\", Notes FROM tblAttendance WHERE StudentID=1 AND \"Date\"='2026-01-01'"),
+            QStringLiteral("SELECT id, StudentName FROM tblStudents WHERE ClassID=1 ORDER BY StudentName, id"),
+            QStringLiteral("UPDATE tblAttendance SET \"Status\"='x' WHERE StudentID=1 AND \"Date\"='2026-01-01'"),
+        };
+        for (const QString& statement : statements) {
+            QSqlQuery plan(db::connection());
+            QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN ") + statement));
+            QString details;
+            while (plan.next())
+                details += plan.value(3).toString() + QLatin1Char(';');
+            QVERIFY2(
+                details.contains(QStringLiteral("INDEX")), qPrintable(statement + QStringLiteral(" -> ") + details));
+        }
+    }
+};
+
+void DatabaseTest::settingsInErrorAreNamedWithTheirLine()
+{
+    TestEnvironment env;
+    QFile settings(env.settingsPath());
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("; the school's settings\n[register]\nengine=oracle\n");
+    settings.close();
+    QString said = failureOf([] { db::openConfigured(); });
+    QVERIFY2(said.contains(env.settingsPath()) && said.contains(QStringLiteral("line 3")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write("[register]\nengine=postgresql\npassword=secret\n");
+    settings.close();
+    said = failureOf([] { db::openConfigured(); });
+    QVERIFY2(said.contains(QStringLiteral("line 3")) && said.contains(QStringLiteral("never read")), qPrintable(said));
+}
+
+void DatabaseTest::serverDatabasesThatAreNoRegister()
+{
+    SERVER_ONLY("the schema version of a file is its own header, checked in the SQLite cases");
+    TestEnvironment env;
+    // An empty database becomes a register at the program's schema, recorded in the database.
+    env.openRegister();
+    db::addClass(QStringLiteral("Kept"));
+    QCOMPARE(count(QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), db::kSchemaVersion);
+    db::close();
+
+    // A newer program's register is refused with the same words as a newer file, and not touched.
+    const QString relations
+        = QStringLiteral("SELECT count(*) FROM pg_class WHERE relnamespace = 'public'::regnamespace");
+    const qint64 before = otherCount(env, relations);
+    QVERIFY(otherCount(env, QStringLiteral("UPDATE tblSchemaVersion SET Version = 99 RETURNING Version")) == 99);
+    const QString said = failureOf([&] { env.reopenRegister(); });
+    QVERIFY2(said.contains(QStringLiteral("newer version of Rollvane (schema 99)")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+    QCOMPARE(otherCount(env, QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), 99);
+    QCOMPARE(otherCount(env, relations), before);
+    QCOMPARE(otherCount(env, QStringLiteral("SELECT count(*) FROM tblClassName")), 1);
+
+    // A database that holds other tables is refused and gets none of the register's.
+    TestEnvironment foreign;
+    {
+        QSqlDatabase other = foreign.otherConnection(QStringLiteral("Foreign"));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("CREATE TABLE invoices (id integer, total numeric)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("Foreign"));
+    const QString refused = failureOf([&] { foreign.openRegister(); });
+    QVERIFY2(refused.contains(QStringLiteral("cannot be used as the register")), qPrintable(refused));
+    QCOMPARE(otherCount(foreign, relations), 1);
+}
+
+void DatabaseTest::lostConnectionIsMadeAgainWithoutDoingAnythingTwice()
+{
+    SERVER_ONLY("a file's connection cannot be lost");
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("7B"));
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), classId, std::nullopt);
+
+    // A read, and a save (which starts with its transaction), go through on a new connection.
+    endOwnSession(env);
+    QCOMPARE(db::classes().size(), 1);
+    endOwnSession(env);
+    db::saveMarks(QDate(2026, 3, 2), {{ann, QStringLiteral("Late")}}, QStringLiteral("after"));
+    QCOMPARE(db::mark(ann, QDate(2026, 3, 2))->status, QStringLiteral("Late"));
+
+    // A write outside a transaction may have been done before the connection went: it is
+    // never repeated, the user is told, and the next call connects again. (Preparing it anew
+    // changes nothing, so that much is done again on a new connection.)
+    db::addClass(QStringLiteral("Before"));
+    endOwnSession(env);
+    const QString said = failureOf([] { db::addClass(QStringLiteral("Twice?")); });
+    QVERIFY2(
+        said.contains(QStringLiteral("The register's server this computer could not be reached")), qPrintable(said));
+    QVERIFY(!db::isOpen());
+    db::addClass(QStringLiteral("Once"));
+    QStringList names;
+    for (const db::ClassRow& row : db::classes())
+        names << row.name;
+    QCOMPARE(names, (QStringList {QStringLiteral("7B"), QStringLiteral("Before"), QStringLiteral("Once")}));
+}
+
+void DatabaseTest::photoChangedElsewhereIsShownAnew()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Photos"));
+    const qint64 id = db::addStudent(QStringLiteral("Pat"), classId, StorePhoto(samplePicture(40, 40, Qt::red)));
+    PhotoCache::shared().clear();
+    const auto centre = [&] {
+        const QImage picture = cardPicture(id, QSize(20, 20)).toImage();
+        return picture.pixelColor(10, 10);
+    };
+    QCOMPARE(centre(), QColor(Qt::red));
+    QCoreApplication::processEvents();
+    QCOMPARE(centre(), QColor(Qt::red));
+    QCOMPARE(PhotoCache::shared().readCount(), 1); // unchanged: not read again
+
+    // Another computer gives the student a new photo.
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("OtherComputer"));
+        QSqlQuery update(other);
+        QVERIFY(update.prepare(QStringLiteral("UPDATE tblStudents SET Image = ? WHERE id = ?")));
+        update.addBindValue(StorePhoto(samplePicture(40, 40, Qt::blue)));
+        update.addBindValue(id);
+        QVERIFY2(update.exec(), qPrintable(update.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("OtherComputer"));
+    QCoreApplication::processEvents();
+    QCOMPARE(centre(), QColor(Qt::blue));
+}
+
+QTEST_MAIN(DatabaseTest)
+#include "tst_database.moc"

@@ -1,0 +1,277 @@
+#include "ReportRegister.h"
+#include "TestSupport.h"
+
+#include "../../bench/StatementTrace.h"
+
+#include "register/Database.h"
+#include "reports/ReportQueries.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+const reports::SummaryRow* rowOf(const QList<reports::SummaryRow>& rows, const QString& name)
+{
+    for (const reports::SummaryRow& row : rows) {
+        if (row.studentName == name)
+            return &row;
+    }
+    return nullptr;
+}
+
+QStringList missingText(const QList<reports::MissingRegister>& missing)
+{
+    QStringList text;
+    for (const reports::MissingRegister& entry : missing)
+        text << QStringLiteral("%1 %2 %3").arg(entry.className, entry.date.toString(Qt::ISODate)).arg(entry.students);
+    return text;
+}
+
+// The statements a piece of work runs, as the engine saw them.
+QStringList traced(const std::function<void()>& work)
+{
+    StatementTrace trace(db::connection());
+    trace.start();
+    work();
+    trace.stop();
+    return trace.statements();
+}
+
+QStringList planOf(const QString& statement)
+{
+    QString text = statement;
+    static const QRegularExpression placeholder(QStringLiteral(":\\d+\\b"));
+    const qsizetype values = text.count(placeholder);
+    text.replace(placeholder, QStringLiteral("?"));
+    QSqlQuery plan(db::connection());
+    if (!plan.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + text))
+        return {plan.lastError().text()};
+    for (qsizetype i = 0; i < values; ++i)
+        plan.addBindValue(QStringLiteral("2024-01-01"));
+    plan.exec();
+    QStringList lines;
+    while (plan.next())
+        lines << plan.value(3).toString();
+    return lines;
+}
+
+} // namespace
+
+class ReportsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void summaryCountsEveryWordAndReadsRunsOverMarkedDays()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        const QList<reports::SummaryRow> rows
+            = reports::summary({std::nullopt, ReportRegister::from(), ReportRegister::to()});
+
+        // Deleted students are left out; a student never marked is listed; class, then name.
+        QStringList names;
+        for (const reports::SummaryRow& row : rows)
+            names << row.studentName;
+        QCOMPARE(names, QStringList({"Ann", "Ben", "Cleo", "Dev", "Zed", "Eve", "Finn", "Ivy"}));
+        struct Expected
+        {
+            const char* name;
+            int days, present, late, absent, excused, other, longest, current;
+            double percent;
+        };
+        // Ann's run of three spans 1 January and the weeks without marks; Finn's spans days on
+        // which his class had no register; Dev's other words break no run and count apart.
+        const Expected expected[] = {
+            {"Ann", 5, 2, 0, 2, 1, 0, 3, 0, 40.0},
+            {"Ben", 5, 2, 1, 2, 0, 0, 1, 1, 60.0},
+            {"Cleo", 5, 1, 0, 3, 1, 0, 2, 2, 20.0},
+            {"Dev", 3, 1, 0, 0, 0, 2, 0, 0, 100.0 / 3},
+            {"Eve", 3, 3, 0, 0, 0, 0, 0, 0, 100.0},
+            {"Finn", 3, 0, 0, 1, 2, 0, 3, 3, 0.0},
+            {"Ivy", 1, 1, 0, 0, 0, 0, 0, 0, 100.0},
+        };
+        for (const Expected& e : expected) {
+            const reports::SummaryRow* row = rowOf(rows, QString::fromLatin1(e.name));
+            QVERIFY2(row, e.name);
+            const QList<int> got = {row->daysMarked, row->present, row->late, row->absent, row->excused, row->other,
+                row->longestAbsenceRun, row->currentAbsenceRun};
+            const QList<int> want = {e.days, e.present, e.late, e.absent, e.excused, e.other, e.longest, e.current};
+            QVERIFY2(got == want, e.name);
+            QVERIFY2(row->attendancePercent() && qFuzzyCompare(*row->attendancePercent(), e.percent), e.name);
+        }
+        QCOMPARE(rowOf(rows, QStringLiteral("Dev"))->otherWords,
+            (QMap<QString, int> {{QStringLiteral("Sick"), 1}, {QStringLiteral("Trip"), 1}}));
+        const reports::SummaryRow* zed = rowOf(rows, QStringLiteral("Zed"));
+        QCOMPARE(zed->daysMarked, 0);
+        QVERIFY(!zed->attendancePercent());
+        QCOMPARE(rowOf(rows, QStringLiteral("Ann"))->className, QStringLiteral("7A"));
+        Q_UNUSED(r);
+    }
+
+    void rangesCutRunsAtTheirEnds()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        // Across the year end: Ann absent on both marked days, the run is current.
+        QList<reports::SummaryRow> rows = reports::summary({r.classA, QDate(2023, 12, 29), QDate(2024, 1, 2)});
+        QCOMPARE(rows.size(), 5);
+        const reports::SummaryRow* ann = rowOf(rows, QStringLiteral("Ann"));
+        QCOMPARE(ann->daysMarked, 2);
+        QCOMPARE(ann->currentAbsenceRun, 2);
+        QCOMPARE(rowOf(rows, QStringLiteral("Cleo"))->currentAbsenceRun, 0);
+        // 29 February alone.
+        rows = reports::summary({r.classA, QDate(2024, 2, 29), QDate(2024, 2, 29)});
+        QCOMPARE(rowOf(rows, QStringLiteral("Ann"))->excused, 1);
+        QCOMPARE(rowOf(rows, QStringLiteral("Dev"))->present, 1);
+        QCOMPARE(rowOf(rows, QStringLiteral("Cleo"))->currentAbsenceRun, 1);
+        // A range the wrong way round reads nothing and fails nothing.
+        rows = reports::summary({r.classA, ReportRegister::to(), ReportRegister::from()});
+        QCOMPARE(rowOf(rows, QStringLiteral("Ann"))->daysMarked, 0);
+    }
+
+    void sheetHasTheClassDaysAndTheirNotes()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        const reports::Sheet sheet = reports::sheet({r.classA, ReportRegister::from(), ReportRegister::to()});
+        // 1 January had only the deleted student's mark; 30 December belongs to 9C.
+        QCOMPARE(sheet.days,
+            QList<QDate>(
+                {QDate(2023, 12, 28), QDate(2023, 12, 29), QDate(2024, 1, 2), QDate(2024, 2, 29), QDate(2024, 3, 1)}));
+        QCOMPARE(sheet.students.size(), 5);
+        QCOMPARE(sheet.marks.size(), 18);
+        QCOMPARE(sheet.dayNotes.at(0).value(QStringLiteral("7A")), QStringLiteral("Carol service"));
+        QVERIFY(sheet.dayNotes.at(1).isEmpty());
+        // Marks come by student and day; Dev's first mark is the other tool's word.
+        const reports::SheetMark& devFirst = *std::find_if(sheet.marks.begin(), sheet.marks.end(),
+            [&](const reports::SheetMark& m) { return sheet.students.at(m.student).name == QLatin1String("Dev"); });
+        QCOMPARE(devFirst.day, 2);
+        QCOMPARE(devFirst.status, QStringLiteral("Trip"));
+
+        // A status stored empty reads as Present, as on the cards.
+        const reports::Sheet eight = reports::sheet({r.classB, ReportRegister::from(), ReportRegister::to()});
+        QCOMPARE(eight.days.size(), 3);
+        QCOMPARE(eight.marks.at(1).status, QStringLiteral("Present"));
+    }
+
+    void missingRegistersLeaveOutDaysWithoutSchool()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        QCOMPARE(
+            missingText(reports::missingOn(QDate(2024, 1, 2))), QStringList({"8B 2024-01-02 2", "9C 2024-01-02 1"}));
+        // A deleted student's mark takes no class's register; 10D has nobody to mark.
+        QCOMPARE(missingText(reports::missingOn(QDate(2024, 1, 1))),
+            QStringList({"7A 2024-01-01 5", "8B 2024-01-01 2", "9C 2024-01-01 1"}));
+        QCOMPARE(missingText(reports::missingOn(QDate(2024, 1, 2), r.classB)), QStringList({"8B 2024-01-02 2"}));
+        // Over the range: 1 January and the weeks nobody marked were no school; Saturday 30
+        // December is a school day for 9C but never a missing register.
+        QCOMPARE(missingText(reports::missingBetween({std::nullopt, ReportRegister::from(), ReportRegister::to()})),
+            QStringList({"8B 2024-01-02 2", "8B 2024-02-29 2", "9C 2023-12-28 1", "9C 2023-12-29 1", "9C 2024-01-02 1",
+                "9C 2024-02-29 1", "9C 2024-03-01 1"}));
+        QCOMPARE(missingText(reports::missingBetween({r.classB, ReportRegister::from(), ReportRegister::to()})),
+            QStringList({"8B 2024-01-02 2", "8B 2024-02-29 2"}));
+    }
+
+    void dailyCountsAndHistoryFollowTheStudentsThatRemain()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        const QList<reports::DayCounts> days = reports::dailyCounts({r.classA, QDate(2024, 1, 1), QDate(2024, 1, 2)});
+        QCOMPARE(days.size(), 1);
+        QCOMPARE(days.first().marked, 4);
+        QCOMPARE(days.first().absent, 2);
+        QCOMPARE(days.first().other, 1);
+
+        db::saveMarks(
+            QDate(2024, 3, 1), {{r.students.value(QStringLiteral("Ben")), QStringLiteral("Late")}}, QString());
+        const QList<reports::ReportHistoryRow> history
+            = reports::historyOf({r.classA, QDate(2024, 3, 1), QDate(2024, 3, 1)});
+        QStringList lines;
+        for (const reports::ReportHistoryRow& row : history)
+            lines << row.studentName + QLatin1Char(':') + row.change.oldStatus + QLatin1Char('>')
+                    + row.change.newStatus;
+        QCOMPARE(lines, QStringList({"Ann:>Present", "Ben:>Absent", "Ben:Absent>Late", "Cleo:>Excused", "Dev:>Sick"}));
+    }
+
+    // The runs are read from one letter per day in the order the engine hands the rows to the
+    // aggregate; that is the order of the days only while no sorter comes between.
+    void summaryAndMissingStayWithinTheirStatements()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        const QStringList summary = traced([&] {
+            reports::summary({std::nullopt, ReportRegister::from(), ReportRegister::to()});
+        });
+        const auto aggregate = std::find_if(
+            summary.begin(), summary.end(), [](const QString& s) { return s.contains(QLatin1String("group_concat")); });
+        QVERIFY(aggregate != summary.end());
+        const QStringList plan = planOf(*aggregate);
+        QVERIFY2(!plan.join(QLatin1Char('\n')).contains(QLatin1String("TEMP B-TREE")), qPrintable(plan.join('\n')));
+        QVERIFY2(plan.join(QLatin1Char('\n')).contains(QLatin1String("ixAttendanceKey")), qPrintable(plan.join('\n')));
+
+        QCOMPARE(traced([&] { reports::missingOn(QDate(2024, 1, 2)); }).size(), 1);
+        Q_UNUSED(r);
+    }
+
+    // Every report asks first whether there are marks to leave out; on millions of marks the
+    // answer must come from the partial index, not from reading every mark.
+    void unplacedMarksAreCountedFromTheirOwnIndex()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        QSqlQuery odd(db::connection());
+        QVERIFY(odd.exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\") VALUES (%1, "
+                                        "'2024-01-5', 'Absent')")
+                             .arg(r.students.value(QStringLiteral("Ann")))));
+        const QStringList statements = traced([] { QCOMPARE(db::unplacedMarkCount(), 1); });
+        QCOMPARE(statements.size(), 1);
+        QVERIFY2(planOf(statements.first()).join(' ').contains(QLatin1String("ixAttendanceUnplaced")),
+            qPrintable(planOf(statements.first()).join(' ')));
+        // Left out of the figures, as on a register that never had the index.
+        QCOMPARE(
+            rowOf(reports::summary({r.classA, ReportRegister::from(), ReportRegister::to()}), QStringLiteral("Ann"))
+                ->daysMarked,
+            5);
+        QVERIFY(odd.exec(QStringLiteral("DROP INDEX ixAttendanceUnplaced")));
+        QCOMPARE(db::unplacedMarkCount(), 1);
+    }
+
+    void anOlderRegisterReadOnlyStillReports()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const ReportRegister r = ReportRegister::build();
+        // Back to the first numbered schema: no remarks, no history, no settings.
+        QSqlQuery downgrade(db::connection());
+        for (const char* statement : {"DROP INDEX ixAttendanceUnplaced", "ALTER TABLE tblAttendance DROP COLUMN Remark",
+                 "ALTER TABLE tblAttendance DROP COLUMN ChangedAt", "ALTER TABLE tblAttendance DROP COLUMN ChangedBy",
+                 "ALTER TABLE tblAttendance DROP COLUMN ChangedOn", "DROP TABLE tblHistory", "DROP TABLE tblSettings",
+                 "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes) VALUES (1, '2024-01-5', 'Absent', "
+                 "'')",
+                 "PRAGMA user_version = 2"})
+            QVERIFY2(downgrade.exec(QString::fromLatin1(statement)), statement);
+        downgrade.finish();
+        db::close();
+        db::openReadOnly(env.livePath());
+        QCOMPARE(db::openedSchemaVersion(), 2);
+        // The mark dated 2024-01-5 sorts inside the range but belongs to no day.
+        const QList<reports::SummaryRow> rows
+            = reports::summary({r.classA, ReportRegister::from(), ReportRegister::to()});
+        QCOMPARE(rowOf(rows, QStringLiteral("Ann"))->daysMarked, 5);
+        QCOMPARE(reports::sheet({r.classA, ReportRegister::from(), ReportRegister::to()}).marks.size(), 18);
+        QVERIFY(reports::historyOf({r.classA, ReportRegister::from(), ReportRegister::to()}).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(ReportsTest)
+#include "tst_reports.moc"
