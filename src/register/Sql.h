@@ -7,7 +7,8 @@ namespace db {
 class Engine;
 }
 
-// Statement helpers shared by the data layer's files; nothing outside src/data uses them.
+// Statement helpers over the register's connection, for the register and for the capabilities
+// that keep SQL of their own (the report queries, the import writes).
 namespace db::sql {
 
 // A statement prepared on the shared connection; throws the engine's failure in plain words.
