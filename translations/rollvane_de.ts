@@ -41,6 +41,10 @@
         <source>the database %1 on the server %2</source>
         <translation>Datenbank %1 (Server: %2)</translation>
     </message>
+    <message>
+        <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
+        <translation>%1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei.</translation>
+    </message>
 </context>
 <context>
     <name>AttendanceReportWindow</name>
@@ -790,6 +794,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
         <translation>Der Wert „%1“ für sslmode ist unbekannt; verwenden Sie einen dieser Werte: %2.</translation>
     </message>
+    <message>
+        <source>The settings file %1 that ROLLVANE_CONF names does not exist.</source>
+        <translation>Die Einstellungsdatei %1, die ROLLVANE_CONF nennt, gibt es nicht.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1135,6 +1143,12 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <source>Backup</source>
         <translation>Sicherung</translation>
     </message>
+    <message>
+        <source>Nothing was saved: the register could not be opened when Rollvane started.<byte value="xd"/>
+%1</source>
+        <translation>Nichts wurde gespeichert: Das Register konnte beim Start von Rollvane nicht geöffnet werden.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1371,6 +1385,10 @@ Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, 
     <message>
         <source>--output: %1 could not be written: %2</source>
         <translation>--output: %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
+        <translation>--output: %1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei</translation>
     </message>
 </context>
 <context>

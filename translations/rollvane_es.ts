@@ -41,6 +41,10 @@
         <source>the database %1 on the server %2</source>
         <translation>la base de datos %1 en el servidor %2</translation>
     </message>
+    <message>
+        <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
+        <translation>%1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>AttendanceReportWindow</name>
@@ -790,6 +794,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
         <translation>el valor de sslmode «%1» no es conocido; use uno de estos: %2.</translation>
     </message>
+    <message>
+        <source>The settings file %1 that ROLLVANE_CONF names does not exist.</source>
+        <translation>El archivo de configuración %1 que indica ROLLVANE_CONF no existe.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1135,6 +1143,12 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <source>Backup</source>
         <translation>Copia de seguridad</translation>
     </message>
+    <message>
+        <source>Nothing was saved: the register could not be opened when Rollvane started.<byte value="xd"/>
+%1</source>
+        <translation>No se guardó nada: el registro no se pudo abrir al iniciar Rollvane.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1376,6 +1390,10 @@ no se puede leer o está dañado.
     <message>
         <source>--output: %1 could not be written: %2</source>
         <translation>--output: no se ha podido escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
+        <translation>--output: %1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo</translation>
     </message>
 </context>
 <context>

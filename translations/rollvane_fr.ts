@@ -41,6 +41,10 @@
         <source>the database %1 on the server %2</source>
         <translation>la base de données %1 sur le serveur %2</translation>
     </message>
+    <message>
+        <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
+        <translation>%1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>AttendanceReportWindow</name>
@@ -790,6 +794,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
         <translation>le sslmode «&#xa0;%1&#xa0;» est inconnu&#xa0;; utilisez l&apos;une des valeurs suivantes&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>The settings file %1 that ROLLVANE_CONF names does not exist.</source>
+        <translation>Le fichier de réglages %1 que nomme ROLLVANE_CONF n’existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1135,6 +1143,12 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <source>Backup</source>
         <translation>Sauvegarde</translation>
     </message>
+    <message>
+        <source>Nothing was saved: the register could not be opened when Rollvane started.<byte value="xd"/>
+%1</source>
+        <translation>Rien n’a été enregistré : le registre n’a pas pu être ouvert au démarrage de Rollvane.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1373,6 +1387,10 @@ ou endommagé.
     <message>
         <source>--output: %1 could not be written: %2</source>
         <translation>--output&#xa0;: %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
+        <translation>--output : %1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,10 @@
         <source>the database %1 on the server %2</source>
         <translation>de database %1 op de server %2</translation>
     </message>
+    <message>
+        <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
+        <translation>%1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand.</translation>
+    </message>
 </context>
 <context>
     <name>AttendanceReportWindow</name>
@@ -790,6 +794,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>the sslmode &quot;%1&quot; is not known; use one of %2.</source>
         <translation>de sslmode ‘%1’ is onbekend; gebruik een van %2.</translation>
     </message>
+    <message>
+        <source>The settings file %1 that ROLLVANE_CONF names does not exist.</source>
+        <translation>Het instellingenbestand %1 dat ROLLVANE_CONF noemt, bestaat niet.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -1135,6 +1143,12 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <source>Backup</source>
         <translation>Reservekopie</translation>
     </message>
+    <message>
+        <source>Nothing was saved: the register could not be opened when Rollvane started.<byte value="xd"/>
+%1</source>
+        <translation>Er is niets opgeslagen: het register kon niet worden geopend toen Rollvane startte.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1374,6 +1388,10 @@ is onleesbaar of is beschadigd.
     <message>
         <source>--output: %1 could not be written: %2</source>
         <translation>--output: %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
+        <translation>--output: %1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "attendance/PhotoCache.h"
 #include "attendance/StudentCard.h"
 #include "backup/AutomaticBackup.h"
+#include "backup/BackupFolder.h"
 #include "backup/InstanceLock.h"
 #include "backup/window/BackupsWindow.h"
 #include "core/Failure.h"
@@ -45,6 +46,17 @@
 #include <algorithm>
 
 namespace {
+
+// Whether the settings file puts the register on a server; a settings file in error is reported
+// when the register is opened, and counts as no server here.
+bool serverChosen()
+{
+    try {
+        return db::serverConfigured();
+    } catch (const Failure&) {
+        return false;
+    }
+}
 
 // The picker shows the user's short date form; a two-digit year would leave the century to
 // guesswork when the year is typed, so the year is always shown in full.
@@ -244,8 +256,16 @@ void MainWindow::connectCommands()
         });
     db::RegisterEvents& events = db::RegisterEvents::instance();
     events.setReplaceGuard([this](QObject*) {
-        if (!m_bChanged || !askSaveChanges())
+        if (!m_bChanged)
             return true;
+        switch (askSaveChanges()) {
+        case UserDialogs::Answer::Cancel:
+            return false;
+        case UserDialogs::Answer::No:
+            return true;
+        case UserDialogs::Answer::Yes:
+            break;
+        }
         return SaveAttendance() == SaveOutcome::Saved;
     });
     connect(&events, &db::RegisterEvents::registerReplaced, this,
@@ -265,7 +285,8 @@ void MainWindow::load()
         steps.step(102, [] { db::makeFolder(companyFolder()); });
     if (steps.test(104, [] { return !FileExists(DataFolder()); }))
         steps.step(106, [] { db::makeFolder(DataFolder()); });
-    if (steps.test(108, [] { return !FileExists(liveDatabasePath()); }))
+    // A computer whose register is on a server keeps no register file of its own.
+    if (steps.test(108, [] { return !FileExists(liveDatabasePath()) && !serverChosen(); }))
         steps.step(110, [] { db::copyTemplate(templateDatabasePath(), liveDatabasePath()); });
     steps.step(112, [this] { look::ApplySkin(this); });
     placeArea();
@@ -283,9 +304,16 @@ void MainWindow::load()
     // Step 142 created the connection object; Qt's named connection is made when it opens.
     // Held before the register is opened, so that a restore cannot replace the file between the
     // opening and the lock; a restore elsewhere then waits for this program to end.
-    steps.step(144, [] {
+    steps.step(144, [this] {
         backup::InstanceLock::program().acquireShared();
-        db::openConfigured();
+        // Copies a kill cut short, when no other running Rollvane could be writing them.
+        backup::removeStalePartFiles();
+        try {
+            db::openConfigured();
+        } catch (const Failure& failure) {
+            m_openFailure = failure.description();
+            throw;
+        }
     });
     steps.step(146, [this] { LoadClassList(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
@@ -328,7 +356,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     StepRunner steps(location("Form_QueryUnload"));
     if (steps.test(100, [this] { return m_bChanged; })) {
-        if (steps.test(102, [this] { return askSaveChanges(); })) {
+        UserDialogs::Answer answer = UserDialogs::Answer::No;
+        steps.step(102, [this, &answer] { answer = askSaveChanges(); });
+        // Cancel (Escape, the box's close button) keeps the window and its marks as they are.
+        if (answer == UserDialogs::Answer::Cancel) {
+            event->ignore();
+            return;
+        }
+        if (answer == UserDialogs::Answer::Yes) {
             // Marks that could not be saved are only given up when the user says so.
             SaveOutcome outcome = SaveOutcome::Saved;
             const bool saved = steps.step(104, [this, &outcome] { outcome = SaveAttendance(); });
@@ -532,6 +567,10 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     const QList<StudentCard*> cards = listedCards();
     if (cards.isEmpty()) {
         setChanged(false);
+        // A register refused at start has no classes to pick: nothing could be saved, and saying
+        // "Done Saved" would report a save that never happened.
+        if (!m_openFailure.isEmpty() && !db::isOpen())
+            return SaveOutcome::RegisterNotOpen;
         // A class whose listing failed has marks that could not be shown; saying "Done Saved"
         // for it would report a save that never happened.
         return m_combo1->currentIndex() >= 0 && m_listingFailed ? SaveOutcome::NothingListed : SaveOutcome::Saved;
@@ -608,9 +647,9 @@ void MainWindow::showStoredMarks(const db::Conflict& conflict)
     dialogs().message(this, text, tr("Register Changed"), UserDialogs::Icon::Information);
 }
 
-bool MainWindow::askSaveChanges()
+UserDialogs::Answer MainWindow::askSaveChanges()
 {
-    return dialogs().question(
+    return dialogs().questionWithCancel(
         this, tr("Attendance has been changed.\r\nSave Changes?"), tr("Save Changes"), UserDialogs::Icon::None);
 }
 
@@ -619,7 +658,13 @@ void MainWindow::selectionChanged()
     if (m_bChanged) {
         // A rebuild from an earlier change must not replace the cards while the user decides.
         m_timer1->stop();
-        if (askSaveChanges()) {
+        const UserDialogs::Answer answer = askSaveChanges();
+        if (answer == UserDialogs::Answer::Cancel) {
+            // The class, the date and the marks stay exactly as they were.
+            restoreSelection();
+            return;
+        }
+        if (answer == UserDialogs::Answer::Yes) {
             try {
                 if (SaveAttendance() == SaveOutcome::Declined) {
                     // The user keeps the marks on screen rather than overwrite another's.
@@ -1017,6 +1062,11 @@ void MainWindow::PushButton2_Click()
         if (outcome == SaveOutcome::NothingListed)
             dialogs().message(this, tr("Nothing was saved: this class could not be listed."), QString(),
                 UserDialogs::Icon::Information);
+        else if (outcome == SaveOutcome::RegisterNotOpen)
+            dialogs().message(this,
+                tr("Nothing was saved: the register could not be opened when Rollvane started.\r\n%1")
+                    .arg(m_openFailure),
+                QString(), UserDialogs::Icon::Warning);
         else
             dialogs().message(this, tr("Done Saved"), QString(), UserDialogs::Icon::None);
     });

@@ -3,6 +3,7 @@
 #include "attendance/MainMenu.h"
 #include "attendance/StudentCard.h"
 #include "register/Database.h"
+#include "ui/Dialogs.h"
 
 #include <QDate>
 #include <QList>
@@ -55,6 +56,7 @@ public:
     enum class SaveOutcome {
         Saved, // the marks on the cards are stored (or no class is selected: nothing to store)
         NothingListed, // the selected class could not be listed: nothing was written
+        RegisterNotOpen, // the register was refused at start and is still not open
         Declined, // someone else saved meanwhile and the user chose to keep the marks unsaved
     };
     // Writes the marks on the cards, all or none, under the date they were loaded for. When
@@ -133,7 +135,7 @@ private:
 
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.
     void selectionChanged();
-    bool askSaveChanges();
+    UserDialogs::Answer askSaveChanges();
     // A save was refused because someone else saved first: whether to overwrite.
     bool askOverwrite(const db::Conflict& conflict);
     // The marks stored now, for a user who chose not to overwrite them.
@@ -169,6 +171,8 @@ private:
     QDate m_cardsDate;
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
     bool m_listingFailed = false;
+    // Why the register could not be opened at start; empty when it was.
+    QString m_openFailure;
     bool m_bChanged = false;
     std::function<void()> m_endProgram;
 };

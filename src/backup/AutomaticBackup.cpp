@@ -50,6 +50,8 @@ void AutomaticBackup::afterSuccessfulSave(const QDate& today)
     // The day's backup is there, whoever's program took it: one file test and nothing more.
     if (QFileInfo::exists(folder() + QLatin1Char('/') + dailyName(today)))
         return;
+    // What a backup cut short by a kill left behind goes before the next one is written.
+    removeStalePartFiles();
     auto run = std::make_shared<AutomaticRun>();
     m_run = run;
     m_thread = QThread::create([run, today] {

@@ -1,5 +1,6 @@
 #include "backup/BackupFolder.h"
 
+#include "backup/InstanceLock.h"
 #include "core/Failure.h"
 #include "core/SharedRoutines.h"
 
@@ -144,7 +145,7 @@ QString writeBackup(Kind kind, const QDateTime& now, const Progress& progress, d
 
 QString folder()
 {
-    return DataFolder() + QStringLiteral("/Backups");
+    return backupFolderPath();
 }
 
 QString dailyName(const QDate& day)
@@ -234,6 +235,41 @@ QList<QDate> prune(const QDate& today)
 QString takeBackup(const QDateTime& now, const Progress& progress, db::Interruption* interruption)
 {
     return writeBackup(Kind::Any, now, progress, interruption);
+}
+
+int removePartFiles()
+{
+    static const QRegularExpression backupPart(
+        QStringLiteral("^\\.dbAttendance-.*\\.mdb\\.part-[0-9a-f]{8}(-journal)?$"));
+    static const QRegularExpression registerPart(
+        QStringLiteral("^\\.dbAttendance\\.mdb\\.part-[0-9a-f]{8}(-journal)?$"));
+    int removed = 0;
+    const auto sweep = [&removed](const QString& path, const QRegularExpression& pattern) {
+        const QDir dir(path);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (pattern.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+                ++removed;
+        }
+    };
+    sweep(folder(), backupPart);
+    sweep(DataFolder(), registerPart);
+    return removed;
+}
+
+int removeStalePartFiles()
+{
+    InstanceLock& lock = InstanceLock::program();
+    if (lock.isExclusive()) // a restore under way: no other program runs
+        return removePartFiles();
+    const bool heldBefore = lock.isShared();
+    if (!lock.tryExclusive())
+        return 0; // another program may be writing one of them
+    const int removed = removePartFiles();
+    if (heldBefore)
+        lock.backToShared();
+    else
+        lock.release();
+    return removed;
 }
 
 QString takeDailyBackup(const QDate& today, db::Interruption* interruption)

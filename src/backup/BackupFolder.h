@@ -51,3 +51,15 @@ QString takeBackup(const QDateTime& now, const Progress& progress = {}, db::Inte
 QString takeDailyBackup(const QDate& today, db::Interruption* interruption = nullptr);
 
 } // namespace backup
+
+namespace backup {
+
+// The half-written copies a backup or a restore leaves when the program is stopped in the middle
+// of one (".dbAttendance-….mdb.part-…" in the backup folder, ".dbAttendance.mdb.part-…" beside
+// the register). removePartFiles() removes them all and returns how many; the caller must know
+// that no running Rollvane is writing one. removeStalePartFiles() first makes sure of that
+// through the instance lock, and removes nothing while another program runs.
+int removePartFiles();
+int removeStalePartFiles();
+
+} // namespace backup

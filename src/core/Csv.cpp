@@ -51,10 +51,30 @@ bool needsQuotes(const QString& value)
     return false;
 }
 
+// A text a spreadsheet would run as a formula: it begins with =, +, -, @, a tab or a carriage
+// return and is not simply a number ("-2" stays a number; "-2+3" is a formula).
+bool readsAsFormula(const QString& value)
+{
+    if (value.isEmpty())
+        return false;
+    const QChar first = value.front();
+    if (first != QLatin1Char('=') && first != QLatin1Char('+') && first != QLatin1Char('-') && first != QLatin1Char('@')
+        && first != QLatin1Char('\t') && first != QLatin1Char('\r'))
+        return false;
+    bool number = false;
+    value.toDouble(&number);
+    return !number;
+}
+
 } // namespace
 
 QString field(const QString& value)
 {
+    // A student named "=HYPERLINK(...)" is kept as typed in the register, but a spreadsheet
+    // opening the export must show the text, not run it: the apostrophe makes it text (OWASP's
+    // advice for CSV injection).
+    if (readsAsFormula(value))
+        return field(QLatin1Char('\'') + value);
     if (!needsQuotes(value))
         return value;
     QString quoted = value;

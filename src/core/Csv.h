@@ -13,7 +13,8 @@
 namespace csv {
 
 // One field as it is written: quoted when it holds a comma, a quote, a line break or leading
-// or trailing spaces, with its quotes doubled.
+// or trailing spaces, with its quotes doubled; a text a spreadsheet would run as a formula
+// (beginning with =, +, -, @, tab or carriage return, and no number) gets a leading apostrophe.
 QString field(const QString& value);
 // One record, without its line end.
 QString record(const QStringList& fields);

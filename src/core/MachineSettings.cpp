@@ -104,8 +104,14 @@ MachineSettings MachineSettings::read()
     MachineSettings settings;
     settings.path = filePath();
     const QFileInfo info(settings.path);
-    if (!info.exists())
+    if (!info.exists()) {
+        // A file named on purpose that is not there is a mistake to report, not a reason to
+        // fall back to a register of this computer's own.
+        if (!qEnvironmentVariable("ROLLVANE_CONF").isEmpty())
+            throw Failure(Text::tr("The settings file %1 that ROLLVANE_CONF names does not exist.")
+                              .arg(QDir::toNativeSeparators(settings.path)));
         return settings;
+    }
     QFile file(settings.path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw Failure(Text::tr("The settings file %1 cannot be read: %2")

@@ -117,3 +117,38 @@ QString skinFilePath()
 {
     return join(ProgramFolder(), QStringLiteral("x/o.cjs"));
 }
+
+QString backupFolderPath()
+{
+    return join(DataFolder(), QStringLiteral("Backups"));
+}
+
+namespace {
+
+// The path as the file system resolves it: an existing file (or link) by its target, a new one
+// by its resolved folder.
+QString resolved(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = info.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+bool isRegistersOwnFile(const QString& path)
+{
+    const QString target = resolved(path);
+    const QString live = resolved(liveDatabasePath());
+    for (const char* suffix : {"", "-journal", "-wal", "-shm", ".lock"}) {
+        if (target == live + QLatin1String(suffix))
+            return true;
+    }
+    if (target == resolved(templateDatabasePath()))
+        return true;
+    const QString backups = resolved(backupFolderPath());
+    return target == backups || target.startsWith(backups + QLatin1Char('/'));
+}

@@ -32,5 +32,11 @@ QString liveDatabasePath(); // DataFolder/dbAttendance.mdb
 QString templateDatabasePath(); // ProgramFolder/dbBlank.mdb
 QString handPointerPath(); // ProgramFolder/HAND-M.CUR
 QString skinFilePath(); // ProgramFolder/x/o.cjs
+QString backupFolderPath(); // DataFolder/Backups
+
+// Whether writing to path would overwrite the register or what keeps it: the register file, its
+// journal and write-ahead files, the instance lock, the template, or anything in the backup
+// folder. Paths are compared as the file system resolves them, links and ".." included.
+bool isRegistersOwnFile(const QString& path);
 
 inline constexpr auto kProductName = "Rollvane";

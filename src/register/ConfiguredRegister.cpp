@@ -52,6 +52,15 @@ void openConfigured()
         open(liveDatabasePath());
 }
 
+void openConfiguredReadOnly()
+{
+    const MachineSettings settings = MachineSettings::read();
+    if (settings.engine == QLatin1String("postgresql"))
+        openServerReadOnly(serverOf(settings));
+    else
+        openReadOnly(liveDatabasePath());
+}
+
 void makeFolder(const QString& path)
 {
     if (!QDir().mkdir(path))

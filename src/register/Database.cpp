@@ -559,6 +559,11 @@ void openServer(const ServerAddress& server)
     openWith(postgresEngine(server, QString::fromLatin1(kConnectionName)), false);
 }
 
+void openServerReadOnly(const ServerAddress& server)
+{
+    openWith(postgresEngine(server, QString::fromLatin1(kConnectionName)), true);
+}
+
 bool isOpen()
 {
     const QString& name = active().connection;

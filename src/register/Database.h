@@ -157,11 +157,16 @@ void copyTemplate(const QString& from, const QString& to);
 // when it names none (or engine=sqlite), the server's database for engine=postgresql. A settings
 // file in error throws a failure that names the file and the line.
 void openConfigured();
+// The same for reading only (the report tool): the file opened read-only, or the server's
+// database without creating or upgrading anything.
+void openConfiguredReadOnly();
 // Opens the register on a server. An empty database gets the register's tables at once; a
 // database of a newer schema is refused and left untouched, an older one is brought up to date
 // in one transaction. When the server cannot be reached, the next call that needs the register
 // tries again, and so does any call after the connection was lost.
 void openServer(const ServerAddress& server);
+// The same for reading only: nothing on the server is created, upgraded or written.
+void openServerReadOnly(const ServerAddress& server);
 // Whether the settings file chooses a server, and the server its [register] section names.
 // Both throw when the file is in error.
 bool serverConfigured();

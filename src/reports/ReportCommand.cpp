@@ -272,9 +272,16 @@ int runReportCommand(const QStringList& arguments, QIODevice& output, QIODevice&
         write(output, QStringLiteral("rollvane-report %1\n").arg(QCoreApplication::applicationVersion()));
         return kExitDone;
     }
+    // A report written over the register, its journal, its lock or a backup would destroy what
+    // it reports on.
+    if (options.output && isRegistersOwnFile(*options.output))
+        return fail(kExitBadArgument,
+            Text::tr("--output: %1 is one of the register's own files (the register, its journal or lock, the "
+                     "template or a backup); choose another file")
+                .arg(QDir::toNativeSeparators(*options.output)));
 
     try {
-        db::openReadOnly(liveDatabasePath());
+        db::openConfiguredReadOnly();
     } catch (const Failure& failure) {
         return fail(kExitRegister, failure.description());
     }

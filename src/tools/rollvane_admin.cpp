@@ -101,6 +101,13 @@ int main(int argc, char* argv[])
             return report(db::copyFileToServer(from, server, progressLines()), QDir::toNativeSeparators(from), to);
         }
         if (args.at(2) == QLatin1String("sqlite") && args.size() == 4) {
+            if (isRegistersOwnFile(args.at(3))) {
+                say(Text::tr("%1 is one of the register's own files (the register, its journal or lock, the template "
+                             "or a backup); choose another file.")
+                        .arg(QDir::toNativeSeparators(args.at(3))),
+                    stderr);
+                return 2;
+            }
             const db::ServerAddress server = db::configuredServer();
             const QString from
                 = Text::tr("the database %1 on the server %2").arg(server.database, server.displayName());

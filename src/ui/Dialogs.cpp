@@ -91,6 +91,23 @@ bool QtDialogs::question(QWidget* parent, const QString& text, const QString& ca
     return box.exec() == QMessageBox::Yes;
 }
 
+UserDialogs::Answer QtDialogs::questionWithCancel(
+    QWidget* parent, const QString& text, const QString& caption, Icon icon)
+{
+    QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<QString> QtDialogs::inputBox(
     QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
@@ -159,6 +176,18 @@ bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& cap
     const bool answered = reply.type == Reply::Type::Yes || reply.type == Reply::Type::No;
     m_shown.append({Kind::Question, text, captionOrTitle(caption), icon, !answered});
     return reply.type == Reply::Type::Yes;
+}
+
+UserDialogs::Answer ScriptedDialogs::questionWithCancel(
+    QWidget*, const QString& text, const QString& caption, Icon icon)
+{
+    const Reply reply = next();
+    const bool answered
+        = reply.type == Reply::Type::Yes || reply.type == Reply::Type::No || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::Question, text, captionOrTitle(caption), icon, !answered});
+    if (reply.type == Reply::Type::Yes)
+        return Answer::Yes;
+    return reply.type == Reply::Type::No ? Answer::No : Answer::Cancel;
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString&)

@@ -23,6 +23,10 @@ public:
     virtual void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
     // A question with Yes and No; true for Yes. Closing the box counts as No.
     virtual bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
+    // A question with Yes, No and Cancel, for a choice whose No throws something away: Escape and
+    // closing the box count as Cancel, which leaves everything as it was.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
     // An input box; no value when the user cancelled, an empty text when confirmed empty.
     virtual std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
@@ -61,6 +65,7 @@ class QtDialogs : public UserDialogs
 public:
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
@@ -71,7 +76,8 @@ public:
 };
 
 // Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
-// reply queued is answered with the safe default (OK, No, cancel) and marked unexpected.
+// reply queued is answered with the safe default (OK, No, cancel; Cancel where there is one)
+// and marked unexpected.
 class ScriptedDialogs : public UserDialogs
 {
 public:
@@ -113,6 +119,7 @@ public:
 
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;

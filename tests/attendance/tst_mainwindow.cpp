@@ -582,6 +582,59 @@ private Q_SLOTS:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
     }
 
+    void cancelOnTheSaveQuestionKeepsEverythingAsItWas()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        db::addClass(QStringLiteral("B"));
+        const qint64 amy = addStudents(classA, {QStringLiteral("Amy")}).first();
+        const QDate today = QDate::currentDate();
+        start();
+        pick(0);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        QTest::keyClicks(notes(), QStringLiteral("kept"));
+
+        // Escape on the question (Cancel) after a class change, a date change and a close:
+        // the class, the date, the marks and the window stay; nothing is written.
+        dialogs().answerCancel();
+        pick(1);
+        dialogs().answerCancel();
+        picker()->setDate(today.addDays(-1));
+        dialogs().answerCancel();
+        QVERIFY(!m_window->close());
+        QCOMPARE(dialogs().shown().size(), 3);
+        for (const ScriptedDialogs::Shown& shown : dialogs().shown())
+            QCOMPARE(shown.text, kPrompt);
+        QCOMPARE(m_programEnds, 0);
+        QCOMPARE(combo()->currentIndex(), 0);
+        QCOMPARE(picker()->date(), today);
+        QVERIFY(m_window->isChanged());
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QCOMPARE(notes()->toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(statusOn(amy, today), QStringLiteral("<none>"));
+        // The marks kept on screen are the ones a save then writes.
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("PushButton2")), Qt::LeftButton);
+        QCOMPARE(statusOn(amy, today), QStringLiteral("Late"));
+    }
+
+    void saveSaysNothingWasSavedWhenTheRegisterWasRefusedAtStart()
+    {
+        SQLITE_ONLY("a register refused at start is a damaged file");
+        db::close();
+        QFile garbage(m_env->livePath());
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write("this is not a register");
+        garbage.close();
+        start();
+        QVERIFY(!db::isOpen());
+        dialogs().clear();
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("PushButton2")), Qt::LeftButton);
+        const QStringList messages = dialogs().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Nothing was saved: the register could not be opened")),
+            qPrintable(messages.first()));
+        QVERIFY(!messages.contains(QStringLiteral("Done Saved")));
+    }
+
     void closingAsksToSave()
     {
         const qint64 cls = db::addClass(QStringLiteral("A"));

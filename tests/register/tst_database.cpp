@@ -293,6 +293,13 @@ void DatabaseTest::settingsInErrorAreNamedWithTheirLine()
     settings.close();
     said = failureOf([] { db::openConfigured(); });
     QVERIFY2(said.contains(QStringLiteral("line 3")) && said.contains(QStringLiteral("never read")), qPrintable(said));
+
+    // A settings file named on purpose but missing is an error, not a quiet register of this
+    // computer's own.
+    QVERIFY(settings.remove());
+    said = failureOf([] { db::openConfigured(); });
+    QVERIFY2(said.contains(env.settingsPath()) && said.contains(QStringLiteral("does not exist")), qPrintable(said));
+    QVERIFY(!db::isOpen());
 }
 
 void DatabaseTest::serverDatabasesThatAreNoRegister()

@@ -134,7 +134,17 @@ private Q_SLOTS:
             {{"summary", "--class", "Nobody's"}, 2, "--class:"},
             {{"summary", "--class-id", "999"}, 2, "--class-id:"},
             {{"summary", "--output", m_env->root() + "/no folder/out.txt"}, 2, "--output:"},
+            // Never written over: the register, its journal, its lock, a backup.
+            {{"summary", "--output", m_env->livePath()}, 2, "register's own files"},
+            {{"summary", "--format", "csv", "--output", m_env->livePath() + "-journal"}, 2, "register's own files"},
+            {{"summary", "--output", m_env->livePath() + ".lock"}, 2, "register's own files"},
+            {{"summary", "--output", QFileInfo(m_env->livePath()).absolutePath() + "/Backups/../Backups/x.mdb"}, 2,
+                "register's own files"},
         };
+        const QByteArray registerBefore = [this] {
+            QFile file(m_env->livePath());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
         for (const auto& c : cases) {
             const Run result = run(c.arguments);
             QVERIFY2(result.status == c.status,
@@ -143,6 +153,12 @@ private Q_SLOTS:
                     && result.errors.contains(QLatin1String(c.named)),
                 qPrintable(result.errors));
             QVERIFY(result.output.isEmpty());
+        }
+        {
+            QFile file(m_env->livePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll() == registerBefore);
+            QVERIFY(!QFileInfo::exists(m_env->livePath() + "-journal"));
         }
         QCOMPARE(run({QStringLiteral("--help")}).status, 0);
         const Run version = run({QStringLiteral("--version")});

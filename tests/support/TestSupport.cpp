@@ -102,8 +102,10 @@ void TestEnvironment::setUp()
     root.mkpath(QStringLiteral("program"));
     QFile::copy(QStringLiteral(ROLLVANE_TEMPLATE_PATH), programFolder() + QStringLiteral("/dbBlank.mdb"));
     qputenv("ROLLVANE_COMMON_APPDATA", appDataFolder().toLocal8Bit());
-    // The machine's own settings file never reaches a test.
+    // The machine's own settings file never reaches a test: each has one of its own, empty
+    // (the register in its data folder) until a test writes to it.
     qputenv("ROLLVANE_CONF", settingsPath().toLocal8Bit());
+    QFile(settingsPath()).open(QIODevice::WriteOnly | QIODevice::Append);
     overrideProgramFolder(programFolder());
     auto scripted = std::make_unique<ScriptedDialogs>();
     m_dialogs = scripted.get();

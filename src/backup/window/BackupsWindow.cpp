@@ -347,6 +347,7 @@ void BackupsWindow::showCounts(
 void BackupsWindow::backUpNow()
 {
     AutomaticBackup::program().wait();
+    removeStalePartFiles();
     QString written;
     try {
         runWithProgress(

@@ -476,8 +476,10 @@ public:
                                     "%1), 0) + 1, false)")
                          .arg(QLatin1String(table).toString().toLower()));
         }
-        // The planner's figures for the new rows, so that the first listings find the indexes.
-        sql::run(QStringLiteral("ANALYZE"));
+        // The planner's figures for the new rows, so that the first listings find the indexes;
+        // the register's own tables only (a bare ANALYZE would visit the server's catalogues,
+        // which a non-superuser may not, with a warning for each).
+        sql::run(QStringLiteral("ANALYZE tblClassName, tblStudents, tblAttendance, tblHistory, tblSettings"));
     }
 
 private:
