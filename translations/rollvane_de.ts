@@ -532,6 +532,26 @@
         <source>The template register could not be copied to %1: %2</source>
         <translation>Die Vorlage der Anwesenheitsliste konnte nicht nach %1 kopiert werden: %2</translation>
     </message>
+    <message>
+        <source>The register&apos;s server %1 asks for a password for the account %2, and none was found: the administrator puts it in the password file the settings name (passfile=%3), or in ~/.pgpass for each user.</source>
+        <translation>Der Server %1 des Registers verlangt ein Passwort für das Konto %2, und es wurde keines gefunden: Die Administration hinterlegt es in der Passwortdatei, die die Einstellungen nennen (passfile=%3), oder für jeden Benutzer in ~/.pgpass.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>The settings ask Rollvane to check the certificate of the register&apos;s server %1 (sslmode=%2), but the certificate of the authority that signed it was not found: the administrator names it with sslrootcert= in the [register] section of the settings file.</source>
+        <translation>Die Einstellungen verlangen, dass Rollvane das Zertifikat des Registerservers %1 prüft (sslmode=%2), aber das Zertifikat der Stelle, die es unterschrieben hat, wurde nicht gefunden: Die Administration nennt es mit sslrootcert= im Abschnitt [register] der Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 offers no encrypted connection, which the settings require (sslmode=%2): the administrator turns on SSL on the server, or changes sslmode in the settings file.</source>
+        <translation>Der Server %1 des Registers bietet keine verschlüsselte Verbindung, die die Einstellungen verlangen (sslmode=%2): Die Administration schaltet SSL auf dem Server ein oder ändert sslmode in der Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
+        <translation>Dem Zertifikat des Registerservers %1 kann nicht vertraut werden (%2): Die Administration prüft host= und sslrootcert= in der Einstellungsdatei gegen das Zertifikat des Servers.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -900,6 +920,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
     <message>
         <source>About Rollvane</source>
         <translation>Über Rollvane</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>Neu &amp;laden</translation>
     </message>
 </context>
 <context>

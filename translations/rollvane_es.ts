@@ -532,6 +532,26 @@
         <source>The template register could not be copied to %1: %2</source>
         <translation>No se ha podido copiar la plantilla del registro en %1: %2</translation>
     </message>
+    <message>
+        <source>The register&apos;s server %1 asks for a password for the account %2, and none was found: the administrator puts it in the password file the settings name (passfile=%3), or in ~/.pgpass for each user.</source>
+        <translation>El servidor %1 del registro pide una contraseña para la cuenta %2 y no se encontró ninguna: el administrador la pone en el archivo de contraseñas que indica la configuración (passfile=%3), o en ~/.pgpass de cada usuario.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>The settings ask Rollvane to check the certificate of the register&apos;s server %1 (sslmode=%2), but the certificate of the authority that signed it was not found: the administrator names it with sslrootcert= in the [register] section of the settings file.</source>
+        <translation>La configuración pide a Rollvane que compruebe el certificado del servidor %1 del registro (sslmode=%2), pero no se encontró el certificado de la autoridad que lo firmó: el administrador lo indica con sslrootcert= en la sección [register] del archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 offers no encrypted connection, which the settings require (sslmode=%2): the administrator turns on SSL on the server, or changes sslmode in the settings file.</source>
+        <translation>El servidor %1 del registro no ofrece una conexión cifrada, que la configuración exige (sslmode=%2): el administrador activa SSL en el servidor o cambia sslmode en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
+        <translation>No se pudo confiar en el certificado del servidor %1 del registro (%2): el administrador comprueba host= y sslrootcert= en el archivo de configuración frente al certificado del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -900,6 +920,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
     <message>
         <source>About Rollvane</source>
         <translation>Acerca de Rollvane</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recargar</translation>
     </message>
 </context>
 <context>

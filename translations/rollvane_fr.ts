@@ -532,6 +532,26 @@
         <source>The template register could not be copied to %1: %2</source>
         <translation>Le registre modèle n&apos;a pas pu être copié vers %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>The register&apos;s server %1 asks for a password for the account %2, and none was found: the administrator puts it in the password file the settings name (passfile=%3), or in ~/.pgpass for each user.</source>
+        <translation>Le serveur %1 du registre demande un mot de passe pour le compte %2, et aucun n’a été trouvé : l’administrateur le place dans le fichier de mots de passe que nomment les réglages (passfile=%3), ou dans ~/.pgpass de chaque utilisateur.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>The settings ask Rollvane to check the certificate of the register&apos;s server %1 (sslmode=%2), but the certificate of the authority that signed it was not found: the administrator names it with sslrootcert= in the [register] section of the settings file.</source>
+        <translation>Les réglages demandent à Rollvane de vérifier le certificat du serveur %1 du registre (sslmode=%2), mais le certificat de l’autorité qui l’a signé est introuvable : l’administrateur l’indique avec sslrootcert= dans la section [register] du fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 offers no encrypted connection, which the settings require (sslmode=%2): the administrator turns on SSL on the server, or changes sslmode in the settings file.</source>
+        <translation>Le serveur %1 du registre n’offre pas de connexion chiffrée, que les réglages exigent (sslmode=%2) : l’administrateur active SSL sur le serveur, ou change sslmode dans le fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
+        <translation>Le certificat du serveur %1 du registre n’a pas pu être validé (%2) : l’administrateur vérifie host= et sslrootcert= dans le fichier de réglages par rapport au certificat du serveur.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -900,6 +920,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
     <message>
         <source>About Rollvane</source>
         <translation>À propos de Rollvane</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,26 @@
         <source>The template register could not be copied to %1: %2</source>
         <translation>Het sjabloon van de presentielijst kon niet naar %1 worden gekopieerd: %2</translation>
     </message>
+    <message>
+        <source>The register&apos;s server %1 asks for a password for the account %2, and none was found: the administrator puts it in the password file the settings name (passfile=%3), or in ~/.pgpass for each user.</source>
+        <translation>De server %1 van het register vraagt een wachtwoord voor het account %2, en er is er geen gevonden: de beheerder zet het in het wachtwoordbestand dat de instellingen noemen (passfile=%3), of in ~/.pgpass van elke gebruiker.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>niet ingesteld</translation>
+    </message>
+    <message>
+        <source>The settings ask Rollvane to check the certificate of the register&apos;s server %1 (sslmode=%2), but the certificate of the authority that signed it was not found: the administrator names it with sslrootcert= in the [register] section of the settings file.</source>
+        <translation>De instellingen vragen Rollvane het certificaat van de registerserver %1 te controleren (sslmode=%2), maar het certificaat van de instantie die het ondertekende is niet gevonden: de beheerder noemt het met sslrootcert= in de sectie [register] van het instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>The register&apos;s server %1 offers no encrypted connection, which the settings require (sslmode=%2): the administrator turns on SSL on the server, or changes sslmode in the settings file.</source>
+        <translation>De server %1 van het register biedt geen versleutelde verbinding, die de instellingen eisen (sslmode=%2): de beheerder zet SSL aan op de server, of wijzigt sslmode in het instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
+        <translation>Het certificaat van de registerserver %1 kon niet worden vertrouwd (%2): de beheerder controleert host= en sslrootcert= in het instellingenbestand tegen het certificaat van de server.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -900,6 +920,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
     <message>
         <source>About Rollvane</source>
         <translation>Over Rollvane</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>Opnieuw &amp;laden</translation>
     </message>
 </context>
 <context>

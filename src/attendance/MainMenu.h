@@ -22,6 +22,7 @@ public:
         CopyPreviousDay,
         PreviousDay,
         NextDay,
+        Reload,
         Quit,
         StudentsAndClasses,
         Backups,
@@ -36,7 +37,7 @@ public:
     // Object names menuRegister, menuReports, menuSetup, menuHelp.
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
-    // actionNextDay, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
+    // actionNextDay, actionReload, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
     // actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
@@ -48,5 +49,5 @@ private:
     QAction* addCommand(Menu where, Command which, const char* name, const QString& text, const QKeySequence& keys);
 
     std::array<QMenu*, 4> m_menus {};
-    std::array<QAction*, 12> m_actions {};
+    std::array<QAction*, 13> m_actions {};
 };

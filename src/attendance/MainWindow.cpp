@@ -233,6 +233,7 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("CopyPreviousDay_Click"), [this] { copyMarksFromPreviousDay(); }); });
     on(Command::PreviousDay, [this] { stepDay(-1); });
     on(Command::NextDay, [this] { stepDay(1); });
+    on(Command::Reload, [this] { reportFailures(location("Reload_Click"), [this] { reload(); }); });
     on(Command::Quit, [this] { close(); });
     on(Command::StudentsAndClasses, [this] { PushButton1_Click(); });
     on(Command::Backups,
@@ -306,6 +307,7 @@ void MainWindow::load()
     // opening and the lock; a restore elsewhere then waits for this program to end.
     steps.step(144, [this] {
         backup::InstanceLock::program().acquireShared();
+        m_openTried = true;
         // Copies a kill cut short, when no other running Rollvane could be writing them.
         backup::removeStalePartFiles();
         try {
@@ -655,6 +657,10 @@ UserDialogs::Answer MainWindow::askSaveChanges()
 
 void MainWindow::selectionChanged()
 {
+    // Started while the register's server was away, the class list is empty: any pick or date
+    // change reads it again (and so connects again).
+    if (m_combo1->count() == 0 && !m_bChanged && m_openTried)
+        LoadClassList();
     if (m_bChanged) {
         // A rebuild from an earlier change must not replace the cards while the user decides.
         m_timer1->stop();
@@ -967,6 +973,34 @@ void MainWindow::copyMarksFromPreviousDay()
     applyStatuses(statuses,
         tr("Copy the marks of %1 onto the cards of %2?")
             .arg(QLocale().toString(*day, QLocale::LongFormat), m_cardsClassName));
+}
+
+void MainWindow::reload()
+{
+    if (m_bChanged) {
+        m_timer1->stop();
+        switch (askSaveChanges()) {
+        case UserDialogs::Answer::Cancel:
+            return;
+        case UserDialogs::Answer::No:
+            break;
+        case UserDialogs::Answer::Yes:
+            if (SaveAttendance() != SaveOutcome::Saved)
+                return;
+            break;
+        }
+    }
+    const int index = m_combo1->currentIndex();
+    const std::optional<qint64> shown
+        = index >= 0 && index < m_colClassIDs.size() ? std::optional<qint64>(m_colClassIDs.at(index)) : m_cardsClassId;
+    // Reading the class list is what connects again to a server that was away.
+    LoadClassList();
+    if (shown) {
+        const QSignalBlocker quiet(m_combo1);
+        m_combo1->setCurrentIndex(int(m_colClassIDs.indexOf(*shown)));
+    }
+    setChanged(false);
+    m_timer1->start();
 }
 
 void MainWindow::stepDay(int direction)

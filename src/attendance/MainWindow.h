@@ -88,6 +88,9 @@ public:
     // Moves the date picker one school day (Monday to Friday) back or on; the picker's change
     // then asks about unsaved marks as any change of date does.
     void stepDay(int direction);
+    // Register, Reload: the class list and the cards read again from the register (which
+    // connects again to a server that was away), after offering to save unsaved marks.
+    void reload();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -173,6 +176,9 @@ private:
     bool m_listingFailed = false;
     // Why the register could not be opened at start; empty when it was.
     QString m_openFailure;
+    // Whether start-up has come to opening the register (before that, a date change that the
+    // start-up itself makes reads nothing).
+    bool m_openTried = false;
     bool m_bChanged = false;
     std::function<void()> m_endProgram;
 };

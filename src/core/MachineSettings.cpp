@@ -11,6 +11,23 @@
 
 namespace {
 
+// A path of the settings file for the user running the program: a leading "~" is their home
+// folder, "%u" their account name.
+QString expandedPath(QString path)
+{
+    if (path.isEmpty())
+        return path;
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/")))
+        path.replace(0, 1, QDir::homePath());
+    if (path.contains(QLatin1String("%u"))) {
+        QString user = qEnvironmentVariable("USER");
+        if (user.isEmpty())
+            user = qEnvironmentVariable("LOGNAME");
+        path.replace(QLatin1String("%u"), user);
+    }
+    return path;
+}
+
 // The texts of this file, under the context translators find them in.
 struct Text
 {
@@ -22,7 +39,8 @@ const QHash<QString, QSet<QString>>& knownKeys()
     static const QHash<QString, QSet<QString>> keys = {
         {QStringLiteral("register"),
             {QStringLiteral("engine"), QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("database"),
-                QStringLiteral("user"), QStringLiteral("sslmode"), QStringLiteral("passfile")}},
+                QStringLiteral("user"), QStringLiteral("sslmode"), QStringLiteral("sslrootcert"),
+                QStringLiteral("passfile")}},
         {QStringLiteral("support"), {QStringLiteral("email"), QStringLiteral("web")}},
     };
     return keys;
@@ -140,7 +158,10 @@ MachineSettings MachineSettings::read()
     settings.database = value(QStringLiteral("register"), QStringLiteral("database"));
     settings.user = value(QStringLiteral("register"), QStringLiteral("user"));
     settings.sslmode = value(QStringLiteral("register"), QStringLiteral("sslmode"));
-    settings.passfile = value(QStringLiteral("register"), QStringLiteral("passfile"));
+    settings.sslrootcert = expandedPath(value(QStringLiteral("register"), QStringLiteral("sslrootcert")));
+    // One settings file serves every teacher of a computer: "~" and "%u" name each user's own
+    // password file, which only that user can read.
+    settings.passfile = expandedPath(value(QStringLiteral("register"), QStringLiteral("passfile")));
     settings.supportEmail = value(QStringLiteral("support"), QStringLiteral("email"));
     settings.supportWeb = value(QStringLiteral("support"), QStringLiteral("web"));
     return settings;

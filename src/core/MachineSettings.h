@@ -6,7 +6,7 @@
 // file). An INI file an administrator writes by hand:
 //
 //   [register]        where the register is: engine=sqlite (the default) or engine=postgresql
-//                     with host, port, database, user, sslmode and passfile
+//                     with host, port, database, user, sslmode, sslrootcert and passfile
 //   [support]         the school's own help: email, web
 //
 // No file at all is the ordinary case and means every default.
@@ -20,7 +20,8 @@ struct MachineSettings
     QString database;
     QString user;
     QString sslmode;
-    QString passfile;
+    QString sslrootcert; // the CA certificate that sslmode=verify-ca or verify-full checks against
+    QString passfile; // "~" and "%u" already made the running user's
 
     QString supportEmail;
     QString supportWeb;

@@ -27,6 +27,7 @@ ServerAddress serverOf(const MachineSettings& settings)
     server.database = settings.database;
     server.user = settings.user;
     server.sslmode = settings.sslmode;
+    server.sslrootcert = settings.sslrootcert;
     server.passfile = settings.passfile;
     return server;
 }

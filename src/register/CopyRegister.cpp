@@ -316,6 +316,7 @@ CopyReport copyBetween(
         {
             ConnectionScope scope(targetName, targetEngine);
             sql::WriteTransaction transaction;
+            targetEngine.beforeCopy();
             for (const Table& table : registerTables()) {
                 TableCheck check;
                 check.table = QLatin1String(table.name);

@@ -23,7 +23,8 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 4: a remark per student and day.
 // 5: the history of every change to a mark's status or remark.
 // 6: settings kept in the register itself, shared by every user and computer.
-inline constexpr int kSchemaVersion = 6;
+// 7: on a server, the history is written by the server itself (the file register: unchanged).
+inline constexpr int kSchemaVersion = 7;
 
 struct ClassRow
 {
@@ -117,6 +118,7 @@ struct ServerAddress
     QString database;
     QString user;
     QString sslmode;
+    QString sslrootcert;
     QString passfile;
     // The server as a user knows it: its host name, or "this computer" for a local socket.
     QString displayName() const;

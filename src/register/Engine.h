@@ -116,6 +116,9 @@ public:
     // for each costs more than the copy itself.
     virtual bool readPhoto(qint64 studentId, QByteArray& buffer) = 0;
 
+    // Inside the copy's transaction, before rows are copied in with their history: nothing the
+    // copy writes is recorded as a change.
+    virtual void beforeCopy() = 0;
     // After rows were copied in with their ids: new rows get ids above the highest copied.
     virtual void afterCopy() = 0;
 };

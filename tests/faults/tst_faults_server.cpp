@@ -2,6 +2,8 @@
 // them, a window that outlives it. Nothing saved is lost and the window recovers.
 #include "FaultSupport.h"
 
+#include <QAction>
+
 using namespace faults;
 
 class FaultServerSuite : public QObject
@@ -137,12 +139,18 @@ void FaultServerSuite::windowOutlivesTheServerGoingAway()
         qPrintable(said));
     QVERIFY(user.window().classIds().isEmpty());
 
-    // Back again: the next action finds it, without a restart.
+    // Back again: the next action finds it, without a restart. A date change reads the class
+    // list again, and so does Register → Reload.
     QVERIFY2(server.start(), qPrintable(server.error()));
     env.dialogs().clear();
-    QTest::mouseClick(user.window().findChild<QPushButton*>(QStringLiteral("PushButton1")), Qt::LeftButton);
-    delete ManageClassesWindow::instance();
+    user.picker()->setDate(user.picker()->date().addDays(-1));
+    QVERIFY(user.settle());
     QCOMPARE(user.window().classIds(), QList<qint64> {group.id});
+    const qint64 later = db::addClass(QStringLiteral("Added elsewhere"));
+    user.window().findChild<QAction*>(QStringLiteral("actionReload"))->trigger();
+    QVERIFY(user.settle());
+    QCOMPARE(user.window().classIds(), (QList<qint64> {later, group.id}));
+    QVERIFY(env.dialogs().shown().isEmpty());
     QVERIFY(user.pick(group.id, day));
     user.clickAll();
 

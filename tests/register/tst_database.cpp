@@ -2,14 +2,18 @@
 
 #include "attendance/PhotoCache.h"
 #include "core/Failure.h"
+#include "core/MachineSettings.h"
 #include "core/Photo.h"
 #include "register/Database.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -252,6 +256,7 @@ private Q_SLOTS:
 
     void settingsInErrorAreNamedWithTheirLine();
     void serverDatabasesThatAreNoRegister();
+    void staffAccountsSaveButNeverRewriteTheHistory();
     void lostConnectionIsMadeAgainWithoutDoingAnythingTwice();
     void photoChangedElsewhereIsShownAnew();
 
@@ -294,12 +299,89 @@ void DatabaseTest::settingsInErrorAreNamedWithTheirLine()
     said = failureOf([] { db::openConfigured(); });
     QVERIFY2(said.contains(QStringLiteral("line 3")) && said.contains(QStringLiteral("never read")), qPrintable(said));
 
+    // One settings file for every teacher: "~" and "%u" name each user's own password file.
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write("[register]\nengine=postgresql\nsslmode=verify-full\nsslrootcert=/etc/rollvane/school-ca.crt\n"
+                   "passfile=~/rollvane/%u.pgpass\n");
+    settings.close();
+    const QByteArray user = qgetenv("USER");
+    qputenv("USER", "mrs.evans");
+    const MachineSettings read = MachineSettings::read();
+    qputenv("USER", user);
+    QCOMPARE(read.passfile, QDir::homePath() + QStringLiteral("/rollvane/mrs.evans.pgpass"));
+    QCOMPARE(read.sslrootcert, QStringLiteral("/etc/rollvane/school-ca.crt"));
+
     // A settings file named on purpose but missing is an error, not a quiet register of this
     // computer's own.
     QVERIFY(settings.remove());
     said = failureOf([] { db::openConfigured(); });
     QVERIFY2(said.contains(env.settingsPath()) && said.contains(QStringLiteral("does not exist")), qPrintable(said));
     QVERIFY(!db::isOpen());
+}
+
+void DatabaseTest::staffAccountsSaveButNeverRewriteTheHistory()
+{
+    SERVER_ONLY("who may write the history is the server's to enforce");
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), db::addClass(QStringLiteral("7A")), std::nullopt);
+    const QDate day(2026, 11, 2);
+    db::saveMarks(day, {{ann, QStringLiteral("Late")}}, QString());
+    db::close();
+
+    // The README's set-up: a group role for the staff with the rights it lists, and a login of
+    // each teacher's own in it.
+    const QString group = QStringLiteral("rv_staff_%1").arg(::getpid());
+    const QString teacher = QStringLiteral("rv_teacher_%1").arg(::getpid());
+    QSqlDatabase owner = env.otherConnection(QStringLiteral("owner"));
+    const auto as = [](QSqlDatabase& database, const QString& statement) {
+        QSqlQuery query(database);
+        return query.exec(statement);
+    };
+    for (const QString& statement : {QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(group),
+             QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(teacher, group),
+             QStringLiteral("GRANT CONNECT ON DATABASE %1 TO %2").arg(env.databaseName(), group),
+             QStringLiteral("GRANT USAGE ON SCHEMA public TO %1").arg(group),
+             QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO %1").arg(group),
+             QStringLiteral("GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO %1").arg(group),
+             QStringLiteral("GRANT INSERT, UPDATE, DELETE ON tblClassName, tblStudents TO %1").arg(group),
+             QStringLiteral("GRANT INSERT, UPDATE ON tblAttendance, tblSettings, tblPhotoChanges TO %1").arg(group)})
+        QVERIFY2(as(owner, statement), qPrintable(statement));
+    const auto dropRoles = qScopeGuard([&] {
+        db::close();
+        as(owner, QStringLiteral("DROP OWNED BY %1, %2").arg(teacher, group));
+        as(owner, QStringLiteral("DROP ROLE %1").arg(teacher));
+        as(owner, QStringLiteral("DROP ROLE %1").arg(group));
+    });
+
+    // The teacher saves; the history names the server account that saved, not what the
+    // computer claims.
+    db::ServerAddress address = env.server();
+    address.user = teacher;
+    db::openServer(address);
+    db::saveMarks(day, {{ann, QStringLiteral("Absent")}}, QStringLiteral("after the trip"),
+        db::Author {
+            QStringLiteral("someone.else"), QStringLiteral("OFFICE-2"), QStringLiteral("2000-01-01T00:00:00Z")});
+    const QList<db::HistoryRow> history = db::history(ann, day);
+    QCOMPARE(history.size(), 2);
+    QCOMPARE(history.first().newStatus, QStringLiteral("Absent"));
+    QCOMPARE(history.first().oldStatus, QStringLiteral("Late"));
+    QCOMPARE(history.first().changedBy, teacher);
+    QCOMPARE(history.first().changedOn, QStringLiteral("OFFICE-2"));
+    QVERIFY2(history.first().changedAt.startsWith(QString::number(QDate::currentDate().year())),
+        qPrintable(history.first().changedAt));
+    // Saving the same marks again is no change.
+    db::saveMarks(day, {{ann, QStringLiteral("Absent")}}, QStringLiteral("after the trip"));
+    QCOMPARE(db::history(ann, day).size(), 2);
+
+    // The teacher's account can neither erase nor rewrite the trail, nor lock everyone out.
+    QSqlDatabase staff = db::connection();
+    for (const char* statement : {"DELETE FROM tblHistory", "UPDATE tblHistory SET NewStatus = 'Present'",
+             "INSERT INTO tblHistory (StudentID, \"Date\") VALUES (1, '2026-11-03')",
+             "UPDATE tblSchemaVersion SET Version = 99", "DELETE FROM tblSchemaVersion"})
+        QVERIFY2(!as(staff, QLatin1String(statement)), statement);
+    QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblHistory")), 2);
+    QCOMPARE(count(QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), db::kSchemaVersion);
 }
 
 void DatabaseTest::serverDatabasesThatAreNoRegister()

@@ -65,17 +65,41 @@ WITH card AS (
         AND md5(COALESCE(a.Notes, '')) = c.old_notes AND COALESCE(a.ChangedAt, '') = c.old_at
         AND COALESCE(a.ChangedBy, '') = c.old_by AND COALESCE(a.ChangedOn, '') = c.old_on)
     RETURNING a.StudentID, (a.xmax = 0) AS inserted
-), history AS (
-    INSERT INTO tblHistory (StudentID, "Date", OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn,
-                            ChangedAt)
-    SELECT c.id, $1, CASE WHEN c.had THEN c.old_status ELSE '' END, c.status,
-           CASE WHEN c.had THEN c.old_remark ELSE '' END, c.remark, $7, $8, $6
-    FROM card c JOIN written w ON w.StudentID = c.id
-    WHERE NOT c.had OR c.old_status <> c.status OR c.old_remark <> c.remark
-    ORDER BY c.id
 )
 SELECT count(*) FROM written w JOIN card c ON c.id = w.StudentID WHERE w.inserted = NOT c.had
 )");
+
+// Writes the history of a mark as the server sees it. It runs with its owner's rights (the
+// register's owner), so that staff accounts can read the history and never write or change it.
+// A register copied in brings its history along: the copy, run by the owner, says so and the
+// rows it inserts are not recorded again.
+const QString kHistoryFunction = QStringLiteral(R"(
+CREATE OR REPLACE FUNCTION rollvane_history() RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = public AS $$
+DECLARE
+    old_status text := '';
+    old_remark text := '';
+BEGIN
+    IF current_setting('rollvane.copying', true) = 'on'
+        AND session_user = (SELECT tableowner FROM pg_tables WHERE schemaname = 'public'
+                            AND tablename = 'tblattendance') THEN
+        RETURN NULL;
+    END IF;
+    IF TG_OP = 'UPDATE' THEN
+        old_status := COALESCE(NULLIF(OLD."Status", ''), 'Present');
+        old_remark := COALESCE(OLD.Remark, '');
+        IF old_status = COALESCE(NEW."Status", '') AND old_remark = COALESCE(NEW.Remark, '') THEN
+            RETURN NULL;
+        END IF;
+    END IF;
+    INSERT INTO tblHistory (StudentID, "Date", OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn,
+                            ChangedAt)
+    VALUES (NEW.StudentID, NEW."Date", old_status, COALESCE(NEW."Status", ''), old_remark, COALESCE(NEW.Remark, ''),
+            session_user, COALESCE(NEW.ChangedOn, ''),
+            to_char(clock_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD"T"HH24:MI:SS.MS"Z"'));
+    RETURN NULL;
+END
+$$)");
 
 // Values travel as array literals, each element quoted, so that no text can end an element.
 QString textArray(const QStringList& values)
@@ -189,7 +213,7 @@ public:
     void open(QSqlDatabase& database, bool readOnly) override
     {
         forgetStatements();
-        for (const QString& value : {m_server.sslmode, m_server.passfile}) {
+        for (const QString& value : {m_server.sslmode, m_server.sslrootcert, m_server.passfile}) {
             // The driver takes ';' as the end of a setting, whatever quotes stand around it.
             if (value.contains(QLatin1Char(';')))
                 throw Failure(Text::tr("The server settings cannot hold the character ';' (in \"%1\").").arg(value));
@@ -215,6 +239,8 @@ public:
         };
         if (!m_server.sslmode.isEmpty())
             options << QStringLiteral("sslmode=") + connectValue(m_server.sslmode);
+        if (!m_server.sslrootcert.isEmpty())
+            options << QStringLiteral("sslrootcert=") + connectValue(m_server.sslrootcert);
         if (!m_server.passfile.isEmpty())
             options << QStringLiteral("passfile=") + connectValue(m_server.passfile);
         database.setConnectOptions(options.join(QLatin1Char(';')));
@@ -415,6 +441,15 @@ public:
             sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblSettings (Name text COLLATE \"C\" PRIMARY KEY, "
                                     "Value text COLLATE \"C\" NOT NULL DEFAULT '')"));
             break;
+        case 7:
+            // The history is the server's own record: written by the server for every change of
+            // a mark, under the account that logged in and the server's clock, so that the staff
+            // need (and get) no right to write it themselves.
+            sql::run(kHistoryFunction);
+            sql::run(QStringLiteral("DROP TRIGGER IF EXISTS trAttendanceHistory ON tblAttendance"));
+            sql::run(QStringLiteral("CREATE TRIGGER trAttendanceHistory AFTER INSERT OR UPDATE ON tblAttendance "
+                                    "FOR EACH ROW EXECUTE FUNCTION rollvane_history()"));
+            break;
         default:
             break;
         }
@@ -467,6 +502,12 @@ public:
         if (!QSqlDatabase::contains(m_connectionName) || !QSqlDatabase::database(m_connectionName, false).isOpen())
             return std::nullopt;
         return PhotoStamp {m_connection, m_writes, 0};
+    }
+
+    void beforeCopy() override
+    {
+        // The copied history comes with the rows; the server must not record them again.
+        sql::run(QStringLiteral("SET LOCAL rollvane.copying = 'on'"));
     }
 
     void afterCopy() override
@@ -584,8 +625,12 @@ private:
     {
         const QString text = error.databaseText();
         const qsizetype fatal = text.indexOf(QLatin1String("FATAL:"));
-        if (fatal < 0)
+        if (fatal < 0) {
+            // The client library's own refusals are set-up mistakes that waiting never mends.
+            if (const std::optional<Failure> setup = setupMistake(text))
+                return *setup;
             return unreachable(detailOf(error));
+        }
         QString reason = text.mid(fatal + 6).trimmed();
         const qsizetype lineEnd = reason.indexOf(QLatin1Char('\n'));
         if (lineEnd > 0)
@@ -597,6 +642,37 @@ private:
         return Failure(Text::tr("The register's server %1 refused the connection: %2. Check the [register] settings in "
                                 "the settings file and the server's user and password file.")
                            .arg(m_server.displayName(), reason));
+    }
+
+    // What the client library says when the settings, not the network, are at fault, in words
+    // that name the setting and who puts it right.
+    std::optional<Failure> setupMistake(const QString& text) const
+    {
+        const QString server = m_server.displayName();
+        if (text.contains(QLatin1String("no password supplied")))
+            return Failure(
+                Text::tr("The register's server %1 asks for a password for the account %2, and none was "
+                         "found: the administrator puts it in the password file the settings name "
+                         "(passfile=%3), or in ~/.pgpass for each user.")
+                    .arg(server, m_server.user, m_server.passfile.isEmpty() ? Text::tr("not set") : m_server.passfile));
+        if (text.contains(QLatin1String("root certificate file")))
+            return Failure(Text::tr("The settings ask Rollvane to check the certificate of the register's server %1 "
+                                    "(sslmode=%2), but the certificate of the authority that signed it was not "
+                                    "found: the administrator names it with sslrootcert= in the [register] section "
+                                    "of the settings file.")
+                               .arg(server, m_server.sslmode));
+        if (text.contains(QLatin1String("does not support SSL")))
+            return Failure(Text::tr("The register's server %1 offers no encrypted connection, which the settings "
+                                    "require (sslmode=%2): the administrator turns on SSL on the server, or changes "
+                                    "sslmode in the settings file.")
+                               .arg(server, m_server.sslmode));
+        if (text.contains(QLatin1String("certificate verify failed"))
+            || text.contains(QLatin1String("does not match host name")))
+            return Failure(Text::tr("The certificate of the register's server %1 could not be trusted (%2): the "
+                                    "administrator checks host= and sslrootcert= in the settings file against the "
+                                    "server's certificate.")
+                               .arg(server, text.simplified()));
+        return std::nullopt;
     }
 
     void addTextColumn(const QString& column) override

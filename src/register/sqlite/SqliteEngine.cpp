@@ -468,6 +468,7 @@ private:
     bool lostConnection(const QSqlError&) const override { return false; }
     bool reconnects() const override { return false; }
     void forgetStatements() override { }
+    void beforeCopy() override { }
     void afterCopy() override { }
 
     QSqlQuery statement(const QSqlDatabase& database, const QString& text, bool forwardOnly) override
