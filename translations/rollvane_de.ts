@@ -1173,6 +1173,14 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <translation>Nichts wurde gespeichert: Das Register konnte beim Start von Rollvane nicht geöffnet werden.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The day&apos;s notes were changed too; Yes replaces them with yours.</source>
+        <translation>Auch die Notizen des Tages wurden geändert; Ja ersetzt sie durch Ihre.</translation>
+    </message>
+    <message>
+        <source>Day&apos;s notes: %1 → %2</source>
+        <translation>Notizen des Tages: %1 → %2</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1674,6 +1682,18 @@ Abwesenheit</translation>
     <message>
         <source>Remark</source>
         <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Day&apos;s Notes</source>
+        <translation>Notizen des Tages</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>

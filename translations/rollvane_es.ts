@@ -1173,6 +1173,14 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <translation>No se guardó nada: el registro no se pudo abrir al iniciar Rollvane.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The day&apos;s notes were changed too; Yes replaces them with yours.</source>
+        <translation>También se cambiaron las notas del día; Sí las sustituye por las suyas.</translation>
+    </message>
+    <message>
+        <source>Day&apos;s notes: %1 → %2</source>
+        <translation>Notas del día: %1 → %2</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1679,6 +1687,18 @@ actual</translation>
     <message>
         <source>Remark</source>
         <translation>Observación</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Day&apos;s Notes</source>
+        <translation>Notas del día</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>

@@ -1173,6 +1173,14 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <translation>Rien n’a été enregistré : le registre n’a pas pu être ouvert au démarrage de Rollvane.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The day&apos;s notes were changed too; Yes replaces them with yours.</source>
+        <translation>Les notes du jour ont aussi été modifiées ; Oui les remplace par les vôtres.</translation>
+    </message>
+    <message>
+        <source>Day&apos;s notes: %1 → %2</source>
+        <translation>Notes du jour : %1 → %2</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1676,6 +1684,18 @@ en cours</translation>
     <message>
         <source>Remark</source>
         <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Day&apos;s Notes</source>
+        <translation>Notes du jour</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>

@@ -1173,6 +1173,14 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <translation>Er is niets opgeslagen: het register kon niet worden geopend toen Rollvane startte.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>The day&apos;s notes were changed too; Yes replaces them with yours.</source>
+        <translation>Ook de notities van de dag zijn gewijzigd; Ja vervangt ze door de uwe.</translation>
+    </message>
+    <message>
+        <source>Day&apos;s notes: %1 → %2</source>
+        <translation>Notities van de dag: %1 → %2</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1677,6 +1685,18 @@ afwezig</translation>
     <message>
         <source>Remark</source>
         <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>Day&apos;s Notes</source>
+        <translation>Notities van de dag</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
     </message>
 </context>
 <context>

@@ -619,6 +619,12 @@ bool MainWindow::askOverwrite(const db::Conflict& conflict)
         text = tr("The register of %1 for %2 was changed by another program after you opened it.")
                    .arg(m_cardsClassName, day);
     }
+    // The day's notes are overwritten with the marks; a teacher must know before saying Yes.
+    bool notesChanged = false;
+    for (auto stored = conflict.stored.cbegin(); stored != conflict.stored.cend() && !notesChanged; ++stored)
+        notesChanged = stored->notes != m_loaded.value(stored.key()).notes;
+    if (notesChanged)
+        text += QStringLiteral("\r\n") + tr("The day's notes were changed too; Yes replaces them with yours.");
     return dialogs().question(this, text + QStringLiteral("\r\n") + tr("Overwrite it with the marks on your screen?"),
         tr("Register Changed"), UserDialogs::Icon::Warning);
 }
@@ -911,6 +917,13 @@ void MainWindow::showHistory(const StudentCard* card)
             };
             entry
                 += QStringLiteral("\r\n    ") + tr("Remark: %1 → %2").arg(quoted(row.oldRemark), quoted(row.newRemark));
+        }
+        if (row.oldNotes != row.newNotes) {
+            const auto quoted = [this](const QString& text) {
+                return text.isEmpty() ? tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(text);
+            };
+            entry += QStringLiteral("\r\n    ")
+                + tr("Day's notes: %1 → %2").arg(quoted(row.oldNotes), quoted(row.newNotes));
         }
         entries << entry;
     }

@@ -59,7 +59,7 @@ const QList<Table>& registerTables()
             {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0},
                 {"OldStatus", Kind::Text, 0}, {"NewStatus", Kind::Text, 0}, {"OldRemark", Kind::Text, 0},
                 {"NewRemark", Kind::Text, 0}, {"ChangedBy", Kind::Text, 0}, {"ChangedOn", Kind::Text, 0},
-                {"ChangedAt", Kind::Text, 0}}},
+                {"ChangedAt", Kind::Text, 0}, {"OldNotes", Kind::Text, 7}, {"NewNotes", Kind::Text, 7}}},
         {"tblSettings", 6, {{"Name", Kind::Text, 0}, {"Value", Kind::Text, 0}}},
     };
     return tables;

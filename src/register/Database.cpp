@@ -491,12 +491,18 @@ void upgradeStep(Engine& engine, int version)
     switch (version) {
     case 3:
         for (const char* column : {"ChangedAt", "ChangedBy", "ChangedOn"})
-            engine.addTextColumn(QLatin1String(column));
+            engine.addTextColumn(QStringLiteral("tblAttendance"), QLatin1String(column));
         sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceUnplaced ON tblAttendance (StudentID) WHERE ")
             + engine.unplacedCondition());
         break;
     case 4:
-        engine.addTextColumn(QStringLiteral("Remark"));
+        engine.addTextColumn(QStringLiteral("tblAttendance"), QStringLiteral("Remark"));
+        break;
+    case 7:
+        // The day's notes are part of what the history keeps.
+        engine.addTextColumn(QStringLiteral("tblHistory"), QStringLiteral("OldNotes"));
+        engine.addTextColumn(QStringLiteral("tblHistory"), QStringLiteral("NewNotes"));
+        engine.upgradeTo(version);
         break;
     default:
         engine.upgradeTo(version);
@@ -788,16 +794,18 @@ QList<HistoryRow> history(qint64 studentId, const QDate& date)
     QList<HistoryRow> rows;
     if (openedSchemaVersion() < 5)
         return rows;
+    const QString notes = openedSchemaVersion() >= 7 ? QStringLiteral("OldNotes, NewNotes") : QStringLiteral("'', ''");
     QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt "
-                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC"));
+        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt, %1 "
+                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC")
+            .arg(notes));
     query.addBindValue(studentId);
     query.addBindValue(dateKey(date));
     sql::run(query);
     while (query.next()) {
         rows.append({studentId, date, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-            query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
-            query.value(6).toString()});
+            query.value(3).toString(), query.value(4).toString(), query.value(5).toString(), query.value(6).toString(),
+            query.value(7).toString(), query.value(8).toString()});
     }
     return rows;
 }

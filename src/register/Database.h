@@ -23,7 +23,7 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 4: a remark per student and day.
 // 5: the history of every change to a mark's status or remark.
 // 6: settings kept in the register itself, shared by every user and computer.
-// 7: on a server, the history is written by the server itself (the file register: unchanged).
+// 7: the history keeps the day's notes too; on a server it is written by the server itself.
 inline constexpr int kSchemaVersion = 7;
 
 struct ClassRow
@@ -106,6 +106,8 @@ struct HistoryRow
     QString changedBy;
     QString changedOn;
     QString changedAt;
+    QString oldNotes; // the day's notes before and after; equal when the save left them alone
+    QString newNotes;
 };
 
 // A register on a PostgreSQL server, as the machine-wide settings file names it. It never holds

@@ -85,8 +85,8 @@ public:
     // between the engines; the steps they share are written once, over the two below (see
     // upgradeStep()). Runs inside the upgrade's transaction.
     virtual void upgradeTo(int version) = 0;
-    // Adds a text column to tblAttendance that is never NULL ('' by default), unless it is there.
-    virtual void addTextColumn(const QString& column) = 0;
+    // Adds a text column to a table that is never NULL ('' by default), unless it is there.
+    virtual void addTextColumn(const QString& table, const QString& column) = 0;
     // The condition of a mark whose date is not yyyy-MM-dd text, in the engine's own SQL.
     virtual QString unplacedCondition() const = 0;
 

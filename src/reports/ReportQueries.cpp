@@ -438,10 +438,11 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
         return rows;
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT h.StudentID, h.\"Date\", h.OldStatus, h.NewStatus, h.OldRemark, h.NewRemark, "
-                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName FROM tblHistory h "
+                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2 FROM tblHistory h "
                        "JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = s.ClassID "
-                       "WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%1 ORDER BY h.\"Date\", h.id")
-            .arg(scope.classId ? QStringLiteral(" AND s.ClassID = ?") : QString()));
+                       "WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%3 ORDER BY h.\"Date\", h.id")
+            .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7),
+                scope.classId ? QStringLiteral(" AND s.ClassID = ?") : QString()));
     query.addBindValue(dateKey(scope.from));
     query.addBindValue(dateKey(scope.to));
     if (scope.classId)
@@ -453,7 +454,8 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
             continue;
         rows.append({{query.value(0).toLongLong(), day, query.value(2).toString(), query.value(3).toString(),
                          query.value(4).toString(), query.value(5).toString(), query.value(6).toString(),
-                         query.value(7).toString(), query.value(8).toString()},
+                         query.value(7).toString(), query.value(8).toString(), query.value(11).toString(),
+                         query.value(12).toString()},
             query.value(9).toString(), query.value(10).toString()});
     }
     // Within a day, by class and student; a student's changes stay in the order they were saved.

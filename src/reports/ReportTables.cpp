@@ -160,6 +160,15 @@ ReportTable missingTable(const QList<reports::MissingRegister>& missing)
     return table;
 }
 
+namespace {
+
+QString quotedNotes(const QString& notes)
+{
+    return notes.isEmpty() ? Text::tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(notes);
+}
+
+} // namespace
+
 ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
 {
     ReportTable table;
@@ -167,7 +176,7 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
     table.columns = {textColumn(Text::tr("Date"), true), textColumn(Text::tr("Student"), true),
         textColumn(Text::tr("Class")), textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")),
         textColumn(Text::tr("Old Remark")), textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")),
-        textColumn(Text::tr("Computer")), textColumn(Text::tr("Changed At"))};
+        textColumn(Text::tr("Computer")), textColumn(Text::tr("Changed At")), textColumn(Text::tr("Day's Notes"))};
     for (const reports::ReportHistoryRow& row : rows) {
         const db::HistoryRow& change = row.change;
         // A change that created the mark has no old status.
@@ -175,7 +184,11 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
         table.rows.append({day(change.date), ReportCell(row.studentName), ReportCell(row.className), oldStatus,
             word(change.newStatus), ReportCell(change.oldRemark), ReportCell(change.newRemark),
             ReportCell(change.changedBy), ReportCell(change.changedOn),
-            ReportCell(changedAtText(change.changedAt), change.changedAt)});
+            ReportCell(changedAtText(change.changedAt), change.changedAt),
+            // Only a change of the notes is shown; most saves leave them as they were.
+            ReportCell(change.oldNotes == change.newNotes
+                    ? QString()
+                    : Text::tr("%1 → %2").arg(quotedNotes(change.oldNotes), quotedNotes(change.newNotes)))});
     }
     return table;
 }

@@ -202,6 +202,39 @@ private Q_SLOTS:
         QCOMPARE(statusOn(m_ids.at(2)), QStringLiteral("Late"));
     }
 
+    void notesChangedElsewhereAreAskedAboutAndKeptInTheHistory()
+    {
+        db::open(m_env->livePath());
+        db::saveMarks(kToday,
+            {{m_ids.at(0), QStringLiteral("Present")}, {m_ids.at(1), QStringLiteral("Present")},
+                {m_ids.at(2), QStringLiteral("Present")}},
+            QStringLiteral("Trip at 10"));
+        db::close();
+        start();
+        pick(0);
+        // Another teacher changes only the day's notes, on every row as a save does.
+        {
+            QSqlDatabase other = m_env->otherConnection(QStringLiteral("NotesElsewhere"));
+            QSqlQuery query(other);
+            QVERIFY(query.exec(QStringLiteral("UPDATE tblAttendance SET Notes = 'Trip moved to 11', ChangedBy = "
+                                              "'jsmith', ChangedOn = 'OFFICE-2', ChangedAt = '%1'")
+                                   .arg(QDateTime(kToday, QTime(9, 14)).toUTC().toString(Qt::ISODateWithMs))));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("NotesElsewhere"));
+        click(0);
+        dialogs().answerYes();
+        save();
+        QVERIFY2(
+            lastQuestion().contains(QStringLiteral("The day's notes were changed too")), qPrintable(lastQuestion()));
+        // Yes replaced them, and the history keeps what they were.
+        QCOMPARE(db::mark(m_ids.at(1), kToday)->notes, QStringLiteral("Trip at 10"));
+        const QList<db::HistoryRow> history = db::history(m_ids.at(1), kToday);
+        QVERIFY(!history.isEmpty());
+        QCOMPARE(history.first().oldNotes, QStringLiteral("Trip moved to 11"));
+        QCOMPARE(history.first().newNotes, QStringLiteral("Trip at 10"));
+    }
+
     void closingOverAnotherUsersSaveAsksTwice()
     {
         start();

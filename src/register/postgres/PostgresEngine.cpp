@@ -79,6 +79,7 @@ SET search_path = public AS $$
 DECLARE
     old_status text := '';
     old_remark text := '';
+    old_notes text := '';
 BEGIN
     IF current_setting('rollvane.copying', true) = 'on'
         AND session_user = (SELECT tableowner FROM pg_tables WHERE schemaname = 'public'
@@ -88,15 +89,18 @@ BEGIN
     IF TG_OP = 'UPDATE' THEN
         old_status := COALESCE(NULLIF(OLD."Status", ''), 'Present');
         old_remark := COALESCE(OLD.Remark, '');
-        IF old_status = COALESCE(NEW."Status", '') AND old_remark = COALESCE(NEW.Remark, '') THEN
+        old_notes := COALESCE(OLD.Notes, '');
+        IF old_status = COALESCE(NEW."Status", '') AND old_remark = COALESCE(NEW.Remark, '')
+            AND old_notes = COALESCE(NEW.Notes, '') THEN
             RETURN NULL;
         END IF;
     END IF;
     INSERT INTO tblHistory (StudentID, "Date", OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn,
-                            ChangedAt)
+                            ChangedAt, OldNotes, NewNotes)
     VALUES (NEW.StudentID, NEW."Date", old_status, COALESCE(NEW."Status", ''), old_remark, COALESCE(NEW.Remark, ''),
             session_user, COALESCE(NEW.ChangedOn, ''),
-            to_char(clock_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD"T"HH24:MI:SS.MS"Z"'));
+            to_char(clock_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD"T"HH24:MI:SS.MS"Z"'), old_notes,
+            COALESCE(NEW.Notes, ''));
     RETURN NULL;
 END
 $$)");
@@ -675,11 +679,10 @@ private:
         return std::nullopt;
     }
 
-    void addTextColumn(const QString& column) override
+    void addTextColumn(const QString& table, const QString& column) override
     {
-        sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN IF NOT EXISTS %1 text COLLATE \"C\" NOT NULL "
-                                "DEFAULT ''")
-                     .arg(column));
+        sql::run(QStringLiteral("ALTER TABLE %1 ADD COLUMN IF NOT EXISTS %2 text COLLATE \"C\" NOT NULL DEFAULT ''")
+                     .arg(table, column));
     }
 
     ServerAddress m_server;

@@ -350,16 +350,17 @@ public:
 private:
     // A register that another tool (or a restored copy) left with the column already there
     // keeps it as it is.
-    void addTextColumn(const QString& name) override
+    void addTextColumn(const QString& table, const QString& name) override
     {
-        QSqlQuery columns = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_table_info('tblAttendance') "
-                                                        "WHERE name = ? COLLATE NOCASE"));
+        QSqlQuery columns
+            = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"));
+        columns.addBindValue(table);
         columns.addBindValue(name);
         sql::run(columns);
         if (columns.next() && columns.value(0).toInt() > 0)
             return;
         columns.finish();
-        sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN %1 TEXT NOT NULL DEFAULT ''").arg(name));
+        sql::run(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT NOT NULL DEFAULT ''").arg(table, name));
     }
 
     // An older file may already hold two rows for one student and day; its data is kept as it
@@ -502,9 +503,9 @@ private:
         QSqlQuery insert = sql::prepared(
             QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, Remark, ChangedAt, "
                            "ChangedBy, ChangedOn) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        QSqlQuery history = sql::prepared(
-            QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
-                           "ChangedBy, ChangedOn, ChangedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery history = sql::prepared(QStringLiteral(
+            "INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
+            "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const CardMark& card : cards) {
             update.addBindValue(sql::text(card.status));
             update.addBindValue(sql::text(notes));
@@ -527,7 +528,7 @@ private:
                 sql::run(insert);
             }
             const std::optional<Mark> before = storedOf(stored, card.studentId);
-            if (before && before->status == card.status && before->remark == card.remark)
+            if (before && before->status == card.status && before->remark == card.remark && before->notes == notes)
                 continue;
             history.addBindValue(card.studentId);
             history.addBindValue(day);
@@ -538,6 +539,8 @@ private:
             history.addBindValue(sql::text(author.user));
             history.addBindValue(sql::text(author.host));
             history.addBindValue(sql::text(author.at));
+            history.addBindValue(before ? before->notes : QStringLiteral(""));
+            history.addBindValue(sql::text(notes));
             sql::run(history);
         }
     }
