@@ -752,6 +752,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>Students already in their class by then, left alone: %1.</source>
         <translation>Schüler, die inzwischen schon in ihrer Klasse waren und unverändert blieben: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
 </context>
 <context>
     <name>LookAndFeel</name>
@@ -1243,6 +1247,21 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>Import Photos…</source>
         <translation>Fotos importieren…</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>der Name ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the name holds a control character (code %1)</source>
+        <translation>der Name enthält ein Steuerzeichen (Code %1)</translation>
+    </message>
+    <message>
+        <source>the name holds a character that reverses the direction of the text (U+%1)</source>
+        <translation>der Name enthält ein Zeichen, das die Schreibrichtung umkehrt (U+%1)</translation>
     </message>
 </context>
 <context>
@@ -1902,6 +1921,10 @@ Bemerkung: %2</translation>
         <source>The student no longer exists; nothing was written.</source>
         <translation>Den Schüler gibt es nicht mehr; es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Dieser Name kann nicht gespeichert werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>
@@ -1980,6 +2003,14 @@ Bemerkung: %2</translation>
     <message>
         <source>already in the class</source>
         <translation>bereits in der Klasse</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252: byte %1 of line %2 (0x%3) is not UTF-8</source>
+        <translation>als Windows-1252 gelesen: Byte %1 von Zeile %2 (0x%3) ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>class: %1</source>
+        <translation>Klasse: %1</translation>
     </message>
 </context>
 <context>

@@ -752,6 +752,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>Students already in their class by then, left alone: %1.</source>
         <translation>Alumnos que para entonces ya estaban en su clase y se han dejado como estaban: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Codificación:</translation>
+    </message>
 </context>
 <context>
     <name>LookAndFeel</name>
@@ -1243,6 +1247,21 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>Import Photos…</source>
         <translation>Importar fotos…</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>el nombre tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>the name holds a control character (code %1)</source>
+        <translation>el nombre contiene un carácter de control (código %1)</translation>
+    </message>
+    <message>
+        <source>the name holds a character that reverses the direction of the text (U+%1)</source>
+        <translation>el nombre contiene un carácter que invierte la dirección del texto (U+%1)</translation>
     </message>
 </context>
 <context>
@@ -1907,6 +1926,10 @@ Observación: %2</translation>
         <source>The student no longer exists; nothing was written.</source>
         <translation>El alumno ya no existe; no se ha escrito nada.</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Este nombre no se puede guardar: %1.</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>
@@ -1985,6 +2008,14 @@ Observación: %2</translation>
     <message>
         <source>already in the class</source>
         <translation>ya está en la clase</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252: byte %1 of line %2 (0x%3) is not UTF-8</source>
+        <translation>leído como Windows-1252: el byte %1 de la línea %2 (0x%3) no es UTF-8</translation>
+    </message>
+    <message>
+        <source>class: %1</source>
+        <translation>clase: %1</translation>
     </message>
 </context>
 <context>

@@ -752,6 +752,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>Students already in their class by then, left alone: %1.</source>
         <translation>Élèves inscrits entre-temps dans leur classe, laissés tels quels&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Encodage :</translation>
+    </message>
 </context>
 <context>
     <name>LookAndFeel</name>
@@ -1243,6 +1247,21 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>Import Photos…</source>
         <translation>Importer des photos…</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>le nom dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>the name holds a control character (code %1)</source>
+        <translation>le nom contient un caractère de contrôle (code %1)</translation>
+    </message>
+    <message>
+        <source>the name holds a character that reverses the direction of the text (U+%1)</source>
+        <translation>le nom contient un caractère qui inverse le sens du texte (U+%1)</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +1923,10 @@ Commentaire&#xa0;: %2</translation>
         <source>The student no longer exists; nothing was written.</source>
         <translation>L&apos;élève n&apos;existe plus&#xa0;; rien n&apos;a été écrit.</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Ce nom ne peut pas être enregistré : %1.</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>
@@ -1982,6 +2005,14 @@ Commentaire&#xa0;: %2</translation>
     <message>
         <source>already in the class</source>
         <translation>déjà dans la classe</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252: byte %1 of line %2 (0x%3) is not UTF-8</source>
+        <translation>lu en Windows-1252 : l’octet %1 de la ligne %2 (0x%3) n’est pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>class: %1</source>
+        <translation>classe : %1</translation>
     </message>
 </context>
 <context>

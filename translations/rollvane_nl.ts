@@ -752,6 +752,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>Students already in their class by then, left alone: %1.</source>
         <translation>Leerlingen die inmiddels al in hun klas stonden en ongewijzigd zijn gelaten: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Codering:</translation>
+    </message>
 </context>
 <context>
     <name>LookAndFeel</name>
@@ -1243,6 +1247,21 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>Import Photos…</source>
         <translation>Foto&apos;s importeren…</translation>
+    </message>
+</context>
+<context>
+    <name>Names</name>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>de naam is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>the name holds a control character (code %1)</source>
+        <translation>de naam bevat een stuurteken (code %1)</translation>
+    </message>
+    <message>
+        <source>the name holds a character that reverses the direction of the text (U+%1)</source>
+        <translation>de naam bevat een teken dat de schrijfrichting omkeert (U+%1)</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1924,10 @@ Opmerking: %2</translation>
         <source>The student no longer exists; nothing was written.</source>
         <translation>De leerling bestaat niet meer; er is niets opgeslagen.</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Deze naam kan niet worden opgeslagen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>
@@ -1983,6 +2006,14 @@ Opmerking: %2</translation>
     <message>
         <source>already in the class</source>
         <translation>staat al in de klas</translation>
+    </message>
+    <message>
+        <source>read as Windows-1252: byte %1 of line %2 (0x%3) is not UTF-8</source>
+        <translation>gelezen als Windows-1252: byte %1 van regel %2 (0x%3) is geen UTF-8</translation>
+    </message>
+    <message>
+        <source>class: %1</source>
+        <translation>klas: %1</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,45 @@ bool readsAsFormula(const QString& value)
     return !number;
 }
 
+// Where the bytes stop being UTF-8: the first byte of the first sequence that is malformed,
+// overlong, a surrogate or beyond U+10FFFF, or cut off by the end.
+qsizetype firstInvalidUtf8(const QByteArray& bytes)
+{
+    const auto at = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+    for (qsizetype i = 0; i < bytes.size();) {
+        const unsigned char lead = at(i);
+        int length = 0;
+        char32_t least = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            least = 0x10000;
+        } else {
+            return i;
+        }
+        if (i + length > bytes.size())
+            return i;
+        char32_t code = lead & (0xFF >> (length + 1));
+        for (int k = 1; k < length; ++k) {
+            if ((at(i + k) & 0xC0) != 0x80)
+                return i;
+            code = (code << 6) | (at(i + k) & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return i;
+        i += length;
+    }
+    return bytes.size();
+}
+
 } // namespace
 
 QString field(const QString& value)
@@ -123,18 +162,27 @@ Parsed decode(const QByteArray& bytes)
     return parsed;
 }
 
-DecodedText decodeText(const QByteArray& bytes)
+DecodedText decodeText(const QByteArray& bytes, std::optional<Encoding> chosen)
 {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    const bool utf16Mark = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if ((!chosen && utf16Mark) || chosen == Encoding::Utf16) {
         QStringDecoder utf16(QStringConverter::Utf16);
         return {utf16(bytes), Encoding::Utf16};
     }
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (chosen == Encoding::Windows1252)
+        return {fromWindows1252(body), Encoding::Windows1252};
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8(body);
-    if (!utf8.hasError())
+    if (!utf8.hasError() || chosen == Encoding::Utf8)
         return {text, Encoding::Utf8};
-    return {fromWindows1252(body), Encoding::Windows1252};
+    DecodedText decoded {fromWindows1252(body), Encoding::Windows1252};
+    const qsizetype at = firstInvalidUtf8(body);
+    const qsizetype lineStart = body.lastIndexOf('\n', at) + 1;
+    decoded.invalidLine = int(body.left(at).count('\n')) + 1;
+    decoded.invalidColumn = int(at - lineStart) + 1;
+    decoded.invalidByte = static_cast<unsigned char>(body.at(at));
+    return decoded;
 }
 
 QChar detectSeparator(const QString& text)

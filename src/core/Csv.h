@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Comma-separated files as spreadsheet programs read and write them: UTF-8 with a byte-order
 // mark, fields quoted where RFC 4180 asks for it, records ended by CR LF; and the spreadsheets
 // school offices save, with other separators and encodings. Pure functions over bytes, so that
@@ -40,12 +42,17 @@ struct DecodedText
 {
     QString text;
     Encoding encoding = Encoding::Utf8;
+    // Where the bytes stopped being UTF-8, when that made the choice Windows-1252: the line
+    // (from 1), the byte within it (from 1) and its value.
+    int invalidLine = 0;
+    int invalidColumn = 0;
+    unsigned char invalidByte = 0;
 };
 
 // The text of a file's bytes: UTF-8 (with or without its byte-order mark), UTF-16 with its
 // byte-order mark, and anything that is not valid UTF-8 as Windows-1252, which is what older
-// spreadsheet programs save.
-DecodedText decodeText(const QByteArray& bytes);
+// spreadsheet programs save. A chosen encoding is used as it is, whatever the bytes suggest.
+DecodedText decodeText(const QByteArray& bytes, std::optional<Encoding> chosen = std::nullopt);
 
 // The separator of the header line: whichever of tab, semicolon and comma it holds most often
 // outside quotes (in that order when as many); a comma when it holds none.

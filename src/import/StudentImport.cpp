@@ -1,5 +1,7 @@
 #include "import/StudentImport.h"
 
+#include "core/Names.h"
+
 #include "core/Photo.h"
 #include "register/Database.h"
 
@@ -78,7 +80,7 @@ QString pictureProblem(const QString& path)
     return QString();
 }
 
-StudentImportPlan planStudentImport(const QString& path)
+StudentImportPlan planStudentImport(const QString& path, std::optional<csv::Encoding> encoding)
 {
     StudentImportPlan plan;
     plan.file = path;
@@ -94,8 +96,15 @@ StudentImportPlan planStudentImport(const QString& path)
                              .arg(info.size() / (1024 * 1024));
         return plan;
     }
-    const csv::DecodedText decoded = csv::decodeText(file.readAll());
+    const csv::DecodedText decoded = csv::decodeText(file.readAll(), encoding);
     plan.encoding = decoded.encoding;
+    plan.encodingChosen = encoding.has_value();
+    if (decoded.invalidLine > 0)
+        plan.encodingReason
+            = Text::tr("read as Windows-1252: byte %1 of line %2 (0x%3) is not UTF-8")
+                  .arg(decoded.invalidColumn)
+                  .arg(decoded.invalidLine)
+                  .arg(QString::number(decoded.invalidByte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     plan.separator = csv::detectSeparator(decoded.text);
     const QList<csv::Record> records = csv::parse(decoded.text, plan.separator);
     if (records.isEmpty()) {
@@ -149,6 +158,13 @@ StudentImportPlan planStudentImport(const QString& path)
             row.reason = row.className.isEmpty() && row.name.isEmpty() ? Text::tr("no class and no name")
                 : row.className.isEmpty()                              ? Text::tr("no class")
                                                                        : Text::tr("no name");
+            plan.errors.append(row);
+            continue;
+        }
+        const QString nameRefused = names::refusal(row.name);
+        const QString classRefused = names::refusal(row.className);
+        if (!nameRefused.isEmpty() || !classRefused.isEmpty()) {
+            row.reason = nameRefused.isEmpty() ? Text::tr("class: %1").arg(classRefused) : nameRefused;
             plan.errors.append(row);
             continue;
         }

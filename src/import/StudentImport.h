@@ -22,6 +22,10 @@ struct StudentImportPlan
 
     QString file;
     csv::Encoding encoding = csv::Encoding::Utf8;
+    bool encodingChosen = false; // by the user, rather than read from the bytes
+    // Why the bytes were not taken for UTF-8 (the line and byte that ruled it out); empty when
+    // they were, or the encoding was chosen.
+    QString encodingReason;
     QChar separator = QLatin1Char(',');
     // Set when nothing of the file can be imported (it cannot be read, or has no Class and
     // Name columns); the lists are then empty.
@@ -39,7 +43,7 @@ struct StudentImportPlan
 // that folder, a picture that is not there and a file that is no picture Rollvane can read
 // each refuse their row. A student is already present when the class holds the same name (or
 // an earlier row of the file does), letter case and surrounding spaces aside.
-StudentImportPlan planStudentImport(const QString& path);
+StudentImportPlan planStudentImport(const QString& path, std::optional<csv::Encoding> encoding = std::nullopt);
 
 // A picture's own problem, in words for the preview; empty when it can be stored.
 QString pictureProblem(const QString& path);

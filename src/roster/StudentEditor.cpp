@@ -1,5 +1,7 @@
 #include "roster/StudentEditor.h"
 
+#include "core/Names.h"
+
 #include "core/Failure.h"
 #include "core/Photo.h"
 #include "core/SharedRoutines.h"
@@ -124,6 +126,11 @@ void StudentEditor::PushButton1_Click()
     const QString name = m_text1->text();
     if (steps.test(100, [&name] { return name.isEmpty(); }))
         return;
+    // Kept as typed, unless it would break every card and report that shows it.
+    if (const QString refused = names::refusal(name); !refused.isEmpty()) {
+        dialogs().message(this, tr("This name cannot be saved: %1.").arg(refused), {}, UserDialogs::Icon::Warning);
+        return;
+    }
 
     std::optional<QByteArray> photoBytes;
     // Only a picture read from the chosen file is stored: after a failed read the photo box

@@ -3,6 +3,8 @@
 // nothing.
 #include "TestSupport.h"
 
+#include "core/Names.h"
+
 #include "core/Csv.h"
 #include "core/Photo.h"
 #include "import/ImportWrites.h"
@@ -110,6 +112,8 @@ private Q_SLOTS:
     void hostileFilePreviewedThenImportedOnce();
     void fileWithoutTheColumnsIsRefused();
     void cancelOrUnreadablePictureWritesNothing();
+    void oneStrayByteIsNamedAndAnotherEncodingCanBeChosen();
+    void namesThatBreakWhatShowsThemAreRefusedPerRow();
     void tenThousandRows();
     void photosFromAFolder();
 
@@ -293,6 +297,42 @@ void TestImport::cancelOrUnreadablePictureWritesNothing()
     }
     QVERIFY(db::classes().isEmpty());
     QCOMPARE(db::importStudents(plan.toAdd.mid(0, 30)).studentsAdded, 30);
+}
+
+void TestImport::oneStrayByteIsNamedAndAnotherEncodingCanBeChosen()
+{
+    // UTF-8 throughout, but for one Windows-1252 byte on line 3.
+    writeFile(folder() + QStringLiteral("/list.csv"), "Class,Name\n7A,Caf\xC3\xA9 Owner\n7A,Ren\xE9\n7A,Zo\xC3\xAB\n");
+    const QString path = folder() + QStringLiteral("/list.csv");
+    const StudentImportPlan guessed = planStudentImport(path);
+    QCOMPARE(guessed.encoding, csv::Encoding::Windows1252);
+    QVERIFY2(
+        guessed.encodingReason.contains(QStringLiteral("byte 7 of line 3 (0xE9)")), qPrintable(guessed.encodingReason));
+    const StudentImportPlan chosen = planStudentImport(path, csv::Encoding::Utf8);
+    QVERIFY(chosen.encodingReason.isEmpty());
+    QCOMPARE(chosen.toAdd.size(), 3);
+    QCOMPARE(chosen.toAdd.first().name, QStringLiteral("Café Owner"));
+    QCOMPARE(chosen.toAdd.last().name, QStringLiteral("Zoë"));
+}
+
+void TestImport::namesThatBreakWhatShowsThemAreRefusedPerRow()
+{
+    const QByteArray longest(names::kMaxLength, 'a');
+    writeFile(folder() + QStringLiteral("/list.csv"),
+        "Class,Name\n7A," + longest + "\n7A," + longest
+            + "b\n7A,Nul\x01l\n7A,\xE2\x80\xAE"
+              "evil.exe\n"
+            + "7\xE2\x81\xA6"
+              "B,Isolated\n7A,Plain\n");
+    const StudentImportPlan plan = planStudentImport(folder() + QStringLiteral("/list.csv"));
+    QCOMPARE(plan.toAdd.size(), 2);
+    QCOMPARE(plan.errors.size(), 4);
+    QVERIFY2(
+        plan.errors.at(0).reason.contains(QStringLiteral("longer than 200")), qPrintable(plan.errors.at(0).reason));
+    QVERIFY2(
+        plan.errors.at(1).reason.contains(QStringLiteral("control character")), qPrintable(plan.errors.at(1).reason));
+    QVERIFY2(plan.errors.at(2).reason.contains(QStringLiteral("U+202E")), qPrintable(plan.errors.at(2).reason));
+    QVERIFY2(plan.errors.at(3).reason.startsWith(QStringLiteral("class: ")), qPrintable(plan.errors.at(3).reason));
 }
 
 void TestImport::tenThousandRows()

@@ -142,6 +142,21 @@ void TestStudentEditor::nameIsStoredAsTyped()
     QCOMPARE(rows.at(0).name, QStringLiteral("   "));
     QCOMPARE(rows.at(1).name, QStringLiteral("D'Arcy \"Dee\" O'Neil"));
     QVERIFY(rows.at(1).image.isEmpty());
+
+    // A name that would break every card and report is refused with the reason, and the editor
+    // stays open with it.
+    for (const QString& name :
+        {QString(201, QLatin1Char('x')), QStringLiteral("Tab\tbed"), QStringLiteral("\u202Eexe.txt")}) {
+        openEditor();
+        dialogs().clear();
+        text1()->setText(name); // as pasted: a tab key would move the focus instead
+        click("PushButton1");
+        QVERIFY(m_editor->isVisible());
+        QCOMPARE(dialogs().messages().size(), 1);
+        QVERIFY2(dialogs().messages().first().startsWith(QStringLiteral("This name cannot be saved: ")),
+            qPrintable(dialogs().messages().first()));
+    }
+    QCOMPARE(stored().size(), 2);
 }
 
 void TestStudentEditor::selectImageCancelKeepsPicture()

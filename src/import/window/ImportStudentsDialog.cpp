@@ -6,9 +6,11 @@
 #include "ui/LookAndFeel.h"
 #include "ui/WindowLayout.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -49,22 +51,30 @@ bool ImportStudentsDialog::run(QWidget* parent)
         parent, tr("Import Students"), tr("Spreadsheet Files (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt|All Files (*)|*|"));
     if (path.isEmpty())
         return false;
-    StudentImportPlan plan;
-    {
-        std::optional<look::BusyPointer> busy;
-        if (parent)
-            busy.emplace(parent);
-        plan = planStudentImport(path);
+    std::optional<csv::Encoding> encoding;
+    for (;;) {
+        StudentImportPlan plan;
+        {
+            std::optional<look::BusyPointer> busy;
+            if (parent)
+                busy.emplace(parent);
+            plan = planStudentImport(path, encoding);
+        }
+        if (!plan.fileError.isEmpty()) {
+            dialogs().message(parent, plan.fileError + QStringLiteral("\r\n") + tr("Nothing was imported."),
+                tr("Import Students"), UserDialogs::Icon::Warning);
+            return false;
+        }
+        ImportStudentsDialog dialog(std::move(plan), parent);
+        dialog.exec();
+        // Another encoding chosen in the preview: the file is read again with it.
+        if (dialog.chosenEncoding()) {
+            encoding = dialog.chosenEncoding();
+            continue;
+        }
+        // An open Manage Classes window hears of the new classes and students from the register.
+        return dialog.result().studentsAdded > 0;
     }
-    if (!plan.fileError.isEmpty()) {
-        dialogs().message(parent, plan.fileError + QStringLiteral("\r\n") + tr("Nothing was imported."),
-            tr("Import Students"), UserDialogs::Icon::Warning);
-        return false;
-    }
-    ImportStudentsDialog dialog(std::move(plan), parent);
-    dialog.exec();
-    // An open Manage Classes window hears of the new classes and students from the register.
-    return dialog.result().studentsAdded > 0;
 }
 
 ImportStudentsDialog::ImportStudentsDialog(StudentImportPlan plan, QWidget* parent)
@@ -80,15 +90,37 @@ ImportStudentsDialog::ImportStudentsDialog(StudentImportPlan plan, QWidget* pare
     auto* summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("lblSummary"));
     summary->setWordWrap(true);
-    summary->setText(tr("%1 (%2, %3). Nothing has been written yet.\nClasses to create: %4. Students to add: %5. "
-                        "Rows skipped as already present: %6. Rows with errors: %7.")
-                         .arg(QDir::toNativeSeparators(QFileInfo(m_plan.file).fileName()),
-                             encodingName(m_plan.encoding), separatorName(m_plan.separator))
-                         .arg(m_plan.newClasses.size())
-                         .arg(m_plan.toAdd.size())
-                         .arg(m_plan.alreadyPresent.size())
-                         .arg(m_plan.errors.size()));
+    const QString encoding = m_plan.encodingReason.isEmpty() ? encodingName(m_plan.encoding) : m_plan.encodingReason;
+    summary->setText(
+        tr("%1 (%2, %3). Nothing has been written yet.\nClasses to create: %4. Students to add: %5. "
+           "Rows skipped as already present: %6. Rows with errors: %7.")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_plan.file).fileName()), encoding, separatorName(m_plan.separator))
+            .arg(m_plan.newClasses.size())
+            .arg(m_plan.toAdd.size())
+            .arg(m_plan.alreadyPresent.size())
+            .arg(m_plan.errors.size()));
     layout->addWidget(summary);
+
+    // The encoding is a guess from the bytes; names that read wrongly are mended by another one.
+    auto* encodingRow = new QHBoxLayout;
+    auto* encodingLabel = new QLabel(tr("&Encoding:"), this);
+    auto* encodingBox = new QComboBox(this);
+    encodingBox->setObjectName(QStringLiteral("EncodingBox"));
+    for (const csv::Encoding each : {csv::Encoding::Utf8, csv::Encoding::Windows1252, csv::Encoding::Utf16})
+        encodingBox->addItem(encodingName(each), int(each));
+    encodingBox->setCurrentIndex(encodingBox->findData(int(m_plan.encoding)));
+    encodingLabel->setBuddy(encodingBox);
+    encodingRow->addWidget(encodingLabel);
+    encodingRow->addWidget(encodingBox);
+    encodingRow->addStretch(1);
+    layout->addLayout(encodingRow);
+    connect(encodingBox, &QComboBox::activated, this, [this, encodingBox] {
+        const auto wanted = csv::Encoding(encodingBox->currentData().toInt());
+        if (wanted == m_plan.encoding)
+            return;
+        m_chosenEncoding = wanted;
+        reject();
+    });
 
     m_preview = new QTreeWidget(this);
     m_preview->setObjectName(QStringLiteral("PreviewList"));

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -26,9 +28,12 @@ public:
     // nothing is written). True when it was written; the dialog then closes.
     bool importNow();
     const db::ImportResult& result() const { return m_result; }
+    // Another encoding the user chose for the file; the preview then closes without importing.
+    std::optional<csv::Encoding> chosenEncoding() const { return m_chosenEncoding; }
 
 private:
     StudentImportPlan m_plan;
+    std::optional<csv::Encoding> m_chosenEncoding;
     db::ImportResult m_result;
     QTreeWidget* m_preview = nullptr;
     QPushButton* m_import = nullptr;
