@@ -552,6 +552,14 @@
         <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
         <translation>Dem Zertifikat des Registerservers %1 kann nicht vertraut werden (%2): Die Administration prüft host= und sslrootcert= in der Einstellungsdatei gegen das Zertifikat des Servers.</translation>
     </message>
+    <message>
+        <source>The register has columns that Rollvane does not know and that every new row must fill (%1), so Rollvane cannot save to it. It was opened for reading only and left as it is; ask the administrator about the program that added them.</source>
+        <translation>Das Register hat Spalten, die Rollvane nicht kennt und die jede neue Zeile füllen muss (%1), daher kann Rollvane nicht darin speichern. Es wurde nur zum Lesen geöffnet und so gelassen, wie es ist; fragen Sie die Administration nach dem Programm, das sie hinzugefügt hat.</translation>
+    </message>
+    <message>
+        <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
+        <translation>es ist eine Datenbank, aber kein Rollvane-Register (ihr fehlen die Tabellen des Registers)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -2184,6 +2192,10 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
     <message>
         <source>The register was exported to %1.</source>
         <translation>Die Anwesenheitsliste wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The register was not backed up: %1</source>
+        <translation>Das Register wurde nicht gesichert: %1</translation>
     </message>
 </context>
 </TS>

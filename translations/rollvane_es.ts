@@ -552,6 +552,14 @@
         <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
         <translation>No se pudo confiar en el certificado del servidor %1 del registro (%2): el administrador comprueba host= y sslrootcert= en el archivo de configuración frente al certificado del servidor.</translation>
     </message>
+    <message>
+        <source>The register has columns that Rollvane does not know and that every new row must fill (%1), so Rollvane cannot save to it. It was opened for reading only and left as it is; ask the administrator about the program that added them.</source>
+        <translation>El registro tiene columnas que Rollvane no conoce y que cada fila nueva debe rellenar (%1), así que Rollvane no puede guardar en él. Se abrió solo para lectura y se dejó como estaba; pregunte al administrador por el programa que las añadió.</translation>
+    </message>
+    <message>
+        <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
+        <translation>es una base de datos, pero no un registro de Rollvane (le faltan las tablas del registro)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -2189,6 +2197,10 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
     <message>
         <source>The register was exported to %1.</source>
         <translation>El registro se ha exportado a %1.</translation>
+    </message>
+    <message>
+        <source>The register was not backed up: %1</source>
+        <translation>No se hizo copia de seguridad del registro: %1</translation>
     </message>
 </context>
 </TS>

@@ -552,6 +552,14 @@
         <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
         <translation>Le certificat du serveur %1 du registre n’a pas pu être validé (%2) : l’administrateur vérifie host= et sslrootcert= dans le fichier de réglages par rapport au certificat du serveur.</translation>
     </message>
+    <message>
+        <source>The register has columns that Rollvane does not know and that every new row must fill (%1), so Rollvane cannot save to it. It was opened for reading only and left as it is; ask the administrator about the program that added them.</source>
+        <translation>Le registre a des colonnes que Rollvane ne connaît pas et que chaque nouvelle ligne doit remplir (%1) ; Rollvane ne peut donc pas y enregistrer. Il a été ouvert en lecture seule et laissé tel quel ; demandez à l’administrateur quel programme les a ajoutées.</translation>
+    </message>
+    <message>
+        <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
+        <translation>c’est une base de données, mais pas un registre Rollvane (les tables du registre y manquent)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -2186,6 +2194,10 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
     <message>
         <source>The register was exported to %1.</source>
         <translation>Le registre a été exporté vers %1.</translation>
+    </message>
+    <message>
+        <source>The register was not backed up: %1</source>
+        <translation>Le registre n’a pas été sauvegardé : %1</translation>
     </message>
 </context>
 </TS>

@@ -552,6 +552,14 @@
         <source>The certificate of the register&apos;s server %1 could not be trusted (%2): the administrator checks host= and sslrootcert= in the settings file against the server&apos;s certificate.</source>
         <translation>Het certificaat van de registerserver %1 kon niet worden vertrouwd (%2): de beheerder controleert host= en sslrootcert= in het instellingenbestand tegen het certificaat van de server.</translation>
     </message>
+    <message>
+        <source>The register has columns that Rollvane does not know and that every new row must fill (%1), so Rollvane cannot save to it. It was opened for reading only and left as it is; ask the administrator about the program that added them.</source>
+        <translation>Het register heeft kolommen die Rollvane niet kent en die elke nieuwe rij moet vullen (%1), dus Rollvane kan er niet in opslaan. Het is alleen-lezen geopend en gelaten zoals het is; vraag de beheerder naar het programma dat ze heeft toegevoegd.</translation>
+    </message>
+    <message>
+        <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
+        <translation>het is een database, maar geen Rollvane-register (de tabellen van het register ontbreken)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -2187,6 +2195,10 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
     <message>
         <source>The register was exported to %1.</source>
         <translation>De presentielijst is geëxporteerd naar %1.</translation>
+    </message>
+    <message>
+        <source>The register was not backed up: %1</source>
+        <translation>Er is geen back-up van het register gemaakt: %1</translation>
     </message>
 </context>
 </TS>

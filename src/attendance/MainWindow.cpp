@@ -320,6 +320,10 @@ void MainWindow::load()
     steps.step(146, [this] { LoadClassList(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
+    // A register that cannot take the program's saves is read as it stands; the user hears why
+    // before taking a register that could not be kept.
+    if (const QString refused = db::writesRefusedReason(); !refused.isEmpty())
+        dialogs().message(this, refused, QString(), UserDialogs::Icon::Warning);
     if (db::isOpen()) {
         steps.step(146, [this] {
             const qint64 unplaced = db::unplacedMarkCount();

@@ -78,6 +78,9 @@ struct OpenState
 {
     int version = 0;
     QString upgradeFailure;
+    // Set when columns another program added would refuse the program's writes: the register
+    // was then opened for reading only, before anything in it was changed.
+    QString refusedWrites;
     bool readOnly = false;
     // The register was asked to be open and has not been closed since: a server's connection
     // that is lost, or that could not be made at the start, is made again by the next call.
@@ -139,6 +142,29 @@ void upgrade(QSqlDatabase& database)
 
 // Opens the shared connection with the current engine: the engine's own checks, then the
 // register's tables and its schema version.
+// The columns of the register's tables that a new row must fill (NOT NULL, no default, not the
+// row id) and that the program does not write, as "table.column".
+QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
+{
+    static const QList<std::pair<const char*, QStringList>> written = {
+        {"tblClassName", {"id", "ClassName"}},
+        {"tblStudents", {"id", "StudentName", "ClassID", "Image"}},
+        {"tblAttendance", {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn"}},
+        {"tblHistory",
+            {"id", "StudentID", "Date", "OldStatus", "NewStatus", "OldRemark", "NewRemark", "ChangedBy", "ChangedOn",
+                "ChangedAt", "OldNotes", "NewNotes"}},
+        {"tblSettings", {"Name", "Value"}},
+    };
+    QStringList unknown;
+    for (const auto& [table, known] : written) {
+        for (const QString& column : engine.requiredColumns(database, QLatin1String(table))) {
+            if (!known.contains(column, Qt::CaseInsensitive))
+                unknown << QStringLiteral("%1 in %2").arg(column, QLatin1String(table));
+        }
+    }
+    return unknown;
+}
+
 void openConnection(QSqlDatabase& database, bool readOnly)
 {
     Engine& engine = *currentEngine();
@@ -147,9 +173,43 @@ void openConnection(QSqlDatabase& database, bool readOnly)
     openState() = {};
     openState().wanted = wanted;
     openState().wantedReadOnly = readOnly;
-    engine.open(database, readOnly);
+    // Columns that every new row must fill, of which the program knows nothing, would refuse
+    // each save after an upgrade that had already changed the register: such a register is read
+    // as it stands instead, and left exactly as it is. A file is looked at read-only first,
+    // since opening it for writing already sets it up for sharing.
+    QStringList unknown;
+    if (!readOnly && engine.registerIsAFile()) {
+        try {
+            engine.open(database, true);
+            checkSchema(database, engine);
+            unknown = columnsRefusingWrites(database, engine);
+        } catch (const Failure&) {
+            // Whatever is wrong with it, the opening below says in its own words.
+        }
+        if (unknown.isEmpty()) {
+            engine.forgetStatements();
+            database.close();
+        }
+    }
+    const bool lookedAt = !unknown.isEmpty();
+    if (!lookedAt)
+        engine.open(database, readOnly);
     try {
         checkSchema(database, *currentEngine());
+        // A server's database is looked at on the connection itself: opening changes nothing.
+        if (!readOnly && !lookedAt && !engine.registerIsAFile())
+            unknown = columnsRefusingWrites(database, engine);
+        if (!unknown.isEmpty()) {
+            openState().version = engine.storedSchemaVersion(database);
+            openState().readOnly = true;
+            openState().refusedWrites
+                = Text::tr("The register has columns that Rollvane does not know and that every new row must fill "
+                           "(%1), so Rollvane cannot save to it. It was opened for reading only and left as it is; "
+                           "ask the administrator about the program that added them.")
+                      .arg(unknown.join(QStringLiteral(", ")));
+            openState().upgradeFailure = openState().refusedWrites;
+            return;
+        }
         if (readOnly) {
             openState().version = engine.storedSchemaVersion(database);
             openState().readOnly = true;
@@ -256,9 +316,16 @@ void checkSchema(QSqlDatabase& database, const Engine& engine)
     for (const QString& probe : probes) {
         QSqlQuery query(database);
         if (!query.exec(probe)) {
-            const Failure cause = engine.failure(query.lastError());
-            throw Failure(
-                Text::tr("%1 cannot be used as the register: %2").arg(engine.registerName(), cause.description()));
+            const QSqlError error = query.lastError();
+            // A missing table or column is another program's database, not a fault to quote.
+            const QString text = error.databaseText();
+            const bool notARegister = text.contains(QLatin1String("no such table"))
+                || text.contains(QLatin1String("no such column")) || error.nativeErrorCode() == QLatin1String("42P01")
+                || error.nativeErrorCode() == QLatin1String("42703");
+            const QString cause = notARegister
+                ? Text::tr("it is a database, but not a Rollvane register (it lacks the register's tables)")
+                : engine.failure(error).description();
+            throw Failure(Text::tr("%1 cannot be used as the register: %2").arg(engine.registerName(), cause));
         }
     }
 }
@@ -610,6 +677,11 @@ QSqlDatabase connection()
         }
     }
     throw Failure(Text::tr("The register is not open, so nothing can be read or written."));
+}
+
+QString writesRefusedReason()
+{
+    return isOpen() ? openState().refusedWrites : QString();
 }
 
 int openedSchemaVersion()

@@ -189,6 +189,9 @@ bool isOpen();
 void close();
 // The open connection; throws when the register is not open.
 QSqlDatabase connection();
+// Why the register was opened for reading only although it was asked for writing, when columns
+// another program added would refuse every save; empty otherwise. Said to the user at start.
+QString writesRefusedReason();
 // The schema version of the open register (below kSchemaVersion only when opened read-only).
 int openedSchemaVersion();
 // The engine's name ("SQLite", "PostgreSQL") and where the register is, for the About box.

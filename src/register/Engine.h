@@ -90,6 +90,10 @@ public:
     // The condition of a mark whose date is not yyyy-MM-dd text, in the engine's own SQL.
     virtual QString unplacedCondition() const = 0;
 
+    // The columns of a table that a new row must give a value (NOT NULL without a default, other
+    // than the row id); none when the table is not there.
+    virtual QStringList requiredColumns(QSqlDatabase& database, const QString& table) = 0;
+
     // How many marks have a date that is not yyyy-MM-dd text, through the index kept for them.
     virtual qint64 unplacedMarkCount() = 0;
 

@@ -401,6 +401,8 @@ void TestBackup::restoreRefusesADamagedFileAndANonRegister()
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains(QLatin1String(refused.says)), qPrintable(messages.first()));
         QVERIFY(messages.first().contains(QStringLiteral("left as it is")));
+        // Plain words, never the database's own ("no such table: … Unable to execute statement").
+        QVERIFY2(!messages.first().contains(QStringLiteral("no such table")), qPrintable(messages.first()));
         QCOMPARE(m_env->dialogs().shown().size(), 1); // nothing asked
     }
     QCOMPARE(window->backups().size(), 3); // no backup taken
@@ -466,11 +468,28 @@ void TestBackup::partFilesOfAKilledCopyGoUnlessAnotherProgramMayWriteThem()
     // Alone, the next backup clears them first; this program keeps its hold on the register.
     auto* window = openWindow();
     window->backUpNow();
+    QCOMPARE(m_env->dialogs().messages().size(), 1);
+    QVERIFY2(m_env->dialogs().messages().first().startsWith(QStringLiteral("The register was backed up as")),
+        qPrintable(m_env->dialogs().messages().first()));
     for (const QString& path : parts)
         QVERIFY2(!QFile::exists(path), qPrintable(path));
     for (const QString& path : bystanders)
         QVERIFY2(QFile::exists(path), qPrintable(path));
     QVERIFY(backup::InstanceLock::program().isShared());
+
+    // A backup that cannot be written (here: the folder is a file) is one plain sentence and
+    // what to do, not the error report of a program fault.
+    QVERIFY(QDir(backup::folder()).removeRecursively());
+    QFile blocker(backup::folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_env->dialogs().clear();
+    window->backUpNow();
+    const QStringList messages = m_env->dialogs().messages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(
+        messages.first().startsWith(QStringLiteral("The register was not backed up: ")), qPrintable(messages.first()));
+    QVERIFY2(!messages.first().contains(QStringLiteral("Please email")), qPrintable(messages.first()));
 }
 
 void TestBackup::restoreKeepsWhatItReplacedAndCanBeUndone()

@@ -122,6 +122,41 @@ private Q_SLOTS:
         QCOMPARE(history.first().newRemark, QStringLiteral("doctor's note"));
     }
 
+    void aRegisterWhoseColumnsWouldRefuseEverySaveIsOnlyReadAndLeftAsItIs()
+    {
+        TestEnvironment env;
+        const QString path = env.root() + QStringLiteral("/other-tool.mdb");
+        // Schema 2 as the program wrote it, but another tool gave the marks a column that every
+        // new row must fill.
+        writeRegister(path,
+            {QStringLiteral("CREATE TABLE tblClassName (id INTEGER PRIMARY KEY, ClassName TEXT NOT NULL DEFAULT '')"),
+                QStringLiteral(
+                    "CREATE TABLE tblStudents (id INTEGER PRIMARY KEY, StudentName TEXT NOT NULL DEFAULT '', "
+                    "ClassID INTEGER NOT NULL DEFAULT 0, Image BLOB NOT NULL DEFAULT x'')"),
+                QStringLiteral("CREATE TABLE tblAttendance (StudentID INTEGER NOT NULL, \"Date\" TEXT NOT NULL, "
+                               "\"Status\" TEXT NOT NULL DEFAULT '', Notes TEXT NOT NULL DEFAULT '', Term INTEGER "
+                               "NOT NULL)"),
+                QStringLiteral("PRAGMA user_version = 2"), QStringLiteral("INSERT INTO tblClassName VALUES (7, '7B')"),
+                QStringLiteral("INSERT INTO tblStudents VALUES (40, 'Ann', 7, x'')"),
+                QStringLiteral("INSERT INTO tblAttendance VALUES (40, '2026-11-30', 'Late', '', 1)")});
+        const QByteArray before = contentOf(path);
+
+        db::open(path);
+        QVERIFY(db::isOpen());
+        QVERIFY2(db::writesRefusedReason().contains(QStringLiteral("Term in tblAttendance")),
+            qPrintable(db::writesRefusedReason()));
+        QCOMPARE(db::mark(40, QDate(2026, 11, 30))->status, QStringLiteral("Late"));
+        try {
+            db::saveMarks(QDate(2026, 11, 30), {{40, QStringLiteral("Present")}}, QString());
+            QFAIL("a save went to a register whose columns refuse it");
+        } catch (const Failure& failure) {
+            QVERIFY2(failure.description().contains(QStringLiteral("Term in tblAttendance")),
+                qPrintable(failure.description()));
+        }
+        db::close();
+        QCOMPARE(contentOf(path), before);
+    }
+
     void aNewerRegisterIsRefusedAndLeftAsItIs()
     {
         TestEnvironment env;

@@ -356,6 +356,13 @@ void BackupsWindow::backUpNow()
             });
     } catch (const Cancelled&) {
         return;
+    } catch (const Failure& failure) {
+        // A full disk or a folder that cannot be written is a condition to put right, not a
+        // fault of the program.
+        refresh();
+        dialogs().message(this, tr("The register was not backed up: %1").arg(failure.description()), tr("Backups"),
+            UserDialogs::Icon::Warning);
+        return;
     }
     refresh();
     dialogs().message(this, tr("The register was backed up as %1.").arg(QFileInfo(written).fileName()), tr("Backups"),

@@ -508,6 +508,23 @@ public:
         return PhotoStamp {m_connection, m_writes, 0};
     }
 
+    QStringList requiredColumns(QSqlDatabase& database, const QString& table) override
+    {
+        QStringList required;
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        if (!query.prepare(QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
+                                          "current_schema() AND table_name = lower(?) AND is_nullable = 'NO' AND "
+                                          "column_default IS NULL AND is_identity = 'NO'")))
+            return required;
+        query.addBindValue(table);
+        if (!query.exec())
+            return required;
+        while (query.next())
+            required << query.value(0).toString();
+        return required;
+    }
+
     void beforeCopy() override
     {
         // The copied history comes with the rows; the server must not record them again.

@@ -70,8 +70,14 @@ QString uniqueConnectionName(const char* purpose)
 
 // The failure of writing a copy, in words about the copy (the engine's words speak of the
 // register itself).
-Failure copyFailure(int code, const QString& target, const QString& detail)
+Failure copyFailure(int code, const QString& written, const QString& detail)
 {
+    // A copy is written under a hidden name first; the user knows the folder, not that name.
+    const QFileInfo info(written);
+    const QString target
+        = info.fileName().startsWith(QLatin1Char('.')) && info.fileName().contains(QLatin1String(".part-"))
+        ? info.absolutePath()
+        : written;
     switch (code & 0xff) {
     case SQLITE_FULL:
         return Failure(Text::tr("The disk holding %1 is full, so the copy could not be written.").arg(native(target)));

@@ -469,6 +469,22 @@ private:
     bool lostConnection(const QSqlError&) const override { return false; }
     bool reconnects() const override { return false; }
     void forgetStatements() override { }
+    QStringList requiredColumns(QSqlDatabase& database, const QString& table) override
+    {
+        QStringList required;
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        if (!query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE \"notnull\" = 1 AND dflt_value "
+                                          "IS NULL AND pk = 0")))
+            return required;
+        query.addBindValue(table);
+        if (!query.exec())
+            return required;
+        while (query.next())
+            required << query.value(0).toString();
+        return required;
+    }
+
     void beforeCopy() override { }
     void afterCopy() override { }
 
