@@ -1193,6 +1193,13 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <source>Day&apos;s notes: %1 → %2</source>
         <translation>Notizen des Tages: %1 → %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</source>
+        <translation>
+            <numerusform>%n Schüler hat für einen Tag mehr als einen gespeicherten Eintrag, und nur einer davon wird gezeigt. Die Registerprüfung (%1) behält jeweils den zuletzt geänderten.</numerusform>
+            <numerusform>%n Schüler haben für einen Tag mehr als einen gespeicherten Eintrag, und nur einer davon wird gezeigt. Die Registerprüfung (%1) behält jeweils den zuletzt geänderten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -2196,6 +2203,24 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
     <message>
         <source>The register was not backed up: %1</source>
         <translation>Das Register wurde nicht gesichert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</source>
+        <translation>
+            <numerusform>%n Schüler hat für einen Tag mehr als einen gespeicherten Eintrag. Jeweils den zuletzt geänderten behalten und die anderen in der Historie festhalten?</numerusform>
+            <numerusform>%n Schüler haben für einen Tag mehr als einen gespeicherten Eintrag. Jeweils den zuletzt geänderten behalten und die anderen in der Historie festhalten?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) stored twice were removed; the history keeps what they said.</source>
+        <translation>
+            <numerusform>%n doppelt gespeicherter Eintrag wurde entfernt; die Historie bewahrt, was er besagte.</numerusform>
+            <numerusform>%n doppelt gespeicherte Einträge wurden entfernt; die Historie bewahrt, was sie besagten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The marks stored twice were left as they are: %1</source>
+        <translation>Die doppelt gespeicherten Einträge wurden gelassen, wie sie sind: %1</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,13 @@
             <numerusform>%n marks in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</source>
+        <translation>
+            <numerusform>%n student has more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</numerusform>
+            <numerusform>%n students have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -118,6 +125,20 @@
         <translation>
             <numerusform>%n mark has a date that Rollvane cannot read; it is listed in the Backups window.</numerusform>
             <numerusform>%n marks have a date that Rollvane cannot read; they are listed in the Backups window.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</source>
+        <translation>
+            <numerusform>%n student has more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</numerusform>
+            <numerusform>%n students have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) stored twice were removed; the history keeps what they said.</source>
+        <translation>
+            <numerusform>%n mark stored twice was removed; the history keeps what it said.</numerusform>
+            <numerusform>%n marks stored twice were removed; the history keeps what they said.</numerusform>
         </translation>
     </message>
 </context>

@@ -1193,6 +1193,13 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <source>Day&apos;s notes: %1 → %2</source>
         <translation>Notas del día: %1 → %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</source>
+        <translation>
+            <numerusform>%n alumno tiene más de una marca guardada para un mismo día, y solo se muestra una. La comprobación del registro (%1) conserva la modificada más recientemente de cada uno.</numerusform>
+            <numerusform>%n alumnos tienen más de una marca guardada para un mismo día, y solo se muestra una. La comprobación del registro (%1) conserva la modificada más recientemente de cada uno.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -2201,6 +2208,24 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
     <message>
         <source>The register was not backed up: %1</source>
         <translation>No se hizo copia de seguridad del registro: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</source>
+        <translation>
+            <numerusform>%n alumno tiene más de una marca guardada para un mismo día. ¿Conservar la modificada más recientemente de cada uno y anotar las demás en el historial?</numerusform>
+            <numerusform>%n alumnos tienen más de una marca guardada para un mismo día. ¿Conservar la modificada más recientemente de cada uno y anotar las demás en el historial?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) stored twice were removed; the history keeps what they said.</source>
+        <translation>
+            <numerusform>Se quitó %n marca guardada dos veces; el historial conserva lo que decía.</numerusform>
+            <numerusform>Se quitaron %n marcas guardadas dos veces; el historial conserva lo que decían.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The marks stored twice were left as they are: %1</source>
+        <translation>Las marcas guardadas dos veces se dejaron como estaban: %1</translation>
     </message>
 </context>
 </TS>

@@ -1193,6 +1193,13 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <source>Day&apos;s notes: %1 → %2</source>
         <translation>Notes du jour : %1 → %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</source>
+        <translation>
+            <numerusform>%n élève a plus d’une marque enregistrée pour un même jour, et une seule est affichée. La vérification du registre (%1) garde la plus récemment modifiée de chacune.</numerusform>
+            <numerusform>%n élèves ont plus d’une marque enregistrée pour un même jour, et une seule est affichée. La vérification du registre (%1) garde la plus récemment modifiée de chacune.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -2198,6 +2205,24 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
     <message>
         <source>The register was not backed up: %1</source>
         <translation>Le registre n’a pas été sauvegardé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</source>
+        <translation>
+            <numerusform>%n élève a plus d’une marque enregistrée pour un même jour. Garder la plus récemment modifiée de chacune et consigner les autres dans l’historique ?</numerusform>
+            <numerusform>%n élèves ont plus d’une marque enregistrée pour un même jour. Garder la plus récemment modifiée de chacune et consigner les autres dans l’historique ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) stored twice were removed; the history keeps what they said.</source>
+        <translation>
+            <numerusform>%n marque enregistrée en double a été retirée ; l’historique garde ce qu’elle disait.</numerusform>
+            <numerusform>%n marques enregistrées en double ont été retirées ; l’historique garde ce qu’elles disaient.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The marks stored twice were left as they are: %1</source>
+        <translation>Les marques enregistrées en double ont été laissées telles quelles : %1</translation>
     </message>
 </context>
 </TS>

@@ -1193,6 +1193,13 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <source>Day&apos;s notes: %1 → %2</source>
         <translation>Notities van de dag: %1 → %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</source>
+        <translation>
+            <numerusform>%n leerling heeft meer dan één registratie voor één dag, en er wordt er maar één getoond. De registercontrole (%1) houdt telkens de laatst gewijzigde.</numerusform>
+            <numerusform>%n leerlingen hebben meer dan één registratie voor één dag, en er wordt er maar één getoond. De registercontrole (%1) houdt telkens de laatst gewijzigde.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -2199,6 +2206,24 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
     <message>
         <source>The register was not backed up: %1</source>
         <translation>Er is geen back-up van het register gemaakt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of each, and record the others in the history?</source>
+        <translation>
+            <numerusform>%n leerling heeft meer dan één registratie voor één dag. De laatst gewijzigde telkens houden en de andere in de geschiedenis vastleggen?</numerusform>
+            <numerusform>%n leerlingen hebben meer dan één registratie voor één dag. De laatst gewijzigde telkens houden en de andere in de geschiedenis vastleggen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) stored twice were removed; the history keeps what they said.</source>
+        <translation>
+            <numerusform>%n dubbel opgeslagen registratie is verwijderd; de geschiedenis bewaart wat erin stond.</numerusform>
+            <numerusform>%n dubbel opgeslagen registraties zijn verwijderd; de geschiedenis bewaart wat erin stond.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The marks stored twice were left as they are: %1</source>
+        <translation>De dubbel opgeslagen registraties zijn gelaten zoals ze zijn: %1</translation>
     </message>
 </context>
 </TS>

@@ -327,7 +327,8 @@ void MainWindow::load()
     if (db::isOpen()) {
         steps.step(146, [this] {
             const qint64 unplaced = db::unplacedMarkCount();
-            if (unplaced <= 0)
+            const qint64 duplicates = db::duplicateMarkCount();
+            if (unplaced <= 0 && duplicates <= 0)
                 return;
             // The way to the check is named as the menus show it, in the user's language.
             const auto shown
@@ -335,12 +336,18 @@ void MainWindow::load()
             const QString way = QStringList {shown(menu(Menu::Setup)->title()), shown(action(Command::Backups)->text()),
                 QCoreApplication::translate("backup::BackupsWindow", "Check Register")}
                                     .join(QStringLiteral(" → "));
-            dialogs().message(this,
-                tr("%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any "
-                   "day. The register check (%1) lists them.",
+            QStringList said;
+            if (unplaced > 0)
+                said << tr("%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on "
+                           "any day. The register check (%1) lists them.",
                     nullptr, int(unplaced))
-                    .arg(way),
-                QString(), UserDialogs::Icon::Information);
+                            .arg(way);
+            if (duplicates > 0)
+                said << tr("%n student(s) have more than one mark stored for one day, and only one of them is shown. "
+                           "The register check (%1) keeps the most recently changed of each.",
+                    nullptr, int(duplicates))
+                            .arg(way);
+            dialogs().message(this, said.join(QStringLiteral("\r\n\r\n")), QString(), UserDialogs::Icon::Information);
         });
     }
 

@@ -732,6 +732,20 @@ QString orderedConcatenation(const QString& expression, const QString& orderBy)
     return engine().orderedConcatenation(expression, orderBy);
 }
 
+qint64 duplicateMarkCount()
+{
+    return engine().duplicateMarkGroups();
+}
+
+qint64 mergeDuplicateMarks(const Author& author)
+{
+    requireWritable();
+    sql::WriteTransaction transaction;
+    const qint64 removed = engine().mergeDuplicateMarks(author);
+    transaction.commit();
+    return removed;
+}
+
 QList<ClassRow> classes()
 {
     QSqlQuery query = sql::reading(

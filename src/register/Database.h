@@ -204,6 +204,13 @@ qint64 registerSize();
 // Counted through an index of their own, so asking costs nothing on a sound register.
 qint64 unplacedMarkCount();
 
+// Students with more than one mark stored for one day (another tool's register can hold them);
+// the program shows one of them. Costs one look at the schema where the mark key is unique.
+qint64 duplicateMarkCount();
+// Keeps the most recently changed mark of each student and day that has several, in one
+// transaction; the others are removed and recorded in the history. Returns how many went.
+qint64 mergeDuplicateMarks(const Author& author = Author::current());
+
 // Classes in name order.
 QList<ClassRow> classes();
 // The students of a class in name order; photos are read only when asked for.

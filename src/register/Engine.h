@@ -94,6 +94,14 @@ public:
     // than the row id); none when the table is not there.
     virtual QStringList requiredColumns(QSqlDatabase& database, const QString& table) = 0;
 
+    // How many student-and-day pairs hold more than one mark: none where the mark key is unique,
+    // which one look at the schema tells; another tool's register may lack it.
+    virtual qint64 duplicateMarkGroups() = 0;
+    // Keeps the most recently changed mark of each such pair and removes the others, each
+    // recorded in the history as changed to the kept one; the mark key is unique afterwards.
+    // Runs inside the caller's write transaction; returns how many rows went.
+    virtual qint64 mergeDuplicateMarks(const Author& author) = 0;
+
     // How many marks have a date that is not yyyy-MM-dd text, through the index kept for them.
     virtual qint64 unplacedMarkCount() = 0;
 

@@ -551,6 +551,24 @@ void TestBackup::checkFindsADamagedPageAndListsUnplacedMarks()
     QCOMPARE(unplaced->topLevelItem(0)->text(1), QStringLiteral("03/02/2026"));
     QCOMPARE(unplaced->topLevelItem(0)->text(2), QStringLiteral("Late"));
 
+    // Two marks for one student and day, as another tool without the mark key leaves them: the
+    // check offers to keep the newest, and Yes keeps the history of the other.
+    QVERIFY(foreign.exec(QStringLiteral("DROP INDEX ixAttendanceKey")));
+    QVERIFY(foreign.exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", ChangedAt) VALUES "
+                                        "(%1, '2026-03-02', 'Absent', '2026-03-02T08:00:00.000Z'), "
+                                        "(%1, '2026-03-02', 'Late', '2026-03-02T09:00:00.000Z')")
+                             .arg(ann)));
+    m_env->dialogs().clear();
+    m_env->dialogs().answerYes();
+    window->checkRegister();
+    QCOMPARE(m_env->dialogs().shown().first().text,
+        QStringLiteral("1 student(s) have more than one mark stored for one day. Keep the most recently changed mark "
+                       "of each, and record the others in the history?"));
+    QVERIFY2(m_env->dialogs().messages().first().contains(QStringLiteral("stored twice were removed")),
+        qPrintable(m_env->dialogs().messages().first()));
+    QCOMPARE(db::mark(ann, QDate(2026, 3, 2))->status, QStringLiteral("Late"));
+    QCOMPARE(db::history(ann, QDate(2026, 3, 2)).first().oldStatus, QStringLiteral("Absent"));
+
     backup::takeBackup(QDateTime(QDate(2026, 2, 2), QTime(8, 0)));
     db::close();
     damageMiddlePage(m_env->livePath());

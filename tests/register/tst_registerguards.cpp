@@ -157,6 +157,40 @@ private Q_SLOTS:
         QCOMPARE(contentOf(path), before);
     }
 
+    void marksStoredTwiceAreCountedAndTheNewestKeptWithTheOthersInTheHistory()
+    {
+        TestEnvironment env;
+        const QString path = env.root() + QStringLiteral("/twice.mdb");
+        writeRegister(path,
+            {QStringLiteral("CREATE TABLE tblClassName (id INTEGER PRIMARY KEY, ClassName TEXT NOT NULL DEFAULT '')"),
+                QStringLiteral(
+                    "CREATE TABLE tblStudents (id INTEGER PRIMARY KEY, StudentName TEXT NOT NULL DEFAULT '', "
+                    "ClassID INTEGER NOT NULL DEFAULT 0, Image BLOB NOT NULL DEFAULT x'')"),
+                QStringLiteral("CREATE TABLE tblAttendance (StudentID INTEGER NOT NULL, \"Date\" TEXT NOT NULL, "
+                               "\"Status\" TEXT NOT NULL DEFAULT '', Notes TEXT NOT NULL DEFAULT '')"),
+                QStringLiteral("PRAGMA user_version = 2"), QStringLiteral("INSERT INTO tblClassName VALUES (7, '7B')"),
+                QStringLiteral("INSERT INTO tblStudents VALUES (40, 'Ann', 7, x''), (41, 'Ben', 7, x'')"),
+                QStringLiteral("INSERT INTO tblAttendance VALUES (40, '2026-11-30', 'Absent', 'first'), "
+                               "(40, '2026-11-30', 'Late', 'second'), (41, '2026-11-30', 'Present', '')")});
+        db::open(path);
+        QCOMPARE(db::duplicateMarkCount(), 1);
+        QCOMPARE(
+            db::mergeDuplicateMarks({QStringLiteral("office"), QStringLiteral("OFFICE-1"), QStringLiteral("x")}), 1);
+        QCOMPARE(db::duplicateMarkCount(), 0);
+        // Equally recent: the later written stays; the other is in the history.
+        QCOMPARE(db::mark(40, QDate(2026, 11, 30))->status, QStringLiteral("Late"));
+        const QList<db::HistoryRow> history = db::history(40, QDate(2026, 11, 30));
+        QCOMPARE(history.size(), 1);
+        QCOMPARE(history.first().oldStatus, QStringLiteral("Absent"));
+        QCOMPARE(history.first().oldNotes, QStringLiteral("first"));
+        QCOMPARE(history.first().changedBy, QStringLiteral("office"));
+        // From now on one mark per student and day, whatever writes.
+        QVERIFY(
+            !QSqlQuery(db::connection())
+                 .exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\") VALUES (41, '2026-11-30')")));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblAttendance")), 2);
+    }
+
     void aNewerRegisterIsRefusedAndLeftAsItIs()
     {
         TestEnvironment env;

@@ -501,6 +501,30 @@ void BackupsWindow::checkRegister()
     }
     m_unplacedLabel->setVisible(unplaced > 0);
     m_unplaced->setVisible(unplaced > 0);
+
+    // Two marks for one student and day (another tool's doing): the user decides, once shown how
+    // many, whether the most recent of each stays; the others go into the history, not away.
+    qint64 duplicates = 0;
+    try {
+        duplicates = db::duplicateMarkCount();
+    } catch (const Failure&) {
+        // Reported above with the damage.
+    }
+    if (duplicates > 0
+        && dialogs().question(this,
+            tr("%n student(s) have more than one mark stored for one day. Keep the most recently changed mark of "
+               "each, and record the others in the history?",
+                nullptr, int(duplicates)),
+            caption, UserDialogs::Icon::Question)) {
+        try {
+            const qint64 removed = db::mergeDuplicateMarks();
+            text += QStringLiteral("\r\n\r\n")
+                + tr("%n mark(s) stored twice were removed; the history keeps what they said.", nullptr, int(removed));
+        } catch (const Failure& failure) {
+            text += QStringLiteral("\r\n\r\n")
+                + tr("The marks stored twice were left as they are: %1").arg(failure.description());
+        }
+    }
     dialogs().message(this, text, caption, report.sound ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning);
 }
 

@@ -485,6 +485,60 @@ private:
         return required;
     }
 
+    qint64 duplicateMarkGroups() override
+    {
+        QSqlQuery unique = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_index_list('tblAttendance') WHERE "
+                                                       "name = 'ixAttendanceKey' AND \"unique\" = 1"));
+        sql::run(unique);
+        if (unique.next() && unique.value(0).toInt() > 0)
+            return 0;
+        unique.finish();
+        QSqlQuery groups = sql::reading(QStringLiteral(
+            "SELECT count(*) FROM (SELECT 1 FROM tblAttendance GROUP BY StudentID, \"Date\" HAVING count(*) > 1)"));
+        sql::run(groups);
+        return groups.next() ? groups.value(0).toLongLong() : 0;
+    }
+
+    qint64 mergeDuplicateMarks(const Author& author) override
+    {
+        if (duplicateMarkGroups() == 0)
+            return 0;
+        // The row kept of each pair: the most recently changed, the later written when as recent.
+        sql::run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS rvKept (StudentID INTEGER, \"Date\" TEXT, KeptRow "
+                                "INTEGER)"));
+        sql::run(QStringLiteral("DELETE FROM temp.rvKept"));
+        sql::run(QStringLiteral(
+            "INSERT INTO temp.rvKept SELECT a.StudentID, a.\"Date\", (SELECT b.rowid FROM tblAttendance b WHERE "
+            "b.StudentID = a.StudentID AND b.\"Date\" IS a.\"Date\" ORDER BY b.ChangedAt DESC, b.rowid DESC LIMIT 1) "
+            "FROM tblAttendance a GROUP BY a.StudentID, a.\"Date\" HAVING count(*) > 1"));
+        const QString others = QStringLiteral(
+            "FROM tblAttendance a JOIN temp.rvKept k ON k.StudentID = a.StudentID AND k.\"Date\" IS a.\"Date\" "
+            "JOIN tblAttendance kept ON kept.rowid = k.KeptRow WHERE a.rowid <> k.KeptRow");
+        QSqlQuery history = sql::prepared(
+            QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
+                           "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes) SELECT a.StudentID, "
+                           "COALESCE(a.\"Date\", ''), COALESCE(NULLIF(a.\"Status\", ''), 'Present'), "
+                           "COALESCE(NULLIF(kept.\"Status\", ''), 'Present'), COALESCE(a.Remark, ''), "
+                           "COALESCE(kept.Remark, ''), ?, ?, ?, COALESCE(a.Notes, ''), COALESCE(kept.Notes, '') ")
+            + others);
+        history.addBindValue(sql::text(author.user));
+        history.addBindValue(sql::text(author.host));
+        history.addBindValue(sql::text(author.at));
+        sql::run(history);
+        sql::run(
+            QStringLiteral("DELETE FROM tblAttendance WHERE rowid IN (SELECT a.rowid ") + others + QStringLiteral(")"));
+        QSqlQuery left = sql::reading(QStringLiteral("SELECT changes()"));
+        sql::run(left);
+        const qint64 removed = left.next() ? left.value(0).toLongLong() : 0;
+        left.finish();
+        sql::run(QStringLiteral("DELETE FROM temp.rvKept"));
+        // One mark per student and day from now on.
+        sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceLookup"));
+        sql::run(
+            QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"));
+        return removed;
+    }
+
     void beforeCopy() override { }
     void afterCopy() override { }
 
