@@ -441,10 +441,6 @@
         <translation>Die Anwesenheitsliste %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>The register %1 is an empty file, not a Rollvane register. It has been left as it is.</source>
-        <translation>Die Anwesenheitsliste %1 ist eine leere Datei, keine Anwesenheitsliste von Rollvane. Sie wurde unverändert gelassen.</translation>
-    </message>
-    <message>
         <source>The file %1 is not a Rollvane register (it is not a database file). It has been left as it is.</source>
         <translation>Die Datei %1 ist keine Anwesenheitsliste von Rollvane (sie ist keine Datenbankdatei). Sie wurde unverändert gelassen.</translation>
     </message>
@@ -559,6 +555,10 @@
     <message>
         <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
         <translation>es ist eine Datenbank, aber kein Rollvane-Register (ihr fehlen die Tabellen des Registers)</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
+        <translation>Die Datei %1 ist leer und kein Rollvane-Register. Sie wurde so gelassen, wie sie ist.</translation>
     </message>
 </context>
 <context>

@@ -441,10 +441,6 @@
         <translation>No se puede leer el registro %1: %2</translation>
     </message>
     <message>
-        <source>The register %1 is an empty file, not a Rollvane register. It has been left as it is.</source>
-        <translation>El registro %1 es un archivo vacío, no un registro de Rollvane. Se ha dejado tal como está.</translation>
-    </message>
-    <message>
         <source>The file %1 is not a Rollvane register (it is not a database file). It has been left as it is.</source>
         <translation>El archivo %1 no es un registro de Rollvane (no es un archivo de base de datos). Se ha dejado tal como está.</translation>
     </message>
@@ -559,6 +555,10 @@
     <message>
         <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
         <translation>es una base de datos, pero no un registro de Rollvane (le faltan las tablas del registro)</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
+        <translation>El archivo %1 está vacío; no es un registro de Rollvane. Se ha dejado como estaba.</translation>
     </message>
 </context>
 <context>

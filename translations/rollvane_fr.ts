@@ -441,10 +441,6 @@
         <translation>Le registre %1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The register %1 is an empty file, not a Rollvane register. It has been left as it is.</source>
-        <translation>Le registre %1 est un fichier vide, pas un registre Rollvane. Il a été laissé tel quel.</translation>
-    </message>
-    <message>
         <source>The file %1 is not a Rollvane register (it is not a database file). It has been left as it is.</source>
         <translation>Le fichier %1 n&apos;est pas un registre Rollvane (ce n&apos;est pas un fichier de base de données). Il a été laissé tel quel.</translation>
     </message>
@@ -559,6 +555,10 @@
     <message>
         <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
         <translation>c’est une base de données, mais pas un registre Rollvane (les tables du registre y manquent)</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
+        <translation>Le fichier %1 est vide ; ce n’est pas un registre Rollvane. Il a été laissé tel quel.</translation>
     </message>
 </context>
 <context>

@@ -441,10 +441,6 @@
         <translation>De presentielijst %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
-        <source>The register %1 is an empty file, not a Rollvane register. It has been left as it is.</source>
-        <translation>De presentielijst %1 is een leeg bestand, geen presentielijst van Rollvane. Het is gelaten zoals het is.</translation>
-    </message>
-    <message>
         <source>The file %1 is not a Rollvane register (it is not a database file). It has been left as it is.</source>
         <translation>Het bestand %1 is geen presentielijst van Rollvane (het is geen databasebestand). Het is gelaten zoals het is.</translation>
     </message>
@@ -559,6 +555,10 @@
     <message>
         <source>it is a database, but not a Rollvane register (it lacks the register&apos;s tables)</source>
         <translation>het is een database, maar geen Rollvane-register (de tabellen van het register ontbreken)</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
+        <translation>Het bestand %1 is leeg en geen Rollvane-register. Het is gelaten zoals het is.</translation>
     </message>
 </context>
 <context>

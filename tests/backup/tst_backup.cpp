@@ -382,6 +382,10 @@ void TestBackup::restoreRefusesADamagedFileAndANonRegister()
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("Class,Name\n7A,Ann\n");
     text.close();
+    // A backup cut to nothing (a copy lost to a full disk, say).
+    QFile empty(backup::folder() + QStringLiteral("/dbAttendance-2026-02-05.mdb"));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
 
     const QByteArray before = hashOf(m_env->livePath());
     auto* window = openWindow();
@@ -393,6 +397,7 @@ void TestBackup::restoreRefusesADamagedFileAndANonRegister()
         {"dbAttendance-2026-02-02.mdb", "is damaged"},
         {"dbAttendance-2026-02-03.mdb", "cannot be used as the register"},
         {"dbAttendance-2026-02-04.mdb", "not a Rollvane register"},
+        {"dbAttendance-2026-02-05.mdb", "is empty, not a Rollvane register"},
     };
     for (const auto& refused : cases) {
         m_env->dialogs().clear();
@@ -403,9 +408,13 @@ void TestBackup::restoreRefusesADamagedFileAndANonRegister()
         QVERIFY(messages.first().contains(QStringLiteral("left as it is")));
         // Plain words, never the database's own ("no such table: … Unable to execute statement").
         QVERIFY2(!messages.first().contains(QStringLiteral("no such table")), qPrintable(messages.first()));
+        // A backup is never called "the register", which is only ever the live one.
+        QVERIFY2(
+            !messages.first().contains(QStringLiteral("The register ") + QDir::toNativeSeparators(backup::folder())),
+            qPrintable(messages.first()));
         QCOMPARE(m_env->dialogs().shown().size(), 1); // nothing asked
     }
-    QCOMPARE(window->backups().size(), 3); // no backup taken
+    QCOMPARE(window->backups().size(), 4); // no backup taken
     QCOMPARE(hashOf(m_env->livePath()), before);
     QCOMPARE(db::classes().size(), 1);
 }

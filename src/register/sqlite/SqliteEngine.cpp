@@ -422,9 +422,8 @@ private:
         }
         ::close(fd);
         if (got == 0)
-            throw Failure(
-                Text::tr("The register %1 is an empty file, not a Rollvane register. It has been left as it is.")
-                    .arg(native(m_path)));
+            throw Failure(Text::tr("The file %1 is empty, not a Rollvane register. It has been left as it is.")
+                              .arg(native(m_path)));
         if (got < 16 || std::memcmp(header, "SQLite format 3\0", 16) != 0)
             throw Failure(
                 Text::tr("The file %1 is not a Rollvane register (it is not a database file). It has been left "
