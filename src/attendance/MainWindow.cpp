@@ -910,6 +910,9 @@ void MainWindow::showHistory(const StudentCard* card)
         dialogs().message(this, tr("No change of this mark has been saved."), caption, UserDialogs::Icon::Information);
         return;
     }
+    const auto quoted = [this](const QString& text) {
+        return text.isEmpty() ? tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(text);
+    };
     QStringList entries;
     for (const db::HistoryRow& row : rows) {
         const QDateTime at = QDateTime::fromString(row.changedAt, Qt::ISODateWithMs).toLocalTime();
@@ -923,16 +926,10 @@ void MainWindow::showHistory(const StudentCard* card)
             entry += QStringLiteral("\r\n    ")
                 + tr("%1 → %2").arg(status::displayName(row.oldStatus), status::displayName(row.newStatus));
         if (row.oldRemark != row.newRemark) {
-            const auto quoted = [this](const QString& text) {
-                return text.isEmpty() ? tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(text);
-            };
             entry
                 += QStringLiteral("\r\n    ") + tr("Remark: %1 → %2").arg(quoted(row.oldRemark), quoted(row.newRemark));
         }
         if (row.oldNotes != row.newNotes) {
-            const auto quoted = [this](const QString& text) {
-                return text.isEmpty() ? tr("(none)") : QStringLiteral("\u201C%1\u201D").arg(text);
-            };
             entry += QStringLiteral("\r\n    ")
                 + tr("Day's notes: %1 → %2").arg(quoted(row.oldNotes), quoted(row.newNotes));
         }
