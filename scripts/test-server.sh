@@ -3,17 +3,26 @@
 # listening only on a Unix socket in that folder (no TCP port at all), run as an unprivileged
 # user, and gone with the folder.
 #
-# Usage: scripts/test-server.sh start DIR       make (if needed) and start the server in DIR
+# Usage: scripts/test-server.sh start DIR [--tcp PORT]
+#                                             make (if needed) and start the server in DIR; with
+#                                             --tcp it also listens on 127.0.0.1:PORT and holds a
+#                                             self-signed certificate for "localhost" (server.crt in
+#                                             its data folder), SSL off until a test turns it on
 #        scripts/test-server.sh stop DIR [MODE] stop it (MODE: fast, the default, or immediate)
 #        scripts/test-server.sh env DIR         print the variables that point the tests at it
 #
 # Clients reach it with host=DIR, user=postgres. The superuser is "postgres"; local
 # connections are trusted, which is safe because only the folder's owner and root can reach the
-# socket.
+# socket. Members of the role rollvane_password_login (which the tests make when they need it)
+# must give their password, so that a missing one can be tried.
 set -euo pipefail
 
 command=${1:-}
 dir=${2:-}
+port=
+if [[ ${3:-} == --tcp ]]; then
+    port=${4:-}
+fi
 if [[ -z $command || -z $dir ]]; then
     echo "usage: $0 start|stop|env DIR [fast|immediate]" >&2
     exit 2
@@ -77,6 +86,21 @@ pg_stat_statements.track_utility = on
 max_connections = 100
 log_min_messages = warning
 EOF
+        hba=$(cat "$data/pg_hba.conf")
+        {
+            echo "local all +rollvane_password_login scram-sha-256"
+            echo "host all +rollvane_password_login 127.0.0.1/32 scram-sha-256"
+            echo "$hba"
+        } >"$data/pg_hba.conf"
+        if [[ -n $port ]]; then
+            cat >>"$data/postgresql.conf" <<EOF
+listen_addresses = '127.0.0.1'
+port = $port
+EOF
+            as_server openssl req -new -x509 -days 2 -nodes -subj "/CN=localhost" \
+                -out "$data/server.crt" -keyout "$data/server.key" >/dev/null 2>&1
+            chmod 600 "$data/server.key"
+        fi
     fi
     as_server "$bindir/pg_ctl" --pgdata="$data" --log="$log" --wait --timeout=60 start >/dev/null || {
         cat "$log" >&2

@@ -257,6 +257,7 @@ private Q_SLOTS:
     void settingsInErrorAreNamedWithTheirLine();
     void serverDatabasesThatAreNoRegister();
     void staffAccountsSaveButNeverRewriteTheHistory();
+    void setupMistakesSayWhatIsWrongAndWhoMendsIt();
     void lostConnectionIsMadeAgainWithoutDoingAnythingTwice();
     void photoChangedElsewhereIsShownAnew();
 
@@ -382,6 +383,92 @@ void DatabaseTest::staffAccountsSaveButNeverRewriteTheHistory()
         QVERIFY2(!as(staff, QLatin1String(statement)), statement);
     QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tblHistory")), 2);
     QCOMPARE(count(QStringLiteral("SELECT max(Version) FROM tblSchemaVersion")), db::kSchemaVersion);
+}
+
+void DatabaseTest::setupMistakesSayWhatIsWrongAndWhoMendsIt()
+{
+    SERVER_ONLY("the client library's and the server's refusals");
+    TestEnvironment env;
+    env.openRegister();
+    db::addClass(QStringLiteral("7A"));
+    db::close();
+    const TestServer shared = TestServer::shared();
+    const QString teacher = QStringLiteral("rv_password_%1").arg(::getpid());
+    shared.exec(QStringLiteral("DO $$BEGIN CREATE ROLE rollvane_password_login NOLOGIN; "
+                               "EXCEPTION WHEN duplicate_object THEN NULL; END$$"));
+    QVERIFY(shared.exec(
+        QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'chalk' IN ROLE rollvane_password_login").arg(teacher)));
+    const auto dropRole = qScopeGuard([&] {
+        db::close();
+        QSqlDatabase::removeDatabase(QStringLiteral("Grants"));
+        shared.exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(env.databaseName()));
+        shared.exec(QStringLiteral("DROP ROLE IF EXISTS %1").arg(teacher));
+    });
+    {
+        QSqlDatabase owner = env.otherConnection(QStringLiteral("Grants"));
+        QVERIFY(QSqlQuery(owner).exec(
+            QStringLiteral("GRANT SELECT, INSERT, UPDATE ON ALL TABLES IN SCHEMA public TO %1").arg(teacher)));
+    }
+    const auto mended = [](const QString& said, const QString& words) {
+        return said.contains(words) && !said.contains(QStringLiteral("Try again"));
+    };
+
+    // A login that needs a password, with none to be found, and then in the password file the
+    // settings name, in the README's form.
+    db::ServerAddress address = env.server();
+    address.user = teacher;
+    address.passfile = env.root() + QStringLiteral("/teacher.pgpass");
+    QString said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(mended(said, QStringLiteral("asks for a password")) && said.contains(address.passfile), qPrintable(said));
+    QFile passfile(address.passfile);
+    QVERIFY(passfile.open(QIODevice::WriteOnly));
+    passfile.write(QStringLiteral("*:*:*:%1:chalk\n").arg(teacher).toUtf8());
+    passfile.close();
+    passfile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    db::openServer(address);
+    QCOMPARE(db::classes().size(), 1);
+    db::close();
+
+    // No such database, no such account: the server's own words, and the setting to check.
+    address = env.server();
+    address.database = QStringLiteral("rv_no_such_register");
+    said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(mended(said, QStringLiteral("does not exist")) && said.contains(QStringLiteral("[register]")),
+        qPrintable(said));
+    address = env.server();
+    address.user = QStringLiteral("rv_no_such_teacher");
+    said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(mended(said, QStringLiteral("does not exist")), qPrintable(said));
+
+    // Encryption, on a server of its own reached over TCP: first without SSL, then with a
+    // certificate made for "localhost".
+    PrivateServer tcp;
+    const int port = 20000 + ::getpid() % 20000;
+    QVERIFY2(tcp.start(port), qPrintable(tcp.error()));
+    const QString certificate = tcp.address().host + QStringLiteral("/data/server.crt");
+    address = db::ServerAddress {};
+    address.host = QStringLiteral("127.0.0.1");
+    address.port = port;
+    address.user = QStringLiteral("postgres");
+    address.database = QStringLiteral("postgres");
+    address.sslmode = QStringLiteral("require");
+    said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(mended(said, QStringLiteral("offers no encrypted connection")), qPrintable(said));
+
+    QVERIFY(tcp.address().exec(QStringLiteral("ALTER SYSTEM SET ssl = on")));
+    QVERIFY(tcp.address().exec(QStringLiteral("SELECT pg_reload_conf()")));
+    address.sslmode = QStringLiteral("verify-full");
+    address.sslrootcert = env.root() + QStringLiteral("/school-ca.crt");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(said = failureOf([&] { db::openServer(address); })).contains(QStringLiteral("no encrypted")), 10000);
+    QVERIFY2(mended(said, QStringLiteral("sslrootcert=")), qPrintable(said));
+    address.sslrootcert = certificate;
+    said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(mended(said, QStringLiteral("could not be trusted")), qPrintable(said));
+    address.host = QStringLiteral("localhost");
+    said = failureOf([&] { db::openServer(address); });
+    QVERIFY2(said.isEmpty() && db::isOpen(), qPrintable(said));
+    db::close();
 }
 
 void DatabaseTest::serverDatabasesThatAreNoRegister()

@@ -70,6 +70,11 @@ TestServer TestServer::shared()
     return server;
 }
 
+bool TestServer::exec(const QString& sql) const
+{
+    return ::exec(admin(*this), sql);
+}
+
 QString testServerProblem(bool always)
 {
     if (!onServer() && !always)
@@ -269,9 +274,14 @@ bool PrivateServer::script(const QStringList& arguments)
     return true;
 }
 
-bool PrivateServer::start()
+bool PrivateServer::start(int tcpPort)
 {
-    return m_dir.isValid() && script({QStringLiteral("start"), m_dir.path()});
+    QStringList arguments {QStringLiteral("start"), m_dir.path()};
+    if (tcpPort > 0) {
+        arguments << QStringLiteral("--tcp") << QString::number(tcpPort);
+        m_port = tcpPort;
+    }
+    return m_dir.isValid() && script(arguments);
 }
 
 bool PrivateServer::stop(const QString& mode)
@@ -283,6 +293,7 @@ TestServer PrivateServer::address() const
 {
     TestServer server;
     server.host = m_dir.path();
+    server.port = m_port;
     server.user = QStringLiteral("postgres");
     return server;
 }

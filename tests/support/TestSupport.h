@@ -62,6 +62,9 @@ struct TestServer
     QString user;
     // The one scripts/test.sh started.
     static TestServer shared();
+    // Runs a statement as the superuser in the server's maintenance database (roles, databases,
+    // the server's settings); false, with a warning, when the server refuses it.
+    bool exec(const QString& sql) const;
 };
 
 // A fresh world for one test: a temporary machine-wide data folder (ROLLVANE_COMMON_APPDATA),
@@ -124,7 +127,9 @@ public:
     PrivateServer(const PrivateServer&) = delete;
     PrivateServer& operator=(const PrivateServer&) = delete;
 
-    bool start(); // false (with the reason in error()) when it cannot be started
+    // False (with the reason in error()) when it cannot be started. With a port, it also listens
+    // on 127.0.0.1 there and holds a certificate for "localhost", SSL off until turned on.
+    bool start(int tcpPort = 0);
     bool stop(const QString& mode = QStringLiteral("fast"));
     QString error() const { return m_error; }
     TestServer address() const;
@@ -133,6 +138,7 @@ private:
     bool script(const QStringList& arguments);
     QTemporaryDir m_dir;
     QString m_error;
+    int m_port = 5432;
 };
 
 // A plain picture with a coloured square, to tell photos apart.

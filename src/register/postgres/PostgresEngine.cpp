@@ -559,6 +559,10 @@ private:
         QSqlQuery facts(database);
         if (!facts.exec(QStringLiteral("SET bytea_output = hex")))
             throw failure(facts.lastError());
+        // The server's notices (an IF EXISTS that found nothing) reach the client library's
+        // stderr unasked, where a user of the tools takes them for trouble; warnings still do.
+        if (!facts.exec(QStringLiteral("SET client_min_messages = warning")))
+            throw failure(facts.lastError());
         if (!facts.exec(QStringLiteral(
                 "SELECT current_setting('server_encoding'), EXISTS (SELECT 1 FROM pg_collation WHERE collprovider = "
                 "'i'), NOT EXISTS (SELECT 1 FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace WHERE "
