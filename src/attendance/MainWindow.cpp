@@ -445,6 +445,12 @@ void MainWindow::placeCard(StudentCard* card)
         card->move(m_cards.first()->x(), previous->y() + previous->height() + gap);
 }
 
+QSize MainWindow::devicePhotoSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return ratio <= 1.0 ? StudentCard::kPhotoSize : (QSizeF(StudentCard::kPhotoSize) * ratio).toSize();
+}
+
 void MainWindow::ListStudent()
 {
     const int selected = m_combo1->currentIndex();
@@ -465,14 +471,17 @@ void MainWindow::ListStudent()
     QStringList unreadable;
     QString firstFailure;
     try {
-        // Without the photo bytes: the card pictures come from the photo cache, which reads a
-        // student's bytes only when its picture may have changed.
-        const QList<db::StudentRow> students = db::studentsOfClass(classId, false);
-        QList<qint64> ids;
-        ids.reserve(students.size());
-        for (const db::StudentRow& student : students)
-            ids << student.id;
-        PhotoCache::shared().prepare(ids, StudentCard::kPhotoSize);
+        // The card pictures come with the listing, a few kilobytes a student. A photo stored
+        // without one (by an older program or another tool) goes through the photo cache, which
+        // reads its bytes only when its picture may have changed.
+        const QList<db::StudentRow> students = db::cardsOfClass(classId);
+        QList<qint64> withoutCard;
+        for (const db::StudentRow& student : students) {
+            if (student.photoWithoutCard)
+                withoutCard << student.id;
+        }
+        const QSize photoSize = devicePhotoSize();
+        PhotoCache::shared().prepare(withoutCard, photoSize);
         for (qsizetype i = 0; i < students.size(); ++i) {
             const db::StudentRow& student = students.at(i);
             StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));
@@ -481,7 +490,8 @@ void MainWindow::ListStudent()
             // to listing, and one bad picture must not keep the class's register from being
             // taken. A register that fails under the read is another matter (below).
             try {
-                card->setPhoto(cardPicture(student.id, StudentCard::kPhotoSize));
+                card->setPhoto(student.photoWithoutCard ? cardPicture(student.id, photoSize)
+                                                        : PhotoCache::shared().fromCard(student, photoSize));
             } catch (const UnreadablePicture& failure) {
                 card->setPhoto(QPixmap());
                 if (unreadable.isEmpty())

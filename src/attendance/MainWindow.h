@@ -100,6 +100,8 @@ public:
     CardArea* cardArea() const { return m_cardArea.get(); }
 
 private:
+    // The card's photo area in device pixels, so that its picture is sharp on any screen.
+    QSize devicePhotoSize() const;
     // Sizes the canvas and the bar's range to the cards of the current listing.
     void fitCardArea();
     void buildLayout();

@@ -22,129 +22,6 @@ namespace {
 // About sixteen classes of forty card pictures.
 constexpr qsizetype kDefaultCapacity = 24 * 1024 * 1024;
 
-quint32 le32(const uchar* p)
-{
-    quint32 value;
-    std::memcpy(&value, p, sizeof value);
-    return qFromLittleEndian(value);
-}
-
-quint16 le16(const uchar* p)
-{
-    quint16 value;
-    std::memcpy(&value, p, sizeof value);
-    return qFromLittleEndian(value);
-}
-
-// The layout of a plain uncompressed 24- or 32-bit BMP, the form the register stores photos in.
-struct PlainBmp
-{
-    const uchar* pixels = nullptr; // the first row in memory
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 0;
-    qsizetype stride = 0;
-    bool bottomUp = true;
-};
-
-// Null when the bytes are anything but a complete plain BMP; those go to the general reader,
-// which decides what they are and says what is wrong with them.
-std::optional<PlainBmp> plainBmp(const QByteArray& bytes)
-{
-    constexpr qsizetype fileHeader = 14;
-    if (bytes.size() < fileHeader + 40 || !bytes.startsWith("BM"))
-        return std::nullopt;
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const quint32 pixelOffset = le32(data + 10);
-    const quint32 infoSize = le32(data + 14);
-    if (infoSize < 40 || fileHeader + qint64(infoSize) > bytes.size())
-        return std::nullopt;
-    const qint32 width = qint32(le32(data + 18));
-    const qint32 height = qint32(le32(data + 22));
-    const quint16 planes = le16(data + 26);
-    const quint16 bits = le16(data + 28);
-    const quint32 compression = le32(data + 30);
-    constexpr quint32 uncompressed = 0;
-    if (planes != 1 || (bits != 24 && bits != 32) || compression != uncompressed)
-        return std::nullopt;
-    if (width <= 0 || height == 0 || height == std::numeric_limits<qint32>::min())
-        return std::nullopt;
-    const qint64 rows = height < 0 ? -qint64(height) : qint64(height);
-    if (qint64(width) * rows > kMaxPicturePixels)
-        return std::nullopt;
-    const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
-    if (pixelOffset < fileHeader + infoSize || qint64(pixelOffset) + stride * rows > bytes.size())
-        return std::nullopt;
-    PlainBmp bmp;
-    bmp.pixels = data + pixelOffset;
-    bmp.width = width;
-    bmp.height = int(rows);
-    bmp.bytesPerPixel = bits / 8;
-    bmp.stride = stride;
-    bmp.bottomUp = height > 0;
-    return bmp;
-}
-
-// The largest centred part of a picture that has the card's shape: scaled to the card, it covers
-// the whole photo area without distorting a face, and only the edges are lost.
-QRect coverCrop(const QSize& source, const QSize& target)
-{
-    const qint64 width = source.width();
-    const qint64 height = source.height();
-    if (width * target.height() > height * target.width()) {
-        const qint64 cropped = std::max<qint64>(1, (height * target.width() + target.height() / 2) / target.height());
-        return QRect(int((width - cropped) / 2), 0, int(cropped), int(height));
-    }
-    const qint64 cropped = std::max<qint64>(1, (width * target.height() + target.width() / 2) / target.width());
-    return QRect(0, int((height - cropped) / 2), int(width), int(cropped));
-}
-
-// Each target pixel is the mean of the source pixels it covers, read straight from the file's
-// rows: no full-size picture is ever made. The rows of a band are first summed column by column,
-// which runs over whole rows at a time. Only the part inside the crop is read.
-QImage averageDown(const PlainBmp& bmp, const QRect& crop, const QSize& size)
-{
-    const int targetWidth = size.width();
-    const int targetHeight = size.height();
-    const int step = bmp.bytesPerPixel;
-    const qsizetype rowBytes = qsizetype(crop.width()) * step;
-    const qsizetype firstByte = qsizetype(crop.x()) * step;
-    std::vector<int> firstColumn(size_t(targetWidth) + 1);
-    for (int x = 0; x <= targetWidth; ++x)
-        firstColumn[size_t(x)] = int(qint64(x) * crop.width() / targetWidth);
-    std::vector<quint32> columns(static_cast<size_t>(rowBytes));
-    QImage scaled(size, QImage::Format_RGB32);
-    for (int y = 0; y < targetHeight; ++y) {
-        const int top = crop.y() + int(qint64(y) * crop.height() / targetHeight);
-        const int bottom = crop.y() + int(qint64(y + 1) * crop.height() / targetHeight);
-        std::fill(columns.begin(), columns.end(), 0u);
-        quint32* column = columns.data();
-        for (int row = top; row < bottom; ++row) {
-            const int stored = bmp.bottomUp ? bmp.height - 1 - row : row;
-            const uchar* line = bmp.pixels + stored * bmp.stride + firstByte;
-            for (qsizetype i = 0; i < rowBytes; ++i)
-                column[i] += line[i];
-        }
-        auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
-        const quint32 rows = quint32(bottom - top);
-        for (int x = 0; x < targetWidth; ++x) {
-            const int left = firstColumn[size_t(x)];
-            const int right = firstColumn[size_t(x) + 1];
-            quint32 blue = 0, green = 0, red = 0;
-            for (const quint32* pixel = column + qsizetype(left) * step; pixel < column + qsizetype(right) * step;
-                 pixel += step) {
-                blue += pixel[0];
-                green += pixel[1];
-                red += pixel[2];
-            }
-            const quint32 count = rows * quint32(right - left);
-            out[x] = qRgb(
-                int((red + count / 2) / count), int((green + count / 2) / count), int((blue + count / 2) / count));
-        }
-    }
-    return scaled;
-}
-
 // Counts the passes of the event loop: the count moves on once control has gone back to it.
 qint64 currentPass()
 {
@@ -167,19 +44,6 @@ qint64 currentPass()
 }
 
 } // namespace
-
-QImage scaledPhoto(const QByteArray& bytes, const QSize& size)
-{
-    if (bytes.isEmpty() || size.isEmpty())
-        return QImage();
-    if (const std::optional<PlainBmp> bmp = plainBmp(bytes)) {
-        const QRect crop = coverCrop(QSize(bmp->width, bmp->height), size);
-        if (crop.width() >= size.width() && crop.height() >= size.height())
-            return averageDown(*bmp, crop, size);
-    }
-    const QImage picture = FetchPhoto(bytes);
-    return picture.copy(coverCrop(picture.size(), size)).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
 
 PhotoCache::PhotoCache()
     : m_pictures(kDefaultCapacity)
@@ -215,6 +79,11 @@ QPixmap PhotoCache::picture(qint64 studentId, const QSize& size)
     if (m_bytes.capacity() > kKeptBufferBytes)
         m_bytes = QByteArray();
     return picture;
+}
+
+QPixmap PhotoCache::fromCard(const db::StudentRow& student, const QSize& size)
+{
+    return store(student.id, student.cardPicture, size, Generation {});
 }
 
 void PhotoCache::prepare(const QList<qint64>& studentIds, const QSize& size)

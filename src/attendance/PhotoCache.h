@@ -32,6 +32,9 @@ public:
     // register only when the cached picture cannot be trusted. A student who no longer exists
     // gives a null pixmap.
     QPixmap picture(qint64 studentId, const QSize& size);
+    // The card picture of a student listed with the card picture's bytes (none: no photo),
+    // decoded only when they differ from what was decoded before.
+    QPixmap fromCard(const db::StudentRow& student, const QSize& size);
 
     // Makes ready, ahead of the cards, the pictures of a listing that the cache cannot vouch
     // for: the photos are read one after another while other threads decode the ones already
@@ -85,13 +88,6 @@ private:
     int m_decoded = 0;
     int m_read = 0;
 };
-
-// The stored photo decoded straight to the given size, averaging the pixels each target pixel
-// covers. The picture is scaled to cover the size and cropped at the edges, centred, so that it
-// fills the area undistorted; the stored bytes are never changed. Photos stored as plain 24- or 32-bit BMP are scaled
-// while they are read; any other picture goes through the general reader. No bytes give a null image; bytes that no
-// reader accepts throw, as FetchPhoto does.
-QImage scaledPhoto(const QByteArray& bytes, const QSize& size);
 
 // The picture a card shows for a student, through the shared cache.
 QPixmap cardPicture(const db::StudentRow& student, const QSize& photoSize);

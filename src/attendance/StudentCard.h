@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Photo.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -19,8 +21,8 @@ public:
     // Card size in pixels: 1455 by 1965 twips.
     static constexpr int kWidth = 97;
     static constexpr int kHeight = 131;
-    // The photo area: 1420 by 1455 twips.
-    static constexpr QSize kPhotoSize {95, 97};
+    // The photo area: 1420 by 1455 twips, which the register's card pictures are made for.
+    static constexpr QSize kPhotoSize = kCardPhotoSize;
 
     // What a key asks of the window: a move to another card.
     enum class Move { Left, Right, Up, Down, First, Last };

@@ -237,6 +237,21 @@ QString takeBackup(const QDateTime& now, const Progress& progress, db::Interrupt
     return writeBackup(Kind::Any, now, progress, interruption);
 }
 
+QString takeBackupOfOpenRegister(const QDateTime& now, const Progress& progress)
+{
+    if (db::registerIsAFile())
+        return takeBackup(now, progress);
+    makeFolder();
+    for (int attempt = 0;; ++attempt) {
+        const QString extra = folder() + QLatin1Char('/') + extraName(now, attempt);
+        if (QFileInfo::exists(extra))
+            continue;
+        db::exportRegisterToFile(extra, progress);
+        shareLikeRegister(extra);
+        return extra;
+    }
+}
+
 int removePartFiles()
 {
     static const QRegularExpression backupPart(

@@ -46,6 +46,10 @@ QList<QDate> prune(const QDate& today);
 // missing: under the day's daily name when that day has no backup yet, otherwise under a name
 // with the time. Returns the backup's path.
 QString takeBackup(const QDateTime& now, const Progress& progress = {}, db::Interruption* interruption = nullptr);
+// A backup before work that rewrites many rows, of whichever engine holds the register: the
+// file's backup as takeBackup makes it, or a server's register exported into a file of the
+// folder under an extra backup's name. Returns its path.
+QString takeBackupOfOpenRegister(const QDateTime& now, const Progress& progress = {});
 // The automatic backup: nothing when `today` already has its daily backup (whoever took it),
 // otherwise the daily backup and then the keep rule. Returns the new backup's path, or empty.
 QString takeDailyBackup(const QDate& today, db::Interruption* interruption = nullptr);

@@ -50,7 +50,7 @@ const QList<Table>& registerTables()
         {"tblClassName", 0, {{"id", Kind::Number, 0}, {"ClassName", Kind::Text, 0}}},
         {"tblStudents", 0,
             {{"id", Kind::Number, 0}, {"StudentName", Kind::Text, 0}, {"ClassID", Kind::Number, 0},
-                {"Image", Kind::Bytes, 0}}},
+                {"Image", Kind::Bytes, 0}, {"CardPicture", Kind::Bytes, 8}}},
         {"tblAttendance", 0,
             {{"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0}, {"\"Status\"", Kind::Text, 0},
                 {"Notes", Kind::Text, 0}, {"Remark", Kind::Text, 4}, {"ChangedAt", Kind::Text, 3},
@@ -123,7 +123,9 @@ QString selectOf(const Table& table, int version)
 {
     QStringList columns;
     for (const Column& column : table.columns)
-        columns << (version >= column.since ? QString::fromLatin1(column.name) : QStringLiteral("''"));
+        columns << (version >= column.since  ? QString::fromLatin1(column.name)
+                : column.kind == Kind::Bytes ? QStringLiteral("NULL")
+                                             : QStringLiteral("''"));
     return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), QLatin1String(table.name));
 }
 

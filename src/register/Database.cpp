@@ -1,6 +1,7 @@
 #include "register/Database.h"
 
 #include "core/Failure.h"
+#include "core/Photo.h"
 #include "register/Engine.h"
 #include "register/RegisterEvents.h"
 #include "register/Sql.h"
@@ -772,6 +773,25 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
     return rows;
 }
 
+QList<StudentRow> cardsOfClass(qint64 classId)
+{
+    const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT id, StudentName, ClassID, %1, Image IS NOT NULL AND "
+                                                  "length(Image) > 0 AND %1 IS NULL FROM tblStudents WHERE ClassID=? "
+                                                  "ORDER BY StudentName COLLATE NOCASE, StudentName, id")
+                                       .arg(card));
+    query.addBindValue(classId);
+    sql::run(query);
+    QList<StudentRow> rows;
+    while (query.next()) {
+        StudentRow row = studentFrom(query, false);
+        row.cardPicture = query.value(3).toByteArray();
+        row.photoWithoutCard = query.value(4).toBool();
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
 std::optional<Mark> mark(qint64 studentId, const QDate& date)
 {
     QSqlQuery query = sql::reading(
@@ -948,15 +968,37 @@ bool readPhotoRow(qint64 studentId, QByteArray& buffer)
     return true;
 }
 
+namespace {
+
+// The card picture written with a photo. Bytes no reader accepts get none: the cards then make
+// their picture from the photo, and say that it cannot be shown.
+QVariant cardPictureFor(const QByteArray& image)
+{
+    if (image.isEmpty())
+        return QVariant(QMetaType(QMetaType::QByteArray));
+    try {
+        return CardPictureOf(image);
+    } catch (const UnreadablePicture&) {
+        return QVariant(QMetaType(QMetaType::QByteArray));
+    }
+}
+
+} // namespace
+
 qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
     requireWritable();
-    QSqlQuery query = sql::prepared(
-        QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?) RETURNING id"));
+    const bool withCard = openedSchemaVersion() >= 8;
+    QSqlQuery query = sql::prepared(withCard
+            ? QStringLiteral(
+                "INSERT INTO tblStudents (StudentName, ClassID, Image, CardPicture) VALUES (?, ?, ?, ?) RETURNING id")
+            : QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?) RETURNING id"));
     query.addBindValue(sql::text(name));
     query.addBindValue(classId);
     // An empty, never a missing, value means no photo.
     query.addBindValue(image ? *image : QByteArray(""));
+    if (withCard)
+        query.addBindValue(cardPictureFor(image ? *image : QByteArray()));
     sql::run(query);
     const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
     announce(&RegisterEvents::studentsChanged);
@@ -966,19 +1008,84 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image)
 {
     requireWritable();
-    QSqlQuery query
-        = sql::prepared(image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
-                              : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
+    const bool withCard = image && openedSchemaVersion() >= 8;
+    QSqlQuery query = sql::prepared(withCard
+            ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=?, CardPicture=? WHERE id=?")
+            : image ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=? WHERE id=?")
+                    : QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=? WHERE id=?"));
     query.addBindValue(sql::text(name));
     query.addBindValue(classId);
     if (image)
         query.addBindValue(*image);
+    if (withCard)
+        query.addBindValue(cardPictureFor(*image));
     query.addBindValue(studentId);
     sql::run(query);
     const bool updated = query.numRowsAffected() > 0;
     if (updated)
         announce(&RegisterEvents::studentsChanged);
     return updated;
+}
+
+QList<StoredPhoto> photosAfter(qint64 studentId, int batch)
+{
+    const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT id, Image, %1 IS NOT NULL FROM tblStudents WHERE id > ? "
+                                                  "AND Image IS NOT NULL AND length(Image) > 0 ORDER BY id LIMIT ?")
+                                       .arg(card));
+    query.addBindValue(studentId);
+    query.addBindValue(batch);
+    sql::run(query);
+    QList<StoredPhoto> photos;
+    while (query.next())
+        photos.append({query.value(0).toLongLong(), query.value(1).toByteArray(), query.value(2).toBool()});
+    return photos;
+}
+
+PhotoTotals photoTotals()
+{
+    const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT count(*), coalesce(sum(length(Image)), 0), "
+                                                  "coalesce(sum(length(%1)), 0) FROM tblStudents WHERE Image IS NOT "
+                                                  "NULL AND length(Image) > 0")
+                                       .arg(card));
+    sql::run(query);
+    if (!query.next())
+        return {};
+    return {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong()};
+}
+
+qint64 replacePhotos(
+    const QList<StoredPhoto>& read, const QList<QByteArray>& images, const QList<QByteArray>& cardPictures)
+{
+    requireWritable();
+    if (openedSchemaVersion() < 8)
+        throw Failure(Text::tr("The register must be opened by this version of Rollvane before its photos are "
+                               "converted. Nothing was changed."));
+    sql::WriteTransaction transaction;
+    qint64 written = 0;
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        // Only where the photo is still the one that was read: a photo changed meanwhile is
+        // newer than the conversion.
+        QSqlQuery query
+            = sql::prepared(QStringLiteral("UPDATE tblStudents SET Image=?, CardPicture=? WHERE id=? AND Image=?"));
+        query.addBindValue(images.at(i));
+        query.addBindValue(cardPictures.at(i));
+        query.addBindValue(read.at(i).studentId);
+        query.addBindValue(read.at(i).image);
+        sql::run(query);
+        written += query.numRowsAffected() > 0 ? 1 : 0;
+    }
+    transaction.commit();
+    if (written > 0)
+        announce(&RegisterEvents::studentsChanged);
+    return written;
+}
+
+void reclaimSpace()
+{
+    requireWritable();
+    engine().reclaimSpace();
 }
 
 void deleteStudent(qint64 studentId)

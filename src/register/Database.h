@@ -24,7 +24,8 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 5: the history of every change to a mark's status or remark.
 // 6: settings kept in the register itself, shared by every user and computer.
 // 7: the history keeps the day's notes too; on a server it is written by the server itself.
-inline constexpr int kSchemaVersion = 7;
+// 8: each photo has a card picture beside it, and new photos are stored as JPEG.
+inline constexpr int kSchemaVersion = 8;
 
 struct ClassRow
 {
@@ -37,7 +38,12 @@ struct StudentRow
     qint64 id = 0;
     QString name;
     qint64 classId = 0;
-    QByteArray image; // the bytes of one BMP file; empty when the student has no photo
+    QByteArray image; // the bytes of one picture file; empty when the student has no photo
+    // The photo made small for the card; read only for the cards. Empty, with photoWithoutCard,
+    // for a photo stored by an older program or another tool, whose card picture is still to be
+    // made from the photo.
+    QByteArray cardPicture;
+    bool photoWithoutCard = false;
 };
 
 // A stored mark. A status stored as NULL or empty text reads as "Present", as a day without a
@@ -215,6 +221,9 @@ qint64 mergeDuplicateMarks(const Author& author = Author::current());
 QList<ClassRow> classes();
 // The students of a class in name order; photos are read only when asked for.
 QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos);
+// The students of a class in name order with their card pictures, in one statement: what the
+// cards need, and never the photos.
+QList<StudentRow> cardsOfClass(qint64 classId);
 // The stored mark of one student on one day.
 std::optional<Mark> mark(qint64 studentId, const QDate& date);
 // The stored marks of several students on one day, by student id.
@@ -248,6 +257,31 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
 // student no longer exists.
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image);
 void deleteStudent(qint64 studentId);
+
+// Photos stored in a form other than the one new photos are written in, and their bytes; read
+// in id order from after the given id, a batch at a time, so that a long conversion can stop
+// and go on.
+struct StoredPhoto
+{
+    qint64 studentId = 0;
+    QByteArray image;
+    bool hasCardPicture = false;
+};
+QList<StoredPhoto> photosAfter(qint64 studentId, int batch);
+// How many students have a photo, and how many bytes the photos and card pictures take.
+struct PhotoTotals
+{
+    qint64 photos = 0;
+    qint64 photoBytes = 0;
+    qint64 cardBytes = 0;
+};
+PhotoTotals photoTotals();
+// Writes converted photos with their card pictures in one transaction; a photo changed by
+// someone else since it was read is left as it now is. Returns how many were written.
+qint64 replacePhotos(
+    const QList<StoredPhoto>& read, const QList<QByteArray>& images, const QList<QByteArray>& cardPictures);
+// Gives back the space the register's files hold unused (after a conversion).
+void reclaimSpace();
 
 // A setting kept in the register (the school's name, for instance); empty when never set.
 QString setting(const QString& name);

@@ -133,6 +133,9 @@ public:
     virtual void beforeCopy() = 0;
     // After rows were copied in with their ids: new rows get ids above the highest copied.
     virtual void afterCopy() = 0;
+    // Gives the space that rewritten rows left unused back (or over for reuse), outside any
+    // transaction.
+    virtual void reclaimSpace() = 0;
 };
 
 // The engine of the register that open() was last given (or the one a scope stands in).

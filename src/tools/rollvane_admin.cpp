@@ -6,8 +6,14 @@
 //   rollvane-admin copy-register --to sqlite FILE
 //       copies the register on that server into the new file FILE
 //
-// Neither changes its source. Each ends by comparing the row count and a checksum of every
+//   rollvane-admin compact-photos
+//       stores the register's photos (the one the settings file names) as new photos are
+//       stored, with a card picture beside each, after a backup; run again, it goes on where a
+//       stopped run left off
+//
+// Neither copy changes its source. Each ends by comparing the row count and a checksum of every
 // table on both sides and says whether they agree.
+#include "backup/PhotoCompaction.h"
 #include "core/Failure.h"
 #include "core/SharedRoutines.h"
 #include "core/Startup.h"
@@ -37,7 +43,8 @@ void say(const QString& line, FILE* to = stdout)
 int usage()
 {
     say(Text::tr("usage: rollvane-admin copy-register --to postgresql [--from FILE]\n"
-                 "       rollvane-admin copy-register --to sqlite FILE"),
+                 "       rollvane-admin copy-register --to sqlite FILE\n"
+                 "       rollvane-admin compact-photos"),
         stderr);
     return 2;
 }
@@ -76,6 +83,46 @@ int report(const db::CopyReport& copy, const QString& from, const QString& to)
     return 0;
 }
 
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
+}
+
+int compactPhotos()
+{
+    db::openConfigured();
+    const backup::PhotoEstimate estimate = backup::estimatePhotos();
+    say(Text::tr("%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.")
+            .arg(estimate.photos)
+            .arg(estimate.toConvert)
+            .arg(megabytes(estimate.bytesNow), megabytes(estimate.bytesAfter)));
+    int last = -1;
+    const backup::CompactionResult result = backup::compactPhotos([&last](qint64 done, qint64 total) {
+        const int percent = total > 0 ? int(done * 100 / total) : 100;
+        if (percent / 10 != last / 10) {
+            last = percent;
+            say(Text::tr("looked at %1 of %2 photos (%3%)").arg(done).arg(total).arg(percent));
+        }
+        return true;
+    });
+    say(Text::tr("A backup was taken first: %1").arg(QDir::toNativeSeparators(result.backupPath)));
+    say(Text::tr("%1 photos converted or given a card picture.").arg(result.converted));
+    if (result.unreadable > 0)
+        say(Text::tr("%1 photos could not be read and were left as they are; Check Register in the program "
+                     "shows which cards have no photo.")
+                .arg(result.unreadable),
+            stderr);
+    if (!result.reclaimFailure.isEmpty())
+        say(Text::tr("The space the old photos took could not be given back now (%1); it is reused as the "
+                     "register grows, or run the command again when no one has the register open.")
+                .arg(result.reclaimFailure),
+            stderr);
+    if (result.sizeBefore >= 0 && result.sizeAfter >= 0)
+        say(Text::tr("The register took %1 MB and now takes %2 MB.")
+                .arg(megabytes(result.sizeBefore), megabytes(result.sizeAfter)));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -85,6 +132,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Quillmark"));
     startup::installTranslations();
     const QStringList args = app.arguments().mid(1);
+    if (args == QStringList {QStringLiteral("compact-photos")}) {
+        try {
+            return compactPhotos();
+        } catch (const Failure& failure) {
+            say(failure.description(), stderr);
+            return 1;
+        }
+    }
     if (args.size() < 3 || args.at(0) != QLatin1String("copy-register") || args.at(1) != QLatin1String("--to"))
         return usage();
     try {

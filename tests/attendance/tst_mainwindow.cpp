@@ -277,9 +277,9 @@ private Q_SLOTS:
         start();
 
         pick(0);
-        QCOMPARE(centreOf(card(0)), QColor(Qt::red));
+        QCOMPARE_COLOUR(centreOf(card(0)), QColor(Qt::red));
         QVERIFY(!card(1)->hasPhoto());
-        QCOMPARE(centreOf(card(2)), QColor(Qt::blue));
+        QCOMPARE_COLOUR(centreOf(card(2)), QColor(Qt::blue));
         // The template card is reused: Amy's photo must not stay on Dan's card.
         pick(1);
         QVERIFY(!card(0)->hasPhoto());
@@ -298,7 +298,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->listedCards().size(), 3);
         QVERIFY(!card(0)->hasPhoto());
         QVERIFY(!card(1)->hasPhoto());
-        QCOMPARE(centreOf(card(2)), QColor(Qt::green));
+        QCOMPARE_COLOUR(centreOf(card(2)), QColor(Qt::green));
         QCOMPARE(card(0)->status(), QStringLiteral("Late"));
         QCOMPARE(notes()->toPlainText(), QStringLiteral("trip"));
         QVERIFY(!m_window->isChanged());

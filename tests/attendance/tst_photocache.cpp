@@ -158,11 +158,11 @@ void TestPhotoCache::picturesNoPlainReaderTakesGoThroughTheGeneralReader()
     // Smaller than the card: stretched by the general reader.
     const QImage small = scaledPhoto(StorePhoto(samplePicture(20, 20, Qt::red)), kCard);
     QCOMPARE(small.size(), kCard);
-    QCOMPARE(QColor(small.pixel(kCard.width() / 2, kCard.height() / 2)), QColor(Qt::red));
+    QCOMPARE_COLOUR(QColor(small.pixel(kCard.width() / 2, kCard.height() / 2)), QColor(Qt::red));
     // A palette picture.
     QImage indexed = samplePicture(300, 200, Qt::blue).convertToFormat(QImage::Format_Indexed8);
     const QImage fromPalette = scaledPhoto(StorePhoto(indexed), kCard);
-    QCOMPARE(QColor(fromPalette.pixel(kCard.width() / 2, kCard.height() / 2)), QColor(Qt::blue));
+    QCOMPARE_COLOUR(QColor(fromPalette.pixel(kCard.width() / 2, kCard.height() / 2)), QColor(Qt::blue));
 
     // Bytes that are no picture, or a plain header whose pixels are missing, fail exactly as
     // the general reader fails them.
@@ -288,7 +288,7 @@ void TestPhotoCache::aPreparedClassShowsTheSamePicturesAndLeavesBadOnesToBeRepor
     QCOMPARE(cache.decodedCount(), colours.size() + 1);
     // Each decoder's picture lands on its own student, and the cards need nothing more.
     for (qsizetype i = 0; i < ids.size(); ++i)
-        QCOMPARE(QColor(centreOf(cache.picture(ids.at(i), kCard))), colours.at(i));
+        QCOMPARE_COLOUR(QColor(centreOf(cache.picture(ids.at(i), kCard))), colours.at(i));
     QVERIFY(cache.picture(noPhoto, kCard).isNull());
     QCOMPARE(cache.decodedCount(), colours.size() + 1);
     const int read = cache.readCount();
@@ -300,7 +300,7 @@ void TestPhotoCache::aPreparedClassShowsTheSamePicturesAndLeavesBadOnesToBeRepor
     cache.prepare(ids, kCard);
     QCOMPARE(cache.decodedCount(), colours.size() + 2);
     QCOMPARE(QColor(centreOf(cache.picture(ids.first(), kCard))), QColor(Qt::white));
-    QCOMPARE(QColor(centreOf(cache.picture(ids.last(), kCard))), colours.last());
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(ids.last(), kCard))), colours.last());
 }
 
 void TestPhotoCache::ownChangesToAPhotoAreSeenAtOnce()
@@ -311,19 +311,19 @@ void TestPhotoCache::ownChangesToAPhotoAreSeenAtOnce()
     const qint64 id = db::addStudent(QStringLiteral("Ann"), classId, plainPhoto(Qt::red));
     const qint64 other = db::addStudent(QStringLiteral("Bob"), classId, plainPhoto(Qt::green));
     PhotoCache cache;
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::red));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::red));
     cache.picture(other, kCard);
 
     QVERIFY(db::updateStudent(id, QStringLiteral("Ann"), classId, plainPhoto(Qt::blue)));
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
     // Only the changed photo is decoded again; the other is read, found unchanged, and kept.
-    QCOMPARE(QColor(centreOf(cache.picture(other, kCard))), QColor(Qt::green));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(other, kCard))), QColor(Qt::green));
     QCOMPARE(cache.decodedCount(), 3);
 
     // A rename without a new photo needs no reading at all.
     const int read = cache.readCount();
     QVERIFY(db::updateStudent(id, QStringLiteral("Anne"), classId, std::nullopt));
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
     QCOMPARE(cache.readCount(), read);
 }
 
@@ -334,7 +334,7 @@ void TestPhotoCache::anotherUsersChangeIsSeen()
     const qint64 classId = db::addClass(QStringLiteral("Math"));
     const qint64 id = db::addStudent(QStringLiteral("Ann"), classId, plainPhoto(Qt::red));
     PhotoCache cache;
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::red));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::red));
 
     {
         QSqlDatabase second = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("SecondUser"));
@@ -352,7 +352,7 @@ void TestPhotoCache::anotherUsersChangeIsSeen()
     // Within one pass of the event loop (one listing) the register is asked once; the next
     // listing comes in a later pass.
     QCoreApplication::processEvents();
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::blue));
 }
 
 void TestPhotoCache::aReusedIdNeverShowsTheFormerStudentsPhoto()
@@ -374,7 +374,7 @@ void TestPhotoCache::aReusedIdNeverShowsTheFormerStudentsPhoto()
     db::deleteStudent(third);
     const qint64 fourth = db::addStudent(QStringLiteral("Eve"), classId, plainPhoto(Qt::blue));
     QCOMPARE(fourth, third);
-    QCOMPARE(QColor(centreOf(cache.picture(fourth, kCard))), QColor(Qt::blue));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(fourth, kCard))), QColor(Qt::blue));
 }
 
 void TestPhotoCache::aReopenedRegisterIsCheckedAgain()
@@ -401,7 +401,7 @@ void TestPhotoCache::aReopenedRegisterIsCheckedAgain()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("Offline"));
     db::open(env.livePath());
-    QCOMPARE(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::green));
+    QCOMPARE_COLOUR(QColor(centreOf(cache.picture(id, kCard))), QColor(Qt::green));
     // Without the register nothing can be trusted, and nothing is shown from memory.
     db::close();
     QVERIFY_THROWS_EXCEPTION(Failure, cache.picture(id, kCard));

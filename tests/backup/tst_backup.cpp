@@ -8,11 +8,13 @@
 #include "backup/BackupFolder.h"
 #include "backup/InstanceLock.h"
 #include "backup/window/BackupsWindow.h"
+#include "core/Photo.h"
 #include "core/SharedRoutines.h"
 #include "register/Database.h"
 #include "register/RegisterEvents.h"
 #include "register/RegisterFiles.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -182,6 +184,7 @@ private Q_SLOTS:
     void restoreKeepsWhatItReplacedAndCanBeUndone();
     void checkFindsADamagedPageAndListsUnplacedMarks();
     void exportCopiesEveryRow();
+    void photoConversionKilledGoesOnWhereItStopped();
 
 private:
     backup::BackupsWindow* openWindow()
@@ -624,6 +627,69 @@ void TestBackup::exportCopiesEveryRow()
     QCOMPARE(db::mark(ann, QDate(2026, 3, 2))->status, QStringLiteral("Present"));
     QCOMPARE(db::history(ann, QDate(2026, 3, 2)).size(), history.size());
     QCOMPARE(db::setting(QStringLiteral("School")), QStringLiteral("Hill School"));
+}
+
+void TestBackup::photoConversionKilledGoesOnWhereItStopped()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Whole school"));
+    // Photos as an earlier version stored them: whole BMP files, no card pictures.
+    constexpr int students = 600;
+    {
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(samplePicture(200, 150, Qt::red).save(&buffer, "BMP"));
+        QSqlQuery insert(db::connection());
+        QVERIFY(
+            insert.prepare(QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?)")));
+        QVERIFY(db::connection().transaction());
+        for (int i = 0; i < students; ++i) {
+            insert.addBindValue(QStringLiteral("Student %1").arg(i, 3, 10, QLatin1Char('0')));
+            insert.addBindValue(classId);
+            insert.addBindValue(bmp);
+            QVERIFY(insert.exec());
+        }
+        QVERIFY(db::connection().commit());
+    }
+    // How many photos are converted; -1 when one is neither converted nor the one stored.
+    const auto compactCount = [classId] {
+        int compact = 0;
+        for (const db::StudentRow& row : db::studentsOfClass(classId, true)) {
+            if (isCompactPhoto(row.image))
+                ++compact;
+            else if (!nearColour(FetchPhoto(row.image).pixelColor(100, 75), Qt::red))
+                return -1;
+        }
+        return compact;
+    };
+
+    // Killed as soon as it says that the first batch is written.
+    QProcess admin;
+    admin.start(helper("rollvane-admin"), {QStringLiteral("compact-photos")});
+    QVERIFY(admin.waitForStarted());
+    QByteArray said;
+    while (!said.contains("looked at") && admin.state() == QProcess::Running) {
+        admin.waitForReadyRead(100);
+        said += admin.readAllStandardOutput();
+    }
+    admin.kill();
+    admin.waitForFinished();
+    QVERIFY2(said.contains("looked at"), said.constData() + admin.readAllStandardError());
+    const int firstRun = compactCount();
+    QVERIFY2(firstRun >= 50, qPrintable(QString::number(firstRun)));
+
+    // Run again, it converts the rest and nothing twice.
+    QProcess again;
+    again.setProcessChannelMode(QProcess::MergedChannels);
+    again.start(helper("rollvane-admin"), {QStringLiteral("compact-photos")});
+    QVERIFY(again.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(again.readAll());
+    QVERIFY2(again.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("%1 photos converted").arg(students - firstRun)), qPrintable(output));
+    QCOMPARE(compactCount(), students);
+    QCOMPARE(backup::list().size(), 2); // a backup before each run
 }
 
 QTEST_MAIN(TestBackup)

@@ -4,6 +4,7 @@
 #include "core/Photo.h"
 #include "register/Database.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -14,8 +15,8 @@ class TestPhoto : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void storedBytesAreOneBmpFileAndRoundTrip();
-    void chosenJpegAndGifAreStoredAsBmp();
+    void storedBytesAreACompactJpegAndOldBmpStillReads();
+    void chosenJpegAndGifAreStoredAsJpeg();
     void bytesAfterTheBitmapAreIgnored();
     void emptyAndUnreadableBytes();
     void eachPhotoReadsBackAsItsOwn();
@@ -60,28 +61,53 @@ QString writeBlueGif(const QString& folder)
 
 } // namespace
 
-void TestPhoto::storedBytesAreOneBmpFileAndRoundTrip()
+void TestPhoto::storedBytesAreACompactJpegAndOldBmpStillReads()
 {
     TestEnvironment env;
     env.openRegister();
-    const QImage picture = samplePicture(64, 48, Qt::red);
+    // A large photo is stored as a JPEG of at most 800 pixels on its longer side, in kilobytes.
+    const QImage picture = samplePicture(1200, 800, Qt::red);
     const QByteArray bytes = StorePhoto(picture);
-    QVERIFY(bytes.startsWith("BM"));
-    // The file's own header gives its length; nothing of ours is added around it.
-    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 2), quint32(bytes.size()));
-
+    QVERIFY(bytes.startsWith("\xff\xd8\xff"));
+    QVERIFY2(bytes.size() < 100 * 1024, qPrintable(QString::number(bytes.size())));
+    QVERIFY(isCompactPhoto(bytes));
+    QCOMPARE(compactPhoto(bytes), bytes); // never compressed twice
     const QImage fetched = FetchPhoto(bytes);
-    QCOMPARE(fetched.size(), picture.size());
-    QCOMPARE(centre(fetched), QColor(Qt::red).rgb());
-    QCOMPARE(StorePhoto(fetched), bytes);
+    QCOMPARE(fetched.size(), QSize(800, 533));
+    QCOMPARE_COLOUR(centre(fetched), QColor(Qt::red));
 
-    // Through the register, byte for byte.
+    // What was see-through is white, not black.
+    QImage clear(40, 40, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QCOMPARE_COLOUR(centre(FetchPhoto(StorePhoto(clear))), QColor(Qt::white));
+
+    // A photo written by an earlier version (a whole BMP file) still reads, and converts to the
+    // same picture within JPEG's error.
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(samplePicture(64, 48, Qt::blue).save(&buffer, "BMP"));
+    QVERIFY(!isCompactPhoto(bmp));
+    QCOMPARE_COLOUR(centre(FetchPhoto(bmp)), QColor(Qt::blue));
+    QCOMPARE_COLOUR(centre(FetchPhoto(compactPhoto(bmp))), QColor(Qt::blue));
+    QCOMPARE(FetchPhoto(compactPhoto(bmp)).size(), QSize(64, 48));
+
+    // Through the register, byte for byte, with the card picture beside it made for the card at
+    // twice its size.
     const qint64 classId = db::addClass(QStringLiteral("Art"));
     const qint64 id = db::addStudent(QStringLiteral("Ann"), classId, bytes);
     QCOMPARE(db::student(id)->image, bytes);
+    const QList<db::StudentRow> cards = db::cardsOfClass(classId);
+    QCOMPARE(cards.size(), 1);
+    QVERIFY(!cards.first().photoWithoutCard);
+    QVERIFY2(
+        cards.first().cardPicture.size() < 16 * 1024, qPrintable(QString::number(cards.first().cardPicture.size())));
+    const QImage card = FetchPhoto(cards.first().cardPicture);
+    QCOMPARE(card.size(), kCardPhotoSize * kCardPictureScale);
+    QCOMPARE_COLOUR(centre(card), QColor(Qt::red));
 }
 
-void TestPhoto::chosenJpegAndGifAreStoredAsBmp()
+void TestPhoto::chosenJpegAndGifAreStoredAsJpeg()
 {
     TestEnvironment env;
     const QImage picture = samplePicture(80, 60, Qt::blue);
@@ -94,7 +120,7 @@ void TestPhoto::chosenJpegAndGifAreStoredAsBmp()
         const QImage chosen = loadChosenPicture(path);
         QVERIFY2(!chosen.isNull(), format);
         const QByteArray bytes = StorePhoto(chosen);
-        QVERIFY2(bytes.startsWith("BM"), format);
+        QVERIFY2(isCompactPhoto(bytes), format);
         const QImage fetched = FetchPhoto(bytes);
         QCOMPARE(fetched.size(), isGif ? QSize(1, 1) : picture.size());
         // JPEG is lossy; the square must still be plainly blue.
@@ -126,9 +152,9 @@ void TestPhoto::eachPhotoReadsBackAsItsOwn()
 {
     const QByteArray red = StorePhoto(samplePicture(20, 20, Qt::red));
     const QByteArray blue = StorePhoto(samplePicture(20, 20, Qt::blue));
-    QCOMPARE(centre(FetchPhoto(red)), QColor(Qt::red).rgb());
-    QCOMPARE(centre(FetchPhoto(blue)), QColor(Qt::blue).rgb());
-    QCOMPARE(centre(FetchPhoto(red)), QColor(Qt::red).rgb());
+    QCOMPARE_COLOUR(centre(FetchPhoto(red)), QColor(Qt::red));
+    QCOMPARE_COLOUR(centre(FetchPhoto(blue)), QColor(Qt::blue));
+    QCOMPARE_COLOUR(centre(FetchPhoto(red)), QColor(Qt::red));
 }
 
 void TestPhoto::chosenFilesThatCannotBeStored()

@@ -1,12 +1,15 @@
 #include "TestSupport.h"
 
 #include "attendance/PhotoCache.h"
+#include "backup/PhotoCompaction.h"
 #include "core/Failure.h"
 #include "core/MachineSettings.h"
 #include "core/Photo.h"
 #include "register/Database.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -260,6 +263,7 @@ private Q_SLOTS:
     void setupMistakesSayWhatIsWrongAndWhoMendsIt();
     void lostConnectionIsMadeAgainWithoutDoingAnythingTwice();
     void photoChangedElsewhereIsShownAnew();
+    void photosOfEarlierVersionsShowAndConvertToTheSamePictures();
 
     void lookupsUseIndexes()
     {
@@ -547,9 +551,9 @@ void DatabaseTest::photoChangedElsewhereIsShownAnew()
         const QImage picture = cardPicture(id, QSize(20, 20)).toImage();
         return picture.pixelColor(10, 10);
     };
-    QCOMPARE(centre(), QColor(Qt::red));
+    QCOMPARE_COLOUR(centre(), QColor(Qt::red));
     QCoreApplication::processEvents();
-    QCOMPARE(centre(), QColor(Qt::red));
+    QCOMPARE_COLOUR(centre(), QColor(Qt::red));
     QCOMPARE(PhotoCache::shared().readCount(), 1); // unchanged: not read again
 
     // Another computer gives the student a new photo.
@@ -563,7 +567,86 @@ void DatabaseTest::photoChangedElsewhereIsShownAnew()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("OtherComputer"));
     QCoreApplication::processEvents();
-    QCOMPARE(centre(), QColor(Qt::blue));
+    QCOMPARE_COLOUR(centre(), QColor(Qt::blue));
+    // The card picture written with the red photo went with it: the cards make theirs from the
+    // blue one until the photo is written again.
+    QVERIFY(db::cardsOfClass(classId).first().photoWithoutCard);
+    QVERIFY(db::updateStudent(id, QStringLiteral("Pat"), classId, StorePhoto(samplePicture(40, 40, Qt::green))));
+    const db::StudentRow listed = db::cardsOfClass(classId).first();
+    QVERIFY(!listed.photoWithoutCard);
+    QCOMPARE_COLOUR(FetchPhoto(listed.cardPicture).pixelColor(95, 97), QColor(Qt::green));
+}
+
+void DatabaseTest::photosOfEarlierVersionsShowAndConvertToTheSamePictures()
+{
+    TestEnvironment env;
+    env.openRegister();
+    const qint64 classId = db::addClass(QStringLiteral("Old photos"));
+    // Photos as earlier versions and other tools stored them: whole BMP and PNG files with no
+    // card picture, one that no reader takes, and none at all.
+    const QList<QColor> colours {Qt::red, Qt::green, Qt::blue};
+    {
+        QSqlDatabase other = env.otherConnection(QStringLiteral("EarlierVersion"));
+        const auto insert = [&other, classId](const QString& name, const QByteArray& image) {
+            QSqlQuery query(other);
+            query.prepare(QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image) VALUES (?, ?, ?)"));
+            query.addBindValue(name);
+            query.addBindValue(classId);
+            query.addBindValue(image);
+            return query.exec();
+        };
+        for (int i = 0; i < colours.size(); ++i) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(samplePicture(1000, 700, colours.at(i)).save(&buffer, i == 2 ? "PNG" : "BMP"));
+            QVERIFY(insert(QStringLiteral("Student %1").arg(i), bytes));
+        }
+        QVERIFY(insert(QStringLiteral("Student 3, unreadable"), QByteArray("BM not a picture")));
+        QVERIFY(insert(QStringLiteral("Student 4, no photo"), QByteArray("")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("EarlierVersion"));
+
+    PhotoCache::shared().clear();
+    const QList<db::StudentRow> before = db::studentsOfClass(classId, true);
+    for (qsizetype i = 0; i < colours.size(); ++i) {
+        const db::StudentRow& listed = db::cardsOfClass(classId).at(i);
+        QVERIFY(listed.photoWithoutCard && listed.cardPicture.isEmpty());
+        QCOMPARE_COLOUR(cardPicture(listed.id, kCardPhotoSize).toImage().pixelColor(47, 48), colours.at(i));
+    }
+
+    // Converted in place, after a backup: the same rows, the same pictures within JPEG's error,
+    // each with its card picture; what cannot be read is left as it was.
+    const backup::CompactionResult result = backup::compactPhotos();
+    QVERIFY(QFileInfo::exists(result.backupPath));
+    QCOMPARE(result.converted, 3);
+    QCOMPARE(result.unreadable, 1);
+    if (!onServer())
+        QVERIFY2(result.sizeAfter < result.sizeBefore / 4,
+            qPrintable(QStringLiteral("%1 -> %2").arg(result.sizeBefore).arg(result.sizeAfter)));
+    const QList<db::StudentRow> after = db::studentsOfClass(classId, true);
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        QCOMPARE(after.at(i).id, before.at(i).id);
+        QCOMPARE(after.at(i).name, before.at(i).name);
+        if (i >= colours.size()) {
+            QCOMPARE(after.at(i).image, before.at(i).image);
+            continue;
+        }
+        QVERIFY(isCompactPhoto(after.at(i).image));
+        const QImage old = FetchPhoto(before.at(i).image);
+        const QImage converted = FetchPhoto(after.at(i).image);
+        QCOMPARE(converted.size(), QSize(800, 560));
+        for (const QPointF& at : {QPointF(0.5, 0.5), QPointF(0.1, 0.1), QPointF(0.35, 0.65), QPointF(0.9, 0.3)}) {
+            QCOMPARE_COLOUR(converted.pixelColor(int(at.x() * 800), int(at.y() * 560)),
+                old.pixelColor(int(at.x() * 1000), int(at.y() * 700)));
+        }
+        const db::StudentRow card = db::cardsOfClass(classId).at(i);
+        QVERIFY(!card.photoWithoutCard);
+        QCOMPARE_COLOUR(FetchPhoto(card.cardPicture).pixelColor(95, 97), colours.at(i));
+    }
+    // Run again, it finds nothing left to do.
+    QCOMPARE(backup::compactPhotos().converted, 0);
 }
 
 QTEST_MAIN(DatabaseTest)

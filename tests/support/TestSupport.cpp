@@ -316,6 +316,14 @@ void TestEnvironment::writeMachineSettings(const QByteArray& content)
     file.write(kept + content);
 }
 
+bool nearColour(const QColor& actual, const QColor& expected)
+{
+    constexpr int tolerance = 10;
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
 QImage samplePicture(int width, int height, const QColor& colour)
 {
     QImage picture(width, height, QImage::Format_RGB32);

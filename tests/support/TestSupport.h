@@ -141,6 +141,13 @@ private:
     int m_port = 5432;
 };
 
+// Whether a colour read back from a photo is the one stored, within what JPEG's compression
+// changes in a plain area.
+bool nearColour(const QColor& actual, const QColor& expected);
+#define QCOMPARE_COLOUR(actual, expected)                                                                              \
+    QVERIFY2(nearColour(QColor(actual), QColor(expected)),                                                             \
+        qPrintable(QColor(actual).name() + QStringLiteral(" is not near ") + QColor(expected).name()))
+
 // A plain picture with a coloured square, to tell photos apart.
 QImage samplePicture(int width, int height, const QColor& colour);
 

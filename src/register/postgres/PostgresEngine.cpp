@@ -454,6 +454,19 @@ public:
             sql::run(QStringLiteral("CREATE TRIGGER trAttendanceHistory AFTER INSERT OR UPDATE ON tblAttendance "
                                     "FOR EACH ROW EXECUTE FUNCTION rollvane_history()"));
             break;
+        case 8:
+            sql::run(QStringLiteral("ALTER TABLE tblStudents ADD COLUMN IF NOT EXISTS CardPicture bytea"));
+            // A photo replaced by a tool that knows nothing of card pictures must not keep the
+            // old face on its card: the card picture goes, and the program makes one from the
+            // photo until it is written again.
+            sql::run(QStringLiteral(
+                "CREATE OR REPLACE FUNCTION rollvane_card_picture() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "IF NEW.Image IS DISTINCT FROM OLD.Image AND NEW.CardPicture IS NOT DISTINCT FROM OLD.CardPicture "
+                "THEN NEW.CardPicture := NULL; END IF; RETURN NEW; END $$"));
+            sql::run(QStringLiteral("DROP TRIGGER IF EXISTS trStudentsCardPicture ON tblStudents"));
+            sql::run(QStringLiteral("CREATE TRIGGER trStudentsCardPicture BEFORE UPDATE OF Image ON tblStudents "
+                                    "FOR EACH ROW EXECUTE FUNCTION rollvane_card_picture()"));
+            break;
         default:
             break;
         }
@@ -529,6 +542,10 @@ public:
     // marks for one student and day: there is nothing to find or merge.
     qint64 duplicateMarkGroups() override { return 0; }
     qint64 mergeDuplicateMarks(const Author&) override { return 0; }
+
+    // The server reuses the space of rewritten rows once they are vacuumed; giving it back to
+    // the disk would lock the table for everyone, and is the administrator's to choose.
+    void reclaimSpace() override { sql::run(QStringLiteral("VACUUM tblStudents")); }
 
     void beforeCopy() override
     {

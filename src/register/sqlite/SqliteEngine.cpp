@@ -219,6 +219,17 @@ public:
             sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblSettings (Name TEXT NOT NULL PRIMARY KEY, Value "
                                     "TEXT NOT NULL DEFAULT '')"));
             break;
+        case 8:
+            if (!hasColumn(QStringLiteral("tblStudents"), QStringLiteral("CardPicture")))
+                sql::run(QStringLiteral("ALTER TABLE tblStudents ADD COLUMN CardPicture BLOB"));
+            // A photo replaced by a tool that knows nothing of card pictures must not keep the
+            // old face on its card: the card picture goes, and the program makes one from the
+            // photo until it is written again.
+            sql::run(QStringLiteral(
+                "CREATE TRIGGER IF NOT EXISTS trStudentsCardPicture AFTER UPDATE OF Image ON tblStudents FOR EACH "
+                "ROW WHEN NEW.Image IS NOT OLD.Image AND NEW.CardPicture IS OLD.CardPicture BEGIN UPDATE "
+                "tblStudents SET CardPicture = NULL WHERE id = NEW.id; END"));
+            break;
         default:
             break;
         }
@@ -352,15 +363,18 @@ private:
     // keeps it as it is.
     void addTextColumn(const QString& table, const QString& name) override
     {
+        if (!hasColumn(table, name))
+            sql::run(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT NOT NULL DEFAULT ''").arg(table, name));
+    }
+
+    static bool hasColumn(const QString& table, const QString& name)
+    {
         QSqlQuery columns
             = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"));
         columns.addBindValue(table);
         columns.addBindValue(name);
         sql::run(columns);
-        if (columns.next() && columns.value(0).toInt() > 0)
-            return;
-        columns.finish();
-        sql::run(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT NOT NULL DEFAULT ''").arg(table, name));
+        return columns.next() && columns.value(0).toInt() > 0;
     }
 
     // An older file may already hold two rows for one student and day; its data is kept as it
@@ -539,6 +553,9 @@ private:
     }
 
     void beforeCopy() override { }
+
+    // The file keeps its size until it is rewritten; VACUUM waits for other users' reads.
+    void reclaimSpace() override { sql::run(QStringLiteral("VACUUM")); }
     void afterCopy() override { }
 
     QSqlQuery statement(const QSqlDatabase& database, const QString& text, bool forwardOnly) override
