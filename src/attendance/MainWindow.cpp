@@ -31,6 +31,7 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,8 +45,16 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// The cards made at once when a class is listed: more than a screen holds at any size. A larger
+// class gets the rest in batches, each pass of the event loop making them for about a fiftieth
+// of a second, so that no input waits longer than that.
+constexpr int kFirstCards = 90;
+constexpr int kCardBatch = 30;
+constexpr int kCardPassMilliseconds = 20;
 
 // Whether the settings file puts the register on a server; a settings file in error is reported
 // when the register is opened, and counts as no server here.
@@ -468,39 +477,22 @@ void MainWindow::ListStudent()
     m_loaded.clear();
     setListingFailed(false);
 
-    QStringList unreadable;
-    QString firstFailure;
     try {
-        // The card pictures come with the listing, a few kilobytes a student. A photo stored
-        // without one (by an older program or another tool) goes through the photo cache, which
-        // reads its bytes only when its picture may have changed.
-        const QList<db::StudentRow> students = db::cardsOfClass(classId);
-        QList<qint64> withoutCard;
-        for (const db::StudentRow& student : students) {
-            if (student.photoWithoutCard)
-                withoutCard << student.id;
-        }
+        // The card pictures come with the listing, a few kilobytes a student, for the first
+        // screenful; a large class's others are read a batch at a time as their cards are made.
+        // A photo stored without one (by an older program or another tool) goes through the
+        // photo cache, which reads its bytes only when its picture may have changed.
+        const QList<db::StudentRow> students = db::cardsOfClass(classId, kFirstCards);
         const QSize photoSize = devicePhotoSize();
-        PhotoCache::shared().prepare(withoutCard, photoSize);
-        for (qsizetype i = 0; i < students.size(); ++i) {
-            const db::StudentRow& student = students.at(i);
-            StudentCard* card = i == 0 ? m_cards.first() : addCard(int(i));
-            card->setStudent(student.id, student.name);
-            // Every card shows its own student's photo or none: card 0 is reused from listing
-            // to listing, and one bad picture must not keep the class's register from being
-            // taken. A register that fails under the read is another matter (below).
-            try {
-                card->setPhoto(student.photoWithoutCard ? cardPicture(student.id, photoSize)
-                                                        : PhotoCache::shared().fromCard(student, photoSize));
-            } catch (const UnreadablePicture& failure) {
-                card->setPhoto(QPixmap());
-                if (unreadable.isEmpty())
-                    firstFailure = failure.description();
-                unreadable << student.name;
-            }
-            card->show();
-            m_listed = int(i) + 1;
+        QList<qint64> withoutCard;
+        for (qsizetype i = 0; i < std::min<qsizetype>(students.size(), kFirstCards); ++i) {
+            if (students.at(i).photoWithoutCard)
+                withoutCard << students.at(i).id;
         }
+        PhotoCache::shared().prepare(withoutCard, photoSize);
+        m_pending = students.mid(kFirstCards);
+        for (qsizetype i = 0; i < std::min<qsizetype>(students.size(), kFirstCards); ++i)
+            makeCard(students.at(i), photoSize);
         LoadAttendance();
     } catch (...) {
         // Half a class on screen would be saved as if it were the whole class, and cards
@@ -513,7 +505,108 @@ void MainWindow::ListStudent()
     }
     // Filling the notes box counts as a change; a fresh listing has none.
     setChanged(false);
+    if (!m_pending.isEmpty()) {
+        const quint64 listing = m_listing;
+        QTimer::singleShot(0, this, [this, listing] { continueCards(listing); });
+        return;
+    }
+    reportUnreadable();
+}
 
+void MainWindow::makeCard(const db::StudentRow& student, const QSize& photoSize)
+{
+    const int index = m_listed;
+    StudentCard* card = index == 0 ? m_cards.first() : addCard(index);
+    card->setStudent(student.id, student.name);
+    // Every card shows its own student's photo or none: card 0 is reused from listing to
+    // listing, and one bad picture must not keep the class's register from being taken. A
+    // register that fails under the read is another matter (the caller's).
+    try {
+        card->setPhoto(student.photoWithoutCard ? cardPicture(student.id, photoSize)
+                                                : PhotoCache::shared().fromCard(student, photoSize));
+    } catch (const UnreadablePicture& failure) {
+        card->setPhoto(QPixmap());
+        if (m_unreadable.isEmpty())
+            m_firstUnreadable = failure.description();
+        m_unreadable << student.name;
+    }
+    // A card made after the day's marks were loaded shows its own.
+    const auto found = m_loaded.constFind(student.id);
+    card->setStatus(found == m_loaded.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
+    card->setRemark(found == m_loaded.constEnd() ? QString() : found->remark);
+    card->show();
+    m_listed = index + 1;
+}
+
+void MainWindow::makePendingBatch(const QSize& photoSize)
+{
+    QList<db::StudentRow> batch = m_pending.mid(0, kCardBatch);
+    QList<qint64> ids;
+    for (const db::StudentRow& student : std::as_const(batch))
+        ids << student.id;
+    const QHash<qint64, QByteArray> pictures = db::cardPictures(ids);
+    for (db::StudentRow& student : batch) {
+        student.cardPicture = pictures.value(student.id);
+        makeCard(student, photoSize);
+    }
+    m_pending.remove(0, batch.size());
+}
+
+void MainWindow::continueCards(quint64 listing)
+{
+    if (listing != m_listing || m_pending.isEmpty())
+        return;
+    reportFailures(location("ListStudent"), [this] {
+        try {
+            // About a fiftieth of a second a pass: the window goes on answering between them.
+            QElapsedTimer pass;
+            pass.start();
+            const QSize photoSize = devicePhotoSize();
+            while (!m_pending.isEmpty() && pass.elapsed() < kCardPassMilliseconds)
+                makePendingBatch(photoSize);
+        } catch (...) {
+            ClearCards();
+            m_text1->clear();
+            setListingFailed(true);
+            setChanged(false);
+            fitCardArea();
+            throw;
+        }
+        fitCardArea();
+        if (m_pending.isEmpty()) {
+            reportUnreadable();
+            return;
+        }
+        const quint64 next = m_listing;
+        QTimer::singleShot(0, this, [this, next] { continueCards(next); });
+    });
+}
+
+void MainWindow::finishCards()
+{
+    if (m_pending.isEmpty())
+        return;
+    look::BusyPointer busy(this);
+    try {
+        const QSize photoSize = devicePhotoSize();
+        while (!m_pending.isEmpty())
+            makePendingBatch(photoSize);
+    } catch (...) {
+        // Whatever asked for every card must not go on with part of them.
+        ClearCards();
+        m_text1->clear();
+        setListingFailed(true);
+        setChanged(false);
+        fitCardArea();
+        throw;
+    }
+    fitCardArea();
+}
+
+void MainWindow::reportUnreadable()
+{
+    const QStringList unreadable = std::exchange(m_unreadable, {});
+    const QString firstFailure = std::exchange(m_firstUnreadable, {});
     if (unreadable.size() == 1)
         throw Failure(
             tr("The photo of %1 could not be shown; the card has no photo. %2").arg(unreadable.first(), firstFailure));
@@ -542,6 +635,10 @@ void MainWindow::ClearCards()
     while (m_cards.size() > 1)
         delete m_cards.takeLast();
     m_listed = 0;
+    m_pending.clear();
+    m_unreadable.clear();
+    m_firstUnreadable.clear();
+    ++m_listing;
     m_current = 0;
     refreshStatusLine();
 }
@@ -552,11 +649,14 @@ void MainWindow::LoadAttendance()
         return;
     look::BusyPointer busy(this);
     const QDate date = m_dateTimePicker1->date();
-    const QList<StudentCard*> cards = listedCards();
+    // The cards still to be made get their marks as they are made.
+    const QList<StudentCard*> cards = m_cards.mid(0, m_listed);
     QList<qint64> ids;
-    ids.reserve(cards.size());
+    ids.reserve(cards.size() + m_pending.size());
     for (const StudentCard* card : cards)
         ids.append(card->studentId());
+    for (const db::StudentRow& student : std::as_const(m_pending))
+        ids.append(student.id);
     const db::DayMarks stored = db::marks(ids, date);
     m_cardsDate = date;
     m_loaded = stored;
@@ -789,6 +889,8 @@ void MainWindow::Card_StatusChosen(int index, const QString& word)
 
 void MainWindow::Card_Move(int index, StudentCard::Move move)
 {
+    if (move == StudentCard::Move::Last)
+        finishCards();
     if (m_listed == 0)
         return;
     constexpr int perRow = 6;
@@ -1050,8 +1152,16 @@ QString MainWindow::totalsText() const
     if (m_listed == 0)
         return QString();
     int present = 0, late = 0, absent = 0, excused = 0, other = 0;
-    for (const StudentCard* card : listedCards()) {
-        const QString word = card->status();
+    QStringList words;
+    words.reserve(m_listed + m_pending.size());
+    for (const StudentCard* card : m_cards.mid(0, m_listed))
+        words << card->status();
+    for (const db::StudentRow& student : m_pending) {
+        const auto found = m_loaded.constFind(student.id);
+        words << (found == m_loaded.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
+    }
+    const qsizetype students = words.size();
+    for (const QString& word : std::as_const(words)) {
         if (word == QLatin1String(status::kPresent))
             ++present;
         else if (word == QLatin1String(status::kLate))
@@ -1065,7 +1175,7 @@ QString MainWindow::totalsText() const
     }
     // Spelt out rather than "%n student(s)": the line is read at a glance, in English too.
     QStringList parts;
-    parts << (m_listed == 1 ? tr("1 student") : tr("%1 students").arg(m_listed));
+    parts << (students == 1 ? tr("1 student") : tr("%1 students").arg(students));
     parts << tr("%1 present").arg(present) << tr("%1 late").arg(late) << tr("%1 absent").arg(absent)
           << tr("%1 excused").arg(excused);
     // Words of other tools are neither present nor away as far as this program can tell.

@@ -47,8 +47,14 @@ public:
     void LoadClassList();
     // Builds one card per student of the selected class and loads their marks. A photo that
     // cannot be shown leaves its card without one; the listing goes on and the failure is
-    // thrown once at the end.
+    // thrown once at the end. A large class gets its first screenful of cards at once and the
+    // rest in batches between events, so that the window answers throughout; whatever needs
+    // every card (a save, a command over the class) has the rest made first.
     void ListStudent();
+    // Students of the listing whose cards are still to be made.
+    qsizetype pendingCards() const { return m_pending.size(); }
+    // Makes the cards still to be made, now.
+    void finishCards();
     void ClearCards();
     // Shows the marks stored for the picked date on the cards of the selected class.
     void LoadAttendance();
@@ -66,8 +72,12 @@ public:
     const QList<qint64>& classIds() const { return m_colClassIDs; }
     // Every card object; card 0 is the template and exists even when no student is listed.
     const QList<StudentCard*>& cards() const { return m_cards; }
-    // The cards of the current listing, in order.
-    QList<StudentCard*> listedCards() const { return m_cards.mid(0, m_listed); }
+    // The cards of the current listing, in order, every one of them made.
+    QList<StudentCard*> listedCards()
+    {
+        finishCards();
+        return m_cards.mid(0, m_listed);
+    }
     bool isChanged() const { return m_bChanged; }
     // The day the cards on screen were listed for; invalid before the first listing.
     QDate cardsDate() const { return m_cardsDate; }
@@ -110,6 +120,14 @@ private:
     void placeArea();
     StudentCard* addCard(int index);
     void placeCard(StudentCard* card);
+    // Makes the card of the next student of the listing, with the marks loaded for the day.
+    void makeCard(const db::StudentRow& student, const QSize& photoSize);
+    // Makes the cards of the next few students still to be made.
+    void makePendingBatch(const QSize& photoSize);
+    // Makes a pass's batches of the cards still to be made, and asks for the next pass.
+    void continueCards(quint64 listing);
+    // Says, once the last card is made, which photos could not be shown.
+    void reportUnreadable();
 
     // The event handlers; none of them has numbered steps, so failures are shown under the
     // handler's name.
@@ -168,6 +186,12 @@ private:
 
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists
+    // The students of the listing whose cards are still to be made, and what the made ones
+    // found unreadable.
+    QList<db::StudentRow> m_pending;
+    QStringList m_unreadable;
+    QString m_firstUnreadable;
+    quint64 m_listing = 0; // each listing's number, so that a batch of an old one stops
     int m_listed = 0; // how many cards hold students of the current listing
     int m_current = 0; // the card Tab stops at
     std::unique_ptr<CardArea> m_cardArea; // m_cScroll and the canvas it moves

@@ -773,13 +773,16 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
     return rows;
 }
 
-QList<StudentRow> cardsOfClass(qint64 classId)
+QList<StudentRow> cardsOfClass(qint64 classId, int withPictures)
 {
     const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
-    QSqlQuery query = sql::reading(QStringLiteral("SELECT id, StudentName, ClassID, %1, Image IS NOT NULL AND "
-                                                  "length(Image) > 0 AND %1 IS NULL FROM tblStudents WHERE ClassID=? "
-                                                  "ORDER BY StudentName COLLATE NOCASE, StudentName, id")
-                                       .arg(card));
+    // The pictures past the first few are not even read: the CASE never looks at the column.
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT id, StudentName, ClassID, CASE WHEN row_number() OVER (ORDER BY StudentName COLLATE "
+                       "NOCASE, StudentName, id) <= ? THEN %1 END, Image IS NOT NULL AND length(Image) > 0 AND %1 "
+                       "IS NULL FROM tblStudents WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
+            .arg(card));
+    query.addBindValue(withPictures);
     query.addBindValue(classId);
     sql::run(query);
     QList<StudentRow> rows;
@@ -790,6 +793,21 @@ QList<StudentRow> cardsOfClass(qint64 classId)
         rows.append(std::move(row));
     }
     return rows;
+}
+
+QHash<qint64, QByteArray> cardPictures(const QList<qint64>& studentIds)
+{
+    QHash<qint64, QByteArray> found;
+    if (studentIds.isEmpty() || openedSchemaVersion() < 8)
+        return found;
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT id, CardPicture FROM tblStudents WHERE id IN (%1)")
+                                       .arg(placeholders(studentIds.size())));
+    for (qint64 id : studentIds)
+        query.addBindValue(id);
+    sql::run(query);
+    while (query.next())
+        found.insert(query.value(0).toLongLong(), query.value(1).toByteArray());
+    return found;
 }
 
 std::optional<Mark> mark(qint64 studentId, const QDate& date)

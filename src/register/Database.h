@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 class QSqlDatabase;
@@ -222,8 +223,11 @@ QList<ClassRow> classes();
 // The students of a class in name order; photos are read only when asked for.
 QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos);
 // The students of a class in name order with their card pictures, in one statement: what the
-// cards need, and never the photos.
-QList<StudentRow> cardsOfClass(qint64 classId);
+// cards need, and never the photos. Only the first `withPictures` come with their card pictures
+// (a class of thousands is shown a screenful at a time); cardPictures() reads the others'.
+QList<StudentRow> cardsOfClass(qint64 classId, int withPictures = std::numeric_limits<int>::max());
+// The card pictures of the given students, by id, in one statement for up to a few hundred.
+QHash<qint64, QByteArray> cardPictures(const QList<qint64>& studentIds);
 // The stored mark of one student on one day.
 std::optional<Mark> mark(qint64 studentId, const QDate& date);
 // The stored marks of several students on one day, by student id.

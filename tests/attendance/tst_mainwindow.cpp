@@ -211,6 +211,42 @@ private Q_SLOTS:
         QCOMPARE(dialogs().messages().size(), 1);
     }
 
+    void aLargeClassShowsItsFirstCardsAtOnceAndSavesEveryStudent()
+    {
+        const qint64 assembly = db::addClass(QStringLiteral("Assembly"));
+        QStringList names;
+        for (int i = 0; i < 400; ++i)
+            names << QStringLiteral("Student %1").arg(i, 3, 10, QLatin1Char('0'));
+        QVERIFY(db::connection().transaction());
+        const QList<qint64> ids = addStudents(assembly, names);
+        QVERIFY(db::connection().commit());
+        const QDate today = QDate::currentDate();
+        db::saveMarks(today, {{ids.at(300), QStringLiteral("Absent")}}, QString());
+        start();
+        combo()->setCurrentIndex(0);
+        timer()->stop();
+        m_window->ListStudent();
+        // The first screenful at once; the rest to come, counted and marked already.
+        QVERIFY(m_window->pendingCards() > 0);
+        QCOMPARE(m_window->cards().size() + m_window->pendingCards(), 400);
+        QVERIFY2(m_window->totalsText().startsWith(QStringLiteral("400 students · 399 present · 0 late · 1 absent")),
+            qPrintable(m_window->totalsText()));
+
+        // A save before the last card is made writes every student, the absent one as stored.
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(m_window->pendingCards(), 0);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 400);
+        QCOMPARE(statusOn(ids.at(300), today), QStringLiteral("Absent"));
+        QCOMPARE(m_window->listedCards().at(300)->status(), QStringLiteral("Absent"));
+
+        // Listed again, the rest come by themselves between events.
+        m_window->ListStudent();
+        QVERIFY(m_window->pendingCards() > 0);
+        QTRY_COMPARE(m_window->pendingCards(), 0);
+        QCOMPARE(m_window->listedCards().size(), 400);
+        QCOMPARE(m_window->listedCards().last()->nameLabel()->text(), names.last());
+    }
+
     void cardsAreLaidOutSixToARow()
     {
         const qint64 big = db::addClass(QStringLiteral("Big"));
