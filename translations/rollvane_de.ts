@@ -4,12 +4,6 @@
 <context>
     <name>Admin</name>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE</source>
-        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
-        rollvane-admin copy-register --to sqlite DATEI</translation>
-    </message>
-    <message>
         <source>copied %1 of %2 rows (%3%)</source>
         <translation>%1 von %2 Zeilen kopiert (%3 %)</translation>
     </message>
@@ -44,6 +38,42 @@
     <message>
         <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
         <translation>%1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos</source>
+        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
+       rollvane-admin copy-register --to sqlite DATEI
+       rollvane-admin compact-photos</translation>
+    </message>
+    <message>
+        <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
+        <translation>%1 Fotos, davon %2 umzuwandeln: jetzt etwa %3 MB, danach etwa %4 MB.</translation>
+    </message>
+    <message>
+        <source>looked at %1 of %2 photos (%3%)</source>
+        <translation>%1 von %2 Fotos angesehen (%3 %)</translation>
+    </message>
+    <message>
+        <source>A backup was taken first: %1</source>
+        <translation>Zuerst wurde eine Sicherung angelegt: %1</translation>
+    </message>
+    <message>
+        <source>%1 photos converted or given a card picture.</source>
+        <translation>%1 Fotos umgewandelt oder mit einem Kartenbild versehen.</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be read and were left as they are; Check Register in the program shows which cards have no photo.</source>
+        <translation>%1 Fotos konnten nicht gelesen werden und bleiben, wie sie sind; Register prüfen im Programm zeigt, welche Karten kein Foto haben.</translation>
+    </message>
+    <message>
+        <source>The space the old photos took could not be given back now (%1); it is reused as the register grows, or run the command again when no one has the register open.</source>
+        <translation>Der Platz der alten Fotos konnte jetzt nicht freigegeben werden (%1); er wird wiederverwendet, wenn das Register wächst, oder führen Sie den Befehl erneut aus, wenn niemand das Register geöffnet hat.</translation>
+    </message>
+    <message>
+        <source>The register took %1 MB and now takes %2 MB.</source>
+        <translation>Das Register belegte %1 MB und belegt jetzt %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -559,6 +589,10 @@
     <message>
         <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
         <translation>Die Datei %1 ist leer und kein Rollvane-Register. Sie wurde so gelassen, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
+        <translation>Das Register muss von dieser Version von Rollvane geöffnet werden, bevor seine Fotos umgewandelt werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1342,17 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoCompaction</name>
+    <message>
+        <source>The conversion of the photos was stopped; the photos converted so far are kept, and running it again goes on from there.</source>
+        <translation>Die Umwandlung der Fotos wurde angehalten; die bisher umgewandelten Fotos bleiben, und ein erneuter Aufruf macht dort weiter.</translation>
+    </message>
+    <message>
+        <source>The register is not at this version of Rollvane, so its photos cannot be converted. Nothing was changed.</source>
+        <translation>Das Register hat nicht den Stand dieser Version von Rollvane, daher können seine Fotos nicht umgewandelt werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -2221,6 +2266,13 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
     <message>
         <source>The marks stored twice were left as they are: %1</source>
         <translation>Die doppelt gespeicherten Einträge wurden gelassen, wie sie sind: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</source>
+        <translation>
+            <numerusform>%n Foto ist in voller Größe gespeichert, wie frühere Versionen es speicherten. Es umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
+            <numerusform>%n Fotos sind in voller Größe gespeichert, wie frühere Versionen sie speicherten. Sie umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

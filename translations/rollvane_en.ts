@@ -141,5 +141,12 @@
             <numerusform>%n marks stored twice were removed; the history keeps what they said.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n photo(s) are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</source>
+        <translation>
+            <numerusform>%n photo is stored at full size, as earlier versions stored it. Converting it (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</numerusform>
+            <numerusform>%n photos are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

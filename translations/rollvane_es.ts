@@ -4,12 +4,6 @@
 <context>
     <name>Admin</name>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE</source>
-        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
-     rollvane-admin copy-register --to sqlite ARCHIVO</translation>
-    </message>
-    <message>
         <source>copied %1 of %2 rows (%3%)</source>
         <translation>copiadas %1 de %2 filas (%3 %)</translation>
     </message>
@@ -44,6 +38,42 @@
     <message>
         <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
         <translation>%1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos</source>
+        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
+     rollvane-admin copy-register --to sqlite ARCHIVO
+     rollvane-admin compact-photos</translation>
+    </message>
+    <message>
+        <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
+        <translation>%1 fotos, %2 por convertir: unos %3 MB ahora, unos %4 MB después.</translation>
+    </message>
+    <message>
+        <source>looked at %1 of %2 photos (%3%)</source>
+        <translation>revisadas %1 de %2 fotos (%3 %)</translation>
+    </message>
+    <message>
+        <source>A backup was taken first: %1</source>
+        <translation>Primero se hizo una copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>%1 photos converted or given a card picture.</source>
+        <translation>%1 fotos convertidas o con imagen de tarjeta añadida.</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be read and were left as they are; Check Register in the program shows which cards have no photo.</source>
+        <translation>%1 fotos no se pudieron leer y se dejaron como estaban; Comprobar registro, en el programa, muestra qué tarjetas no tienen foto.</translation>
+    </message>
+    <message>
+        <source>The space the old photos took could not be given back now (%1); it is reused as the register grows, or run the command again when no one has the register open.</source>
+        <translation>El espacio de las fotos antiguas no se pudo liberar ahora (%1); se reutiliza a medida que crece el registro, o vuelva a ejecutar la orden cuando nadie tenga el registro abierto.</translation>
+    </message>
+    <message>
+        <source>The register took %1 MB and now takes %2 MB.</source>
+        <translation>El registro ocupaba %1 MB y ahora ocupa %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -559,6 +589,10 @@
     <message>
         <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
         <translation>El archivo %1 está vacío; no es un registro de Rollvane. Se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
+        <translation>El registro debe abrirse con esta versión de Rollvane antes de convertir sus fotos. No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1342,17 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>No se ha podido leer la imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoCompaction</name>
+    <message>
+        <source>The conversion of the photos was stopped; the photos converted so far are kept, and running it again goes on from there.</source>
+        <translation>La conversión de las fotos se detuvo; las fotos ya convertidas se conservan y, al ejecutarla de nuevo, sigue desde ahí.</translation>
+    </message>
+    <message>
+        <source>The register is not at this version of Rollvane, so its photos cannot be converted. Nothing was changed.</source>
+        <translation>El registro no está en esta versión de Rollvane, así que sus fotos no se pueden convertir. No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -2226,6 +2271,13 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
     <message>
         <source>The marks stored twice were left as they are: %1</source>
         <translation>Las marcas guardadas dos veces se dejaron como estaban: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</source>
+        <translation>
+            <numerusform>%n foto está guardada a tamaño completo, como la guardaban las versiones anteriores. Convertirla (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
+            <numerusform>%n fotos están guardadas a tamaño completo, como las guardaban las versiones anteriores. Convertirlas (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

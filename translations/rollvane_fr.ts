@@ -4,12 +4,6 @@
 <context>
     <name>Admin</name>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE</source>
-        <translation>utilisation&#xa0;: rollvane-admin copy-register --to postgresql [--from FICHIER]
-              rollvane-admin copy-register --to sqlite FICHIER</translation>
-    </message>
-    <message>
         <source>copied %1 of %2 rows (%3%)</source>
         <translation>%1 lignes copiées sur %2 (%3&#xa0;%)</translation>
     </message>
@@ -44,6 +38,42 @@
     <message>
         <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
         <translation>%1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos</source>
+        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
+        rollvane-admin copy-register --to sqlite FICHIER
+        rollvane-admin compact-photos</translation>
+    </message>
+    <message>
+        <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
+        <translation>%1 photos, dont %2 à convertir : environ %3 Mo maintenant, environ %4 Mo ensuite.</translation>
+    </message>
+    <message>
+        <source>looked at %1 of %2 photos (%3%)</source>
+        <translation>%1 photos sur %2 examinées (%3 %)</translation>
+    </message>
+    <message>
+        <source>A backup was taken first: %1</source>
+        <translation>Une sauvegarde a d&apos;abord été faite : %1</translation>
+    </message>
+    <message>
+        <source>%1 photos converted or given a card picture.</source>
+        <translation>%1 photos converties ou dotées d&apos;une image de carte.</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be read and were left as they are; Check Register in the program shows which cards have no photo.</source>
+        <translation>%1 photos n&apos;ont pas pu être lues et restent telles quelles ; Vérifier le registre, dans le programme, montre quelles cartes n&apos;ont pas de photo.</translation>
+    </message>
+    <message>
+        <source>The space the old photos took could not be given back now (%1); it is reused as the register grows, or run the command again when no one has the register open.</source>
+        <translation>L&apos;espace des anciennes photos n&apos;a pas pu être rendu maintenant (%1) ; il est réutilisé à mesure que le registre grandit, ou relancez la commande quand personne n&apos;a le registre ouvert.</translation>
+    </message>
+    <message>
+        <source>The register took %1 MB and now takes %2 MB.</source>
+        <translation>Le registre occupait %1 Mo et en occupe maintenant %2.</translation>
     </message>
 </context>
 <context>
@@ -559,6 +589,10 @@
     <message>
         <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
         <translation>Le fichier %1 est vide ; ce n’est pas un registre Rollvane. Il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
+        <translation>Le registre doit être ouvert par cette version de Rollvane avant que ses photos soient converties. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1342,17 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>L&apos;image %1 n&apos;a pas pu être lue&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoCompaction</name>
+    <message>
+        <source>The conversion of the photos was stopped; the photos converted so far are kept, and running it again goes on from there.</source>
+        <translation>La conversion des photos a été arrêtée ; les photos déjà converties sont conservées, et la relancer reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>The register is not at this version of Rollvane, so its photos cannot be converted. Nothing was changed.</source>
+        <translation>Le registre n&apos;est pas à la version de ce Rollvane ; ses photos ne peuvent donc pas être converties. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2223,6 +2268,13 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
     <message>
         <source>The marks stored twice were left as they are: %1</source>
         <translation>Les marques enregistrées en double ont été laissées telles quelles : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</source>
+        <translation>
+            <numerusform>%n photo est stockée en taille réelle, comme les versions précédentes la stockaient. La convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
+            <numerusform>%n photos sont stockées en taille réelle, comme les versions précédentes les stockaient. Les convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,12 +4,6 @@
 <context>
     <name>Admin</name>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE</source>
-        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
-         rollvane-admin copy-register --to sqlite BESTAND</translation>
-    </message>
-    <message>
         <source>copied %1 of %2 rows (%3%)</source>
         <translation>%1 van %2 rijen gekopieerd (%3%)</translation>
     </message>
@@ -44,6 +38,42 @@
     <message>
         <source>%1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file.</source>
         <translation>%1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos</source>
+        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
+         rollvane-admin copy-register --to sqlite BESTAND
+         rollvane-admin compact-photos</translation>
+    </message>
+    <message>
+        <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
+        <translation>%1 foto&apos;s, waarvan %2 om te zetten: nu ongeveer %3 MB, daarna ongeveer %4 MB.</translation>
+    </message>
+    <message>
+        <source>looked at %1 of %2 photos (%3%)</source>
+        <translation>%1 van %2 foto&apos;s bekeken (%3%)</translation>
+    </message>
+    <message>
+        <source>A backup was taken first: %1</source>
+        <translation>Eerst is een reservekopie gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>%1 photos converted or given a card picture.</source>
+        <translation>%1 foto&apos;s omgezet of van een kaartafbeelding voorzien.</translation>
+    </message>
+    <message>
+        <source>%1 photos could not be read and were left as they are; Check Register in the program shows which cards have no photo.</source>
+        <translation>%1 foto&apos;s konden niet worden gelezen en blijven zoals ze zijn; Register controleren in het programma toont welke kaarten geen foto hebben.</translation>
+    </message>
+    <message>
+        <source>The space the old photos took could not be given back now (%1); it is reused as the register grows, or run the command again when no one has the register open.</source>
+        <translation>De ruimte van de oude foto&apos;s kon nu niet worden vrijgegeven (%1); die wordt hergebruikt als het register groeit, of voer de opdracht opnieuw uit wanneer niemand het register open heeft.</translation>
+    </message>
+    <message>
+        <source>The register took %1 MB and now takes %2 MB.</source>
+        <translation>Het register nam %1 MB in en neemt nu %2 MB in.</translation>
     </message>
 </context>
 <context>
@@ -559,6 +589,10 @@
     <message>
         <source>The file %1 is empty, not a Rollvane register. It has been left as it is.</source>
         <translation>Het bestand %1 is leeg en geen Rollvane-register. Het is gelaten zoals het is.</translation>
+    </message>
+    <message>
+        <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
+        <translation>Het register moet door deze versie van Rollvane geopend zijn voordat de foto&apos;s worden omgezet. Er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1342,17 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>The picture %1 could not be read: %2</source>
         <translation>De afbeelding %1 kon niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoCompaction</name>
+    <message>
+        <source>The conversion of the photos was stopped; the photos converted so far are kept, and running it again goes on from there.</source>
+        <translation>Het omzetten van de foto&apos;s is gestopt; de al omgezette foto&apos;s blijven bewaard, en opnieuw starten gaat vanaf daar verder.</translation>
+    </message>
+    <message>
+        <source>The register is not at this version of Rollvane, so its photos cannot be converted. Nothing was changed.</source>
+        <translation>Het register is niet op de versie van deze Rollvane, dus de foto&apos;s kunnen niet worden omgezet. Er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -2224,6 +2269,13 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
     <message>
         <source>The marks stored twice were left as they are: %1</source>
         <translation>De dubbel opgeslagen registraties zijn gelaten zoals ze zijn: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</source>
+        <translation>
+            <numerusform>%n foto is op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
+            <numerusform>%n foto&apos;s zijn op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "backup/AutomaticBackup.h"
 #include "backup/InstanceLock.h"
+#include "backup/PhotoCompaction.h"
 #include "backup/Restore.h"
 #include "backup/window/BackgroundTask.h"
 #include "core/SharedRoutines.h"
@@ -524,6 +525,21 @@ void BackupsWindow::checkRegister()
             text += QStringLiteral("\r\n\r\n")
                 + tr("The marks stored twice were left as they are: %1").arg(failure.description());
         }
+    }
+    // Photos stored full size by earlier versions fill the register and every backup of it.
+    try {
+        const PhotoEstimate photos = estimatePhotos();
+        constexpr qint64 worthSaying = 1024 * 1024;
+        if (photos.toConvert > 0 && photos.saving() >= worthSaying) {
+            text += QStringLiteral("\r\n\r\n")
+                + tr("%n photo(s) are stored at full size, as earlier versions stored them. Converting them "
+                     "(rollvane-admin compact-photos, after a backup it takes itself) would make the register and "
+                     "each backup about %1 MB smaller.",
+                    nullptr, int(photos.toConvert))
+                      .arg(QString::number(double(photos.saving()) / (1024.0 * 1024.0), 'f', 0));
+        }
+    } catch (const Failure&) {
+        // A register too damaged to read them has been reported above.
     }
     dialogs().message(this, text, caption, report.sound ? UserDialogs::Icon::Information : UserDialogs::Icon::Warning);
 }
