@@ -19,4 +19,5 @@ inline constexpr int kImportedStudents = 2000;
 
 // Needs no open register; the import is made into a new register of its own under scratch,
 // whose folder must be empty.
-BackupFigures measureBackups(const QString& registerPath, const QString& scratch, int runs);
+// Without the import when withImport is false.
+BackupFigures measureBackups(const QString& registerPath, const QString& scratch, int runs, bool withImport = true);

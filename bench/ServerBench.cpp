@@ -409,23 +409,27 @@ void runServerBench(const School& school, int runs, int firstFreeDay)
         const auto ms = [](const Measured& measured) { return number(measured.median()) + QStringLiteral(" ms"); };
         row("save of 40 cards, first save", ms(near.firstSave), ms(far.firstSave),
             tripsText(far.firstSave, &far.firstSave), QStringLiteral("<= 4 round trips, < 40 ms through the relay"),
-            far.firstSave.statements <= 4 && far.firstSave.trips <= 4 && far.firstSave.median() < 40);
+            far.firstSave.trips <= 4 && far.firstSave.median() < 40);
         row("save of 40 cards, re-save", ms(near.reSave), ms(far.reSave), tripsText(far.reSave, &far.reSave),
             QStringLiteral("<= 4 round trips, < 40 ms through the relay"),
-            far.reSave.statements <= 4 && far.reSave.trips <= 4 && far.reSave.median() < 40);
+            far.reSave.trips <= 4 && far.reSave.median() < 40);
         row("literal design: save of 40 cards", QString(), ms(literalSave), tripsText(literalSave, &literalSave),
             QStringLiteral("(one statement per card and lookup)"), {});
         row("rebuild of 40 cards, repeat visit", ms(near.rebuild), ms(far.rebuild),
             tripsText(far.rebuild, &far.rebuild), QStringLiteral("<= 4 round trips"),
             far.rebuild.statements <= 4 && far.rebuild.trips <= 4);
         row("rebuild of 40 cards, first visit", ms(near.firstVisit), ms(far.firstVisit),
-            tripsText(far.firstVisit, &far.firstVisit), QStringLiteral("(every photo read once)"), {});
+            tripsText(far.firstVisit, &far.firstVisit),
+            QStringLiteral("<= 4 trips, <= 1/10 of 933 ms (photos): 1/%1").arg(number(933.0 / far.firstVisit.median())),
+            far.firstVisit.trips <= 4 && far.firstVisit.median() * 10 <= 933);
         row("copy-register of the school", QStringLiteral("%1 s").arg(number(copySeconds)), QString(),
             QStringLiteral("%1 rows").arg(copy.rows()), QStringLiteral("every table's count and checksum the same"),
             copied);
-        std::printf("\nServer trips are the statements pg_stat_statements counted (BEGIN and COMMIT among them); relay "
-                    "trips are the turns of the conversation the relay saw. Through the relay the literal design is "
-                    "%sx slower to save.\n",
+        std::printf(
+            "\nServer trips are the statements pg_stat_statements counted (BEGIN and COMMIT among them, and "
+            "the statements of the server's own history trigger in a save); relay trips are the turns of the "
+            "conversation the relay saw, the round trips the targets count. Through the relay the literal design is "
+            "%sx slower to save.\n",
             qPrintable(number(literalSave.median() / std::max(0.001, far.firstSave.median()))));
 
         QSqlQuery tearDown(admin);

@@ -1,6 +1,7 @@
 // The register at school scale, against the literal design, in one run.
 //
 // Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only] [--server-only]
+//                       [--photos-only]
 // Every figure is the median of repeated runs on the offscreen platform. The school is made in
 // a temporary folder (or in DIR, where it is kept and used again by later runs). --reports-only
 // measures the Attendance Report alone.
@@ -17,8 +18,10 @@
 #include "attendance/MainWindow.h"
 #include "attendance/PhotoCache.h"
 #include "attendance/StudentCard.h"
+#include "backup/PhotoCompaction.h"
 #include "core/Photo.h"
 #include "register/Database.h"
+#include "reports/ReportPeriod.h"
 #include "roster/ManageClassesWindow.h"
 #include "ui/Dialogs.h"
 
@@ -41,6 +44,8 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -205,6 +210,7 @@ struct Options
     quint32 key = kDefaultKey;
     bool reportsOnly = false;
     bool serverOnly = false; // the school, then only the server's figures
+    bool photosOnly = false; // the school, then only the converted copy's figures
 };
 
 void appendReports(QList<Row>& rows, const QList<ReportFigure>& figures)
@@ -212,6 +218,244 @@ void appendReports(QList<Row>& rows, const QList<ReportFigure>& figures)
     for (const ReportFigure& figure : figures) {
         rows.append({figure.figure, figure.ours, figure.peer, figure.unit, figure.target, figure.holds});
     }
+}
+
+// Milliseconds of one run of a process, to its end.
+double processMs(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    process.waitForFinished(600000);
+    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+    if (process.exitCode() != 0)
+        std::printf("  warning: %s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return elapsed;
+}
+
+// The photos in both forms in one run: the school's register as every earlier version left it
+// (whole BMP files, no card pictures), and a copy converted by rollvane-admin's procedure, on
+// which the figures the conversion is for are taken again. Called with no register open.
+// The first visit of the measured class, the photo cache empty each time.
+double firstVisit(const School& school, int runs)
+{
+    MainWindow window;
+    window.LoadClassList();
+    window.show();
+    waitExposed(window);
+    settle(200);
+    return timed(
+        runs, [&window] { rebuild(window); },
+        [&] {
+            PhotoCache::shared().clear();
+            pick(window, school.measuredClass, school.markedDay);
+        });
+}
+
+// Returns the converted copy's path.
+QString appendPhotoFigures(
+    QList<Row>& rows, const School& school, const QString& oursPath, const QString& folder, int runs)
+{
+    const auto progress = [](const char* what) {
+        std::printf("  measuring %s\n", what);
+        std::fflush(stdout);
+    };
+    progress("the photos as stored so far: first visit, backup, memory");
+    db::open(oursPath);
+    const double firstBefore = firstVisit(school, runs);
+    double floorBefore = 0;
+    {
+        QList<QByteArray> photos;
+        for (const db::StudentRow& student : db::studentsOfClass(school.measuredClass, true))
+            photos.append(student.image);
+        floorBefore = timed(runs, [&photos] {
+            for (const QByteArray& bytes : std::as_const(photos))
+                FetchPhoto(bytes);
+        });
+    }
+    db::close();
+    const double memoryBefore = runChild({QStringLiteral("--child-memory"), QString::number(school.measuredClass),
+                                             school.markedDay.toString(Qt::ISODate)},
+                                    QString::fromLocal8Bit(qgetenv("ROLLVANE_COMMON_APPDATA")), QStringLiteral("peak"))
+                                    .second.section(QLatin1Char(' '), 1)
+                                    .toDouble()
+        / 1024;
+
+    progress("the photos converted, in a copy of the register");
+    const QString convertedData = folder + QStringLiteral("/converted-data");
+    const QString convertedPath = convertedData + QStringLiteral("/Quillmark/Rollvane/dbAttendance.mdb");
+    QDir(convertedData).removeRecursively();
+    QDir().mkpath(QFileInfo(convertedPath).path());
+    QFile::copy(oursPath, convertedPath);
+    const QByteArray oursData = qgetenv("ROLLVANE_COMMON_APPDATA");
+    qputenv("ROLLVANE_COMMON_APPDATA", convertedData.toLocal8Bit());
+    db::open(convertedPath);
+    const qint64 sizeBefore = QFileInfo(convertedPath).size();
+    const db::PhotoTotals photosBefore = db::photoTotals();
+    QElapsedTimer timer;
+    timer.start();
+    const backup::CompactionResult converted = backup::compactPhotos();
+    const double conversion = double(timer.nsecsElapsed()) / 1e6;
+    const qint64 sizeAfter = QFileInfo(convertedPath).size();
+    const db::PhotoTotals photosAfter = db::photoTotals();
+
+    progress("the first visit with card pictures");
+    const double first = firstVisit(school, runs);
+    double firstScreen = 0;
+    double longestPass = 0;
+    double allCards = 0;
+    constexpr int assemblySize = 5000;
+    {
+        MainWindow window;
+        window.LoadClassList();
+        window.show();
+        waitExposed(window);
+        settle(200);
+
+        progress("a class of 5,000");
+        QSqlQuery photo(db::connection());
+        photo.exec(QStringLiteral("SELECT Image, CardPicture FROM tblStudents WHERE ClassID = %1 AND CardPicture IS "
+                                  "NOT NULL LIMIT 1")
+                       .arg(school.measuredClass));
+        photo.next();
+        const QByteArray image = photo.value(0).toByteArray();
+        const QByteArray card = photo.value(1).toByteArray();
+        photo.finish();
+        const qint64 assembly = db::addClass(QStringLiteral("Whole school assembly"));
+        db::connection().transaction();
+        QSqlQuery add(db::connection());
+        add.prepare(
+            QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID, Image, CardPicture) VALUES (?, ?, ?, ?)"));
+        for (int i = 0; i < assemblySize; ++i) {
+            add.addBindValue(QStringLiteral("Student %1").arg(i, 4, 10, QLatin1Char('0')));
+            add.addBindValue(assembly);
+            add.addBindValue(image);
+            add.addBindValue(card);
+            add.exec();
+        }
+        db::connection().commit();
+        window.LoadClassList();
+        pick(window, assembly, school.markedDay);
+        QList<double> screens;
+        QList<double> passes;
+        QList<double> wholes;
+        for (int run = 0; run < 3; ++run) {
+            // From a class of 40, as a user switches to the assembly.
+            pick(window, school.measuredClass, school.markedDay);
+            rebuild(window);
+            QCoreApplication::processEvents();
+            pick(window, assembly, school.markedDay);
+            QElapsedTimer clock;
+            clock.start();
+            window.ClearCards();
+            window.ListStudent();
+            QCoreApplication::processEvents();
+            screens.append(double(clock.nsecsElapsed()) / 1e6);
+            double longest = 0;
+            QElapsedTimer pass;
+            pass.start();
+            while (window.pendingCards() > 0) {
+                QCoreApplication::processEvents();
+                longest = std::max(longest, double(pass.nsecsElapsed()) / 1e6);
+                pass.start();
+            }
+            passes.append(longest);
+            wholes.append(double(clock.nsecsElapsed()) / 1e6);
+        }
+        firstScreen = median(screens);
+        longestPass = *std::max_element(passes.begin(), passes.end());
+        allCards = median(wholes);
+        window.ClearCards();
+        db::deleteClass(assembly);
+    }
+    db::close();
+
+    progress("the converted register's backup, and its peak memory");
+    // The conversion's writes reach the disk first, so that they do not weigh on the backups,
+    // which are taken in turns, the register as it was and the converted one.
+    ::sync();
+    QTemporaryDir scratch;
+    QList<double> backupsBefore;
+    QList<double> backupsAfter;
+    QList<double> copiesAfter;
+    for (int run = 0; run < qMax(3, runs / 5); ++run) {
+        backupsBefore.append(measureBackups(oursPath, scratch.path(), 1, false).backupMs);
+        const BackupFigures after = measureBackups(convertedPath, scratch.path(), 1, false);
+        backupsAfter.append(after.backupMs);
+        copiesAfter.append(after.copySyncedMs);
+    }
+    const double backupBefore = median(backupsBefore);
+    BackupFigures backups;
+    backups.backupMs = median(backupsAfter);
+    backups.copySyncedMs = median(copiesAfter);
+    const double memory = runChild({QStringLiteral("--child-memory"), QString::number(school.measuredClass),
+                                       school.markedDay.toString(Qt::ISODate)},
+                              convertedData, QStringLiteral("peak"))
+                              .second.section(QLatin1Char(' '), 1)
+                              .toDouble()
+        / 1024;
+
+    progress("rollvane-report against sqlite3, as processes, in turns");
+    const QDate from = reports::schoolYearStart(school.markedDay);
+    const QDate to = from.addYears(1).addDays(-1);
+    const QString settings = folder + QStringLiteral("/empty-settings.conf");
+    QFile(settings).open(QIODevice::WriteOnly);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ROLLVANE_COMMON_APPDATA"), convertedData);
+    environment.insert(QStringLiteral("ROLLVANE_CONF"), settings);
+    const QString sql = QStringLiteral(
+        "SELECT a.StudentID, count(*), sum(CASE a.\"Status\" WHEN 'Present' THEN 1 ELSE 0 END), "
+        "sum(CASE a.\"Status\" WHEN 'Late' THEN 1 ELSE 0 END), sum(CASE a.\"Status\" WHEN 'Absent' THEN 1 ELSE 0 END), "
+        "sum(CASE a.\"Status\" WHEN 'Excused' THEN 1 ELSE 0 END) FROM tblAttendance a WHERE a.StudentID IN (SELECT id "
+        "FROM tblStudents) AND a.\"Date\" >= '%1' AND a.\"Date\" <= '%2' GROUP BY a.StudentID;")
+                            .arg(db::dateKey(from), db::dateKey(to));
+    const QString report = QCoreApplication::applicationDirPath() + QStringLiteral("/rollvane-report");
+    QList<double> tool;
+    QList<double> bare;
+    for (int run = 0; run < qMax(5, runs / 2); ++run) {
+        tool.append(processMs(report,
+            {QStringLiteral("summary"), QStringLiteral("--all"), QStringLiteral("--from"), db::dateKey(from),
+                QStringLiteral("--to"), db::dateKey(to), QStringLiteral("--format"), QStringLiteral("csv")},
+            environment));
+        bare.append(
+            processMs(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), convertedPath, sql}, environment));
+    }
+    const double reportMs = median(tool);
+    const double bareMs = median(bare);
+    qputenv("ROLLVANE_COMMON_APPDATA", oursData);
+
+    const auto mb = [](qint64 bytes) { return double(bytes) / (1024.0 * 1024.0); };
+    rows.append({QStringLiteral("register, photos as stored so far"), mb(sizeBefore), {}, QStringLiteral("MB"),
+        QStringLiteral("%1 photos: %2 MB of it").arg(photosBefore.photos).arg(number(mb(photosBefore.photoBytes))),
+        {}});
+    rows.append({QStringLiteral("register, photos converted"), mb(sizeAfter), mb(sizeBefore), QStringLiteral("MB"),
+        QStringLiteral("photos and card pictures %1 MB: 1/%2 of before")
+            .arg(number(mb(photosAfter.photoBytes + photosAfter.cardBytes)),
+                number(double(photosBefore.photoBytes) / double(photosAfter.photoBytes + photosAfter.cardBytes))),
+        photosAfter.photoBytes + photosAfter.cardBytes <= photosBefore.photoBytes / 8});
+    rows.append({QStringLiteral("conversion of the photos (compact-photos)"), conversion, {}, QStringLiteral("ms"),
+        QStringLiteral("%1 converted, a backup first").arg(converted.converted), {}});
+    rows.append({QStringLiteral("first visit of 40 cards, card pictures"), first, firstBefore, QStringLiteral("ms"),
+        QStringLiteral("<= 1/3 of the photos' first visit: 1/%1 (floor %2 ms)")
+            .arg(number(firstBefore / first), number(floorBefore)),
+        first * 3 <= firstBefore});
+    rows.append({QStringLiteral("backup, photos converted"), backups.backupMs, backupBefore, QStringLiteral("ms"),
+        QStringLiteral("1/%1 of before; plain copy on disk %2 ms")
+            .arg(number(backupBefore / backups.backupMs), number(backups.copySyncedMs)),
+        backups.backupMs * 5 <= backupBefore});
+    rows.append({QStringLiteral("class of 5,000: first screenful"), firstScreen, {}, QStringLiteral("ms"),
+        QStringLiteral("<= 100 ms; every card made in %1 ms").arg(number(allCards)), firstScreen <= 100});
+    rows.append({QStringLiteral("class of 5,000: longest pass between events"), longestPass, {}, QStringLiteral("ms"),
+        QStringLiteral("<= 50 ms"), longestPass <= 50});
+    rows.append({QStringLiteral("peak memory, class of 40, photos converted"), memory, memoryBefore,
+        QStringLiteral("MB"), QStringLiteral("<= 55 MB"), memory <= 55});
+    rows.append({QStringLiteral("rollvane-report summary --all, a year, process"), reportMs, bareMs,
+        QStringLiteral("ms"), QStringLiteral("<= 1.3 x sqlite3 with the bare SQL: %1 x").arg(number(reportMs / bareMs)),
+        reportMs <= 1.3 * bareMs});
+    return convertedPath;
 }
 
 int runBenchmark(const Options& options)
@@ -280,6 +524,14 @@ int runBenchmark(const Options& options)
     qputenv("ROLLVANE_COMMON_APPDATA", oursData.toLocal8Bit());
     if (options.serverOnly) {
         runServerBench(school, options.runs, saveOffset);
+        return 0;
+    }
+    if (options.photosOnly) {
+        QList<Row> rows;
+        School converted = school;
+        converted.path = appendPhotoFigures(rows, school, oursPath, folder, options.runs);
+        print(rows);
+        runServerBench(converted, options.runs, saveOffset);
         return 0;
     }
     db::open(oursPath);
@@ -469,6 +721,9 @@ int runBenchmark(const Options& options)
                             school.markedDay.toString(Qt::ISODate)},
             literalData, QStringLiteral("peak")));
 
+    QList<Row> photoRows;
+    School converted = school;
+    converted.path = appendPhotoFigures(photoRows, school, oursPath, folder, options.runs);
     const double firstSave = median(firstSaves);
     const double reSave = median(reSaves);
     const double literalFirstSave = median(literalFirst);
@@ -518,13 +773,16 @@ int runBenchmark(const Options& options)
     scans.literalText = QStringLiteral("%1 of %2").arg(literalScanning).arg(literalStatements.size());
     rows.append(scans);
     rows.append(reportRows);
+    rows.append(photoRows);
     print(rows);
     for (const QString& scan : std::as_const(ourScans))
         std::printf("  by a scan: %s\n", qPrintable(scan));
     std::printf("\nThe literal design keeps nothing between listings: its first and repeat visits are one series.\n");
     std::fflush(stdout);
 
-    runServerBench(school, options.runs, day);
+    // On the server, the register with its photos converted: the form it is in once a school ran
+    // compact-photos, or added its students with this version.
+    runServerBench(converted, options.runs, day);
     return 0;
 }
 
@@ -561,12 +819,14 @@ int main(int argc, char* argv[])
             options.key = arguments.value(++i).toUInt();
         else if (argument == QLatin1String("--reports-only"))
             options.reportsOnly = true;
+        else if (argument == QLatin1String("--photos-only"))
+            options.photosOnly = true;
         else if (argument == QLatin1String("--server-only"))
             options.serverOnly = true;
         else {
             std::fprintf(stderr,
                 "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] "
-                "[--reports-only] [--server-only]\n");
+                "[--reports-only] [--server-only] [--photos-only]\n");
             return 2;
         }
     }

@@ -435,9 +435,6 @@ StudentCard* MainWindow::addCard(int index)
     card->hide();
     card->copyLookFrom(*m_cards.first());
     connectCard(card);
-    // Cards made for a listing would come last in the focus chain; they belong where the
-    // card area is, between the date and the notes.
-    QWidget::setTabOrder(m_cards.last(), card);
     m_cards.append(card);
     placeCard(card);
     return card;
@@ -937,6 +934,12 @@ void MainWindow::setCurrentCard(int index)
     m_current = index;
     StudentCard* card = m_cards.at(index);
     card->setFocusPolicy(Qt::StrongFocus);
+    // Cards made for a listing come last in the focus chain, and only the current card takes
+    // Tab: it is moved to where the card area is, between the date and the notes. (Placing
+    // every card there as it is made walks the whole chain each time, which a class of
+    // thousands cannot afford.)
+    if (index > 0)
+        QWidget::setTabOrder(m_cards.first(), card);
     // Tab into the card area lands on this card, and Shift+Tab out of it leaves the area at once.
     m_picScrollBox->setFocusProxy(card);
 }

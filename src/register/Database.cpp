@@ -776,12 +776,17 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
 QList<StudentRow> cardsOfClass(qint64 classId, int withPictures)
 {
     const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
-    // The pictures past the first few are not even read: the CASE never looks at the column.
+    // The rows come in the index's order and each column is read only when asked for: the
+    // pictures past the first few are never read, and neither is a photo; a value's length the
+    // engines know without reading it, where "IS NULL" would read it whole. (A window function here would copy every
+    // row's photo into its sorter.)
     QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT id, StudentName, ClassID, CASE WHEN row_number() OVER (ORDER BY StudentName COLLATE "
-                       "NOCASE, StudentName, id) <= ? THEN %1 END, Image IS NOT NULL AND length(Image) > 0 AND %1 "
-                       "IS NULL FROM tblStudents WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
+        QStringLiteral("SELECT id, StudentName, ClassID, CASE WHEN id IN (SELECT id FROM tblStudents WHERE ClassID=? "
+                       "ORDER BY StudentName COLLATE NOCASE, StudentName, id LIMIT ?) THEN %1 END, length(%1) IS NULL "
+                       "AND length(Image) > 0 FROM tblStudents WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, "
+                       "StudentName, id")
             .arg(card));
+    query.addBindValue(classId);
     query.addBindValue(withPictures);
     query.addBindValue(classId);
     sql::run(query);
