@@ -608,6 +608,11 @@ void DatabaseTest::photosOfEarlierVersionsShowAndConvertToTheSamePictures()
     QSqlDatabase::removeDatabase(QStringLiteral("EarlierVersion"));
 
     PhotoCache::shared().clear();
+    // Renamed in the editor, a student keeps the photo stored as it was.
+    const qint64 first = db::cardsOfClass(classId).first().id;
+    const QByteArray firstPhoto = db::student(first)->image;
+    QVERIFY(db::updateStudent(first, QStringLiteral("Student 0"), classId, std::nullopt));
+    QCOMPARE(db::student(first)->image, firstPhoto);
     const QList<db::StudentRow> before = db::studentsOfClass(classId, true);
     for (qsizetype i = 0; i < colours.size(); ++i) {
         const db::StudentRow& listed = db::cardsOfClass(classId).at(i);
