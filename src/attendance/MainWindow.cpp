@@ -492,12 +492,7 @@ void MainWindow::ListStudent()
             makeCard(students.at(i), photoSize);
         LoadAttendance();
     } catch (...) {
-        // Half a class on screen would be saved as if it were the whole class, and cards
-        // without their marks would overwrite the stored ones: a failed listing shows none.
-        ClearCards();
-        m_text1->clear();
-        setListingFailed(true);
-        setChanged(false);
+        abandonListing();
         throw;
     }
     // Filling the notes box counts as a change; a fresh listing has none.
@@ -508,6 +503,16 @@ void MainWindow::ListStudent()
         return;
     }
     reportUnreadable();
+}
+
+void MainWindow::abandonListing()
+{
+    // Half a class on screen would be saved as if it were the whole class, and cards without
+    // their marks would overwrite the stored ones: a failed listing shows none.
+    ClearCards();
+    m_text1->clear();
+    setListingFailed(true);
+    setChanged(false);
 }
 
 void MainWindow::makeCard(const db::StudentRow& student, const QSize& photoSize)
@@ -562,10 +567,7 @@ void MainWindow::continueCards(quint64 listing)
             while (!m_pending.isEmpty() && pass.elapsed() < kCardPassMilliseconds)
                 makePendingBatch(photoSize);
         } catch (...) {
-            ClearCards();
-            m_text1->clear();
-            setListingFailed(true);
-            setChanged(false);
+            abandonListing();
             fitCardArea();
             throw;
         }
@@ -590,10 +592,7 @@ void MainWindow::finishCards()
             makePendingBatch(photoSize);
     } catch (...) {
         // Whatever asked for every card must not go on with part of them.
-        ClearCards();
-        m_text1->clear();
-        setListingFailed(true);
-        setChanged(false);
+        abandonListing();
         fitCardArea();
         throw;
     }

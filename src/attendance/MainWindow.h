@@ -120,6 +120,8 @@ private:
     void placeArea();
     StudentCard* addCard(int index);
     void placeCard(StudentCard* card);
+    // A listing that failed part-way: no card, no notes, nothing to save.
+    void abandonListing();
     // Makes the card of the next student of the listing, with the marks loaded for the day.
     void makeCard(const db::StudentRow& student, const QSize& photoSize);
     // Makes the cards of the next few students still to be made.
