@@ -615,7 +615,7 @@ void DatabaseTest::photosOfEarlierVersionsShowAndConvertToTheSamePictures()
     QCOMPARE(db::student(first)->image, firstPhoto);
     const QList<db::StudentRow> before = db::studentsOfClass(classId, true);
     for (qsizetype i = 0; i < colours.size(); ++i) {
-        const db::StudentRow& listed = db::cardsOfClass(classId).at(i);
+        const db::StudentRow listed = db::cardsOfClass(classId).at(i);
         QVERIFY(listed.photoWithoutCard && listed.cardPicture.isEmpty());
         QCOMPARE_COLOUR(cardPicture(listed.id, kCardPhotoSize).toImage().pixelColor(47, 48), colours.at(i));
     }
