@@ -554,24 +554,30 @@ void MainWindow::makePendingBatch(const QSize& photoSize)
     m_pending.remove(0, batch.size());
 }
 
+void MainWindow::makePendingCards(int budgetMilliseconds)
+{
+    QElapsedTimer pass;
+    pass.start();
+    try {
+        const QSize photoSize = devicePhotoSize();
+        while (!m_pending.isEmpty() && (budgetMilliseconds < 0 || pass.elapsed() < budgetMilliseconds))
+            makePendingBatch(photoSize);
+    } catch (...) {
+        // Whatever asked for the cards must not go on with part of them.
+        abandonListing();
+        fitCardArea();
+        throw;
+    }
+    fitCardArea();
+}
+
 void MainWindow::continueCards(quint64 listing)
 {
     if (listing != m_listing || m_pending.isEmpty())
         return;
     reportFailures(location("ListStudent"), [this] {
-        try {
-            // About a fiftieth of a second a pass: the window goes on answering between them.
-            QElapsedTimer pass;
-            pass.start();
-            const QSize photoSize = devicePhotoSize();
-            while (!m_pending.isEmpty() && pass.elapsed() < kCardPassMilliseconds)
-                makePendingBatch(photoSize);
-        } catch (...) {
-            abandonListing();
-            fitCardArea();
-            throw;
-        }
-        fitCardArea();
+        // About a fiftieth of a second a pass: the window goes on answering between them.
+        makePendingCards(kCardPassMilliseconds);
         if (m_pending.isEmpty()) {
             reportUnreadable();
             return;
@@ -586,17 +592,7 @@ void MainWindow::finishCards()
     if (m_pending.isEmpty())
         return;
     look::BusyPointer busy(this);
-    try {
-        const QSize photoSize = devicePhotoSize();
-        while (!m_pending.isEmpty())
-            makePendingBatch(photoSize);
-    } catch (...) {
-        // Whatever asked for every card must not go on with part of them.
-        abandonListing();
-        fitCardArea();
-        throw;
-    }
-    fitCardArea();
+    makePendingCards(-1);
 }
 
 void MainWindow::reportUnreadable()

@@ -126,6 +126,9 @@ private:
     void makeCard(const db::StudentRow& student, const QSize& photoSize);
     // Makes the cards of the next few students still to be made.
     void makePendingBatch(const QSize& photoSize);
+    // Makes the cards still to be made for up to the given time (all of them when negative);
+    // a failure leaves no card at all.
+    void makePendingCards(int budgetMilliseconds);
     // Makes a pass's batches of the cards still to be made, and asks for the next pass.
     void continueCards(quint64 listing);
     // Says, once the last card is made, which photos could not be shown.
