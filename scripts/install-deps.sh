@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql q
     qt6-charts-dev libqt6opengl6-dev poppler-utils
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgl-dev xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev dpkg-dev fakeroot desktop-file-utils appstream
-    postgresql openssl)
+    postgresql openssl libical-dev pkgconf)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

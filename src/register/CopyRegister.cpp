@@ -61,6 +61,9 @@ const QList<Table>& registerTables()
                 {"NewRemark", Kind::Text, 0}, {"ChangedBy", Kind::Text, 0}, {"ChangedOn", Kind::Text, 0},
                 {"ChangedAt", Kind::Text, 0}, {"OldNotes", Kind::Text, 7}, {"NewNotes", Kind::Text, 7}}},
         {"tblSettings", 6, {{"Name", Kind::Text, 0}, {"Value", Kind::Text, 0}}},
+        {"tblCalendar", 9,
+            {{"id", Kind::Number, 0}, {"Kind", Kind::Text, 0}, {"FromDate", Kind::Text, 0}, {"ToDate", Kind::Text, 0},
+                {"Name", Kind::Text, 0}}},
     };
     return tables;
 }

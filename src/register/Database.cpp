@@ -155,6 +155,7 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
             {"id", "StudentID", "Date", "OldStatus", "NewStatus", "OldRemark", "NewRemark", "ChangedBy", "ChangedOn",
                 "ChangedAt", "OldNotes", "NewNotes"}},
         {"tblSettings", {"Name", "Value"}},
+        {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
     };
     QStringList unknown;
     for (const auto& [table, known] : written) {
@@ -1138,6 +1139,82 @@ void setSetting(const QString& name, const QString& value)
     query.addBindValue(name);
     query.addBindValue(sql::text(value));
     sql::run(query);
+}
+
+calendar::SchoolCalendar schoolCalendar()
+{
+    if (openedSchemaVersion() < 9)
+        return {};
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT id, Kind, FromDate, ToDate, Name FROM tblCalendar"));
+    sql::run(query);
+    QList<calendar::Entry> entries;
+    while (query.next()) {
+        calendar::Entry entry {query.value(0).toLongLong(), calendar::kindOfWord(query.value(1).toString()),
+            QDate::fromString(query.value(2).toString(), Qt::ISODate),
+            QDate::fromString(query.value(3).toString(), Qt::ISODate), query.value(4).toString()};
+        // Another tool's entry with a day the program cannot read holds no day.
+        if (entry.from.isValid() && entry.to.isValid())
+            entries.append(entry);
+    }
+    return calendar::SchoolCalendar(entries);
+}
+
+int addCalendarEntries(const QList<calendar::Entry>& entries)
+{
+    requireWritable();
+    int added = 0;
+    {
+        sql::WriteTransaction transaction;
+        for (const calendar::Entry& entry : entries) {
+            QSqlQuery exists = sql::prepared(
+                QStringLiteral("SELECT 1 FROM tblCalendar WHERE Kind=? AND FromDate=? AND ToDate=? AND Name=?"));
+            exists.addBindValue(calendar::storedWord(entry.kind));
+            exists.addBindValue(dateKey(entry.from));
+            exists.addBindValue(dateKey(entry.to));
+            exists.addBindValue(sql::text(entry.name));
+            sql::run(exists);
+            if (exists.next())
+                continue;
+            QSqlQuery insert = sql::prepared(
+                QStringLiteral("INSERT INTO tblCalendar (Kind, FromDate, ToDate, Name) VALUES (?, ?, ?, ?)"));
+            insert.addBindValue(calendar::storedWord(entry.kind));
+            insert.addBindValue(dateKey(entry.from));
+            insert.addBindValue(dateKey(entry.to));
+            insert.addBindValue(sql::text(entry.name));
+            sql::run(insert);
+            ++added;
+        }
+        transaction.commit();
+    }
+    // Announced once the transaction is over: listeners read the calendar at once.
+    if (added > 0)
+        announce(&RegisterEvents::calendarChanged);
+    return added;
+}
+
+bool updateCalendarEntry(const calendar::Entry& entry)
+{
+    requireWritable();
+    QSqlQuery query
+        = sql::prepared(QStringLiteral("UPDATE tblCalendar SET Kind=?, FromDate=?, ToDate=?, Name=? WHERE id=?"));
+    query.addBindValue(calendar::storedWord(entry.kind));
+    query.addBindValue(dateKey(entry.from));
+    query.addBindValue(dateKey(entry.to));
+    query.addBindValue(sql::text(entry.name));
+    query.addBindValue(entry.id);
+    sql::run(query);
+    const bool found = query.numRowsAffected() > 0;
+    announce(&RegisterEvents::calendarChanged);
+    return found;
+}
+
+void removeCalendarEntry(qint64 id)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("DELETE FROM tblCalendar WHERE id=?"));
+    query.addBindValue(id);
+    sql::run(query);
+    announce(&RegisterEvents::calendarChanged);
 }
 
 } // namespace db

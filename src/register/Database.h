@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SchoolCalendar.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
@@ -26,7 +28,8 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 6: settings kept in the register itself, shared by every user and computer.
 // 7: the history keeps the day's notes too; on a server it is written by the server itself.
 // 8: each photo has a card picture beside it, and new photos are stored as JPEG.
-inline constexpr int kSchemaVersion = 8;
+// 9: the school calendar: years, terms and the days without school.
+inline constexpr int kSchemaVersion = 9;
 
 struct ClassRow
 {
@@ -290,6 +293,16 @@ void reclaimSpace();
 // A setting kept in the register (the school's name, for instance); empty when never set.
 QString setting(const QString& name);
 void setSetting(const QString& name, const QString& value);
+
+// The school calendar kept in the register; an empty one (every weekday a school day) for a
+// register that keeps none.
+calendar::SchoolCalendar schoolCalendar();
+// Adds entries in one transaction, leaving out any the register already holds (the same kind,
+// days and name), so that importing one file twice adds nothing; returns how many were added.
+int addCalendarEntries(const QList<calendar::Entry>& entries);
+// Rewrites an entry's kind, days and name; false when it no longer exists.
+bool updateCalendarEntry(const calendar::Entry& entry);
+void removeCalendarEntry(qint64 id);
 
 // The date as the register stores it.
 QString dateKey(const QDate& date);

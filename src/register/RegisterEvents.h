@@ -31,6 +31,8 @@ Q_SIGNALS:
     void studentsChanged();
     // A class's marks for a day were saved.
     void marksSaved(const QDate& date);
+    // The school calendar was changed.
+    void calendarChanged();
     // A restore replaced the register, which is open again: everything shown from it is stale.
     void registerReplaced();
 

@@ -11,12 +11,20 @@
 //       stored, with a card picture beside each, after a backup; run again, it goes on where a
 //       stopped run left off
 //
+//   rollvane-admin calendar import FILE
+//       adds the holidays, closures, training days and terms of an iCalendar file or a CSV of
+//       From,To,Name to the register's calendar; importing the same file again adds nothing
+//   rollvane-admin calendar list [--from DATE] [--to DATE]
+//       lists the calendar's entries over the range (the current school year by default) and
+//       how many school days it holds
+//
 // Neither copy changes its source. Each ends by comparing the row count and a checksum of every
 // table on both sides and says whether they agree.
 #include "backup/PhotoCompaction.h"
 #include "core/Failure.h"
 #include "core/SharedRoutines.h"
 #include "core/Startup.h"
+#include "import/CalendarImport.h"
 #include "register/CopyRegister.h"
 #include "register/Database.h"
 
@@ -44,7 +52,9 @@ int usage()
 {
     say(Text::tr("usage: rollvane-admin copy-register --to postgresql [--from FILE]\n"
                  "       rollvane-admin copy-register --to sqlite FILE\n"
-                 "       rollvane-admin compact-photos"),
+                 "       rollvane-admin compact-photos\n"
+                 "       rollvane-admin calendar import FILE\n"
+                 "       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]"),
         stderr);
     return 2;
 }
@@ -123,6 +133,74 @@ int compactPhotos()
     return 0;
 }
 
+int importCalendar(const QString& path)
+{
+    const calendar::ParsedCalendar parsed = calendar::readCalendarFile(path);
+    for (const QString& problem : parsed.problems)
+        say(problem, stderr);
+    if (!parsed.error.isEmpty()) {
+        say(parsed.error, stderr);
+        return 1;
+    }
+    db::openConfigured();
+    const int added = db::addCalendarEntries(parsed.entries);
+    say(Text::tr("%1 entries read from %2: %3 added, %4 already in the calendar.")
+            .arg(parsed.entries.size())
+            .arg(QDir::toNativeSeparators(path))
+            .arg(added)
+            .arg(parsed.entries.size() - added));
+    return 0;
+}
+
+int listCalendar(const QStringList& options)
+{
+    QDate from;
+    QDate to;
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
+        const QDate date = QDate::fromString(options.at(i + 1), Qt::ISODate);
+        if (!date.isValid()) {
+            say(Text::tr("“%1” is not a date; write it as YYYY-MM-DD.").arg(options.at(i + 1)), stderr);
+            return 2;
+        }
+        if (options.at(i) == QLatin1String("--from"))
+            from = date;
+        else if (options.at(i) == QLatin1String("--to"))
+            to = date;
+        else
+            return usage();
+    }
+    if (options.size() % 2 != 0)
+        return usage();
+    db::openConfiguredReadOnly();
+    const calendar::SchoolCalendar calendar = db::schoolCalendar();
+    // Without a range: the school year of today, or the coming twelve months.
+    const QDate today = QDate::currentDate();
+    if (!from.isValid() && !to.isValid()) {
+        const std::optional<calendar::Entry> year = calendar.yearOf(today);
+        from = year ? year->from : today;
+        to = year ? year->to : today.addYears(1).addDays(-1);
+    } else if (!from.isValid()) {
+        from = to.addYears(-1).addDays(1);
+    } else if (!to.isValid()) {
+        to = from.addYears(1).addDays(-1);
+    }
+    if (to < from) {
+        say(Text::tr("The range ends before it begins."), stderr);
+        return 2;
+    }
+    for (const calendar::Entry& entry : calendar.entries()) {
+        if (entry.to < from || entry.from > to)
+            continue;
+        say(QStringLiteral("%1\t%2\t%3\t%4")
+                .arg(db::dateKey(entry.from), db::dateKey(entry.to), calendar::storedWord(entry.kind), entry.name));
+    }
+    say(Text::tr("%1 school days from %2 to %3%4.")
+            .arg(calendar.schoolDayCount(from, to))
+            .arg(db::dateKey(from), db::dateKey(to))
+            .arg(calendar.isEmpty() ? Text::tr(" (no calendar: every weekday)") : QString()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -139,6 +217,18 @@ int main(int argc, char* argv[])
             say(failure.description(), stderr);
             return 1;
         }
+    }
+    if (args.value(0) == QLatin1String("calendar")) {
+        try {
+            if (args.size() == 3 && args.at(1) == QLatin1String("import"))
+                return importCalendar(args.at(2));
+            if (args.value(1) == QLatin1String("list"))
+                return listCalendar(args.mid(2));
+        } catch (const Failure& failure) {
+            say(failure.description(), stderr);
+            return 1;
+        }
+        return usage();
     }
     if (args.size() < 3 || args.at(0) != QLatin1String("copy-register") || args.at(1) != QLatin1String("--to"))
         return usage();

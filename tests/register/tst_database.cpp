@@ -6,11 +6,13 @@
 #include "core/MachineSettings.h"
 #include "core/Photo.h"
 #include "register/Database.h"
+#include "register/RegisterEvents.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -101,6 +103,33 @@ private Q_SLOTS:
         QVERIFY(mark);
         QCOMPARE(mark->status, QStringLiteral("Late's"));
         QCOMPARE(mark->notes, notes);
+    }
+
+    // The calendar is the register's: another computer sees an import at once, the same file
+    // imported twice adds nothing, and every change is announced.
+    void theCalendarIsKeptAndSharedWithoutDuplicates()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        QSignalSpy changed(&db::RegisterEvents::instance(), &db::RegisterEvents::calendarChanged);
+        const QList<calendar::Entry> imported
+            = {{0, calendar::Kind::Holiday, QDate(2026, 10, 26), QDate(2026, 10, 30), QStringLiteral("Half-term")},
+                {0, calendar::Kind::Term, QDate(2026, 9, 2), QDate(2026, 12, 18), QStringLiteral("Autumn")}};
+        QCOMPARE(db::addCalendarEntries(imported), 2);
+        QCOMPARE(db::addCalendarEntries(imported), 0);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(otherCount(env, QStringLiteral("SELECT count(*) FROM tblCalendar")), 2);
+
+        calendar::Entry halfTerm = db::schoolCalendar().entries().at(1);
+        QCOMPARE(halfTerm.name, QStringLiteral("Half-term"));
+        halfTerm.to = QDate(2026, 11, 2);
+        halfTerm.kind = calendar::Kind::Closure;
+        QVERIFY(db::updateCalendarEntry(halfTerm));
+        QCOMPARE(db::schoolCalendar().day(QDate(2026, 11, 2)).kind, calendar::DayKind::Closure);
+        db::removeCalendarEntry(halfTerm.id);
+        QVERIFY(!db::updateCalendarEntry(halfTerm));
+        QVERIFY(db::schoolCalendar().isSchoolDay(QDate(2026, 11, 2)));
+        QCOMPARE(changed.size(), 4);
     }
 
     void emptyNotesAreEmptyTextAndDatesAreIso()

@@ -230,6 +230,12 @@ public:
                 "ROW WHEN NEW.Image IS NOT OLD.Image AND NEW.CardPicture IS OLD.CardPicture BEGIN UPDATE "
                 "tblStudents SET CardPicture = NULL WHERE id = NEW.id; END"));
             break;
+        case 9:
+            sql::run(
+                QStringLiteral("CREATE TABLE IF NOT EXISTS tblCalendar (id INTEGER PRIMARY KEY, Kind TEXT NOT NULL "
+                               "DEFAULT 'Holiday', FromDate TEXT NOT NULL, ToDate TEXT NOT NULL, Name TEXT NOT NULL "
+                               "DEFAULT '')"));
+            break;
         default:
             break;
         }
