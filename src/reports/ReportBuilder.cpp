@@ -39,7 +39,7 @@ Report buildReport(const ReportRequest& request, const QList<reports::SummaryRow
     switch (request.view) {
     case View::Summary:
         report.summary = reports::summary(request.scope);
-        report.table = summaryTable(report.summary);
+        report.table = summaryTable(report.summary, reports::countedDays(request.scope));
         break;
     case View::Alerts:
         report.summary = summary ? *summary : reports::summary(request.scope);
@@ -50,8 +50,9 @@ Report buildReport(const ReportRequest& request, const QList<reports::SummaryRow
         report.table = sheetTable(report.sheet, !request.scope.classId);
         break;
     case View::Missing:
-        report.table = missingTable(request.missingDay ? reports::missingOn(*request.missingDay, request.scope.classId)
-                                                       : reports::missingBetween(request.scope));
+        report.table = request.missingDay
+            ? missingTable(reports::missingOn(*request.missingDay, request.scope.classId))
+            : missingTable(reports::missingBetween(request.scope), reports::countedDays(request.scope));
         break;
     case View::Chart:
         report.days = reports::dailyCounts(request.scope);

@@ -74,6 +74,27 @@ MarkFilter markFilter(const ReportScope& scope)
     return filter;
 }
 
+// Leaves the marks of the days the calendar keeps free out of the filter: they are neither
+// counted nor part of a run. The days are bound as a list; a year holds about 150.
+void leaveOutFreeDays(MarkFilter& filter, const calendar::SchoolCalendar& calendar, const ReportScope& scope)
+{
+    if (calendar.isEmpty())
+        return;
+    const QList<QDate> free = calendar.freeDays(scope.from, scope.to);
+    if (free.isEmpty())
+        return;
+    filter.sql += QStringLiteral(" AND a.\"Date\" NOT IN (%1)")
+                      .arg(QStringList(free.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+    for (const QDate& day : free)
+        filter.values << dateKey(day);
+}
+
+// The last day a report counts as a school day: none after today can have been recorded yet.
+QDate countedUntil(const ReportScope& scope)
+{
+    return std::min(scope.to, QDate::currentDate());
+}
+
 void bind(QSqlQuery& query, const QVariantList& values)
 {
     for (const QVariant& value : values)
@@ -135,21 +156,25 @@ void readRuns(const QString& days, SummaryRow& row)
 }
 
 // The words outside the four, for the few students that have any.
-void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, QHash<qint64, SummaryRow*>& rows)
+void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, QHash<qint64, SummaryRow*>& rows,
+    const calendar::SchoolCalendar& calendar)
 {
     constexpr qsizetype batch = 200;
-    const bool dateCheck = needsDateCheck();
+    MarkFilter days;
+    days.sql = QStringLiteral("a.\"Date\" >= ? AND a.\"Date\" <= ?");
+    days.values << dateKey(scope.from) << dateKey(scope.to);
+    if (needsDateCheck())
+        days.sql += QStringLiteral(" AND length(a.\"Date\") = 10");
+    leaveOutFreeDays(days, calendar, scope);
     for (qsizetype start = 0; start < studentIds.size(); start += batch) {
         const QList<qint64> part = studentIds.mid(start, batch);
-        QSqlQuery query = sql::reading(
-            QStringLiteral("SELECT a.StudentID, a.\"Status\", count(*) FROM tblAttendance a WHERE a.StudentID IN "
-                           "(%1) AND a.\"Date\" >= ? AND a.\"Date\" <= ?%2 GROUP BY a.StudentID, a.\"Status\"")
-                .arg(
-                    placeholders(part.size()), dateCheck ? QStringLiteral(" AND length(a.\"Date\") = 10") : QString()));
+        QSqlQuery query
+            = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Status\", count(*) FROM tblAttendance a "
+                                          "WHERE a.StudentID IN (%1) AND %2 GROUP BY a.StudentID, a.\"Status\"")
+                               .arg(placeholders(part.size()), days.sql));
         for (qint64 id : part)
             query.addBindValue(id);
-        query.addBindValue(dateKey(scope.from));
-        query.addBindValue(dateKey(scope.to));
+        bind(query, days.values);
         sql::run(query);
         while (query.next()) {
             const QString word = query.value(1).toString();
@@ -209,7 +234,12 @@ QList<SummaryRow> summary(const ReportScope& scope)
     // One pass over the key index: the counts, and the days in order as one letter each, from
     // which the runs are read. Window functions would give the runs too, at three times the
     // cost of the pass itself.
-    const MarkFilter filter = markFilter(scope);
+    const calendar::SchoolCalendar calendar = schoolCalendar();
+    MarkFilter filter = markFilter(scope);
+    leaveOutFreeDays(filter, calendar, scope);
+    std::optional<int> schoolDays;
+    if (!calendar.isEmpty())
+        schoolDays = calendar.schoolDayCount(scope.from, countedUntil(scope));
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT a.StudentID, count(*), %1, %2 "
                        "FROM tblAttendance a WHERE %3 GROUP BY a.StudentID")
@@ -238,8 +268,23 @@ QList<SummaryRow> summary(const ReportScope& scope)
     }
     query.finish();
     if (!withOtherWords.isEmpty())
-        readOtherWords(withOtherWords, scope, byId);
+        readOtherWords(withOtherWords, scope, byId, calendar);
+    if (schoolDays) {
+        for (SummaryRow& row : rows) {
+            row.schoolDays = schoolDays;
+            row.notRecorded = std::max(0, *schoolDays - row.daysMarked);
+        }
+    }
     return rows;
+}
+
+std::optional<CountedDays> countedDays(const ReportScope& scope)
+{
+    const calendar::SchoolCalendar calendar = schoolCalendar();
+    if (calendar.isEmpty() || !scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
+        return std::nullopt;
+    return CountedDays {
+        calendar.schoolDayCount(scope.from, countedUntil(scope)), calendar.yearsOverlapping(scope.from, scope.to)};
 }
 
 Sheet sheet(const ReportScope& scope)
@@ -321,6 +366,8 @@ Sheet sheet(const ReportScope& scope)
 
 QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId)
 {
+    if (const calendar::SchoolCalendar calendar = schoolCalendar(); !calendar.isEmpty() && !calendar.isSchoolDay(day))
+        return {};
     // One statement: per class, one indexed lookup per student until a mark is found.
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN tblStudents s ON s.ClassID = c.id "
@@ -356,9 +403,16 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
     classes.finish();
 
     // The days each class has marks: whether the school was open is a question about every
-    // class, so this reads all of them even when one class is asked for.
+    // class, so this reads all of them even when one class is asked for. A calendar answers
+    // that question itself.
+    const calendar::SchoolCalendar calendar = schoolCalendar();
     ReportScope everyClass = scope;
     everyClass.classId.reset();
+    if (!calendar.isEmpty()) {
+        everyClass.to = countedUntil(scope);
+        if (everyClass.to < everyClass.from)
+            return missing;
+    }
     const MarkFilter filter = markFilter(everyClass);
     QSqlQuery marked = sql::reading(
         QStringLiteral("SELECT s.ClassID, a.\"Date\" FROM tblAttendance a JOIN tblStudents s ON s.id = a.StudentID "
@@ -382,12 +436,16 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
     marked.finish();
 
     QList<QDate> days;
-    for (const QString& text : std::as_const(schoolDays)) {
-        const QDate day = QDate::fromString(text, Qt::ISODate);
-        if (day.isValid() && day.dayOfWeek() <= 5)
-            days.append(day);
+    if (!calendar.isEmpty()) {
+        days = calendar.schoolDays(everyClass.from, everyClass.to);
+    } else {
+        for (const QString& text : std::as_const(schoolDays)) {
+            const QDate day = QDate::fromString(text, Qt::ISODate);
+            if (day.isValid() && day.dayOfWeek() <= 5)
+                days.append(day);
+        }
+        std::sort(days.begin(), days.end());
     }
-    std::sort(days.begin(), days.end());
     std::sort(taught.begin(), taught.end(), [](const MissingRegister& a, const MissingRegister& b) {
         const int byName = compareNames(a.className, b.className);
         return byName != 0 ? byName < 0 : a.classId < b.classId;

@@ -44,6 +44,12 @@ struct SummaryRow
     // school, or before the student joined) neither ends nor lengthens a run.
     int longestAbsenceRun = 0;
     int currentAbsenceRun = 0; // the run that reaches the student's last marked day in the range
+    // With a school calendar: the school days of the range up to today, and of them the days
+    // without a mark. Marks on days the calendar keeps free (a trip on a Saturday) are shown on
+    // the sheet but neither counted here nor part of a run. None without a calendar, where
+    // every marked day counts, as it always has.
+    std::optional<int> schoolDays;
+    std::optional<int> notRecorded;
 
     // (Present + Late) / Days Marked * 100; none when no day is marked.
     std::optional<double> attendancePercent() const;
@@ -52,6 +58,15 @@ struct SummaryRow
 // One row per student of the scope's class (or of every class), in class and name order,
 // students without a mark in the range included.
 QList<SummaryRow> summary(const ReportScope& scope);
+
+// The school days a report over the scope counts, when the register keeps a calendar: those of
+// the range up to today, and the names of the calendar's years the range falls in.
+struct CountedDays
+{
+    int schoolDays = 0;
+    QStringList years;
+};
+std::optional<CountedDays> countedDays(const ReportScope& scope);
 
 struct SheetStudent
 {
@@ -92,10 +107,12 @@ struct MissingRegister
     int students = 0;
 };
 
-// Every class (or the one class) that has students and no saved mark on the day.
+// Every class (or the one class) that has students and no saved mark on the day; none on a day
+// the school calendar keeps free.
 QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId = std::nullopt);
-// For every class (or the one class) that has students, the weekdays of the range on which it
-// has no saved mark, leaving out the days on which no class has marks (no school that day).
+// For every class (or the one class) that has students, the school days of the range up to
+// today on which it has no saved mark. With a school calendar its school days are those; without
+// one, the weekdays on which some class has marks (no class marked: no school that day).
 QList<MissingRegister> missingBetween(const ReportScope& scope);
 
 // The marks of one day over the scope's students.

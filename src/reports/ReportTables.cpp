@@ -68,7 +68,16 @@ QString dateText(const QDate& date)
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-ReportTable summaryTable(const QList<reports::SummaryRow>& rows)
+QString countedDaysText(const reports::CountedDays& counted)
+{
+    if (counted.years.isEmpty())
+        return Text::tr("School days per the school calendar: %1").arg(counted.schoolDays);
+    return Text::tr("School days per the calendar %1: %2")
+        .arg(counted.years.join(QStringLiteral(", ")))
+        .arg(counted.schoolDays);
+}
+
+ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::optional<reports::CountedDays>& counted)
 {
     ReportTable table;
     table.view = Text::tr("Summary");
@@ -81,15 +90,38 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows)
         numberColumn(Text::tr("Longest\nAbsence Run"), Text::tr("The most consecutive marked days Absent or Excused")),
         numberColumn(Text::tr("Current\nAbsence Run"),
             Text::tr("Consecutive marked days Absent or Excused up to the last one"))};
+    // The school days sit beside the days marked, as the figures a school reports put them.
+    const bool withSchoolDays = counted.has_value();
+    if (withSchoolDays) {
+        table.columns.insert(2,
+            numberColumn(Text::tr("School\nDays"), Text::tr("School days of the range up to today, per the calendar")));
+        table.columns.insert(
+            4, numberColumn(Text::tr("Not\nRecorded"), Text::tr("School days without a mark for the student")));
+        table.footnotes << countedDaysText(*counted);
+    }
+    const auto withDays
+        = [withSchoolDays](QList<ReportCell> cells, const ReportCell& school, const ReportCell& missing) {
+              if (withSchoolDays) {
+                  cells.insert(2, school);
+                  cells.insert(4, missing);
+              }
+              return cells;
+          };
     reports::SummaryRow total;
+    int totalSchoolDays = 0;
+    int totalNotRecorded = 0;
     QSet<qint64> classes;
     for (const reports::SummaryRow& row : rows) {
         ReportCell other = count(row.other);
         if (!row.otherWords.isEmpty())
             other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(row.otherWords));
-        table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
-            count(row.present), count(row.late), count(row.absent), count(row.excused), other,
-            percent(row.attendancePercent()), count(row.longestAbsenceRun), count(row.currentAbsenceRun)});
+        table.rows.append(
+            withDays({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked), count(row.present),
+                         count(row.late), count(row.absent), count(row.excused), other,
+                         percent(row.attendancePercent()), count(row.longestAbsenceRun), count(row.currentAbsenceRun)},
+                count(row.schoolDays.value_or(0)), count(row.notRecorded.value_or(0))));
+        totalSchoolDays += row.schoolDays.value_or(0);
+        totalNotRecorded += row.notRecorded.value_or(0);
         total.daysMarked += row.daysMarked;
         total.present += row.present;
         total.late += row.late;
@@ -105,10 +137,12 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows)
         if (!total.otherWords.isEmpty())
             other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(total.otherWords));
         // Runs belong to a student; a total of them would mean nothing.
-        table.rows.append({ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
-            ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")), count(total.daysMarked),
-            count(total.present), count(total.late), count(total.absent), count(total.excused), other,
-            percent(total.attendancePercent()), ReportCell(), ReportCell()});
+        table.rows.append(
+            withDays({ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
+                         ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")),
+                         count(total.daysMarked), count(total.present), count(total.late), count(total.absent),
+                         count(total.excused), other, percent(total.attendancePercent()), ReportCell(), ReportCell()},
+                count(totalSchoolDays), count(totalNotRecorded)));
         table.lastRowIsTotal = true;
     }
     return table;
@@ -147,9 +181,12 @@ ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThres
     return table;
 }
 
-ReportTable missingTable(const QList<reports::MissingRegister>& missing)
+ReportTable missingTable(
+    const QList<reports::MissingRegister>& missing, const std::optional<reports::CountedDays>& counted)
 {
     ReportTable table;
+    if (counted)
+        table.footnotes << countedDaysText(*counted);
     table.view = Text::tr("Registers Not Taken");
     table.columns = {textColumn(Text::tr("Class"), true), textColumn(Text::tr("Date")), textColumn(Text::tr("Day")),
         numberColumn(Text::tr("Students"))};

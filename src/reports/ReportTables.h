@@ -16,10 +16,16 @@ struct AlertThresholds
     int runDays = 3;
 };
 
-ReportTable summaryTable(const QList<reports::SummaryRow>& rows);
+// With a school calendar the summary shows each student's school days and the days of them
+// without a mark, and says in a footnote which calendar counted them.
+ReportTable summaryTable(
+    const QList<reports::SummaryRow>& rows, const std::optional<reports::CountedDays>& counted = std::nullopt);
+// "School days per the calendar 2026–27: 68".
+QString countedDaysText(const reports::CountedDays& counted);
 QList<reports::SummaryRow> alertRows(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds);
 ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds);
-ReportTable missingTable(const QList<reports::MissingRegister>& missing);
+ReportTable missingTable(
+    const QList<reports::MissingRegister>& missing, const std::optional<reports::CountedDays>& counted = std::nullopt);
 ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows);
 ReportTable dailyTable(const QList<reports::DayCounts>& days);
 // One row per student, one column per day, a totals row; the days' notes as footnotes.

@@ -190,7 +190,9 @@ void AttendanceReportWindow::buildLayout()
     m_missingDay->setCalendarPopup(true);
     m_missingDay->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_missingOverRange = new QRadioButton(
-        tr("Every &weekday from From to To (days without any marks count as no school)"), missingPage);
+        tr("Every &school day from From to To (by the school calendar; without one, days on which no class "
+           "took a register count as no school)"),
+        missingPage);
     m_missingOverRange->setObjectName(QStringLiteral("optMissingRange"));
     missingChoice->addWidget(m_missingOnDay);
     missingChoice->addWidget(m_missingDay);
@@ -428,7 +430,9 @@ void AttendanceReportWindow::showReport()
     switch (shown) {
     case View::Summary:
         place(m_summaryModel, m_summaryTable);
-        m_status->setText(tr("%n student(s)", nullptr, int(rows)));
+        // The calendar's footnote says what the school days were counted by.
+        m_status->setText(
+            (QStringList(tr("%n student(s)", nullptr, int(rows))) + table.footnotes).join(QStringLiteral(" · ")));
         break;
     case View::Sheet:
         m_sheetModel->setBackground(background);
@@ -440,8 +444,10 @@ void AttendanceReportWindow::showReport()
         break;
     case View::Missing:
         place(m_missingModel, m_missingTable);
-        m_status->setText(rows == 0 ? tr("Every class with students has taken its register.")
-                                    : tr("%n register(s) not taken", nullptr, int(rows)));
+        m_status->setText((QStringList(rows == 0 ? tr("Every class with students has taken its register.")
+                                                 : tr("%n register(s) not taken", nullptr, int(rows)))
+            + table.footnotes)
+                              .join(QStringLiteral(" · ")));
         break;
     case View::Alerts:
         place(m_alertsModel, m_alertsTable);
