@@ -18,11 +18,13 @@ set(allowed_reports/window core register ui reports reports/window)
 set(allowed_backup/window core register ui backup backup/window)
 set(allowed_import/window core register ui import import/window)
 set(allowed_roster core register ui import import/window roster)
+set(allowed_calendar core register ui import calendar)
 set(allowed_attendance core register ui reports reports/window backup backup/window import import/window roster
-    attendance)
+    calendar attendance)
 set(allowed_tools core register reports backup import)
 set(allowed_mkblank core register)
-set(allowed_main core register ui reports reports/window backup backup/window import import/window roster attendance)
+set(allowed_main core register ui reports reports/window backup backup/window import import/window roster calendar
+    attendance)
 
 function(folder_of path out)
     if(path MATCHES "^(register/sqlite|register/postgres|reports/window|backup/window|import/window)/")

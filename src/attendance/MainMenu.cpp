@@ -46,6 +46,7 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Register, Command::Quit, "actionQuit", tr("&Quit"), quit);
     addCommand(Menu::Setup, Command::StudentsAndClasses, "actionStudentsAndClasses", tr("&Students and Classes…"), {});
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
+    addCommand(Menu::Setup, Command::SchoolCalendar, "actionSchoolCalendar", tr("School &Calendar…"), {});
     menu(Menu::Setup)->addSeparator();
     addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});
     addCommand(Menu::Reports, Command::AttendanceReport, "actionAttendanceReport", tr("&Attendance Report…"),

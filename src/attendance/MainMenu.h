@@ -27,6 +27,7 @@ public:
         StudentsAndClasses,
         Backups,
         ImportStudents,
+        SchoolCalendar,
         AttendanceReport,
         Help,
         About,
@@ -38,7 +39,7 @@ public:
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
     // actionNextDay, actionReload, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
-    // actionAttendanceReport, actionHelp, actionAbout.
+    // actionSchoolCalendar, actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.

@@ -8,6 +8,7 @@
 #include "backup/BackupFolder.h"
 #include "backup/InstanceLock.h"
 #include "backup/window/BackupsWindow.h"
+#include "calendar/SchoolCalendarWindow.h"
 #include "core/Failure.h"
 #include "core/Photo.h"
 #include "core/SharedRoutines.h"
@@ -26,6 +27,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -42,6 +44,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include <algorithm>
@@ -77,13 +80,18 @@ QString shortDateFormat()
     return format;
 }
 
-// The day a step of one school day from the given one lands on: weekends are skipped.
-QDate schoolDayFrom(const QDate& day, int direction)
+// How long the calendar read at a listing stays good: another computer may change it.
+constexpr qint64 kCalendarFreshMs = 60'000;
+
+// How the date picker's month shows a day without school: greyed, struck through, and named in
+// its tooltip. Weekends keep the picker's own colour.
+QTextCharFormat freeDayFormat(const calendar::DayInfo& day, const QPalette& palette)
 {
-    QDate next = day.addDays(direction);
-    while (next.dayOfWeek() > 5)
-        next = next.addDays(direction);
-    return next;
+    QTextCharFormat format;
+    format.setForeground(palette.color(QPalette::Disabled, QPalette::Text));
+    format.setFontStrikeOut(day.kind != calendar::DayKind::Weekend);
+    format.setToolTip(day.name);
+    return format;
 }
 
 QString location(const char* handler)
@@ -159,6 +167,17 @@ void MainWindow::buildLayout()
     m_dateTimePicker1->setGeometry(twipsRect(240, 270, 4575, 375));
     m_dateTimePicker1->setCalendarPopup(true);
     m_dateTimePicker1->setDisplayFormat(shortDateFormat());
+    // Over the picker's empty right part, so that the layout stays as it is on school days.
+    m_lblDayName = new QLabel(m_frame2);
+    m_lblDayName->setObjectName(QStringLiteral("lblDayName"));
+    m_lblDayName->setGeometry(m_dateTimePicker1->geometry().adjusted(px(1800), 2, -px(420), -2));
+    m_lblDayName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lblDayName->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont dayFont = designFont(9);
+    dayFont.setBold(false);
+    dayFont.setItalic(true);
+    m_lblDayName->setFont(dayFont);
+    m_lblDayName->hide();
 
     m_picScrollBox = new QWidget(m_area);
     m_picScrollBox->setObjectName(QStringLiteral("picScrollBox"));
@@ -280,6 +299,11 @@ void MainWindow::connectCommands()
     });
     connect(&events, &db::RegisterEvents::registerReplaced, this,
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
+    connect(&events, &db::RegisterEvents::calendarChanged, this,
+        [this] { reportFailures(location("Calendar_Change"), [this] { loadCalendar(); }); });
+    on(Command::SchoolCalendar, [this] {
+        reportFailures(location("SchoolCalendar_Click"), [this] { calendar::SchoolCalendarWindow::showShared(this); });
+    });
     on(Command::AttendanceReport, [this] {
         reportFailures(location("AttendanceReport_Click"), [this] { AttendanceReportWindow::showShared(this); });
     });
@@ -327,6 +351,8 @@ void MainWindow::load()
         }
     });
     steps.step(146, [this] { LoadClassList(); });
+    if (db::isOpen())
+        steps.step(146, [this] { loadCalendar(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
     // A register that cannot take the program's saves is read as it stands; the user hears why
@@ -827,6 +853,7 @@ void MainWindow::Combo1_Click()
 
 void MainWindow::DateTimePicker1_Change()
 {
+    showDayName();
     reportFailures(location("DateTimePicker1_Change"), [this] { selectionChanged(); });
 }
 
@@ -1136,7 +1163,9 @@ void MainWindow::reload()
 
 void MainWindow::stepDay(int direction)
 {
-    m_dateTimePicker1->setDate(schoolDayFrom(m_dateTimePicker1->date(), direction));
+    if (!m_calendarRead.isValid() || m_calendarRead.hasExpired(kCalendarFreshMs))
+        loadCalendar();
+    m_dateTimePicker1->setDate(m_calendar.nextSchoolDay(m_dateTimePicker1->date(), direction));
 }
 
 void MainWindow::setChanged(bool changed)
@@ -1197,6 +1226,42 @@ void MainWindow::registerReplaced()
     setChanged(false);
     fitCardArea();
     LoadClassList();
+    loadCalendar();
+}
+
+void MainWindow::loadCalendar()
+{
+    m_calendar = db::schoolCalendar();
+    m_calendarRead.start();
+    QCalendarWidget* month = m_dateTimePicker1->calendarWidget();
+    month->setDateTextFormat(QDate(), QTextCharFormat());
+    const QList<calendar::Entry>& entries = m_calendar.entries();
+    if (!entries.isEmpty()) {
+        QDate first = entries.constFirst().from;
+        QDate last = first;
+        for (const calendar::Entry& entry : entries)
+            last = std::max(last, entry.to);
+        // A calendar of many years is marked around today; the rest is marked when it is read
+        // again.
+        first = std::max(first, QDate::currentDate().addYears(-2));
+        last = std::min(last, QDate::currentDate().addYears(2));
+        const QPalette palette = month->palette();
+        for (QDate day = first; day.isValid() && day <= last; day = day.addDays(1)) {
+            const calendar::DayInfo info = m_calendar.day(day);
+            if (!info.isSchoolDay() && (info.kind != calendar::DayKind::Weekend))
+                month->setDateTextFormat(day, freeDayFormat(info, palette));
+        }
+    }
+    showDayName();
+}
+
+void MainWindow::showDayName()
+{
+    const calendar::DayInfo day = m_calendar.day(m_dateTimePicker1->date());
+    m_lblDayName->setText(day.isSchoolDay() ? QString() : day.name);
+    m_lblDayName->setVisible(!day.isSchoolDay());
+    m_dateTimePicker1->setToolTip(day.name);
+    m_dateTimePicker1->setAccessibleDescription(day.name);
 }
 
 void MainWindow::refreshStatusLine()

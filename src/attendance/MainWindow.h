@@ -2,10 +2,12 @@
 
 #include "attendance/MainMenu.h"
 #include "attendance/StudentCard.h"
+#include "core/SchoolCalendar.h"
 #include "register/Database.h"
 #include "ui/Dialogs.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QList>
 #include <QWidget>
 
@@ -159,6 +161,10 @@ private:
     void setChanged(bool changed);
     // A restore replaced the register: nothing of the old one stays on screen.
     void registerReplaced();
+    // Reads the school calendar again and marks its days in the date picker.
+    void loadCalendar();
+    // The picked day's name beside the date when it is not a school day.
+    void showDayName();
     void refreshStatusLine();
 
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.
@@ -188,6 +194,9 @@ private:
     QLabel* m_lblTotals = nullptr;
     QLabel* m_lblUnsaved = nullptr;
     QLabel* m_listingMessage = nullptr; // over the card area when a listing failed
+    QLabel* m_lblDayName = nullptr; // in the date box: "Half-term holiday"
+    calendar::SchoolCalendar m_calendar;
+    QElapsedTimer m_calendarRead; // another computer may change the calendar: read again now and then
 
     QList<qint64> m_colClassIDs;
     QList<StudentCard*> m_cards; // card 0 is the template and always exists

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -780,6 +781,39 @@ private Q_SLOTS:
 
         press(Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(m_programEnds, 1);
+    }
+
+    // Half-term and a training day are stepped over and named when picked; a register can still
+    // be taken on them. The calendar changed meanwhile (another window) is read again at once.
+    void theCalendarsFreeDaysAreSteppedOverAndNamed()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        addStudents(classA, {QStringLiteral("Amy")});
+        start();
+        m_window->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
+        picker()->setDate(QDate(2026, 10, 23));
+        QTRY_VERIFY(!timer()->isActive());
+        trigger(MainWindow::Command::NextDay);
+        QCOMPARE(picker()->date(), QDate(2026, 10, 26)); // no calendar yet: Monday
+        QVERIFY(label("lblDayName")->isHidden());
+
+        db::addCalendarEntries({{0, calendar::Kind::Holiday, QDate(2026, 10, 26), QDate(2026, 10, 30),
+                                    QStringLiteral("Half-term holiday")},
+            {0, calendar::Kind::Training, QDate(2026, 11, 2), QDate(2026, 11, 2), QStringLiteral("INSET day")}});
+        QTRY_VERIFY(!timer()->isActive());
+        QVERIFY(label("lblDayName")->isVisible());
+        QCOMPARE(label("lblDayName")->text(), QStringLiteral("Half-term holiday"));
+        QCOMPARE(picker()->calendarWidget()->dateTextFormat(QDate(2026, 10, 27)).toolTip(),
+            QStringLiteral("Half-term holiday"));
+        QCOMPARE(m_window->listedCards().size(), 1);
+
+        trigger(MainWindow::Command::NextDay);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), QDate(2026, 11, 3));
+        QVERIFY(label("lblDayName")->isHidden());
+        trigger(MainWindow::Command::PreviousDay);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), QDate(2026, 10, 23));
     }
 
     void excusedAndRemarksAreSavedAndLoadedAgain()
