@@ -40,14 +40,6 @@
         <translation>%1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos</source>
-        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
-       rollvane-admin copy-register --to sqlite DATEI
-       rollvane-admin compact-photos</translation>
-    </message>
-    <message>
         <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
         <translation>%1 Fotos, davon %2 umzuwandeln: jetzt etwa %3 MB, danach etwa %4 MB.</translation>
     </message>
@@ -74,6 +66,38 @@
     <message>
         <source>The register took %1 MB and now takes %2 MB.</source>
         <translation>Das Register belegte %1 MB und belegt jetzt %2 MB.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
+        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
+       rollvane-admin copy-register --to sqlite DATEI
+       rollvane-admin compact-photos
+       rollvane-admin calendar import DATEI
+       rollvane-admin calendar list [--from JJJJ-MM-TT] [--to JJJJ-MM-TT]</translation>
+    </message>
+    <message>
+        <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
+        <translation>%1 Einträge aus %2 gelesen: %3 hinzugefügt, %4 standen schon im Kalender.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>„%1“ ist kein Datum; schreiben Sie es als JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>The range ends before it begins.</source>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 school days from %2 to %3%4.</source>
+        <translation>%1 Schultage vom %2 bis %3%4.</translation>
+    </message>
+    <message>
+        <source> (no calendar: every weekday)</source>
+        <translation> (kein Kalender: jeder Wochentag)</translation>
     </message>
 </context>
 <context>
@@ -109,10 +133,6 @@
     <message>
         <source>On da&amp;y:</source>
         <translation>Am &amp;Tag:</translation>
-    </message>
-    <message>
-        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
-        <translation>Jeden &amp;Wochentag (Mo–Fr) von „Von“ bis „Bis“ (Tage ganz ohne Einträge gelten als schulfrei)</translation>
     </message>
     <message>
         <source>Attendance &amp;below:</source>
@@ -245,6 +265,10 @@
         <source>Sent to the printer.</source>
         <translation>An den Drucker gesendet.</translation>
     </message>
+    <message>
+        <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
+        <translation>Jeden &amp;Schultag von „Von“ bis „Bis“ (laut Schulkalender; ohne ihn gelten Tage, an denen keine Klasse erfasst wurde, als schulfrei)</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -345,6 +369,59 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>Die Sicherung konnte nicht den Namen %1 erhalten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarImport</name>
+    <message>
+        <source>The event “%1” has no start day and was left out.</source>
+        <translation>Der Termin „%1“ hat keinen ersten Tag und wurde ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>„%1“ nennt ein Schulhalbjahr, umfasst aber nur %n Tag; ausgelassen.</numerusform>
+            <numerusform>„%1“ nennt ein Schulhalbjahr, umfasst aber nur %n Tage; ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The repeat rule of “%1” could not be read; only its first day was taken.</source>
+        <translation>Die Wiederholungsregel von „%1“ ließ sich nicht lesen; nur der erste Tag wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file that can be read.</source>
+        <translation>Die Datei ist keine lesbare iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>The file holds no events.</source>
+        <translation>Die Datei enthält keine Termine.</translation>
+    </message>
+    <message>
+        <source>Line %1 could not be read: %2.</source>
+        <translation>Zeile %1 ließ sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a date.</source>
+        <translation>Zeile %1: „%2“ ist kein Datum.</translation>
+    </message>
+    <message>
+        <source>Line %1: the range ends before it begins.</source>
+        <translation>Zeile %1: Der Zeitraum endet, bevor er beginnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: “%2” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>Zeile %1: „%2“ nennt ein Schulhalbjahr, umfasst aber nur %n Tag; ausgelassen.</numerusform>
+            <numerusform>Zeile %1: „%2“ nennt ein Schulhalbjahr, umfasst aber nur %n Tage; ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds no dates.</source>
+        <translation>Die Datei enthält keine Daten.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 ließ sich nicht lesen: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1048,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>&amp;Reload</source>
         <translation>Neu &amp;laden</translation>
     </message>
+    <message>
+        <source>School &amp;Calendar…</source>
+        <translation>Schul&amp;kalender…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1373,47 +1454,6 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
-Reads the attendance register, without changing it, and writes a report.
-
-  --class NAME          one class, by its name
-  --class-id N          one class, by its id
-  --all                 every class (the default)
-  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
-  --to yyyy-MM-dd       the last day (default: today)
-  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
-                        --from or --to asks for every weekday of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
-  --run DAYS            alerts: absent this many marked days running (default 3)
-  --format text|csv|pdf the form of the report (default text)
-  --output FILE         write the report to FILE instead of standard output
-  --help                show this text
-  --version             show the version
-
-Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
-</source>
-        <translation>Aufruf: rollvane-report summary|sheet|missing|alerts [Optionen]
-Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
-
-  --class NAME          eine Klasse, nach ihrem Namen
-  --class-id N          eine Klasse, nach ihrer Nummer (ID)
-  --all                 alle Klassen (Standard)
-  --from JJJJ-MM-TT     der erste Tag (Standard: 1. September dieses Schuljahres)
-  --to JJJJ-MM-TT       der letzte Tag (Standard: heute)
-  --date JJJJ-MM-TT     missing: der eine zu prüfende Tag (Standard: heute, sofern
-                        nicht --from oder --to jeden Wochentag eines Zeitraums
-                        verlangen)
-  --threshold PROZENT   alerts: Anwesenheit unter diesem Wert (Standard 90)
-  --run TAGE            alerts: so viele erfasste Tage in Folge abwesend (Standard 3)
-  --format text|csv|pdf die Form des Berichts (Standard text)
-  --output DATEI        den Bericht in DATEI schreiben statt in die Standardausgabe
-  --help                diesen Text anzeigen
-  --version             die Version anzeigen
-
-Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, ist nicht lesbar oder beschädigt.
-</translation>
-    </message>
-    <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
         <translation>%1: „%2“ ist kein Tag in der Form JJJJ-MM-TT</translation>
     </message>
@@ -1500,6 +1540,47 @@ Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, 
     <message>
         <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
         <translation>--output: %1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei</translation>
+    </message>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every school day of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Aufruf: rollvane-report summary|sheet|missing|alerts [Optionen]
+Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
+
+  --class NAME          eine Klasse, nach ihrem Namen
+  --class-id N          eine Klasse, nach ihrer Nummer (ID)
+  --all                 alle Klassen (Standard)
+  --from JJJJ-MM-TT     der erste Tag (Standard: 1. September dieses Schuljahres)
+  --to JJJJ-MM-TT       der letzte Tag (Standard: heute)
+  --date JJJJ-MM-TT     missing: der eine zu prüfende Tag (Standard: heute, sofern
+                        nicht --from oder --to jeden Schultag eines Zeitraums
+                        verlangen)
+  --threshold PROZENT   alerts: Anwesenheit unter diesem Wert (Standard 90)
+  --run TAGE            alerts: so viele erfasste Tage in Folge abwesend (Standard 3)
+  --format text|csv|pdf die Form des Berichts (Standard text)
+  --output DATEI        den Bericht in DATEI schreiben statt in die Standardausgabe
+  --help                diesen Text anzeigen
+  --version             die Version anzeigen
+
+Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, ist nicht lesbar oder beschädigt.
+</translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1855,34 @@ Abwesenheit</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <source>School days per the school calendar: %1</source>
+        <translation>Schultage laut Schulkalender: %1</translation>
+    </message>
+    <message>
+        <source>School days per the calendar %1: %2</source>
+        <translation>Schultage laut Kalender %1: %2</translation>
+    </message>
+    <message>
+        <source>School
+Days</source>
+        <translation>Schul-
+tage</translation>
+    </message>
+    <message>
+        <source>School days of the range up to today, per the calendar</source>
+        <translation>Schultage des Zeitraums bis heute, laut Kalender</translation>
+    </message>
+    <message>
+        <source>Not
+Recorded</source>
+        <translation>Nicht
+erfasst</translation>
+    </message>
+    <message>
+        <source>School days without a mark for the student</source>
+        <translation>Schultage ohne Eintrag für den Schüler</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -1863,6 +1972,41 @@ Die Sicherung enthält %2, %3 und %4. Der jetzige Stand der Anwesenheitsliste wi
 What it held before is kept as the backup %2; restore that one to undo this.</source>
         <translation>Die Anwesenheitsliste enthält jetzt die Sicherung vom %1.<byte value="xd"/>
 Ihr vorheriger Stand ist als Sicherung %2 aufbewahrt; stellen Sie diese wieder her, um den Schritt rückgängig zu machen.</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCalendar</name>
+    <message>
+        <source>School year</source>
+        <translation>Schuljahr</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Halbjahr/Trimester</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Ferien</translation>
+    </message>
+    <message>
+        <source>Closure</source>
+        <translation>Schließung</translation>
+    </message>
+    <message>
+        <source>Training day</source>
+        <translation>Fortbildungstag</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>Outside the terms</source>
+        <translation>Außerhalb der Unterrichtszeit</translation>
+    </message>
+    <message>
+        <source>Between school years</source>
+        <translation>Zwischen zwei Schuljahren</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2416,158 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
         <translation>
             <numerusform>%n Foto ist in voller Größe gespeichert, wie frühere Versionen es speicherten. Es umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
             <numerusform>%n Fotos sind in voller Größe gespeichert, wie frühere Versionen sie speicherten. Sie umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>calendar::SchoolCalendarWindow</name>
+    <message>
+        <source>School Calendar</source>
+        <translation>Schulkalender</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Previous Year</source>
+        <translation>◀ &amp;Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>&amp;Next Year ▶</source>
+        <translation>&amp;Nächstes Jahr ▶</translation>
+    </message>
+    <message>
+        <source>School day</source>
+        <translation>Schultag</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>&amp;Entries of this year:</source>
+        <translation>&amp;Einträge dieses Jahres:</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Half-term holiday</source>
+        <translation>Herbstferien</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+    <message>
+        <source>Click a day in the months to choose it; Shift+click another to make a range.</source>
+        <translation>Klicken Sie auf einen Tag, um ihn zu wählen; Umschalt+Klick auf einen weiteren ergibt einen Zeitraum.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) or a CSV of From,To,Name, as a local authority publishes them</source>
+        <translation>Eine iCalendar-Datei (.ics) oder eine CSV mit Von,Bis,Name, wie Schulbehörden sie veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>School year %1</source>
+        <translation>Schuljahr %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>The last day (%1) is before the first (%2). Choose a last day on or after the first.</source>
+        <translation>Der letzte Tag (%1) liegt vor dem ersten (%2). Wählen Sie einen letzten Tag am oder nach dem ersten.</translation>
+    </message>
+    <message>
+        <source>The calendar already holds “%1” on these days.</source>
+        <translation>Der Kalender enthält „%1“ an diesen Tagen schon.</translation>
+    </message>
+    <message>
+        <source>This entry was removed on another computer meanwhile; nothing was changed.</source>
+        <translation>Dieser Eintrag wurde inzwischen an einem anderen Computer entfernt; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” (%2 to %3) from the school calendar?</source>
+        <translation>„%1“ (%2 bis %3) aus dem Schulkalender entfernen?</translation>
+    </message>
+    <message>
+        <source>Import School Calendar</source>
+        <translation>Schulkalender importieren</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics;*.csv)|*.ics;*.csv|iCalendar files (*.ics)|*.ics|CSV files (*.csv)|*.csv|</source>
+        <translation>Kalenderdateien (*.ics;*.csv)|*.ics;*.csv|iCalendar-Dateien (*.ics)|*.ics|CSV-Dateien (*.csv)|*.csv|</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n entry(s) (%1), from %2 to %3.</source>
+        <translation>
+            <numerusform>Die Datei enthält %n Eintrag (%1), vom %2 bis %3.</numerusform>
+            <numerusform>Die Datei enthält %n Einträge (%1), vom %2 bis %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Ausgelassen:</translation>
+    </message>
+    <message>
+        <source>Add them to the school calendar? Entries it already holds are not added again.</source>
+        <translation>In den Schulkalender übernehmen? Einträge, die er schon enthält, werden nicht noch einmal hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) added to the school calendar.</source>
+        <translation>
+            <numerusform>%n Eintrag in den Schulkalender übernommen.</numerusform>
+            <numerusform>%n Einträge in den Schulkalender übernommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n it already held.</source>
+        <translation>
+            <numerusform>%n stand schon darin.</numerusform>
+            <numerusform>%n standen schon darin.</numerusform>
         </translation>
     </message>
 </context>

@@ -40,6 +40,23 @@
     </message>
 </context>
 <context>
+    <name>CalendarImport</name>
+    <message numerus="yes">
+        <source>“%1” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>“%1” names a term but holds only %n day; it was left out.</numerusform>
+            <numerusform>“%1” names a term but holds only %n days; it was left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: “%2” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>Line %1: “%2” names a term but holds only %n day; it was left out.</numerusform>
+            <numerusform>Line %1: “%2” names a term but holds only %n days; it was left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>
@@ -146,6 +163,30 @@
         <translation>
             <numerusform>%n photo is stored at full size, as earlier versions stored it. Converting it (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</numerusform>
             <numerusform>%n photos are stored at full size, as earlier versions stored them. Converting them (rollvane-admin compact-photos, after a backup it takes itself) would make the register and each backup about %1 MB smaller.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>calendar::SchoolCalendarWindow</name>
+    <message numerus="yes">
+        <source>The file holds %n entry(s) (%1), from %2 to %3.</source>
+        <translation>
+            <numerusform>The file holds %n entry (%1), from %2 to %3.</numerusform>
+            <numerusform>The file holds %n entries (%1), from %2 to %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) added to the school calendar.</source>
+        <translation>
+            <numerusform>%n entry added to the school calendar.</numerusform>
+            <numerusform>%n entries added to the school calendar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n it already held.</source>
+        <translation>
+            <numerusform>%n it already held.</numerusform>
+            <numerusform>%n it already held.</numerusform>
         </translation>
     </message>
 </context>

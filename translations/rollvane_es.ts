@@ -40,14 +40,6 @@
         <translation>%1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos</source>
-        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
-     rollvane-admin copy-register --to sqlite ARCHIVO
-     rollvane-admin compact-photos</translation>
-    </message>
-    <message>
         <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
         <translation>%1 fotos, %2 por convertir: unos %3 MB ahora, unos %4 MB después.</translation>
     </message>
@@ -74,6 +66,38 @@
     <message>
         <source>The register took %1 MB and now takes %2 MB.</source>
         <translation>El registro ocupaba %1 MB y ahora ocupa %2 MB.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
+        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
+       rollvane-admin copy-register --to sqlite ARCHIVO
+       rollvane-admin compact-photos
+       rollvane-admin calendar import ARCHIVO
+       rollvane-admin calendar list [--from AAAA-MM-DD] [--to AAAA-MM-DD]</translation>
+    </message>
+    <message>
+        <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
+        <translation>%1 entradas leídas de %2: %3 añadidas, %4 ya estaban en el calendario.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>«%1» no es una fecha; escríbala como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The range ends before it begins.</source>
+        <translation>El intervalo termina antes de empezar.</translation>
+    </message>
+    <message>
+        <source>%1 school days from %2 to %3%4.</source>
+        <translation>%1 días lectivos del %2 al %3%4.</translation>
+    </message>
+    <message>
+        <source> (no calendar: every weekday)</source>
+        <translation> (sin calendario: cada día laborable)</translation>
     </message>
 </context>
 <context>
@@ -109,10 +133,6 @@
     <message>
         <source>On da&amp;y:</source>
         <translation>&amp;Un solo día:</translation>
-    </message>
-    <message>
-        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
-        <translation>Cada día &amp;laborable de Desde a Hasta (los días sin ninguna marca cuentan como días sin clase)</translation>
     </message>
     <message>
         <source>Attendance &amp;below:</source>
@@ -245,6 +265,10 @@
         <source>Sent to the printer.</source>
         <translation>Enviado a la impresora.</translation>
     </message>
+    <message>
+        <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
+        <translation>Cada día &amp;lectivo de Desde a Hasta (según el calendario escolar; sin él, los días en que ninguna clase pasó lista cuentan como sin clase)</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -345,6 +369,59 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>No se ha podido dar a la copia de seguridad su nombre %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarImport</name>
+    <message>
+        <source>The event “%1” has no start day and was left out.</source>
+        <translation>El evento «%1» no tiene día de inicio y se ha omitido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>«%1» nombra un trimestre pero solo abarca %n día; se ha omitido.</numerusform>
+            <numerusform>«%1» nombra un trimestre pero solo abarca %n días; se ha omitido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The repeat rule of “%1” could not be read; only its first day was taken.</source>
+        <translation>No se pudo leer la regla de repetición de «%1»; solo se tomó su primer día.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file that can be read.</source>
+        <translation>El archivo no es un archivo iCalendar legible.</translation>
+    </message>
+    <message>
+        <source>The file holds no events.</source>
+        <translation>El archivo no contiene eventos.</translation>
+    </message>
+    <message>
+        <source>Line %1 could not be read: %2.</source>
+        <translation>No se pudo leer la línea %1: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a date.</source>
+        <translation>Línea %1: «%2» no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the range ends before it begins.</source>
+        <translation>Línea %1: el intervalo termina antes de empezar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: “%2” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>Línea %1: «%2» nombra un trimestre pero solo abarca %n día; se ha omitido.</numerusform>
+            <numerusform>Línea %1: «%2» nombra un trimestre pero solo abarca %n días; se ha omitido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds no dates.</source>
+        <translation>El archivo no contiene fechas.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1048,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>&amp;Reload</source>
         <translation>&amp;Recargar</translation>
     </message>
+    <message>
+        <source>School &amp;Calendar…</source>
+        <translation>&amp;Calendario escolar…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1373,52 +1454,6 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
-Reads the attendance register, without changing it, and writes a report.
-
-  --class NAME          one class, by its name
-  --class-id N          one class, by its id
-  --all                 every class (the default)
-  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
-  --to yyyy-MM-dd       the last day (default: today)
-  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
-                        --from or --to asks for every weekday of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
-  --run DAYS            alerts: absent this many marked days running (default 3)
-  --format text|csv|pdf the form of the report (default text)
-  --output FILE         write the report to FILE instead of standard output
-  --help                show this text
-  --version             show the version
-
-Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
-</source>
-        <translation>Uso: rollvane-report summary|sheet|missing|alerts [opciones]
-Lee el registro de asistencia, sin modificarlo, y escribe un informe.
-
-  --class NOMBRE          una clase, por su nombre
-  --class-id N            una clase, por su identificador
-  --all                   todas las clases (predeterminado)
-  --from yyyy-MM-dd       el primer día (predeterminado: 1 de septiembre
-                          de este curso escolar)
-  --to yyyy-MM-dd         el último día (predeterminado: hoy)
-  --date yyyy-MM-dd       missing: el único día que se examina
-                          (predeterminado: hoy, salvo que --from o --to
-                          pidan todos los días laborables de un intervalo)
-  --threshold PORCENTAJE  alerts: asistencia inferior a este valor
-                          (predeterminado: 90)
-  --run DÍAS              alerts: ausente este número de días marcados
-                          seguidos (predeterminado: 3)
-  --format text|csv|pdf   el formato del informe (predeterminado: text)
-  --output ARCHIVO        escribe el informe en ARCHIVO en lugar de
-                          en la salida estándar
-  --help                  muestra este texto
-  --version               muestra la versión
-
-Código de salida: 0 correcto, 2 argumento incorrecto, 3 el registro no existe,
-no se puede leer o está dañado.
-</translation>
-    </message>
-    <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
         <translation>%1: «%2» no es una fecha con la forma yyyy-MM-dd</translation>
     </message>
@@ -1505,6 +1540,52 @@ no se puede leer o está dañado.
     <message>
         <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
         <translation>--output: %1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo</translation>
+    </message>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every school day of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Uso: rollvane-report summary|sheet|missing|alerts [opciones]
+Lee el registro de asistencia, sin modificarlo, y escribe un informe.
+
+  --class NOMBRE          una clase, por su nombre
+  --class-id N            una clase, por su identificador
+  --all                   todas las clases (predeterminado)
+  --from yyyy-MM-dd       el primer día (predeterminado: 1 de septiembre
+                          de este curso escolar)
+  --to yyyy-MM-dd         el último día (predeterminado: hoy)
+  --date yyyy-MM-dd       missing: el único día que se examina
+                          (predeterminado: hoy, salvo que --from o --to
+                          pidan todos los días lectivos de un intervalo)
+  --threshold PORCENTAJE  alerts: asistencia inferior a este valor
+                          (predeterminado: 90)
+  --run DÍAS              alerts: ausente este número de días marcados
+                          seguidos (predeterminado: 3)
+  --format text|csv|pdf   el formato del informe (predeterminado: text)
+  --output ARCHIVO        escribe el informe en ARCHIVO en lugar de
+                          en la salida estándar
+  --help                  muestra este texto
+  --version               muestra la versión
+
+Código de salida: 0 correcto, 2 argumento incorrecto, 3 el registro no existe,
+no se puede leer o está dañado.
+</translation>
     </message>
 </context>
 <context>
@@ -1779,6 +1860,34 @@ actual</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <source>School days per the school calendar: %1</source>
+        <translation>Días lectivos según el calendario escolar: %1</translation>
+    </message>
+    <message>
+        <source>School days per the calendar %1: %2</source>
+        <translation>Días lectivos según el calendario %1: %2</translation>
+    </message>
+    <message>
+        <source>School
+Days</source>
+        <translation>Días
+lectivos</translation>
+    </message>
+    <message>
+        <source>School days of the range up to today, per the calendar</source>
+        <translation>Días lectivos del intervalo hasta hoy, según el calendario</translation>
+    </message>
+    <message>
+        <source>Not
+Recorded</source>
+        <translation>Sin
+registrar</translation>
+    </message>
+    <message>
+        <source>School days without a mark for the student</source>
+        <translation>Días lectivos sin marca para el alumno</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -1868,6 +1977,41 @@ La copia contiene %2, %3 y %4. Antes se hace una copia de seguridad del registro
 What it held before is kept as the backup %2; restore that one to undo this.</source>
         <translation>El registro contiene ahora la copia de seguridad del %1.<byte value="xd"/>
 Lo que contenía antes se conserva como la copia %2; restaure esa copia para deshacer este cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCalendar</name>
+    <message>
+        <source>School year</source>
+        <translation>Curso escolar</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Trimestre</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Closure</source>
+        <translation>Cierre</translation>
+    </message>
+    <message>
+        <source>Training day</source>
+        <translation>Día de formación</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Fin de semana</translation>
+    </message>
+    <message>
+        <source>Outside the terms</source>
+        <translation>Fuera de los trimestres</translation>
+    </message>
+    <message>
+        <source>Between school years</source>
+        <translation>Entre dos cursos</translation>
     </message>
 </context>
 <context>
@@ -2277,6 +2421,158 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
         <translation>
             <numerusform>%n foto está guardada a tamaño completo, como la guardaban las versiones anteriores. Convertirla (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
             <numerusform>%n fotos están guardadas a tamaño completo, como las guardaban las versiones anteriores. Convertirlas (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>calendar::SchoolCalendarWindow</name>
+    <message>
+        <source>School Calendar</source>
+        <translation>Calendario escolar</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Previous Year</source>
+        <translation>◀ Año &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next Year ▶</source>
+        <translation>Año &amp;siguiente ▶</translation>
+    </message>
+    <message>
+        <source>School day</source>
+        <translation>Día lectivo</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Fin de semana</translation>
+    </message>
+    <message>
+        <source>&amp;Entries of this year:</source>
+        <translation>&amp;Entradas de este año:</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Half-term holiday</source>
+        <translation>Vacaciones de otoño</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>No&amp;mbre:</translation>
+    </message>
+    <message>
+        <source>Click a day in the months to choose it; Shift+click another to make a range.</source>
+        <translation>Haga clic en un día para elegirlo; Mayús+clic en otro para formar un intervalo.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Cambiar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) or a CSV of From,To,Name, as a local authority publishes them</source>
+        <translation>Un archivo iCalendar (.ics) o un CSV Desde,Hasta,Nombre, como los publican las administraciones educativas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>School year %1</source>
+        <translation>Curso %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>The last day (%1) is before the first (%2). Choose a last day on or after the first.</source>
+        <translation>El último día (%1) es anterior al primero (%2). Elija un último día igual o posterior al primero.</translation>
+    </message>
+    <message>
+        <source>The calendar already holds “%1” on these days.</source>
+        <translation>El calendario ya contiene «%1» en estos días.</translation>
+    </message>
+    <message>
+        <source>This entry was removed on another computer meanwhile; nothing was changed.</source>
+        <translation>Esta entrada se quitó entretanto en otro ordenador; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” (%2 to %3) from the school calendar?</source>
+        <translation>¿Quitar «%1» (del %2 al %3) del calendario escolar?</translation>
+    </message>
+    <message>
+        <source>Import School Calendar</source>
+        <translation>Importar calendario escolar</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics;*.csv)|*.ics;*.csv|iCalendar files (*.ics)|*.ics|CSV files (*.csv)|*.csv|</source>
+        <translation>Archivos de calendario (*.ics;*.csv)|*.ics;*.csv|Archivos iCalendar (*.ics)|*.ics|Archivos CSV (*.csv)|*.csv|</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n entry(s) (%1), from %2 to %3.</source>
+        <translation>
+            <numerusform>El archivo contiene %n entrada (%1), del %2 al %3.</numerusform>
+            <numerusform>El archivo contiene %n entradas (%1), del %2 al %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Omitido:</translation>
+    </message>
+    <message>
+        <source>Add them to the school calendar? Entries it already holds are not added again.</source>
+        <translation>¿Añadirlas al calendario escolar? Las entradas que ya contiene no se añaden de nuevo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) added to the school calendar.</source>
+        <translation>
+            <numerusform>%n entrada añadida al calendario escolar.</numerusform>
+            <numerusform>%n entradas añadidas al calendario escolar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n it already held.</source>
+        <translation>
+            <numerusform>%n ya estaba.</numerusform>
+            <numerusform>%n ya estaban.</numerusform>
         </translation>
     </message>
 </context>

@@ -40,14 +40,6 @@
         <translation>%1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos</source>
-        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
-        rollvane-admin copy-register --to sqlite FICHIER
-        rollvane-admin compact-photos</translation>
-    </message>
-    <message>
         <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
         <translation>%1 photos, dont %2 à convertir : environ %3 Mo maintenant, environ %4 Mo ensuite.</translation>
     </message>
@@ -74,6 +66,38 @@
     <message>
         <source>The register took %1 MB and now takes %2 MB.</source>
         <translation>Le registre occupait %1 Mo et en occupe maintenant %2.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
+        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
+       rollvane-admin copy-register --to sqlite FICHIER
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FICHIER
+       rollvane-admin calendar list [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]</translation>
+    </message>
+    <message>
+        <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
+        <translation>%1 entrées lues dans %2 : %3 ajoutées, %4 déjà dans le calendrier.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>« %1 » n’est pas une date ; écrivez-la sous la forme AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>The range ends before it begins.</source>
+        <translation>La période se termine avant de commencer.</translation>
+    </message>
+    <message>
+        <source>%1 school days from %2 to %3%4.</source>
+        <translation>%1 jours d’école du %2 au %3%4.</translation>
+    </message>
+    <message>
+        <source> (no calendar: every weekday)</source>
+        <translation> (pas de calendrier : chaque jour de semaine)</translation>
     </message>
 </context>
 <context>
@@ -109,10 +133,6 @@
     <message>
         <source>On da&amp;y:</source>
         <translation>Le &amp;jour&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
-        <translation>Chaque jour &amp;ouvré de la période (les jours sans marque comptent comme jours sans école)</translation>
     </message>
     <message>
         <source>Attendance &amp;below:</source>
@@ -245,6 +265,10 @@
         <source>Sent to the printer.</source>
         <translation>Envoyé à l&apos;imprimante.</translation>
     </message>
+    <message>
+        <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
+        <translation>Chaque jour d’é&amp;cole de Du à Au (selon le calendrier scolaire ; sans lui, les jours où aucune classe n’a fait l’appel comptent comme sans école)</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -345,6 +369,59 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>La sauvegarde n&apos;a pas pu recevoir son nom %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarImport</name>
+    <message>
+        <source>The event “%1” has no start day and was left out.</source>
+        <translation>L’événement « %1 » n’a pas de jour de début et a été laissé de côté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>« %1 » désigne un trimestre mais ne couvre que %n jour ; laissé de côté.</numerusform>
+            <numerusform>« %1 » désigne un trimestre mais ne couvre que %n jours ; laissé de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The repeat rule of “%1” could not be read; only its first day was taken.</source>
+        <translation>La règle de répétition de « %1 » n’a pas pu être lue ; seul son premier jour a été pris.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file that can be read.</source>
+        <translation>Le fichier n’est pas un fichier iCalendar lisible.</translation>
+    </message>
+    <message>
+        <source>The file holds no events.</source>
+        <translation>Le fichier ne contient aucun événement.</translation>
+    </message>
+    <message>
+        <source>Line %1 could not be read: %2.</source>
+        <translation>La ligne %1 n’a pas pu être lue : %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a date.</source>
+        <translation>Ligne %1 : « %2 » n’est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the range ends before it begins.</source>
+        <translation>Ligne %1 : la période se termine avant de commencer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: “%2” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>Ligne %1 : « %2 » désigne un trimestre mais ne couvre que %n jour ; laissé de côté.</numerusform>
+            <numerusform>Ligne %1 : « %2 » désigne un trimestre mais ne couvre que %n jours ; laissé de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds no dates.</source>
+        <translation>Le fichier ne contient aucune date.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1048,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>&amp;Reload</source>
         <translation>&amp;Recharger</translation>
     </message>
+    <message>
+        <source>School &amp;Calendar…</source>
+        <translation>&amp;Calendrier scolaire…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1373,49 +1454,6 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
-Reads the attendance register, without changing it, and writes a report.
-
-  --class NAME          one class, by its name
-  --class-id N          one class, by its id
-  --all                 every class (the default)
-  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
-  --to yyyy-MM-dd       the last day (default: today)
-  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
-                        --from or --to asks for every weekday of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
-  --run DAYS            alerts: absent this many marked days running (default 3)
-  --format text|csv|pdf the form of the report (default text)
-  --output FILE         write the report to FILE instead of standard output
-  --help                show this text
-  --version             show the version
-
-Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
-</source>
-        <translation>Utilisation&#xa0;: rollvane-report summary|sheet|missing|alerts [options]
-Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
-
-  --class NOM           une classe, désignée par son nom
-  --class-id N          une classe, désignée par son identifiant
-  --all                 toutes les classes (par défaut)
-  --from AAAA-MM-JJ     le premier jour (par défaut&#xa0;: le 1er septembre de
-                        l&apos;année scolaire en cours)
-  --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
-  --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
-                        sauf si --from ou --to demande chaque jour ouvré d&apos;une période)
-  --threshold POURCENT  alerts&#xa0;: présence inférieure à ce taux (90 par défaut)
-  --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
-                        (3 par défaut)
-  --format text|csv|pdf la forme du rapport (text par défaut)
-  --output FICHIER      écrire le rapport dans FICHIER au lieu de la sortie standard
-  --help                afficher ce texte
-  --version             afficher la version
-
-Code de sortie&#xa0;: 0 terminé, 2 argument incorrect, 3 registre absent, illisible
-ou endommagé.
-</translation>
-    </message>
-    <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une date au format AAAA-MM-JJ</translation>
     </message>
@@ -1502,6 +1540,49 @@ ou endommagé.
     <message>
         <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
         <translation>--output : %1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier</translation>
+    </message>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every school day of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Utilisation&#xa0;: rollvane-report summary|sheet|missing|alerts [options]
+Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
+
+  --class NOM           une classe, désignée par son nom
+  --class-id N          une classe, désignée par son identifiant
+  --all                 toutes les classes (par défaut)
+  --from AAAA-MM-JJ     le premier jour (par défaut&#xa0;: le 1er septembre de
+                        l&apos;année scolaire en cours)
+  --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
+  --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
+                        sauf si --from ou --to demande chaque jour d’école d&apos;une période)
+  --threshold POURCENT  alerts&#xa0;: présence inférieure à ce taux (90 par défaut)
+  --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
+                        (3 par défaut)
+  --format text|csv|pdf la forme du rapport (text par défaut)
+  --output FICHIER      écrire le rapport dans FICHIER au lieu de la sortie standard
+  --help                afficher ce texte
+  --version             afficher la version
+
+Code de sortie&#xa0;: 0 terminé, 2 argument incorrect, 3 registre absent, illisible
+ou endommagé.
+</translation>
     </message>
 </context>
 <context>
@@ -1776,6 +1857,34 @@ en cours</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <source>School days per the school calendar: %1</source>
+        <translation>Jours d’école selon le calendrier scolaire : %1</translation>
+    </message>
+    <message>
+        <source>School days per the calendar %1: %2</source>
+        <translation>Jours d’école selon le calendrier %1 : %2</translation>
+    </message>
+    <message>
+        <source>School
+Days</source>
+        <translation>Jours
+d’école</translation>
+    </message>
+    <message>
+        <source>School days of the range up to today, per the calendar</source>
+        <translation>Jours d’école de la période jusqu’à aujourd’hui, selon le calendrier</translation>
+    </message>
+    <message>
+        <source>Not
+Recorded</source>
+        <translation>Non
+relevés</translation>
+    </message>
+    <message>
+        <source>School days without a mark for the student</source>
+        <translation>Jours d’école sans marque pour l’élève</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -1865,6 +1974,41 @@ La sauvegarde contient %2, %3 et %4. Le registre dans son état actuel est d&apo
 What it held before is kept as the backup %2; restore that one to undo this.</source>
         <translation>Le registre contient maintenant la sauvegarde du %1.<byte value="xd"/>
 Son contenu précédent est conservé dans la sauvegarde %2&#xa0;; restaurez celle-ci pour annuler l&apos;opération.</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCalendar</name>
+    <message>
+        <source>School year</source>
+        <translation>Année scolaire</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Trimestre</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Vacances</translation>
+    </message>
+    <message>
+        <source>Closure</source>
+        <translation>Fermeture</translation>
+    </message>
+    <message>
+        <source>Training day</source>
+        <translation>Journée pédagogique</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Week-end</translation>
+    </message>
+    <message>
+        <source>Outside the terms</source>
+        <translation>En dehors des trimestres</translation>
+    </message>
+    <message>
+        <source>Between school years</source>
+        <translation>Entre deux années scolaires</translation>
     </message>
 </context>
 <context>
@@ -2274,6 +2418,158 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
         <translation>
             <numerusform>%n photo est stockée en taille réelle, comme les versions précédentes la stockaient. La convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
             <numerusform>%n photos sont stockées en taille réelle, comme les versions précédentes les stockaient. Les convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>calendar::SchoolCalendarWindow</name>
+    <message>
+        <source>School Calendar</source>
+        <translation>Calendrier scolaire</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Previous Year</source>
+        <translation>◀ Année &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Year ▶</source>
+        <translation>Année &amp;suivante ▶</translation>
+    </message>
+    <message>
+        <source>School day</source>
+        <translation>Jour d’école</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Week-end</translation>
+    </message>
+    <message>
+        <source>&amp;Entries of this year:</source>
+        <translation>&amp;Entrées de cette année :</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Half-term holiday</source>
+        <translation>Vacances de la Toussaint</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;u&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>No&amp;m :</translation>
+    </message>
+    <message>
+        <source>Click a day in the months to choose it; Shift+click another to make a range.</source>
+        <translation>Cliquez sur un jour pour le choisir ; Maj+clic sur un autre pour former une période.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) or a CSV of From,To,Name, as a local authority publishes them</source>
+        <translation>Un fichier iCalendar (.ics) ou un CSV Du,Au,Nom, tels que les académies les publient</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>School year %1</source>
+        <translation>Année scolaire %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>The last day (%1) is before the first (%2). Choose a last day on or after the first.</source>
+        <translation>Le dernier jour (%1) précède le premier (%2). Choisissez un dernier jour égal ou postérieur au premier.</translation>
+    </message>
+    <message>
+        <source>The calendar already holds “%1” on these days.</source>
+        <translation>Le calendrier contient déjà « %1 » à ces dates.</translation>
+    </message>
+    <message>
+        <source>This entry was removed on another computer meanwhile; nothing was changed.</source>
+        <translation>Cette entrée a été retirée entre-temps sur un autre ordinateur ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” (%2 to %3) from the school calendar?</source>
+        <translation>Retirer « %1 » (du %2 au %3) du calendrier scolaire ?</translation>
+    </message>
+    <message>
+        <source>Import School Calendar</source>
+        <translation>Importer un calendrier scolaire</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics;*.csv)|*.ics;*.csv|iCalendar files (*.ics)|*.ics|CSV files (*.csv)|*.csv|</source>
+        <translation>Fichiers de calendrier (*.ics;*.csv)|*.ics;*.csv|Fichiers iCalendar (*.ics)|*.ics|Fichiers CSV (*.csv)|*.csv|</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n entry(s) (%1), from %2 to %3.</source>
+        <translation>
+            <numerusform>Le fichier contient %n entrée (%1), du %2 au %3.</numerusform>
+            <numerusform>Le fichier contient %n entrées (%1), du %2 au %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Laissé de côté :</translation>
+    </message>
+    <message>
+        <source>Add them to the school calendar? Entries it already holds are not added again.</source>
+        <translation>Les ajouter au calendrier scolaire ? Les entrées qu’il contient déjà ne sont pas ajoutées une seconde fois.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) added to the school calendar.</source>
+        <translation>
+            <numerusform>%n entrée ajoutée au calendrier scolaire.</numerusform>
+            <numerusform>%n entrées ajoutées au calendrier scolaire.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n it already held.</source>
+        <translation>
+            <numerusform>%n y figurait déjà.</numerusform>
+            <numerusform>%n y figuraient déjà.</numerusform>
         </translation>
     </message>
 </context>

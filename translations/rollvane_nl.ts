@@ -40,14 +40,6 @@
         <translation>%1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos</source>
-        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
-         rollvane-admin copy-register --to sqlite BESTAND
-         rollvane-admin compact-photos</translation>
-    </message>
-    <message>
         <source>%1 photos, %2 of them to convert: about %3 MB now, about %4 MB after.</source>
         <translation>%1 foto&apos;s, waarvan %2 om te zetten: nu ongeveer %3 MB, daarna ongeveer %4 MB.</translation>
     </message>
@@ -74,6 +66,38 @@
     <message>
         <source>The register took %1 MB and now takes %2 MB.</source>
         <translation>Het register nam %1 MB in en neemt nu %2 MB in.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
+        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
+       rollvane-admin copy-register --to sqlite BESTAND
+       rollvane-admin compact-photos
+       rollvane-admin calendar import BESTAND
+       rollvane-admin calendar list [--from JJJJ-MM-DD] [--to JJJJ-MM-DD]</translation>
+    </message>
+    <message>
+        <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
+        <translation>%1 items gelezen uit %2: %3 toegevoegd, %4 stonden al in de kalender.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>‘%1’ is geen datum; schrijf hem als JJJJ-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The range ends before it begins.</source>
+        <translation>De periode eindigt voordat hij begint.</translation>
+    </message>
+    <message>
+        <source>%1 school days from %2 to %3%4.</source>
+        <translation>%1 schooldagen van %2 tot en met %3%4.</translation>
+    </message>
+    <message>
+        <source> (no calendar: every weekday)</source>
+        <translation> (geen kalender: elke weekdag)</translation>
     </message>
 </context>
 <context>
@@ -109,10 +133,6 @@
     <message>
         <source>On da&amp;y:</source>
         <translation>Op da&amp;g:</translation>
-    </message>
-    <message>
-        <source>Every &amp;weekday from From to To (days without any marks count as no school)</source>
-        <translation>Elke &amp;werkdag van ‘Van’ t/m ‘Tot’ (dagen zonder registraties gelden als schoolvrij)</translation>
     </message>
     <message>
         <source>Attendance &amp;below:</source>
@@ -245,6 +265,10 @@
         <source>Sent to the printer.</source>
         <translation>Naar de printer gestuurd.</translation>
     </message>
+    <message>
+        <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
+        <translation>Elke &amp;schooldag van Van tot Tot (volgens de schoolkalender; zonder kalender gelden dagen waarop geen klas registreerde als schoolvrij)</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -345,6 +369,59 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>De reservekopie kon niet de naam %1 krijgen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarImport</name>
+    <message>
+        <source>The event “%1” has no start day and was left out.</source>
+        <translation>De gebeurtenis ‘%1’ heeft geen begindag en is weggelaten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>‘%1’ noemt een periode maar beslaat maar %n dag; weggelaten.</numerusform>
+            <numerusform>‘%1’ noemt een periode maar beslaat maar %n dagen; weggelaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The repeat rule of “%1” could not be read; only its first day was taken.</source>
+        <translation>De herhaalregel van ‘%1’ kon niet worden gelezen; alleen de eerste dag is overgenomen.</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file that can be read.</source>
+        <translation>Het bestand is geen leesbaar iCalendar-bestand.</translation>
+    </message>
+    <message>
+        <source>The file holds no events.</source>
+        <translation>Het bestand bevat geen gebeurtenissen.</translation>
+    </message>
+    <message>
+        <source>Line %1 could not be read: %2.</source>
+        <translation>Regel %1 kon niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a date.</source>
+        <translation>Regel %1: ‘%2’ is geen datum.</translation>
+    </message>
+    <message>
+        <source>Line %1: the range ends before it begins.</source>
+        <translation>Regel %1: de periode eindigt voordat hij begint.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Line %1: “%2” names a term but holds only %n day(s); it was left out.</source>
+        <translation>
+            <numerusform>Regel %1: ‘%2’ noemt een periode maar beslaat maar %n dag; weggelaten.</numerusform>
+            <numerusform>Regel %1: ‘%2’ noemt een periode maar beslaat maar %n dagen; weggelaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds no dates.</source>
+        <translation>Het bestand bevat geen datums.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 kon niet worden gelezen: %2</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1048,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>&amp;Reload</source>
         <translation>Opnieuw &amp;laden</translation>
     </message>
+    <message>
+        <source>School &amp;Calendar…</source>
+        <translation>School&amp;kalender…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1373,50 +1454,6 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
 <context>
     <name>ReportCommand</name>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
-Reads the attendance register, without changing it, and writes a report.
-
-  --class NAME          one class, by its name
-  --class-id N          one class, by its id
-  --all                 every class (the default)
-  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
-  --to yyyy-MM-dd       the last day (default: today)
-  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
-                        --from or --to asks for every weekday of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
-  --run DAYS            alerts: absent this many marked days running (default 3)
-  --format text|csv|pdf the form of the report (default text)
-  --output FILE         write the report to FILE instead of standard output
-  --help                show this text
-  --version             show the version
-
-Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
-</source>
-        <translation>Gebruik: rollvane-report summary|sheet|missing|alerts [opties]
-Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
-
-  --class NAAM          één klas, op naam
-  --class-id N          één klas, op id
-  --all                 alle klassen (standaard)
-  --from yyyy-MM-dd     eerste dag (standaard: 1 september van dit schooljaar)
-  --to yyyy-MM-dd       laatste dag (standaard: vandaag)
-  --date yyyy-MM-dd     missing: de ene dag om te bekijken (standaard: vandaag,
-                        tenzij --from of --to om elke werkdag van een
-                        periode vraagt)
-  --threshold PROCENT   alerts: aanwezigheid onder deze waarde (standaard 90)
-  --run DAGEN           alerts: zoveel geregistreerde dagen achter elkaar
-                        afwezig (standaard 3)
-  --format text|csv|pdf de vorm van het overzicht (standaard text)
-  --output BESTAND      het overzicht naar BESTAND schrijven in plaats van naar
-                        de standaarduitvoer
-  --help                deze tekst tonen
-  --version             de versie tonen
-
-Afsluitcode: 0 klaar, 2 een ongeldig argument, 3 de presentielijst ontbreekt,
-is onleesbaar of is beschadigd.
-</translation>
-    </message>
-    <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
         <translation>%1: ‘%2’ is geen dag in de vorm yyyy-MM-dd</translation>
     </message>
@@ -1503,6 +1540,50 @@ is onleesbaar of is beschadigd.
     <message>
         <source>--output: %1 is one of the register&apos;s own files (the register, its journal or lock, the template or a backup); choose another file</source>
         <translation>--output: %1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand</translation>
+    </message>
+    <message>
+        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+Reads the attendance register, without changing it, and writes a report.
+
+  --class NAME          one class, by its name
+  --class-id N          one class, by its id
+  --all                 every class (the default)
+  --from yyyy-MM-dd     the first day (default: 1 September of this school year)
+  --to yyyy-MM-dd       the last day (default: today)
+  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
+                        --from or --to asks for every school day of a range)
+  --threshold PERCENT   alerts: attendance below this (default 90)
+  --run DAYS            alerts: absent this many marked days running (default 3)
+  --format text|csv|pdf the form of the report (default text)
+  --output FILE         write the report to FILE instead of standard output
+  --help                show this text
+  --version             show the version
+
+Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
+</source>
+        <translation>Gebruik: rollvane-report summary|sheet|missing|alerts [opties]
+Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
+
+  --class NAAM          één klas, op naam
+  --class-id N          één klas, op id
+  --all                 alle klassen (standaard)
+  --from yyyy-MM-dd     eerste dag (standaard: 1 september van dit schooljaar)
+  --to yyyy-MM-dd       laatste dag (standaard: vandaag)
+  --date yyyy-MM-dd     missing: de ene dag om te bekijken (standaard: vandaag,
+                        tenzij --from of --to om elke schooldag van een
+                        periode vraagt)
+  --threshold PROCENT   alerts: aanwezigheid onder deze waarde (standaard 90)
+  --run DAGEN           alerts: zoveel geregistreerde dagen achter elkaar
+                        afwezig (standaard 3)
+  --format text|csv|pdf de vorm van het overzicht (standaard text)
+  --output BESTAND      het overzicht naar BESTAND schrijven in plaats van naar
+                        de standaarduitvoer
+  --help                deze tekst tonen
+  --version             de versie tonen
+
+Afsluitcode: 0 klaar, 2 een ongeldig argument, 3 de presentielijst ontbreekt,
+is onleesbaar of is beschadigd.
+</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1858,34 @@ afwezig</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <source>School days per the school calendar: %1</source>
+        <translation>Schooldagen volgens de schoolkalender: %1</translation>
+    </message>
+    <message>
+        <source>School days per the calendar %1: %2</source>
+        <translation>Schooldagen volgens de kalender %1: %2</translation>
+    </message>
+    <message>
+        <source>School
+Days</source>
+        <translation>School-
+dagen</translation>
+    </message>
+    <message>
+        <source>School days of the range up to today, per the calendar</source>
+        <translation>Schooldagen van de periode tot vandaag, volgens de kalender</translation>
+    </message>
+    <message>
+        <source>Not
+Recorded</source>
+        <translation>Niet
+geregistreerd</translation>
+    </message>
+    <message>
+        <source>School days without a mark for the student</source>
+        <translation>Schooldagen zonder markering voor de leerling</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -1866,6 +1975,41 @@ De reservekopie bevat %2, %3 en %4. Van de presentielijst zoals die nu is, wordt
 What it held before is kept as the backup %2; restore that one to undo this.</source>
         <translation>De presentielijst bevat nu de reservekopie van %1.<byte value="xd"/>
 Wat er eerder in stond, is bewaard als reservekopie %2; zet die terug om dit ongedaan te maken.</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCalendar</name>
+    <message>
+        <source>School year</source>
+        <translation>Schooljaar</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Vakantie</translation>
+    </message>
+    <message>
+        <source>Closure</source>
+        <translation>Sluiting</translation>
+    </message>
+    <message>
+        <source>Training day</source>
+        <translation>Studiedag</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Outside the terms</source>
+        <translation>Buiten de lesperiodes</translation>
+    </message>
+    <message>
+        <source>Between school years</source>
+        <translation>Tussen twee schooljaren</translation>
     </message>
 </context>
 <context>
@@ -2275,6 +2419,158 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
         <translation>
             <numerusform>%n foto is op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
             <numerusform>%n foto&apos;s zijn op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>calendar::SchoolCalendarWindow</name>
+    <message>
+        <source>School Calendar</source>
+        <translation>Schoolkalender</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Previous Year</source>
+        <translation>◀ &amp;Vorig jaar</translation>
+    </message>
+    <message>
+        <source>&amp;Next Year ▶</source>
+        <translation>V&amp;olgend jaar ▶</translation>
+    </message>
+    <message>
+        <source>School day</source>
+        <translation>Schooldag</translation>
+    </message>
+    <message>
+        <source>Weekend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>&amp;Entries of this year:</source>
+        <translation>&amp;Items van dit jaar:</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Tot en met</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Half-term holiday</source>
+        <translation>Herfstvakantie</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Tot:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>Na&amp;am:</translation>
+    </message>
+    <message>
+        <source>Click a day in the months to choose it; Shift+click another to make a range.</source>
+        <translation>Klik op een dag om hem te kiezen; Shift+klik op een andere voor een periode.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importeren…</translation>
+    </message>
+    <message>
+        <source>An iCalendar file (.ics) or a CSV of From,To,Name, as a local authority publishes them</source>
+        <translation>Een iCalendar-bestand (.ics) of een CSV met Van,Tot,Naam, zoals de overheid ze publiceert</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>School year %1</source>
+        <translation>Schooljaar %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>The last day (%1) is before the first (%2). Choose a last day on or after the first.</source>
+        <translation>De laatste dag (%1) ligt vóór de eerste (%2). Kies een laatste dag op of na de eerste.</translation>
+    </message>
+    <message>
+        <source>The calendar already holds “%1” on these days.</source>
+        <translation>De kalender bevat ‘%1’ op deze dagen al.</translation>
+    </message>
+    <message>
+        <source>This entry was removed on another computer meanwhile; nothing was changed.</source>
+        <translation>Dit item is intussen op een andere computer verwijderd; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Remove “%1” (%2 to %3) from the school calendar?</source>
+        <translation>‘%1’ (%2 tot en met %3) uit de schoolkalender verwijderen?</translation>
+    </message>
+    <message>
+        <source>Import School Calendar</source>
+        <translation>Schoolkalender importeren</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics;*.csv)|*.ics;*.csv|iCalendar files (*.ics)|*.ics|CSV files (*.csv)|*.csv|</source>
+        <translation>Kalenderbestanden (*.ics;*.csv)|*.ics;*.csv|iCalendar-bestanden (*.ics)|*.ics|CSV-bestanden (*.csv)|*.csv|</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n entry(s) (%1), from %2 to %3.</source>
+        <translation>
+            <numerusform>Het bestand bevat %n item (%1), van %2 tot en met %3.</numerusform>
+            <numerusform>Het bestand bevat %n items (%1), van %2 tot en met %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Weggelaten:</translation>
+    </message>
+    <message>
+        <source>Add them to the school calendar? Entries it already holds are not added again.</source>
+        <translation>Toevoegen aan de schoolkalender? Items die er al in staan worden niet opnieuw toegevoegd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) added to the school calendar.</source>
+        <translation>
+            <numerusform>%n item toegevoegd aan de schoolkalender.</numerusform>
+            <numerusform>%n items toegevoegd aan de schoolkalender.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n it already held.</source>
+        <translation>
+            <numerusform>%n stond er al in.</numerusform>
+            <numerusform>%n stonden er al in.</numerusform>
         </translation>
     </message>
 </context>
