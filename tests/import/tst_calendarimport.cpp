@@ -4,7 +4,10 @@
 
 #include "core/SchoolCalendar.h"
 #include "import/CalendarImport.h"
+#include "register/Database.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 using namespace calendar;
@@ -91,6 +94,22 @@ END:VEVENT
 END:VCALENDAR
 )";
 
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Run admin(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(ROLLVANE_BIN_DIR "/rollvane-admin"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAll())};
+}
+
 } // namespace
 
 class CalendarImportTest : public QObject
@@ -116,6 +135,39 @@ private Q_SLOTS:
 
         QVERIFY(!parseICalendar("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n").error.isEmpty());
         QVERIFY(!parseCalendarFile(QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n\0\xff", 30)).error.isEmpty());
+    }
+
+    // The administrator's twin of the window: an import says what it added, a second adds
+    // nothing, and the list gives the entries of the range and its school days, tab-separated.
+    void theAdminToolImportsAndLists()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        db::close();
+        const QString path = env.root() + QStringLiteral("/term-dates.ics");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kAuthorityCalendar);
+        file.close();
+
+        Run run = admin({QStringLiteral("calendar"), QStringLiteral("import"), path});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.output.contains(QLatin1String("7 added, 0 already")), qPrintable(run.output));
+        QVERIFY(run.output.contains(QLatin1String("First day of term")));
+        run = admin({QStringLiteral("calendar"), QStringLiteral("import"), path});
+        QVERIFY2(run.output.contains(QLatin1String("0 added, 7 already")), qPrintable(run.output));
+
+        run = admin({QStringLiteral("calendar"), QStringLiteral("list"), QStringLiteral("--from"),
+            QStringLiteral("2026-10-01"), QStringLiteral("--to"), QStringLiteral("2026-10-31")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+            QStringList(
+                {"2026-09-02\t2026-12-18\tTerm\tAutumn Term", "2026-10-26\t2026-10-30\tHoliday\tHalf-term holiday",
+                    "17 school days from 2026-10-01 to 2026-10-31."}));
+        run = admin({QStringLiteral("calendar"), QStringLiteral("list"), QStringLiteral("--from"),
+            QStringLiteral("31/10/2026")});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(admin({QStringLiteral("calendar"), QStringLiteral("import"), env.root() + "/none.ics"}).exitCode, 1);
     }
 
     void aSpreadsheetOfRangesWithItsMistakes()
