@@ -505,7 +505,7 @@ void MainWindow::ListStudent()
         // screenful; a large class's others are read a batch at a time as their cards are made.
         // A photo stored without one (by an older program or another tool) goes through the
         // photo cache, which reads its bytes only when its picture may have changed.
-        const QList<db::StudentRow> students = db::cardsOfClass(classId, kFirstCards);
+        const QList<db::StudentRow> students = db::cardsOfClass(classId, m_cardsDate, kFirstCards);
         const QSize photoSize = devicePhotoSize();
         QList<qint64> withoutCard;
         for (qsizetype i = 0; i < std::min<qsizetype>(students.size(), kFirstCards); ++i) {

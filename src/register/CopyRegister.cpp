@@ -64,6 +64,9 @@ const QList<Table>& registerTables()
         {"tblCalendar", 9,
             {{"id", Kind::Number, 0}, {"Kind", Kind::Text, 0}, {"FromDate", Kind::Text, 0}, {"ToDate", Kind::Text, 0},
                 {"Name", Kind::Text, 0}}},
+        {"tblEnrolment", 10,
+            {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"ClassID", Kind::Number, 0},
+                {"FromDate", Kind::Text, 0}, {"ToDate", Kind::Text, 0}}},
     };
     return tables;
 }

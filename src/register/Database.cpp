@@ -156,6 +156,7 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
                 "ChangedAt", "OldNotes", "NewNotes"}},
         {"tblSettings", {"Name", "Value"}},
         {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
+        {"tblEnrolment", {"id", "StudentID", "ClassID", "FromDate", "ToDate"}},
     };
     QStringList unknown;
     for (const auto& [table, known] : written) {
@@ -567,6 +568,19 @@ void upgradeStep(Engine& engine, int version)
     case 4:
         engine.addTextColumn(QStringLiteral("tblAttendance"), QStringLiteral("Remark"));
         break;
+    case 10:
+        engine.upgradeTo(version);
+        sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixEnrolmentStudent ON tblEnrolment (StudentID, FromDate)"));
+        sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixEnrolmentClass ON tblEnrolment (ClassID, FromDate)"));
+        // Every student is enrolled in the class their row names, from their first mark (or
+        // from the beginning when they have none), so that every mark stays where it was shown.
+        sql::run(
+            QStringLiteral("INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) SELECT s.id, s.ClassID, "
+                           "coalesce((SELECT min(a.\"Date\") FROM tblAttendance a WHERE a.StudentID = s.id AND "
+                           "length(a.\"Date\") = 10), ''), '%1' FROM tblStudents s WHERE NOT EXISTS (SELECT 1 FROM "
+                           "tblEnrolment e WHERE e.StudentID = s.id)")
+                .arg(QLatin1String(kOpenEnd)));
+        break;
     case 7:
         // The day's notes are part of what the history keeps.
         engine.addTextColumn(QStringLiteral("tblHistory"), QStringLiteral("OldNotes"));
@@ -759,14 +773,50 @@ QList<ClassRow> classes()
     return rows;
 }
 
+namespace {
+
+// The students of a class on a day, as rows of tblStudents ("FROM %1", its WHERE included), with
+// the values to bind:
+// those enrolled in it that day, and those with no enrolment at all whose row names the class
+// (written by another tool, they belong to it on every day). A register older than enrolments
+// knows only the class the row names. The set is found through the enrolments' index and each
+// student then by id; an OR over the students would read every one of them.
+struct Membership
+{
+    QString from;
+    QVariantList values;
+};
+
+Membership inClassOn(qint64 classId, const QDate& day, const QString& alias = QStringLiteral("tblStudents"))
+{
+    if (openedSchemaVersion() < 10)
+        return {QStringLiteral("tblStudents %1 WHERE %1.ClassID=?").arg(alias), {classId}};
+    const QString key = dateKey(day);
+    return {
+        QStringLiteral("(SELECT StudentID AS sid FROM tblEnrolment WHERE ClassID=? AND FromDate<=? AND ToDate>=? "
+                       "UNION SELECT m.id FROM tblStudents m WHERE m.ClassID=? AND NOT EXISTS (SELECT 1 FROM "
+                       "tblEnrolment e WHERE e.StudentID = m.id)) AS listed CROSS JOIN tblStudents %1 WHERE %1.id = "
+                       "listed.sid")
+            .arg(alias),
+        {classId, key, key, classId}};
+}
+
+void bindAll(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+}
+
+} // namespace
+
 QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
 {
-    QSqlQuery query = sql::reading(withPhotos
-            ? QStringLiteral("SELECT id, StudentName, ClassID, Image FROM tblStudents "
-                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id")
-            : QStringLiteral("SELECT id, StudentName, ClassID FROM tblStudents "
-                             "WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, StudentName, id"));
-    query.addBindValue(classId);
+    const Membership members = inClassOn(classId, QDate::currentDate(), QStringLiteral("s"));
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT s.id, s.StudentName, s.ClassID%1 FROM %2 ORDER BY s.StudentName COLLATE NOCASE, "
+                       "s.StudentName, s.id")
+            .arg(withPhotos ? QStringLiteral(", s.Image") : QString(), members.from));
+    bindAll(query, members.values);
     sql::run(query);
     QList<StudentRow> rows;
     while (query.next())
@@ -774,22 +824,24 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
     return rows;
 }
 
-QList<StudentRow> cardsOfClass(qint64 classId, int withPictures)
+QList<StudentRow> cardsOfClass(qint64 classId, const QDate& day, int withPictures)
 {
-    const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("CardPicture") : QStringLiteral("NULL");
-    // The rows come in the index's order and each column is read only when asked for: the
-    // pictures past the first few are never read, and neither is a photo; a value's length the
-    // engines know without reading it, where "IS NULL" would read it whole. (A window function here would copy every
-    // row's photo into its sorter.)
+    const QDate listed = day.isValid() ? day : QDate::currentDate();
+    const Membership members = inClassOn(classId, listed, QStringLiteral("s"));
+    const Membership firstOnes = inClassOn(classId, listed, QStringLiteral("f"));
+    const QString card = openedSchemaVersion() >= 8 ? QStringLiteral("s.CardPicture") : QStringLiteral("NULL");
+    // Each column is read only when asked for: the pictures past the first few are never read,
+    // and neither is a photo; a value's length the engines know without reading it, where "IS
+    // NULL" would read it whole. Only the first few card pictures go through the sorter. (A
+    // window function here would copy every row's photo into its sorter.)
     QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT id, StudentName, ClassID, CASE WHEN id IN (SELECT id FROM tblStudents WHERE ClassID=? "
-                       "ORDER BY StudentName COLLATE NOCASE, StudentName, id LIMIT ?) THEN %1 END, length(%1) IS NULL "
-                       "AND length(Image) > 0 FROM tblStudents WHERE ClassID=? ORDER BY StudentName COLLATE NOCASE, "
-                       "StudentName, id")
-            .arg(card));
-    query.addBindValue(classId);
+        QStringLiteral("SELECT s.id, s.StudentName, s.ClassID, CASE WHEN s.id IN (SELECT f.id FROM %2 ORDER BY "
+                       "f.StudentName COLLATE NOCASE, f.StudentName, f.id LIMIT ?) THEN %1 END, length(%1) IS NULL "
+                       "AND length(s.Image) > 0 FROM %3 ORDER BY s.StudentName COLLATE NOCASE, s.StudentName, s.id")
+            .arg(card, firstOnes.from, members.from));
+    bindAll(query, firstOnes.values);
     query.addBindValue(withPictures);
-    query.addBindValue(classId);
+    bindAll(query, members.values);
     sql::run(query);
     QList<StudentRow> rows;
     while (query.next()) {
@@ -958,6 +1010,13 @@ void deleteClass(qint64 classId)
     QSqlQuery classRow = sql::prepared(QStringLiteral("DELETE FROM tblClassName WHERE id=?"));
     classRow.addBindValue(classId);
     sql::run(classRow);
+    if (openedSchemaVersion() >= 10) {
+        QSqlQuery enrolments = sql::prepared(QStringLiteral(
+            "DELETE FROM tblEnrolment WHERE StudentID IN (SELECT id FROM tblStudents WHERE ClassID=?) OR ClassID=?"));
+        enrolments.addBindValue(classId);
+        enrolments.addBindValue(classId);
+        sql::run(enrolments);
+    }
     QSqlQuery students = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE ClassID=?"));
     students.addBindValue(classId);
     sql::run(students);
@@ -1009,9 +1068,12 @@ QVariant cardPictureFor(const QByteArray& image)
 
 } // namespace
 
-qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image)
+qint64 addStudent(
+    const QString& name, qint64 classId, const std::optional<QByteArray>& image, const QDate& enrolledFrom)
 {
     requireWritable();
+    const bool enrolled = openedSchemaVersion() >= 10;
+
     const bool withCard = openedSchemaVersion() >= 8;
     QSqlQuery query = sql::prepared(withCard
             ? QStringLiteral(
@@ -1025,13 +1087,36 @@ qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByte
         query.addBindValue(cardPictureFor(image ? *image : QByteArray()));
     sql::run(query);
     const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    if (enrolled) {
+        QSqlQuery enrolment = sql::prepared(
+            QStringLiteral("INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) VALUES (?, ?, ?, ?)"));
+        enrolment.addBindValue(id);
+        enrolment.addBindValue(classId);
+        enrolment.addBindValue(enrolledFrom.isValid() ? dateKey(enrolledFrom) : QString::fromLatin1("", 0));
+        enrolment.addBindValue(QLatin1String(kOpenEnd));
+        // Should this write fail, the student has no enrolment and so belongs to the class the
+        // row names on every day: shown as before, nothing lost.
+        sql::run(enrolment);
+    }
     announce(&RegisterEvents::studentsChanged);
     return id;
 }
 
-bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image)
+bool updateStudent(
+    qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image, const QDate& movedOn)
 {
     requireWritable();
+    if (openedSchemaVersion() >= 10) {
+        const std::optional<StudentRow> before = student(studentId);
+        if (!before)
+            return false;
+        if (before->classId != classId) {
+            // The class chooser moves the student from the day given; the row then names the new
+            // class, as it did before enrolments.
+            moveStudent(studentId, classId, movedOn.isValid() ? movedOn : QDate::currentDate());
+        }
+    }
     const bool withCard = image && openedSchemaVersion() >= 8;
     QSqlQuery query = sql::prepared(withCard
             ? QStringLiteral("UPDATE tblStudents SET StudentName=?, ClassID=?, Image=?, CardPicture=? WHERE id=?")
@@ -1115,6 +1200,11 @@ void reclaimSpace()
 void deleteStudent(qint64 studentId)
 {
     requireWritable();
+    if (openedSchemaVersion() >= 10) {
+        QSqlQuery enrolments = sql::prepared(QStringLiteral("DELETE FROM tblEnrolment WHERE StudentID=?"));
+        enrolments.addBindValue(studentId);
+        sql::run(enrolments);
+    }
     QSqlQuery query = sql::prepared(QStringLiteral("DELETE FROM tblStudents WHERE id=?"));
     query.addBindValue(studentId);
     sql::run(query);
@@ -1215,6 +1305,129 @@ void removeCalendarEntry(qint64 id)
     query.addBindValue(id);
     sql::run(query);
     announce(&RegisterEvents::calendarChanged);
+}
+
+namespace {
+
+// Ends the student's enrolments on the day before `from`, and removes those that begin on it or
+// later: what the student does from that day is decided anew. A student without enrolments
+// (written by another tool) is first enrolled, from the beginning, in the class the row names.
+// Inside the caller's transaction.
+void endEnrolmentsFrom(qint64 studentId, const QDate& from)
+{
+    QSqlQuery enrol = sql::prepared(QStringLiteral(
+        "INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) SELECT id, ClassID, '', ? FROM "
+        "tblStudents s WHERE id=? AND NOT EXISTS (SELECT 1 FROM tblEnrolment e WHERE e.StudentID = s.id)"));
+    enrol.addBindValue(QLatin1String(kOpenEnd));
+    enrol.addBindValue(studentId);
+    sql::run(enrol);
+    QSqlQuery later = sql::prepared(QStringLiteral("DELETE FROM tblEnrolment WHERE StudentID=? AND FromDate>=?"));
+    later.addBindValue(studentId);
+    later.addBindValue(dateKey(from));
+    sql::run(later);
+    QSqlQuery ending
+        = sql::prepared(QStringLiteral("UPDATE tblEnrolment SET ToDate=? WHERE StudentID=? AND ToDate>=?"));
+    ending.addBindValue(dateKey(from.addDays(-1)));
+    ending.addBindValue(studentId);
+    ending.addBindValue(dateKey(from));
+    sql::run(ending);
+}
+
+void requireEnrolments()
+{
+    if (openedSchemaVersion() < 10)
+        throw Failure(Text::tr("This register keeps no enrolments; it was opened for reading only."));
+}
+
+bool studentExists(qint64 studentId)
+{
+    QSqlQuery query = sql::prepared(QStringLiteral("SELECT 1 FROM tblStudents WHERE id=?"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    return query.next();
+}
+
+} // namespace
+
+QList<Enrolment> enrolments(qint64 studentId)
+{
+    QList<Enrolment> found;
+    if (openedSchemaVersion() < 10)
+        return found;
+    QSqlQuery query = sql::reading(QStringLiteral(
+        "SELECT e.id, e.ClassID, c.ClassName, e.FromDate, e.ToDate FROM tblEnrolment e LEFT JOIN tblClassName c ON "
+        "c.id = e.ClassID WHERE e.StudentID=? ORDER BY e.FromDate, e.id"));
+    query.addBindValue(studentId);
+    sql::run(query);
+    while (query.next()) {
+        const QString to = query.value(4).toString();
+        found.append({query.value(0).toLongLong(), studentId, query.value(1).toLongLong(), query.value(2).toString(),
+            QDate::fromString(query.value(3).toString(), Qt::ISODate),
+            to == QLatin1String(kOpenEnd) ? QDate() : QDate::fromString(to, Qt::ISODate)});
+    }
+    return found;
+}
+
+void moveStudent(qint64 studentId, qint64 classId, const QDate& from)
+{
+    requireWritable();
+    requireEnrolments();
+    {
+        sql::WriteTransaction transaction;
+        if (!studentExists(studentId))
+            throw Failure(Text::tr("There is no student with the number %1.").arg(studentId));
+        QSqlQuery classRow = sql::prepared(QStringLiteral("SELECT 1 FROM tblClassName WHERE id=?"));
+        classRow.addBindValue(classId);
+        sql::run(classRow);
+        if (!classRow.next())
+            throw Failure(Text::tr("There is no class with the number %1.").arg(classId));
+        classRow.finish();
+        endEnrolmentsFrom(studentId, from);
+        QSqlQuery enrol = sql::prepared(
+            QStringLiteral("INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) VALUES (?, ?, ?, ?)"));
+        enrol.addBindValue(studentId);
+        enrol.addBindValue(classId);
+        enrol.addBindValue(dateKey(from));
+        enrol.addBindValue(QLatin1String(kOpenEnd));
+        sql::run(enrol);
+        QSqlQuery row = sql::prepared(QStringLiteral("UPDATE tblStudents SET ClassID=? WHERE id=?"));
+        row.addBindValue(classId);
+        row.addBindValue(studentId);
+        sql::run(row);
+        transaction.commit();
+    }
+    announce(&RegisterEvents::studentsChanged);
+}
+
+void leaveSchool(qint64 studentId, const QDate& from)
+{
+    requireWritable();
+    requireEnrolments();
+    {
+        sql::WriteTransaction transaction;
+        if (!studentExists(studentId))
+            throw Failure(Text::tr("There is no student with the number %1.").arg(studentId));
+        endEnrolmentsFrom(studentId, from);
+        transaction.commit();
+    }
+    announce(&RegisterEvents::studentsChanged);
+}
+
+qint64 markCount(const QList<qint64>& studentIds)
+{
+    qint64 total = 0;
+    constexpr qsizetype batch = 200;
+    for (qsizetype start = 0; start < studentIds.size(); start += batch) {
+        const QList<qint64> part = studentIds.mid(start, batch);
+        QSqlQuery query = sql::reading(QStringLiteral("SELECT count(*) FROM tblAttendance WHERE StudentID IN (%1)")
+                                           .arg(placeholders(part.size())));
+        for (qint64 id : part)
+            query.addBindValue(id);
+        sql::run(query);
+        if (query.next())
+            total += query.value(0).toLongLong();
+    }
+    return total;
 }
 
 } // namespace db

@@ -29,7 +29,10 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 7: the history keeps the day's notes too; on a server it is written by the server itself.
 // 8: each photo has a card picture beside it, and new photos are stored as JPEG.
 // 9: the school calendar: years, terms and the days without school.
-inline constexpr int kSchemaVersion = 9;
+// 10: enrolments: which class a student was in from which day to which.
+inline constexpr int kSchemaVersion = 10;
+// An enrolment's last day while it has none (the student is still in the class), as stored.
+inline constexpr auto kOpenEnd = "9999-12-31";
 
 struct ClassRow
 {
@@ -223,12 +226,14 @@ qint64 mergeDuplicateMarks(const Author& author = Author::current());
 
 // Classes in name order.
 QList<ClassRow> classes();
-// The students of a class in name order; photos are read only when asked for.
+// The students of a class today in name order; photos are read only when asked for.
 QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos);
 // The students of a class in name order with their card pictures, in one statement: what the
 // cards need, and never the photos. Only the first `withPictures` come with their card pictures
 // (a class of thousands is shown a screenful at a time); cardPictures() reads the others'.
-QList<StudentRow> cardsOfClass(qint64 classId, int withPictures = std::numeric_limits<int>::max());
+// The students are those in the class on the day, today when none is given (see enrolments below).
+QList<StudentRow> cardsOfClass(
+    qint64 classId, const QDate& day = QDate(), int withPictures = std::numeric_limits<int>::max());
 // The card pictures of the given students, by id, in one statement for up to a few hundred.
 QHash<qint64, QByteArray> cardPictures(const QList<qint64>& studentIds);
 // The stored mark of one student on one day.
@@ -258,12 +263,40 @@ std::optional<StudentRow> student(qint64 studentId);
 // A student's photo bytes, read into buffer (whose memory is reused); false when the student no
 // longer exists. Empty bytes mean no photo.
 bool readPhoto(qint64 studentId, QByteArray& buffer);
-// Adds a student and returns the id. No image leaves the photo empty.
-qint64 addStudent(const QString& name, qint64 classId, const std::optional<QByteArray>& image);
-// Rewrites a student's name and class, and the photo when one is given. False when the
-// student no longer exists.
-bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image);
+// Adds a student, enrolled in the class from the given day (from the beginning when none: the
+// windows give the day, today unless the user chooses another), and returns the id.
+// No image leaves the photo empty.
+qint64 addStudent(
+    const QString& name, qint64 classId, const std::optional<QByteArray>& image, const QDate& enrolledFrom = QDate());
+// Rewrites a student's name, and the photo when one is given; a new class moves the student to
+// it from movedOn (today when none). False when the student no longer exists.
+bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image,
+    const QDate& movedOn = QDate());
+// Removes the student's row (a mistake, not a leaver): the marks stay, out of reach.
 void deleteStudent(qint64 studentId);
+
+// Which class a student was in when. A student belongs to the classes of their enrolments on the
+// days each holds; a student with none (written by another tool) to the class the row names, on
+// every day. The row's ClassID is the class of the latest enrolment.
+struct Enrolment
+{
+    qint64 id = 0;
+    qint64 studentId = 0;
+    qint64 classId = 0;
+    QString className;
+    QDate from; // invalid: from the beginning
+    QDate to; // the last day in the class; invalid while the student is still in it
+};
+// A student's enrolments in date order.
+QList<Enrolment> enrolments(qint64 studentId);
+// Moves the student to the class from the given day: the enrolment holding the day before ends
+// then, any that began on the day or later go. One transaction.
+void moveStudent(qint64 studentId, qint64 classId, const QDate& from);
+// The student leaves the register from the given day: on the cards until the day before, and in
+// every report of those days.
+void leaveSchool(qint64 studentId, const QDate& from);
+// How many marks the students have, on any day (what a delete would put out of reach).
+qint64 markCount(const QList<qint64>& studentIds);
 
 // Photos stored in a form other than the one new photos are written in, and their bytes; read
 // in id order from after the given id, a batch at a time, so that a long conversion can stop

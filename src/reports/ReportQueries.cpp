@@ -60,13 +60,21 @@ struct MarkFilter
     QVariantList values;
 };
 
-MarkFilter markFilter(const ReportScope& scope)
+// A class's marks are those of the students listed for it (its students over the range, those
+// who moved out included); every class's, those of every student that still has a row.
+MarkFilter markFilter(const ReportScope& scope, const QList<qint64>& classStudents = {})
 {
     MarkFilter filter;
-    filter.sql = scope.classId ? QStringLiteral("a.StudentID IN (SELECT id FROM tblStudents WHERE ClassID = ?)")
-                               : QStringLiteral("a.StudentID IN (SELECT id FROM tblStudents)");
-    if (scope.classId)
-        filter.values << *scope.classId;
+    if (scope.classId) {
+        filter.sql = classStudents.isEmpty()
+            ? QStringLiteral("a.StudentID IS NULL")
+            : QStringLiteral("a.StudentID IN (%1)")
+                  .arg(QStringList(classStudents.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+        for (qint64 id : classStudents)
+            filter.values << id;
+    } else {
+        filter.sql = QStringLiteral("a.StudentID IN (SELECT id FROM tblStudents)");
+    }
     filter.sql += QStringLiteral(" AND a.\"Date\" >= ? AND a.\"Date\" <= ?");
     filter.values << dateKey(scope.from) << dateKey(scope.to);
     if (needsDateCheck())
@@ -106,6 +114,18 @@ QString placeholders(qsizetype count)
     return QStringList(count, QStringLiteral("?")).join(QLatin1Char(','));
 }
 
+// Who was in which class when, as a table of (sid, cid, f, t): every enrolment of a student that
+// still has a row, and for a student with none the class the row names, on every day.
+QString roll()
+{
+    if (openedSchemaVersion() < 10)
+        return QStringLiteral("(SELECT id AS sid, ClassID AS cid, '' AS f, '9999-12-31' AS t FROM tblStudents)");
+    return QStringLiteral("(SELECT e.StudentID AS sid, e.ClassID AS cid, e.FromDate AS f, e.ToDate AS t FROM "
+                          "tblEnrolment e JOIN tblStudents st ON st.id = e.StudentID UNION ALL SELECT m.id, m.ClassID, "
+                          "'', '9999-12-31' FROM tblStudents m WHERE NOT EXISTS (SELECT 1 FROM tblEnrolment x WHERE "
+                          "x.StudentID = m.id))");
+}
+
 // Listing order: class name and student name without regard to case, then as written, then id.
 int compareNames(const QString& a, const QString& b)
 {
@@ -124,23 +144,80 @@ bool listedBefore(const SheetStudent& a, const SheetStudent& b)
     return a.id < b.id;
 }
 
-QList<SheetStudent> studentsOf(std::optional<qint64> classId)
+// A student's time in one class within the scope's range: the days of an enrolment, cut to the
+// range.
+struct Span
 {
-    QSqlQuery query
-        = sql::reading(classId ? QStringLiteral("SELECT s.id, s.StudentName, s.ClassID, c.ClassName FROM tblStudents s "
-                                                "LEFT JOIN tblClassName c ON c.id = s.ClassID WHERE s.ClassID = ?")
-                               : QStringLiteral("SELECT s.id, s.StudentName, s.ClassID, c.ClassName FROM tblStudents s "
-                                                "LEFT JOIN tblClassName c ON c.id = s.ClassID"));
-    if (classId)
-        query.addBindValue(*classId);
+    SheetStudent student;
+    QDate from;
+    QDate to;
+    bool holds(const QDate& day) const { return from <= day && day <= to; }
+};
+
+// Every student's spans within the range, in every class: the enrolments that overlap it, and for
+// a student without any (another tool's row, or an older register) the class the row names over
+// the whole range. Deleted students have none.
+QList<Span> spansOf(const ReportScope& scope)
+{
+    QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
+            ? QStringLiteral("SELECT x.StudentID, s.StudentName, x.ClassID, c.ClassName, x.FromDate, x.ToDate FROM "
+                             "(SELECT StudentID, ClassID, FromDate, ToDate FROM tblEnrolment WHERE FromDate <= ? AND "
+                             "ToDate >= ? UNION ALL SELECT m.id, m.ClassID, '', '' FROM tblStudents m WHERE NOT EXISTS "
+                             "(SELECT 1 FROM tblEnrolment e WHERE e.StudentID = m.id)) x JOIN tblStudents s ON s.id = "
+                             "x.StudentID LEFT JOIN tblClassName c ON c.id = x.ClassID")
+            : QStringLiteral("SELECT s.id, s.StudentName, s.ClassID, c.ClassName, '', '' FROM tblStudents s LEFT JOIN "
+                             "tblClassName c ON c.id = s.ClassID"));
+    if (openedSchemaVersion() >= 10) {
+        query.addBindValue(dateKey(scope.to));
+        query.addBindValue(dateKey(scope.from));
+    }
     sql::run(query);
-    QList<SheetStudent> students;
+    QList<Span> spans;
     while (query.next()) {
-        students.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toLongLong(),
-            query.value(3).toString()});
+        const QDate from = QDate::fromString(query.value(4).toString(), Qt::ISODate);
+        const QDate to = QDate::fromString(query.value(5).toString(), Qt::ISODate);
+        spans.append({{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toLongLong(),
+                          query.value(3).toString()},
+            from.isValid() ? std::max(from, scope.from) : scope.from,
+            to.isValid() ? std::min(to, scope.to) : scope.to});
+    }
+    return spans;
+}
+
+// The students a report lists: one row for each student and class of the scope with a span in
+// the range, in class and name order.
+QList<SheetStudent> studentsOf(const QList<Span>& spans, std::optional<qint64> classId)
+{
+    QList<SheetStudent> students;
+    QSet<std::pair<qint64, qint64>> seen;
+    for (const Span& span : spans) {
+        if (classId && span.student.classId != *classId)
+            continue;
+        if (!seen.contains({span.student.id, span.student.classId})) {
+            seen.insert({span.student.id, span.student.classId});
+            students.append(span.student);
+        }
     }
     std::sort(students.begin(), students.end(), listedBefore);
     return students;
+}
+
+// The students with more than one span in the range: their marks are divided between their
+// classes by date. Everyone else's marks in the range belong to their one row.
+QHash<qint64, QList<Span>> movedStudents(const QList<Span>& spans)
+{
+    QHash<qint64, QList<Span>> byStudent;
+    for (const Span& span : spans)
+        byStudent[span.student.id].append(span);
+    for (auto it = byStudent.begin(); it != byStudent.end();) {
+        if (it->size() < 2) {
+            it = byStudent.erase(it);
+        } else {
+            std::sort(it->begin(), it->end(), [](const Span& a, const Span& b) { return a.from < b.from; });
+            ++it;
+        }
+    }
+    return byStudent;
 }
 
 // The runs of a student's days, given one letter per marked day in date order: 'A' for a day
@@ -212,12 +289,75 @@ std::optional<double> SummaryRow::attendancePercent() const
     return 100.0 * double(present + late) / double(daysMarked);
 }
 
+namespace {
+
+QList<qint64> idsOf(const QList<SheetStudent>& students)
+{
+    QList<qint64> ids;
+    for (const SheetStudent& student : students)
+        ids.append(student.id);
+    return ids;
+}
+
+// Adds one stored word to a summary row, as the aggregate counts it.
+void count(SummaryRow& row, const QString& word)
+{
+    ++row.daysMarked;
+    if (word.isEmpty() || word == QLatin1String(status::kPresent))
+        ++row.present;
+    else if (word == QLatin1String(status::kLate))
+        ++row.late;
+    else if (word == QLatin1String(status::kAbsent))
+        ++row.absent;
+    else if (word == QLatin1String(status::kExcused))
+        ++row.excused;
+    else {
+        ++row.other;
+        ++row.otherWords[word];
+    }
+}
+
+// The figures of a student who moved, class by class: their marks read one span at a time (a
+// few students), each counted in the class the student was in that day.
+void countMoved(const QList<Span>& spans, const ReportScope& scope, const calendar::SchoolCalendar& calendar,
+    QHash<std::pair<qint64, qint64>, SummaryRow*>& rows)
+{
+    QHash<SummaryRow*, QString> letters;
+    for (const Span& span : spans) {
+        SummaryRow* row = rows.value({span.student.id, span.student.classId});
+        if (!row || span.from > span.to)
+            continue;
+        const ReportScope part {span.student.classId, span.from, span.to};
+        MarkFilter filter = markFilter(part, {span.student.id});
+        leaveOutFreeDays(filter, calendar, part);
+        QSqlQuery query = sql::reading(
+            QStringLiteral("SELECT a.\"Status\" FROM tblAttendance a WHERE %1 ORDER BY a.\"Date\"").arg(filter.sql));
+        bind(query, filter.values);
+        sql::run(query);
+        QString& days = letters[row];
+        while (query.next()) {
+            const QString word = query.value(0).toString();
+            count(*row, word);
+            days += word == QLatin1String(status::kAbsent) || word == QLatin1String(status::kExcused)
+                ? QLatin1Char('A')
+                : QLatin1Char('.');
+        }
+    }
+    for (auto it = letters.constBegin(); it != letters.constEnd(); ++it)
+        readRuns(it.value(), *it.key());
+}
+
+} // namespace
+
 QList<SummaryRow> summary(const ReportScope& scope)
 {
-    const QList<SheetStudent> students = studentsOf(scope.classId);
+    const bool validRange = scope.from.isValid() && scope.to.isValid() && scope.from <= scope.to;
+    const QList<Span> spans
+        = validRange ? spansOf(scope) : spansOf({scope.classId, QDate::currentDate(), QDate::currentDate()});
+    const QList<SheetStudent> students = studentsOf(spans, scope.classId);
     QList<SummaryRow> rows;
     rows.reserve(students.size());
-    QHash<qint64, SummaryRow*> byId;
+    QHash<std::pair<qint64, qint64>, SummaryRow*> byStudentAndClass;
     for (const SheetStudent& student : students) {
         SummaryRow row;
         row.studentId = student.id;
@@ -227,19 +367,24 @@ QList<SummaryRow> summary(const ReportScope& scope)
         rows.append(row);
     }
     for (SummaryRow& row : rows)
-        byId.insert(row.studentId, &row);
-    if (!scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
+        byStudentAndClass.insert({row.studentId, row.classId}, &row);
+    if (!validRange)
         return rows;
+    const QHash<qint64, QList<Span>> moved = movedStudents(spans);
+    // The aggregate counts the students who stayed in one class; those who moved are counted
+    // span by span below.
+    QHash<qint64, SummaryRow*> byId;
+    for (SummaryRow& row : rows) {
+        if (!moved.contains(row.studentId))
+            byId.insert(row.studentId, &row);
+    }
 
     // One pass over the key index: the counts, and the days in order as one letter each, from
     // which the runs are read. Window functions would give the runs too, at three times the
     // cost of the pass itself.
     const calendar::SchoolCalendar calendar = schoolCalendar();
-    MarkFilter filter = markFilter(scope);
+    MarkFilter filter = markFilter(scope, idsOf(students));
     leaveOutFreeDays(filter, calendar, scope);
-    std::optional<int> schoolDays;
-    if (!calendar.isEmpty())
-        schoolDays = calendar.schoolDayCount(scope.from, countedUntil(scope));
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT a.StudentID, count(*), %1, %2 "
                        "FROM tblAttendance a WHERE %3 GROUP BY a.StudentID")
@@ -269,10 +414,22 @@ QList<SummaryRow> summary(const ReportScope& scope)
     query.finish();
     if (!withOtherWords.isEmpty())
         readOtherWords(withOtherWords, scope, byId, calendar);
-    if (schoolDays) {
+    for (auto it = moved.constBegin(); it != moved.constEnd(); ++it)
+        countMoved(it.value(), scope, calendar, byStudentAndClass);
+
+    // Each student's school days are those of their time in the class.
+    if (!calendar.isEmpty()) {
+        const QDate until = countedUntil(scope);
+        for (const Span& span : spans) {
+            SummaryRow* row = byStudentAndClass.value({span.student.id, span.student.classId});
+            if (!row)
+                continue;
+            row->schoolDays
+                = row->schoolDays.value_or(0) + calendar.schoolDayCount(span.from, std::min(span.to, until));
+        }
         for (SummaryRow& row : rows) {
-            row.schoolDays = schoolDays;
-            row.notRecorded = std::max(0, *schoolDays - row.daysMarked);
+            row.schoolDays = row.schoolDays.value_or(0);
+            row.notRecorded = std::max(0, *row.schoolDays - row.daysMarked);
         }
     }
     return rows;
@@ -290,14 +447,33 @@ std::optional<CountedDays> countedDays(const ReportScope& scope)
 Sheet sheet(const ReportScope& scope)
 {
     Sheet result;
-    result.students = studentsOf(scope.classId);
-    if (!scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
+    const bool validRange = scope.from.isValid() && scope.to.isValid() && scope.from <= scope.to;
+    const QList<Span> spans
+        = validRange ? spansOf(scope) : spansOf({scope.classId, QDate::currentDate(), QDate::currentDate()});
+    result.students = studentsOf(spans, scope.classId);
+    if (!validRange)
         return result;
     QHash<qint64, int> studentIndex;
-    for (qsizetype i = 0; i < result.students.size(); ++i)
+    QHash<std::pair<qint64, qint64>, int> rowOfClass;
+    for (qsizetype i = 0; i < result.students.size(); ++i) {
         studentIndex.insert(result.students.at(i).id, int(i));
+        rowOfClass.insert({result.students.at(i).id, result.students.at(i).classId}, int(i));
+    }
+    // A student who moved has a row for each class; each mark goes to the class the student was
+    // in that day, and a class's sheet shows only its own days of them.
+    const QHash<qint64, QList<Span>> moved = movedStudents(spans);
+    const auto rowOn = [&](qint64 id, const QString& text) {
+        const QDate day = QDate::fromString(text, Qt::ISODate);
+        for (const Span& span : moved.value(id)) {
+            if (span.holds(day))
+                return rowOfClass.value({id, span.student.classId}, -1);
+        }
+        // A day none of the spans holds (another tool's mark) stays with the student on a sheet
+        // of every class, as it always did.
+        return scope.classId ? -1 : studentIndex.value(id, -1);
+    };
 
-    const MarkFilter filter = markFilter(scope);
+    const MarkFilter filter = markFilter(scope, idsOf(result.students));
     QSqlQuery query = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Notes, %1 FROM "
                                                   "tblAttendance a WHERE %2 ORDER BY a.StudentID, a.\"Date\"")
                                        .arg(column(QStringLiteral("a.Remark"), 4), filter.sql));
@@ -316,13 +492,18 @@ Sheet sheet(const ReportScope& scope)
     int student = -1;
     while (query.next()) {
         // A student's rows come together: one lookup per student, not per mark.
-        if (const qint64 id = query.value(0).toLongLong(); id != lastId) {
+        const qint64 id = query.value(0).toLongLong();
+        if (id != lastId) {
             lastId = id;
             student = studentIndex.value(id, -1);
         }
-        if (student < 0)
-            continue;
         const QString text = query.value(1).toString();
+        if (student >= 0 && moved.contains(id))
+            student = rowOn(id, text);
+        if (student < 0) {
+            student = moved.contains(id) ? studentIndex.value(id, -1) : -1;
+            continue;
+        }
         auto found = dayOfText.constFind(text);
         if (found == dayOfText.constEnd()) {
             found = dayOfText.insert(text, int(dayTexts.size()));
@@ -368,13 +549,15 @@ QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId
 {
     if (const calendar::SchoolCalendar calendar = schoolCalendar(); !calendar.isEmpty() && !calendar.isSchoolDay(day))
         return {};
-    // One statement: per class, one indexed lookup per student until a mark is found.
+    // One statement: per class, its students that day, one indexed lookup each until a mark is
+    // found.
     QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN tblStudents s ON s.ClassID = c.id "
-                       "WHERE NOT EXISTS (SELECT 1 FROM tblStudents m JOIN tblAttendance a ON a.StudentID = m.id "
-                       "AND a.\"Date\" = ? WHERE m.ClassID = c.id)%1 GROUP BY c.id, c.ClassName")
-            .arg(classId ? QStringLiteral(" AND c.id = ?") : QString()));
-    query.addBindValue(dateKey(day));
+        QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN %1 r ON r.cid = c.id AND r.f <= ? "
+                       "AND r.t >= ? WHERE NOT EXISTS (SELECT 1 FROM %1 m JOIN tblAttendance a ON a.StudentID = m.sid "
+                       "AND a.\"Date\" = ? WHERE m.cid = c.id AND m.f <= ? AND m.t >= ?)%2 GROUP BY c.id, c.ClassName")
+            .arg(roll(), classId ? QStringLiteral(" AND c.id = ?") : QString()));
+    for (int i = 0; i < 5; ++i)
+        query.addBindValue(dateKey(day));
     if (classId)
         query.addBindValue(*classId);
     sql::run(query);
@@ -393,14 +576,19 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
     QList<MissingRegister> missing;
     if (!scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
         return missing;
-    QSqlQuery classes = sql::reading(
-        QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN tblStudents s ON s.ClassID = c.id "
-                       "GROUP BY c.id, c.ClassName"));
-    sql::run(classes);
+    // The classes that had students in the range, and on which days each had them.
+    QHash<qint64, QList<Span>> spansOfClass;
     QList<MissingRegister> taught;
-    while (classes.next())
-        taught.append({classes.value(0).toLongLong(), classes.value(1).toString(), {}, classes.value(2).toInt()});
-    classes.finish();
+    for (const Span& span : spansOf(scope)) {
+        if (span.student.className.isNull() && span.student.classId == 0)
+            continue;
+        QList<Span>& spans = spansOfClass[span.student.classId];
+        if (spans.isEmpty())
+            taught.append({span.student.classId, span.student.className, {}, 0});
+        spans.append(span);
+    }
+    // A class deleted since has no name, and no register to take.
+    taught.removeIf([](const MissingRegister& entry) { return entry.className.isNull(); });
 
     // The days each class has marks: whether the school was open is a question about every
     // class, so this reads all of them even when one class is asked for. A calendar answers
@@ -414,10 +602,10 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
             return missing;
     }
     const MarkFilter filter = markFilter(everyClass);
-    QSqlQuery marked = sql::reading(
-        QStringLiteral("SELECT s.ClassID, a.\"Date\" FROM tblAttendance a JOIN tblStudents s ON s.id = a.StudentID "
-                       "WHERE %1 GROUP BY s.ClassID, a.\"Date\"")
-            .arg(filter.sql));
+    QSqlQuery marked = sql::reading(QStringLiteral(
+        "SELECT r.cid, a.\"Date\" FROM tblAttendance a JOIN %1 r ON r.sid = a.StudentID AND a.\"Date\" >= "
+        "r.f AND a.\"Date\" <= r.t WHERE %2 GROUP BY r.cid, a.\"Date\"")
+                                        .arg(roll(), filter.sql));
     bind(marked, filter.values);
     sql::run(marked);
     QSet<qint64> classIds;
@@ -453,9 +641,12 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
     for (const MissingRegister& entry : std::as_const(taught)) {
         if (scope.classId && entry.classId != *scope.classId)
             continue;
+        const QList<Span>& spans = spansOfClass.value(entry.classId);
         for (const QDate& day : std::as_const(days)) {
-            if (!taken.contains({entry.classId, dateKey(day)}))
-                missing.append({entry.classId, entry.className, day, entry.students});
+            const int students = int(
+                std::count_if(spans.cbegin(), spans.cend(), [&day](const Span& span) { return span.holds(day); }));
+            if (students > 0 && !taken.contains({entry.classId, dateKey(day)}))
+                missing.append({entry.classId, entry.className, day, students});
         }
     }
     return missing;
@@ -466,7 +657,7 @@ QList<DayCounts> dailyCounts(const ReportScope& scope)
     QList<DayCounts> days;
     if (!scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
         return days;
-    const MarkFilter filter = markFilter(scope);
+    const MarkFilter filter = markFilter(scope, idsOf(studentsOf(spansOf(scope), scope.classId)));
     QSqlQuery query
         = sql::reading(QStringLiteral("SELECT a.\"Date\", count(*), %1 "
                                       "FROM tblAttendance a WHERE %2 GROUP BY a.\"Date\" ORDER BY a.\"Date\"")

@@ -237,6 +237,42 @@ private Q_SLOTS:
         QCOMPARE(db::student(big)->classId, 40000);
     }
 
+    // A register of the version before enrolments: each student is enrolled in the class the row
+    // names, from the first mark (or from the beginning), so every mark shows where it did.
+    void anUpgradeEnrolsEveryStudentWhereTheirMarksWere()
+    {
+        SQLITE_ONLY("a register on a server is made at the current schema, never by an older program");
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("7A"));
+        const qint64 marked = db::addStudent(QStringLiteral("Pat"), classId, std::nullopt);
+        const qint64 unmarked = db::addStudent(QStringLiteral("Sam"), classId, std::nullopt);
+        db::saveMarks(QDate(2025, 9, 8), present({marked}), QString());
+        db::saveMarks(QDate(2025, 9, 3), present({marked}), QString());
+        QSqlQuery query(db::connection());
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE tblEnrolment")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 9")));
+        query.finish();
+        db::close();
+
+        db::open(env.livePath());
+        QCOMPARE(count(QStringLiteral("PRAGMA user_version")), db::kSchemaVersion);
+        QCOMPARE(db::enrolments(marked).size(), 1);
+        QCOMPARE(db::enrolments(marked).first().from, QDate(2025, 9, 3));
+        QVERIFY(!db::enrolments(marked).first().to.isValid());
+        QVERIFY(!db::enrolments(unmarked).first().from.isValid());
+        QCOMPARE(db::cardsOfClass(classId, QDate(2025, 9, 3)).size(), 2);
+        QCOMPARE(db::cardsOfClass(classId, QDate(2025, 9, 2)).size(), 1);
+        QCOMPARE(db::mark(marked, QDate(2025, 9, 8))->status, QStringLiteral("Present"));
+
+        // A row another tool writes later, without an enrolment, is in its class on every day.
+        QVERIFY(
+            QSqlQuery(db::connection())
+                .exec(
+                    QStringLiteral("INSERT INTO tblStudents (StudentName, ClassID) VALUES ('Lou', %1)").arg(classId)));
+        QCOMPARE(db::cardsOfClass(classId, QDate(2001, 1, 1)).size(), 2);
+    }
+
     void olderRegisterGetsItsIndexesAndKeepsItsData()
     {
         SQLITE_ONLY("a register on a server is made at the current schema, never by an older program");

@@ -221,6 +221,85 @@ private Q_SLOTS:
             qPrintable(plan));
     }
 
+    // Mo moves from 7A to 8B on Monday 2 November, after half-term; Ann leaves on 4 November.
+    // Each class counts Mo for the days Mo was in it, its sheet shows only those marks, and a
+    // day only 7A took (Mo still in it) leaves 8B's register not taken.
+    void aStudentWhoMovedCountsInEachClassForItsOwnDays()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classA = db::addClass(QStringLiteral("7A"));
+        const qint64 classB = db::addClass(QStringLiteral("8B"));
+        const qint64 ann = db::addStudent(QStringLiteral("Ann"), classA, std::nullopt);
+        const qint64 mo = db::addStudent(QStringLiteral("Mo"), classA, std::nullopt);
+        const qint64 bo = db::addStudent(QStringLiteral("Bo"), classB, std::nullopt);
+        db::addCalendarEntries({{0, calendar::Kind::Term, QDate(2026, 9, 2), QDate(2026, 12, 18), "Autumn"},
+            {0, calendar::Kind::Holiday, QDate(2026, 10, 26), QDate(2026, 10, 30), "Half-term"}});
+        const auto take = [](int month, int day, QList<db::CardMark> cards, const QString& notes = QString()) {
+            db::saveMarks(QDate(2026, month, day), cards, notes);
+        };
+        take(10, 21, {{ann, "Present"}, {mo, "Present"}});
+        take(10, 22, {{ann, "Present"}, {mo, "Absent"}}, QStringLiteral("7A trip"));
+        take(10, 22, {{bo, "Present"}});
+        take(10, 23, {{ann, "Present"}, {mo, "Absent"}});
+        take(10, 23, {{bo, "Late"}});
+        db::moveStudent(mo, classB, QDate(2026, 11, 2));
+        take(11, 2, {{ann, "Absent"}});
+        take(11, 2, {{bo, "Present"}, {mo, "Present"}});
+        take(11, 3, {{ann, "Present"}});
+        take(11, 3, {{bo, "Present"}, {mo, "Absent"}});
+
+        QCOMPARE(db::cardsOfClass(classA, QDate(2026, 10, 23)).size(), 2);
+        QCOMPARE(db::cardsOfClass(classA, QDate(2026, 11, 3)).size(), 1);
+        QCOMPARE(db::cardsOfClass(classB, QDate(2026, 11, 3)).size(), 2);
+
+        // 19 October to 6 November: ten school days, five of them before the move.
+        const reports::ReportScope scope {std::nullopt, QDate(2026, 10, 19), QDate(2026, 11, 6)};
+        const QList<reports::SummaryRow> rows = reports::summary(scope);
+        QStringList got;
+        for (const reports::SummaryRow& row : rows)
+            got << QStringLiteral("%1 %2: %3 marked %4P %5L %6A, run %7/%8, %9 school days, %10 not recorded")
+                       .arg(row.className, row.studentName)
+                       .arg(row.daysMarked)
+                       .arg(row.present)
+                       .arg(row.late)
+                       .arg(row.absent)
+                       .arg(row.longestAbsenceRun)
+                       .arg(row.currentAbsenceRun)
+                       .arg(row.schoolDays.value_or(-1))
+                       .arg(row.notRecorded.value_or(-1));
+        QCOMPARE(got,
+            QStringList({"7A Ann: 5 marked 4P 0L 1A, run 1/0, 10 school days, 5 not recorded",
+                "7A Mo: 3 marked 1P 0L 2A, run 2/2, 5 school days, 2 not recorded",
+                "8B Bo: 4 marked 3P 1L 0A, run 0/0, 10 school days, 6 not recorded",
+                "8B Mo: 2 marked 1P 0L 1A, run 1/1, 5 school days, 3 not recorded"}));
+        QCOMPARE(reports::summary({classB, scope.from, scope.to}).size(), 2);
+
+        const reports::Sheet sheetB = reports::sheet({classB, scope.from, scope.to});
+        QCOMPARE(sheetB.days, (QList<QDate> {{2026, 10, 22}, {2026, 10, 23}, {2026, 11, 2}, {2026, 11, 3}}));
+        QVERIFY(!sheetB.dayNotes.at(0).contains(QStringLiteral("7A")));
+        QCOMPARE(sheetB.marks.size(), 6);
+        const reports::Sheet sheetA = reports::sheet({classA, scope.from, scope.to});
+        QCOMPARE(sheetA.marks.size(), 8);
+        QCOMPARE(sheetA.dayNotes.at(1).value(QStringLiteral("7A")), QStringLiteral("7A trip"));
+
+        QCOMPARE(missingText(reports::missingOn(QDate(2026, 10, 21))), QStringList {"8B 2026-10-21 1"});
+        QVERIFY(reports::missingOn(QDate(2026, 11, 3)).isEmpty());
+
+        // A leaver is off the cards from the day, and stays in the reports of the days before.
+        db::leaveSchool(ann, QDate(2026, 11, 4));
+        QCOMPARE(db::cardsOfClass(classA, QDate(2026, 11, 4)).size(), 0);
+        QCOMPARE(db::cardsOfClass(classA, QDate(2026, 11, 3)).size(), 1);
+        const QList<reports::SummaryRow> afterLeaving = reports::summary({classA, scope.from, scope.to});
+        const reports::SummaryRow* left = rowOf(afterLeaving, "Ann");
+        QVERIFY(left);
+        QCOMPARE(left->daysMarked, 5);
+        QCOMPARE(left->schoolDays, std::optional<int>(7));
+        QVERIFY(db::studentsOfClass(classA, false).isEmpty());
+        QCOMPARE(db::enrolments(mo).size(), 2);
+        QCOMPARE(db::enrolments(mo).first().to, QDate(2026, 11, 1));
+    }
+
     void dailyCountsAndHistoryFollowTheStudentsThatRemain()
     {
         TestEnvironment env;

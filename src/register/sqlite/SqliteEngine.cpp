@@ -230,6 +230,12 @@ public:
                 "ROW WHEN NEW.Image IS NOT OLD.Image AND NEW.CardPicture IS OLD.CardPicture BEGIN UPDATE "
                 "tblStudents SET CardPicture = NULL WHERE id = NEW.id; END"));
             break;
+        case 10:
+            sql::run(
+                QStringLiteral("CREATE TABLE IF NOT EXISTS tblEnrolment (id INTEGER PRIMARY KEY, StudentID INTEGER "
+                               "NOT NULL, ClassID INTEGER NOT NULL, FromDate TEXT NOT NULL DEFAULT '', ToDate TEXT "
+                               "NOT NULL DEFAULT '9999-12-31')"));
+            break;
         case 9:
             sql::run(
                 QStringLiteral("CREATE TABLE IF NOT EXISTS tblCalendar (id INTEGER PRIMARY KEY, Kind TEXT NOT NULL "
