@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -104,6 +106,8 @@ void ManageClassesWindow::buildLayout()
     connect(m_pushButtons[4], &QPushButton::clicked, this, &ManageClassesWindow::PushButton5_Click);
     connect(m_pushButtons[5], &QPushButton::clicked, this, &ManageClassesWindow::PushButton6_Click);
     connect(m_pushButtons[6], &QPushButton::clicked, this, &ManageClassesWindow::PushButton7_Click);
+    m_listView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_listView1, &QWidget::customContextMenuRequested, this, &ManageClassesWindow::showStudentMenu);
     // A pick in the class box and a change of its text both come here.
     connect(m_combo1, &QComboBox::currentIndexChanged, this,
         [this] { reportFailures(location("Combo1_Click"), [this] { FillStudentList(); }); });
@@ -297,13 +301,107 @@ void ManageClassesWindow::PushButton5_Click()
         return;
     const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
     const QString name = row->text(1);
-    if (!steps.test(102, [this, &name] {
-            return dialogs().question(this, tr("Are you sure you want to delete %1?").arg(name), tr("Delete Student"),
-                UserDialogs::Icon::None);
+    // Delete is for a student entered by mistake; a leaver is kept, with every report of the
+    // days they were here.
+    QString question = tr("Are you sure you want to delete %1?").arg(name);
+    if (const qint64 marks = db::markCount({studentId}); marks > 0)
+        question += QStringLiteral("\r\n\r\n")
+            + tr("%n mark(s) of this student stay in the register, but no report will show them again. For a "
+                 "student who leaves the school, use Leaves School… (right-click the name) instead.",
+                nullptr, int(marks));
+    if (!steps.test(102, [this, &question] {
+            return dialogs().question(this, question, tr("Delete Student"), UserDialogs::Icon::None);
         }))
         return;
     steps.step(104, [studentId] { db::deleteStudent(studentId); });
     steps.step(106, [this] { FillStudentList(); });
+}
+
+void ManageClassesWindow::showStudentMenu(const QPoint& position)
+{
+    QTreeWidgetItem* row = m_listView1->itemAt(position);
+    if (!row)
+        return;
+    m_listView1->setCurrentItem(row);
+    QMenu menu(this);
+    QMenu* moves = menu.addMenu(tr("&Move to Class"));
+    const std::optional<qint64> shown = selectedClassId();
+    for (int i = 0; i < m_colClassIDs.size(); ++i) {
+        const qint64 classId = m_colClassIDs.at(i);
+        if (shown && classId == *shown)
+            continue;
+        moves->addAction(m_combo1->itemText(i), this, [this, classId] { moveSelectedStudent(classId); });
+    }
+    moves->setEnabled(!moves->isEmpty());
+    menu.addAction(tr("&Leaves School…"), this, [this] { selectedStudentLeaves(); });
+    menu.addSeparator();
+    menu.addAction(tr("&Delete Student (a mistake)…"), this, [this] { PushButton5_Click(); });
+    menu.exec(m_listView1->viewport()->mapToGlobal(position));
+}
+
+std::optional<QDate> ManageClassesWindow::askDay(const QString& prompt, const QString& title)
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const std::optional<QString> answer
+        = dialogs().inputBox(this, prompt, title, QLocale().toString(QDate::currentDate(), format));
+    if (!answer)
+        return std::nullopt;
+    QDate day = QLocale().toDate(answer->trimmed(), format);
+    if (!day.isValid())
+        day = QDate::fromString(answer->trimmed(), Qt::ISODate);
+    if (!day.isValid()) {
+        dialogs().message(this,
+            tr("“%1” is not a date. Write it as %2, or as YYYY-MM-DD.").arg(*answer, format.toUpper()), title,
+            UserDialogs::Icon::Warning);
+        return std::nullopt;
+    }
+    return day;
+}
+
+void ManageClassesWindow::moveSelectedStudent(qint64 classId)
+{
+    reportFailures(location("MoveStudent_Click"), [this, classId] {
+        QTreeWidgetItem* row = selectedStudentRow();
+        const qsizetype index = m_colClassIDs.indexOf(classId);
+        if (!row || index < 0)
+            return;
+        const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
+        const QString name = row->text(1);
+        const QString className = m_combo1->itemText(int(index));
+        const std::optional<QDate> day = askDay(
+            tr("%1 moves to %2 from this day (the registers before it stay with the class they were taken in):")
+                .arg(name, className),
+            tr("Move to Class"));
+        if (!day)
+            return;
+        db::moveStudent(studentId, classId, *day);
+        FillStudentList();
+    });
+}
+
+void ManageClassesWindow::selectedStudentLeaves()
+{
+    reportFailures(location("LeavesSchool_Click"), [this] {
+        QTreeWidgetItem* row = selectedStudentRow();
+        if (!row)
+            return;
+        const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
+        const QString name = row->text(1);
+        const std::optional<QDate> day
+            = askDay(tr("%1 leaves the school on this day (the first day they are no longer here):").arg(name),
+                tr("Leaves School"));
+        if (!day)
+            return;
+        if (!dialogs().question(this,
+                tr("%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?")
+                    .arg(name, QLocale().toString(*day, QLocale::LongFormat)),
+                tr("Leaves School"), UserDialogs::Icon::Question))
+            return;
+        db::leaveSchool(studentId, *day);
+        FillStudentList();
+    });
 }
 
 void ManageClassesWindow::PushButton6_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QWidget>
 
@@ -46,6 +47,11 @@ public:
     void PushButton6_Click(); // Help
     void PushButton7_Click(); // Import Photos, for the selected class
 
+    // The student list's menu: the selected student moves to another class, or leaves the
+    // school, from a day the user gives (today unless changed).
+    void moveSelectedStudent(qint64 classId);
+    void selectedStudentLeaves();
+
 private:
     using Shared = SharedWindow<ManageClassesWindow>;
     void buildLayout();
@@ -53,6 +59,9 @@ private:
     QTreeWidgetItem* selectedStudentRow() const;
     // Step 100 of Edit and Delete Student: the selected row of a list that has rows, or none.
     QTreeWidgetItem* studentRowToActOn(StepRunner& steps) const;
+    void showStudentMenu(const QPoint& position);
+    // The day asked for in an input box, today offered; none when cancelled or not a date (said).
+    std::optional<QDate> askDay(const QString& prompt, const QString& title);
 
     QGroupBox* m_frame1 = nullptr;
     QComboBox* m_combo1 = nullptr;

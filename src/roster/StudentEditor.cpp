@@ -143,7 +143,14 @@ void StudentEditor::PushButton1_Click()
         steps.step(138, [this, &name, &photoBytes] {
             if (!m_ClassID)
                 throw Failure(tr("No class was chosen for the new student."));
-            db::addStudent(name, *m_ClassID, photoBytes);
+            // A joiner is in the class from today: the registers already taken stay as they were.
+            // A class being set up, with no register taken yet, has its students from the
+            // beginning, so that past registers can still be entered from paper.
+            QList<qint64> classmates;
+            for (const db::StudentRow& row : db::studentsOfClass(*m_ClassID, false))
+                classmates.append(row.id);
+            const bool taken = !classmates.isEmpty() && db::markCount(classmates) > 0;
+            db::addStudent(name, *m_ClassID, photoBytes, taken ? QDate::currentDate() : QDate());
         });
     } else {
         steps.step(150, [this, &name, &photoBytes] {

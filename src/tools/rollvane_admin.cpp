@@ -18,6 +18,11 @@
 //       lists the calendar's entries over the range (the current school year by default) and
 //       how many school days it holds
 //
+//   rollvane-admin move-student ID CLASS --on DATE
+//       moves the student (by number) to the class (by name or number) from that day
+//   rollvane-admin leave-student ID --on DATE
+//       the student leaves the register from that day, and stays in the reports of the days before
+//
 // Neither copy changes its source. Each ends by comparing the row count and a checksum of every
 // table on both sides and says whether they agree.
 #include "backup/PhotoCompaction.h"
@@ -54,7 +59,9 @@ int usage()
                  "       rollvane-admin copy-register --to sqlite FILE\n"
                  "       rollvane-admin compact-photos\n"
                  "       rollvane-admin calendar import FILE\n"
-                 "       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]"),
+                 "       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+                 "       rollvane-admin move-student ID CLASS --on YYYY-MM-DD\n"
+                 "       rollvane-admin leave-student ID --on YYYY-MM-DD"),
         stderr);
     return 2;
 }
@@ -201,6 +208,63 @@ int listCalendar(const QStringList& options)
     return 0;
 }
 
+// The day after --on, as the last two arguments give it.
+std::optional<QDate> onDay(const QStringList& args)
+{
+    if (args.size() < 2 || args.at(args.size() - 2) != QLatin1String("--on"))
+        return std::nullopt;
+    const QDate day = QDate::fromString(args.last(), Qt::ISODate);
+    if (!day.isValid())
+        say(Text::tr("“%1” is not a date; write it as YYYY-MM-DD.").arg(args.last()), stderr);
+    return day;
+}
+
+std::optional<qint64> studentNumber(const QString& text)
+{
+    bool ok = false;
+    const qint64 id = text.toLongLong(&ok);
+    if (!ok || !db::student(id)) {
+        say(Text::tr("There is no student with the number %1.").arg(text), stderr);
+        return std::nullopt;
+    }
+    return id;
+}
+
+int moveOrLeave(const QStringList& args)
+{
+    const bool move = args.at(0) == QLatin1String("move-student");
+    if (args.size() != (move ? 5 : 4))
+        return usage();
+    const std::optional<QDate> day = onDay(args);
+    if (!day)
+        return usage();
+    if (!day->isValid())
+        return 2;
+    db::openConfigured();
+    const std::optional<qint64> student = studentNumber(args.at(1));
+    if (!student)
+        return 2;
+    const QString name = db::student(*student)->name;
+    if (!move) {
+        db::leaveSchool(*student, *day);
+        say(Text::tr("%1 leaves the register from %2.").arg(name, db::dateKey(*day)));
+        return 0;
+    }
+    // The class by its name, or by its number when no class has that name.
+    std::optional<db::ClassRow> target;
+    for (const db::ClassRow& row : db::classes()) {
+        if (row.name == args.at(2) || (!target && QString::number(row.id) == args.at(2)))
+            target = row;
+    }
+    if (!target) {
+        say(Text::tr("There is no class named %1.").arg(args.at(2)), stderr);
+        return 2;
+    }
+    db::moveStudent(*student, target->id, *day);
+    say(Text::tr("%1 is in %2 from %3.").arg(name, target->name, db::dateKey(*day)));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -213,6 +277,14 @@ int main(int argc, char* argv[])
     if (args == QStringList {QStringLiteral("compact-photos")}) {
         try {
             return compactPhotos();
+        } catch (const Failure& failure) {
+            say(failure.description(), stderr);
+            return 1;
+        }
+    }
+    if (args.value(0) == QLatin1String("move-student") || args.value(0) == QLatin1String("leave-student")) {
+        try {
+            return moveOrLeave(args);
         } catch (const Failure& failure) {
             say(failure.description(), stderr);
             return 1;

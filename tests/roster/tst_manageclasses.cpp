@@ -35,6 +35,7 @@ private Q_SLOTS:
     void deleteClassAsksAndKeepsMarks();
     void pickingAClassListsItsStudents();
     void studentCommandsNeedAClassOrARow();
+    void aStudentMovesAndLeavesFromAGivenDay();
     void addStudentListsInNameOrder();
     void editStudentRenamesAndKeepsPhoto();
     void editStudentWithNewJpegStoresItCompact();
@@ -528,6 +529,36 @@ void TestManageClasses::cancelAndCloseWriteNothing()
     QVERIFY(dialogs().shown().isEmpty());
 }
 
+// The list's menu moves a student from a day (a mistyped day is refused in words, and nothing
+// moves), and a leaver goes from the list but keeps the registers of the days before.
+void TestManageClasses::aStudentMovesAndLeavesFromAGivenDay()
+{
+    const qint64 math = db::addClass(QStringLiteral("Math"));
+    const qint64 art = db::addClass(QStringLiteral("Art"));
+    const qint64 amy = db::addStudent(QStringLiteral("Amy"), math, std::nullopt);
+    db::addStudent(QStringLiteral("Bob"), math, std::nullopt);
+    open();
+    pick(QStringLiteral("Math"));
+    selectRow(QStringLiteral("Amy"));
+    dialogs().answerText(QStringLiteral("31.31.2026"));
+    m_window->moveSelectedStudent(art);
+    QVERIFY(dialogs().messages().first().contains(QStringLiteral("is not a date")));
+    QCOMPARE(listedNames().size(), 2);
+
+    dialogs().answerText(QDate::currentDate().toString(Qt::ISODate));
+    m_window->moveSelectedStudent(art);
+    QCOMPARE(listedNames(), QStringList {QStringLiteral("Bob")});
+    QCOMPARE(db::cardsOfClass(math, QDate::currentDate().addDays(-1)).size(), 2);
+    QCOMPARE(db::cardsOfClass(art, QDate::currentDate()).first().id, amy);
+
+    selectRow(QStringLiteral("Bob"));
+    dialogs().answerText(QDate::currentDate().toString(Qt::ISODate));
+    dialogs().answerYes();
+    m_window->selectedStudentLeaves();
+    QVERIFY(listedNames().isEmpty());
+    QCOMPARE(db::cardsOfClass(math, QDate::currentDate().addDays(-1)).size(), 2);
+}
+
 void TestManageClasses::deleteStudentAsksAndKeepsMarks()
 {
     const qint64 math = db::addClass(QStringLiteral("Math"));
@@ -540,7 +571,9 @@ void TestManageClasses::deleteStudentAsksAndKeepsMarks()
     selectRow(QStringLiteral("Amy"));
     dialogs().answerNo();
     click(5);
-    QCOMPARE(dialogs().shown().first().text, QStringLiteral("Are you sure you want to delete Amy?"));
+    // The question says that the marks go out of reach, and what to do for a leaver instead.
+    QVERIFY(dialogs().shown().first().text.startsWith(QStringLiteral("Are you sure you want to delete Amy?\r\n")));
+    QVERIFY(dialogs().shown().first().text.contains(QStringLiteral("Leaves School")));
     QCOMPARE(dialogs().shown().first().caption, QStringLiteral("Delete Student"));
     QCOMPARE(dialogs().shown().first().icon, UserDialogs::Icon::None);
     QCOMPARE(listedNames().size(), 2);
