@@ -319,7 +319,7 @@ void count(SummaryRow& row, const QString& word)
 
 // The figures of a student who moved, class by class: their marks read one span at a time (a
 // few students), each counted in the class the student was in that day.
-void countMoved(const QList<Span>& spans, const ReportScope& scope, const calendar::SchoolCalendar& calendar,
+void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calendar,
     QHash<std::pair<qint64, qint64>, SummaryRow*>& rows)
 {
     QHash<SummaryRow*, QString> letters;
@@ -415,7 +415,7 @@ QList<SummaryRow> summary(const ReportScope& scope)
     if (!withOtherWords.isEmpty())
         readOtherWords(withOtherWords, scope, byId, calendar);
     for (auto it = moved.constBegin(); it != moved.constEnd(); ++it)
-        countMoved(it.value(), scope, calendar, byStudentAndClass);
+        countMoved(it.value(), calendar, byStudentAndClass);
 
     // Each student's school days are those of their time in the class.
     if (!calendar.isEmpty()) {
