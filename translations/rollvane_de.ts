@@ -68,18 +68,6 @@
         <translation>Das Register belegte %1 MB und belegt jetzt %2 MB.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
-       rollvane-admin copy-register --to sqlite DATEI
-       rollvane-admin compact-photos
-       rollvane-admin calendar import DATEI
-       rollvane-admin calendar list [--from JJJJ-MM-TT] [--to JJJJ-MM-TT]</translation>
-    </message>
-    <message>
         <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
         <translation>%1 Einträge aus %2 gelesen: %3 hinzugefügt, %4 standen schon im Kalender.</translation>
     </message>
@@ -98,6 +86,38 @@
     <message>
         <source> (no calendar: every weekday)</source>
         <translation> (kein Kalender: jeder Wochentag)</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
+        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
+       rollvane-admin copy-register --to sqlite DATEI
+       rollvane-admin compact-photos
+       rollvane-admin calendar import DATEI
+       rollvane-admin calendar list [--from JJJJ-MM-TT] [--to JJJJ-MM-TT]
+       rollvane-admin move-student NR KLASSE --on JJJJ-MM-TT
+       rollvane-admin leave-student NR --on JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Es gibt keinen Schüler mit der Nummer %1.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the register from %2.</source>
+        <translation>%1 verlässt das Klassenbuch ab %2.</translation>
+    </message>
+    <message>
+        <source>There is no class named %1.</source>
+        <translation>Es gibt keine Klasse namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2 from %3.</source>
+        <translation>%1 ist ab %3 in %2.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +690,18 @@
     <message>
         <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
         <translation>Das Register muss von dieser Version von Rollvane geöffnet werden, bevor seine Fotos umgewandelt werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>This register keeps no enrolments; it was opened for reading only.</source>
+        <translation>Dieses Klassenbuch führt keine Klassenzugehörigkeiten; es wurde nur zum Lesen geöffnet.</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Es gibt keinen Schüler mit der Nummer %1.</translation>
+    </message>
+    <message>
+        <source>There is no class with the number %1.</source>
+        <translation>Es gibt keine Klasse mit der Nummer %1.</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1409,49 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>Import Photos…</source>
         <translation>Fotos importieren…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</source>
+        <translation>
+            <numerusform>%n Eintrag dieses Schülers bleibt im Klassenbuch, aber kein Bericht zeigt ihn mehr. Für einen Schüler, der die Schule verlässt, nehmen Sie stattdessen „Verlässt die Schule…“ (Rechtsklick auf den Namen).</numerusform>
+            <numerusform>%n Einträge dieses Schülers bleiben im Klassenbuch, aber kein Bericht zeigt sie mehr. Für einen Schüler, der die Schule verlässt, nehmen Sie stattdessen „Verlässt die Schule…“ (Rechtsklick auf den Namen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Move to Class</source>
+        <translation>In andere Klasse &amp;verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Leaves School…</source>
+        <translation>Verlässt die &amp;Schule…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Student (a mistake)…</source>
+        <translation>Schüler &amp;löschen (Versehen)…</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date. Write it as %2, or as YYYY-MM-DD.</source>
+        <translation>„%1“ ist kein Datum. Schreiben Sie es als %2 oder als JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>%1 moves to %2 from this day (the registers before it stay with the class they were taken in):</source>
+        <translation>%1 wechselt ab diesem Tag nach %2 (die Einträge davor bleiben bei der Klasse, in der sie erfasst wurden):</translation>
+    </message>
+    <message>
+        <source>Move to Class</source>
+        <translation>In andere Klasse verschieben</translation>
+    </message>
+    <message>
+        <source>%1 leaves the school on this day (the first day they are no longer here):</source>
+        <translation>%1 verlässt die Schule an diesem Tag (dem ersten Tag, an dem er oder sie nicht mehr da ist):</translation>
+    </message>
+    <message>
+        <source>Leaves School</source>
+        <translation>Verlässt die Schule</translation>
+    </message>
+    <message>
+        <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
+        <translation>%1 steht ab %2 nicht mehr auf den Karten und bleibt in jedem Bericht der Tage davor. Fortfahren?</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,16 @@
     </message>
 </context>
 <context>
+    <name>ManageClassesWindow</name>
+    <message numerus="yes">
+        <source>%n mark(s) of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</source>
+        <translation>
+            <numerusform>%n mark of this student stays in the register, but no report will show it again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</numerusform>
+            <numerusform>%n marks of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message numerus="yes">
         <source>Total (%n students)</source>

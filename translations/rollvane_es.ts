@@ -68,18 +68,6 @@
         <translation>El registro ocupaba %1 MB y ahora ocupa %2 MB.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
-       rollvane-admin copy-register --to sqlite ARCHIVO
-       rollvane-admin compact-photos
-       rollvane-admin calendar import ARCHIVO
-       rollvane-admin calendar list [--from AAAA-MM-DD] [--to AAAA-MM-DD]</translation>
-    </message>
-    <message>
         <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
         <translation>%1 entradas leídas de %2: %3 añadidas, %4 ya estaban en el calendario.</translation>
     </message>
@@ -98,6 +86,38 @@
     <message>
         <source> (no calendar: every weekday)</source>
         <translation> (sin calendario: cada día laborable)</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
+        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
+       rollvane-admin copy-register --to sqlite ARCHIVO
+       rollvane-admin compact-photos
+       rollvane-admin calendar import ARCHIVO
+       rollvane-admin calendar list [--from AAAA-MM-DD] [--to AAAA-MM-DD]
+       rollvane-admin move-student NÚMERO CLASE --on AAAA-MM-DD
+       rollvane-admin leave-student NÚMERO --on AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>No hay ningún alumno con el número %1.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the register from %2.</source>
+        <translation>%1 sale del registro a partir del %2.</translation>
+    </message>
+    <message>
+        <source>There is no class named %1.</source>
+        <translation>No hay ninguna clase llamada %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2 from %3.</source>
+        <translation>%1 está en %2 a partir del %3.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +690,18 @@
     <message>
         <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
         <translation>El registro debe abrirse con esta versión de Rollvane antes de convertir sus fotos. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>This register keeps no enrolments; it was opened for reading only.</source>
+        <translation>Este registro no guarda matrículas; se abrió solo para lectura.</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>No hay ningún alumno con el número %1.</translation>
+    </message>
+    <message>
+        <source>There is no class with the number %1.</source>
+        <translation>No hay ninguna clase con el número %1.</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1409,49 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>Import Photos…</source>
         <translation>Importar fotos…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</source>
+        <translation>
+            <numerusform>%n marca de este alumno sigue en el registro, pero ningún informe la mostrará ya. Para un alumno que deja el centro, use en su lugar «Deja el centro…» (clic derecho en el nombre).</numerusform>
+            <numerusform>%n marcas de este alumno siguen en el registro, pero ningún informe las mostrará ya. Para un alumno que deja el centro, use en su lugar «Deja el centro…» (clic derecho en el nombre).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Move to Class</source>
+        <translation>&amp;Mover a otra clase</translation>
+    </message>
+    <message>
+        <source>&amp;Leaves School…</source>
+        <translation>&amp;Deja el centro…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Student (a mistake)…</source>
+        <translation>&amp;Eliminar alumno (error)…</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date. Write it as %2, or as YYYY-MM-DD.</source>
+        <translation>«%1» no es una fecha. Escríbala como %2 o como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>%1 moves to %2 from this day (the registers before it stay with the class they were taken in):</source>
+        <translation>%1 pasa a %2 a partir de este día (los registros anteriores siguen con la clase en que se pasaron):</translation>
+    </message>
+    <message>
+        <source>Move to Class</source>
+        <translation>Mover a otra clase</translation>
+    </message>
+    <message>
+        <source>%1 leaves the school on this day (the first day they are no longer here):</source>
+        <translation>%1 deja el centro este día (el primer día en que ya no está):</translation>
+    </message>
+    <message>
+        <source>Leaves School</source>
+        <translation>Deja el centro</translation>
+    </message>
+    <message>
+        <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
+        <translation>%1 no aparecerá en las tarjetas a partir del %2 y seguirá en todos los informes de los días anteriores. ¿Continuar?</translation>
     </message>
 </context>
 <context>

@@ -68,18 +68,6 @@
         <translation>Le registre occupait %1 Mo et en occupe maintenant %2.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
-       rollvane-admin copy-register --to sqlite FICHIER
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FICHIER
-       rollvane-admin calendar list [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]</translation>
-    </message>
-    <message>
         <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
         <translation>%1 entrées lues dans %2 : %3 ajoutées, %4 déjà dans le calendrier.</translation>
     </message>
@@ -98,6 +86,38 @@
     <message>
         <source> (no calendar: every weekday)</source>
         <translation> (pas de calendrier : chaque jour de semaine)</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
+        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
+       rollvane-admin copy-register --to sqlite FICHIER
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FICHIER
+       rollvane-admin calendar list [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]
+       rollvane-admin move-student NUMÉRO CLASSE --on AAAA-MM-JJ
+       rollvane-admin leave-student NUMÉRO --on AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Il n’y a pas d’élève portant le numéro %1.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the register from %2.</source>
+        <translation>%1 quitte le registre à partir du %2.</translation>
+    </message>
+    <message>
+        <source>There is no class named %1.</source>
+        <translation>Il n’y a pas de classe nommée %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2 from %3.</source>
+        <translation>%1 est en %2 à partir du %3.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +690,18 @@
     <message>
         <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
         <translation>Le registre doit être ouvert par cette version de Rollvane avant que ses photos soient converties. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>This register keeps no enrolments; it was opened for reading only.</source>
+        <translation>Ce registre ne tient pas d’inscriptions ; il a été ouvert en lecture seule.</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Il n’y a pas d’élève portant le numéro %1.</translation>
+    </message>
+    <message>
+        <source>There is no class with the number %1.</source>
+        <translation>Il n’y a pas de classe portant le numéro %1.</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1409,49 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>Import Photos…</source>
         <translation>Importer des photos…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</source>
+        <translation>
+            <numerusform>%n marque de cet élève reste dans le registre, mais aucun rapport ne la montrera plus. Pour un élève qui quitte l’école, utilisez plutôt « Quitte l’école… » (clic droit sur le nom).</numerusform>
+            <numerusform>%n marques de cet élève restent dans le registre, mais aucun rapport ne les montrera plus. Pour un élève qui quitte l’école, utilisez plutôt « Quitte l’école… » (clic droit sur le nom).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Move to Class</source>
+        <translation>&amp;Changer de classe</translation>
+    </message>
+    <message>
+        <source>&amp;Leaves School…</source>
+        <translation>&amp;Quitte l’école…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Student (a mistake)…</source>
+        <translation>&amp;Supprimer l’élève (erreur)…</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date. Write it as %2, or as YYYY-MM-DD.</source>
+        <translation>« %1 » n’est pas une date. Écrivez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>%1 moves to %2 from this day (the registers before it stay with the class they were taken in):</source>
+        <translation>%1 passe en %2 à partir de ce jour (les appels antérieurs restent avec la classe où ils ont été faits) :</translation>
+    </message>
+    <message>
+        <source>Move to Class</source>
+        <translation>Changer de classe</translation>
+    </message>
+    <message>
+        <source>%1 leaves the school on this day (the first day they are no longer here):</source>
+        <translation>%1 quitte l’école ce jour-là (le premier jour où l’élève n’est plus là) :</translation>
+    </message>
+    <message>
+        <source>Leaves School</source>
+        <translation>Quitte l’école</translation>
+    </message>
+    <message>
+        <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
+        <translation>%1 n’apparaîtra plus sur les cartes à partir du %2 et reste dans tous les rapports des jours précédents. Continuer ?</translation>
     </message>
 </context>
 <context>

@@ -68,18 +68,6 @@
         <translation>Het register nam %1 MB in en neemt nu %2 MB in.</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]</source>
-        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
-       rollvane-admin copy-register --to sqlite BESTAND
-       rollvane-admin compact-photos
-       rollvane-admin calendar import BESTAND
-       rollvane-admin calendar list [--from JJJJ-MM-DD] [--to JJJJ-MM-DD]</translation>
-    </message>
-    <message>
         <source>%1 entries read from %2: %3 added, %4 already in the calendar.</source>
         <translation>%1 items gelezen uit %2: %3 toegevoegd, %4 stonden al in de kalender.</translation>
     </message>
@@ -98,6 +86,38 @@
     <message>
         <source> (no calendar: every weekday)</source>
         <translation> (geen kalender: elke weekdag)</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
+        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
+       rollvane-admin copy-register --to sqlite BESTAND
+       rollvane-admin compact-photos
+       rollvane-admin calendar import BESTAND
+       rollvane-admin calendar list [--from JJJJ-MM-DD] [--to JJJJ-MM-DD]
+       rollvane-admin move-student NUMMER KLAS --on JJJJ-MM-DD
+       rollvane-admin leave-student NUMMER --on JJJJ-MM-DD</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Er is geen leerling met nummer %1.</translation>
+    </message>
+    <message>
+        <source>%1 leaves the register from %2.</source>
+        <translation>%1 verlaat het register vanaf %2.</translation>
+    </message>
+    <message>
+        <source>There is no class named %1.</source>
+        <translation>Er is geen klas met de naam %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2 from %3.</source>
+        <translation>%1 zit vanaf %3 in %2.</translation>
     </message>
 </context>
 <context>
@@ -670,6 +690,18 @@
     <message>
         <source>The register must be opened by this version of Rollvane before its photos are converted. Nothing was changed.</source>
         <translation>Het register moet door deze versie van Rollvane geopend zijn voordat de foto&apos;s worden omgezet. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>This register keeps no enrolments; it was opened for reading only.</source>
+        <translation>Dit register houdt geen inschrijvingen bij; het is alleen-lezen geopend.</translation>
+    </message>
+    <message>
+        <source>There is no student with the number %1.</source>
+        <translation>Er is geen leerling met nummer %1.</translation>
+    </message>
+    <message>
+        <source>There is no class with the number %1.</source>
+        <translation>Er is geen klas met nummer %1.</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1409,49 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>Import Photos…</source>
         <translation>Foto&apos;s importeren…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</source>
+        <translation>
+            <numerusform>%n markering van deze leerling blijft in het register, maar geen rapport toont haar nog. Gebruik voor een leerling die de school verlaat liever ‘Verlaat de school…’ (rechtsklik op de naam).</numerusform>
+            <numerusform>%n markeringen van deze leerling blijven in het register, maar geen rapport toont ze nog. Gebruik voor een leerling die de school verlaat liever ‘Verlaat de school…’ (rechtsklik op de naam).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Move to Class</source>
+        <translation>Naar andere klas &amp;verplaatsen</translation>
+    </message>
+    <message>
+        <source>&amp;Leaves School…</source>
+        <translation>Verlaat de &amp;school…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Student (a mistake)…</source>
+        <translation>Leerling ver&amp;wijderen (vergissing)…</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date. Write it as %2, or as YYYY-MM-DD.</source>
+        <translation>‘%1’ is geen datum. Schrijf hem als %2 of als JJJJ-MM-DD.</translation>
+    </message>
+    <message>
+        <source>%1 moves to %2 from this day (the registers before it stay with the class they were taken in):</source>
+        <translation>%1 gaat vanaf deze dag naar %2 (de registraties daarvoor blijven bij de klas waarin ze zijn gedaan):</translation>
+    </message>
+    <message>
+        <source>Move to Class</source>
+        <translation>Naar andere klas verplaatsen</translation>
+    </message>
+    <message>
+        <source>%1 leaves the school on this day (the first day they are no longer here):</source>
+        <translation>%1 verlaat de school op deze dag (de eerste dag dat de leerling er niet meer is):</translation>
+    </message>
+    <message>
+        <source>Leaves School</source>
+        <translation>Verlaat de school</translation>
+    </message>
+    <message>
+        <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
+        <translation>%1 staat vanaf %2 niet meer op de kaarten en blijft in elk rapport van de dagen daarvoor. Doorgaan?</translation>
     </message>
 </context>
 <context>

@@ -159,18 +159,33 @@ struct Span
 // the whole range. Deleted students have none.
 QList<Span> spansOf(const ReportScope& scope)
 {
+    // For one class: every span of the students who had one in it (they may have moved), read
+    // through the class's index rather than the whole school's enrolments.
+    const QString ofClass = scope.classId
+        ? QStringLiteral(" AND StudentID IN (SELECT StudentID FROM tblEnrolment WHERE ClassID = ? AND FromDate <= ? "
+                         "AND ToDate >= ?)")
+        : QString();
     QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
             ? QStringLiteral("SELECT x.StudentID, s.StudentName, x.ClassID, c.ClassName, x.FromDate, x.ToDate FROM "
                              "(SELECT StudentID, ClassID, FromDate, ToDate FROM tblEnrolment WHERE FromDate <= ? AND "
-                             "ToDate >= ? UNION ALL SELECT m.id, m.ClassID, '', '' FROM tblStudents m WHERE NOT EXISTS "
-                             "(SELECT 1 FROM tblEnrolment e WHERE e.StudentID = m.id)) x JOIN tblStudents s ON s.id = "
-                             "x.StudentID LEFT JOIN tblClassName c ON c.id = x.ClassID")
+                             "ToDate >= ?%1 UNION ALL SELECT m.id, m.ClassID, '', '' FROM tblStudents m WHERE %2NOT "
+                             "EXISTS (SELECT 1 FROM tblEnrolment e WHERE e.StudentID = m.id)) x JOIN tblStudents s ON "
+                             "s.id = x.StudentID LEFT JOIN tblClassName c ON c.id = x.ClassID")
+                  .arg(ofClass, scope.classId ? QStringLiteral("m.ClassID = ? AND ") : QString())
             : QStringLiteral("SELECT s.id, s.StudentName, s.ClassID, c.ClassName, '', '' FROM tblStudents s LEFT JOIN "
-                             "tblClassName c ON c.id = s.ClassID"));
+                             "tblClassName c ON c.id = s.ClassID%1")
+                  .arg(scope.classId ? QStringLiteral(" WHERE s.ClassID = ?") : QString()));
     if (openedSchemaVersion() >= 10) {
         query.addBindValue(dateKey(scope.to));
         query.addBindValue(dateKey(scope.from));
+        if (scope.classId) {
+            query.addBindValue(*scope.classId);
+            query.addBindValue(dateKey(scope.to));
+            query.addBindValue(dateKey(scope.from));
+        }
     }
+    if (scope.classId)
+        query.addBindValue(*scope.classId);
     sql::run(query);
     QList<Span> spans;
     while (query.next()) {
@@ -549,15 +564,27 @@ QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId
 {
     if (const calendar::SchoolCalendar calendar = schoolCalendar(); !calendar.isEmpty() && !calendar.isSchoolDay(day))
         return {};
-    // One statement: per class, its students that day, one indexed lookup each until a mark is
-    // found.
-    QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN %1 r ON r.cid = c.id AND r.f <= ? "
-                       "AND r.t >= ? WHERE NOT EXISTS (SELECT 1 FROM %1 m JOIN tblAttendance a ON a.StudentID = m.sid "
-                       "AND a.\"Date\" = ? WHERE m.cid = c.id AND m.f <= ? AND m.t >= ?)%2 GROUP BY c.id, c.ClassName")
-            .arg(roll(), classId ? QStringLiteral(" AND c.id = ?") : QString()));
-    for (int i = 0; i < 5; ++i)
-        query.addBindValue(dateKey(day));
+    // One statement: per class, its students that day through the class's own index, and one
+    // indexed lookup of a mark each until one is found.
+    const QString key = dateKey(day);
+    QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
+            ? QStringLiteral(
+                "SELECT id, ClassName, n FROM (SELECT c.id, c.ClassName, (SELECT count(*) FROM tblEnrolment e JOIN "
+                "tblStudents st ON st.id = e.StudentID WHERE e.ClassID = c.id AND e.FromDate <= ? AND e.ToDate >= "
+                "?) + (SELECT count(*) FROM tblStudents m WHERE m.ClassID = c.id AND NOT EXISTS (SELECT 1 FROM "
+                "tblEnrolment x WHERE x.StudentID = m.id)) AS n FROM tblClassName c WHERE NOT EXISTS (SELECT 1 FROM "
+                "tblEnrolment e JOIN tblAttendance a ON a.StudentID = e.StudentID AND a.\"Date\" = ? WHERE "
+                "e.ClassID = c.id AND e.FromDate <= ? AND e.ToDate >= ?) AND NOT EXISTS (SELECT 1 FROM tblStudents m "
+                "JOIN tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id AND NOT "
+                "EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))%1) AS taught WHERE n > 0")
+                  .arg(classId ? QStringLiteral(" AND c.id = ?") : QString())
+            : QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN tblStudents s ON s.ClassID = "
+                             "c.id WHERE NOT EXISTS (SELECT 1 FROM tblStudents m JOIN tblAttendance a ON a.StudentID = "
+                             "m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id)%1 GROUP BY c.id, c.ClassName")
+                  .arg(classId ? QStringLiteral(" AND c.id = ?") : QString()));
+    const int days = openedSchemaVersion() >= 10 ? 6 : 1;
+    for (int i = 0; i < days; ++i)
+        query.addBindValue(key);
     if (classId)
         query.addBindValue(*classId);
     sql::run(query);
@@ -579,7 +606,11 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
     // The classes that had students in the range, and on which days each had them.
     QHash<qint64, QList<Span>> spansOfClass;
     QList<MissingRegister> taught;
-    for (const Span& span : spansOf(scope)) {
+    // Whether the school was open is a question about every class (below), so every class's
+    // students are read even when one class is asked for.
+    ReportScope allClasses = scope;
+    allClasses.classId.reset();
+    for (const Span& span : spansOf(allClasses)) {
         if (span.student.className.isNull() && span.student.classId == 0)
             continue;
         QList<Span>& spans = spansOfClass[span.student.classId];
