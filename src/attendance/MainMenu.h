@@ -50,5 +50,6 @@ private:
     QAction* addCommand(Menu where, Command which, const char* name, const QString& text, const QKeySequence& keys);
 
     std::array<QMenu*, 4> m_menus {};
-    std::array<QAction*, 13> m_actions {};
+    // One per command, sized by the enum so that a new command cannot write past the end.
+    std::array<QAction*, size_t(Command::About) + 1> m_actions {};
 };
