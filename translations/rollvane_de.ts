@@ -88,22 +88,6 @@
         <translation> (kein Kalender: jeder Wochentag)</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
-       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
-       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
-        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
-       rollvane-admin copy-register --to sqlite DATEI
-       rollvane-admin compact-photos
-       rollvane-admin calendar import DATEI
-       rollvane-admin calendar list [--from JJJJ-MM-TT] [--to JJJJ-MM-TT]
-       rollvane-admin move-student NR KLASSE --on JJJJ-MM-TT
-       rollvane-admin leave-student NR --on JJJJ-MM-TT</translation>
-    </message>
-    <message>
         <source>There is no student with the number %1.</source>
         <translation>Es gibt keinen Schüler mit der Nummer %1.</translation>
     </message>
@@ -118,6 +102,44 @@
     <message>
         <source>%1 is in %2 from %3.</source>
         <translation>%1 ist ab %3 in %2.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD
+       rollvane-admin new-school-year --on YYYY-MM-DD [--apply]</source>
+        <translation>Aufruf: rollvane-admin copy-register --to postgresql [--from DATEI]
+       rollvane-admin copy-register --to sqlite DATEI
+       rollvane-admin compact-photos
+       rollvane-admin calendar import DATEI
+       rollvane-admin calendar list [--from JJJJ-MM-TT] [--to JJJJ-MM-TT]
+       rollvane-admin move-student NR KLASSE --on JJJJ-MM-TT
+       rollvane-admin leave-student NR --on JJJJ-MM-TT
+       rollvane-admin new-school-year --on JJJJ-MM-TT [--apply]</translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation>bleibt</translation>
+    </message>
+    <message>
+        <source>leaves</source>
+        <translation>geht ab</translation>
+    </message>
+    <message>
+        <source> (new)</source>
+        <translation> (neu)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; add --apply to do it.</source>
+        <translation>Nichts wurde geändert; mit --apply wird es ausgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 Schüler sind ein Jahr aufgerückt und %2 haben die Schule verlassen; %3 Klassen wurden angelegt.</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1106,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>School &amp;Calendar…</source>
         <translation>Schul&amp;kalender…</translation>
     </message>
+    <message>
+        <source>&amp;New School Year…</source>
+        <translation>&amp;Neues Schuljahr…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1467,6 +1493,53 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>the name holds a character that reverses the direction of the text (U+%1)</source>
         <translation>der Name enthält ein Zeichen, das die Schreibrichtung umkehrt (U+%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NewSchoolYear</name>
+    <message>
+        <source>The first day of the new school year (YYYY-MM-DD). Every class goes up one year from that day, and the top year leaves:</source>
+        <translation>Der erste Tag des neuen Schuljahres (JJJJ-MM-TT). Ab diesem Tag rückt jede Klasse ein Jahr auf, und der oberste Jahrgang geht ab:</translation>
+    </message>
+    <message>
+        <source>New School Year</source>
+        <translation>Neues Schuljahr</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>„%1“ ist kein Datum; schreiben Sie es als JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>No class has students to move.</source>
+        <translation>Keine Klasse hat Schüler, die aufrücken könnten.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): stays as it is, its name has no year.</source>
+        <translation>%1 (%2): bleibt, wie sie ist; ihr Name nennt keinen Jahrgang.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): leave the school.</source>
+        <translation>%1 (%2): verlassen die Schule.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): go up to %3%4.</source>
+        <translation>%1 (%2): rücken auf nach %3%4.</translation>
+    </message>
+    <message>
+        <source> (a new class)</source>
+        <translation> (eine neue Klasse)</translation>
+    </message>
+    <message>
+        <source>From %1:</source>
+        <translation>Ab %1:</translation>
+    </message>
+    <message>
+        <source>The registers before that day keep the classes they were taken in. Go ahead?</source>
+        <translation>Die Einträge vor diesem Tag bleiben bei den Klassen, in denen sie erfasst wurden. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 Schüler sind ein Jahr aufgerückt und %2 haben die Schule verlassen; %3 Klassen wurden angelegt.</translation>
     </message>
 </context>
 <context>

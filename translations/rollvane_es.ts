@@ -88,22 +88,6 @@
         <translation> (sin calendario: cada día laborable)</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
-       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
-       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
-        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
-       rollvane-admin copy-register --to sqlite ARCHIVO
-       rollvane-admin compact-photos
-       rollvane-admin calendar import ARCHIVO
-       rollvane-admin calendar list [--from AAAA-MM-DD] [--to AAAA-MM-DD]
-       rollvane-admin move-student NÚMERO CLASE --on AAAA-MM-DD
-       rollvane-admin leave-student NÚMERO --on AAAA-MM-DD</translation>
-    </message>
-    <message>
         <source>There is no student with the number %1.</source>
         <translation>No hay ningún alumno con el número %1.</translation>
     </message>
@@ -118,6 +102,44 @@
     <message>
         <source>%1 is in %2 from %3.</source>
         <translation>%1 está en %2 a partir del %3.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD
+       rollvane-admin new-school-year --on YYYY-MM-DD [--apply]</source>
+        <translation>uso: rollvane-admin copy-register --to postgresql [--from ARCHIVO]
+       rollvane-admin copy-register --to sqlite ARCHIVO
+       rollvane-admin compact-photos
+       rollvane-admin calendar import ARCHIVO
+       rollvane-admin calendar list [--from AAAA-MM-DD] [--to AAAA-MM-DD]
+       rollvane-admin move-student NÚMERO CLASE --on AAAA-MM-DD
+       rollvane-admin leave-student NÚMERO --on AAAA-MM-DD
+       rollvane-admin new-school-year --on AAAA-MM-DD [--apply]</translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation>se queda</translation>
+    </message>
+    <message>
+        <source>leaves</source>
+        <translation>se va</translation>
+    </message>
+    <message>
+        <source> (new)</source>
+        <translation> (nueva)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; add --apply to do it.</source>
+        <translation>No se ha cambiado nada; añada --apply para hacerlo.</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 alumnos han pasado de curso y %2 han dejado el centro; se han añadido %3 clases.</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1106,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>School &amp;Calendar…</source>
         <translation>&amp;Calendario escolar…</translation>
     </message>
+    <message>
+        <source>&amp;New School Year…</source>
+        <translation>&amp;Nuevo curso…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1467,6 +1493,53 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>the name holds a character that reverses the direction of the text (U+%1)</source>
         <translation>el nombre contiene un carácter que invierte la dirección del texto (U+%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NewSchoolYear</name>
+    <message>
+        <source>The first day of the new school year (YYYY-MM-DD). Every class goes up one year from that day, and the top year leaves:</source>
+        <translation>El primer día del nuevo curso (AAAA-MM-DD). Cada clase pasa de curso a partir de ese día, y el último curso se va:</translation>
+    </message>
+    <message>
+        <source>New School Year</source>
+        <translation>Nuevo curso</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>«%1» no es una fecha; escríbala como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>No class has students to move.</source>
+        <translation>Ninguna clase tiene alumnos que mover.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): stays as it is, its name has no year.</source>
+        <translation>%1 (%2): se queda como está, su nombre no indica curso.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): leave the school.</source>
+        <translation>%1 (%2): dejan el centro.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): go up to %3%4.</source>
+        <translation>%1 (%2): pasan a %3%4.</translation>
+    </message>
+    <message>
+        <source> (a new class)</source>
+        <translation> (una clase nueva)</translation>
+    </message>
+    <message>
+        <source>From %1:</source>
+        <translation>A partir del %1:</translation>
+    </message>
+    <message>
+        <source>The registers before that day keep the classes they were taken in. Go ahead?</source>
+        <translation>Los registros anteriores a ese día siguen con las clases en que se pasaron. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 alumnos han pasado de curso y %2 han dejado el centro; se han añadido %3 clases.</translation>
     </message>
 </context>
 <context>

@@ -88,22 +88,6 @@
         <translation> (pas de calendrier : chaque jour de semaine)</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
-       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
-       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
-        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
-       rollvane-admin copy-register --to sqlite FICHIER
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FICHIER
-       rollvane-admin calendar list [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]
-       rollvane-admin move-student NUMÉRO CLASSE --on AAAA-MM-JJ
-       rollvane-admin leave-student NUMÉRO --on AAAA-MM-JJ</translation>
-    </message>
-    <message>
         <source>There is no student with the number %1.</source>
         <translation>Il n’y a pas d’élève portant le numéro %1.</translation>
     </message>
@@ -118,6 +102,44 @@
     <message>
         <source>%1 is in %2 from %3.</source>
         <translation>%1 est en %2 à partir du %3.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD
+       rollvane-admin new-school-year --on YYYY-MM-DD [--apply]</source>
+        <translation>usage : rollvane-admin copy-register --to postgresql [--from FICHIER]
+       rollvane-admin copy-register --to sqlite FICHIER
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FICHIER
+       rollvane-admin calendar list [--from AAAA-MM-JJ] [--to AAAA-MM-JJ]
+       rollvane-admin move-student NUMÉRO CLASSE --on AAAA-MM-JJ
+       rollvane-admin leave-student NUMÉRO --on AAAA-MM-JJ
+       rollvane-admin new-school-year --on AAAA-MM-JJ [--apply]</translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation>reste</translation>
+    </message>
+    <message>
+        <source>leaves</source>
+        <translation>part</translation>
+    </message>
+    <message>
+        <source> (new)</source>
+        <translation> (nouvelle)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; add --apply to do it.</source>
+        <translation>Rien n’a été modifié ; ajoutez --apply pour le faire.</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 élèves sont passés dans l’année supérieure et %2 ont quitté l’école ; %3 classes ont été ajoutées.</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1106,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>School &amp;Calendar…</source>
         <translation>&amp;Calendrier scolaire…</translation>
     </message>
+    <message>
+        <source>&amp;New School Year…</source>
+        <translation>&amp;Nouvelle année scolaire…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1467,6 +1493,53 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>the name holds a character that reverses the direction of the text (U+%1)</source>
         <translation>le nom contient un caractère qui inverse le sens du texte (U+%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NewSchoolYear</name>
+    <message>
+        <source>The first day of the new school year (YYYY-MM-DD). Every class goes up one year from that day, and the top year leaves:</source>
+        <translation>Le premier jour de la nouvelle année scolaire (AAAA-MM-JJ). Chaque classe passe dans l’année supérieure à partir de ce jour, et la dernière année part :</translation>
+    </message>
+    <message>
+        <source>New School Year</source>
+        <translation>Nouvelle année scolaire</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>« %1 » n’est pas une date ; écrivez-la sous la forme AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>No class has students to move.</source>
+        <translation>Aucune classe n’a d’élèves à faire passer.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): stays as it is, its name has no year.</source>
+        <translation>%1 (%2) : reste telle quelle, son nom n’indique pas d’année.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): leave the school.</source>
+        <translation>%1 (%2) : quittent l’école.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): go up to %3%4.</source>
+        <translation>%1 (%2) : passent en %3%4.</translation>
+    </message>
+    <message>
+        <source> (a new class)</source>
+        <translation> (une nouvelle classe)</translation>
+    </message>
+    <message>
+        <source>From %1:</source>
+        <translation>À partir du %1 :</translation>
+    </message>
+    <message>
+        <source>The registers before that day keep the classes they were taken in. Go ahead?</source>
+        <translation>Les appels antérieurs à ce jour restent avec les classes où ils ont été faits. Continuer ?</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 élèves sont passés dans l’année supérieure et %2 ont quitté l’école ; %3 classes ont été ajoutées.</translation>
     </message>
 </context>
 <context>

@@ -88,22 +88,6 @@
         <translation> (geen kalender: elke weekdag)</translation>
     </message>
     <message>
-        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
-       rollvane-admin copy-register --to sqlite FILE
-       rollvane-admin compact-photos
-       rollvane-admin calendar import FILE
-       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
-       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
-       rollvane-admin leave-student ID --on YYYY-MM-DD</source>
-        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
-       rollvane-admin copy-register --to sqlite BESTAND
-       rollvane-admin compact-photos
-       rollvane-admin calendar import BESTAND
-       rollvane-admin calendar list [--from JJJJ-MM-DD] [--to JJJJ-MM-DD]
-       rollvane-admin move-student NUMMER KLAS --on JJJJ-MM-DD
-       rollvane-admin leave-student NUMMER --on JJJJ-MM-DD</translation>
-    </message>
-    <message>
         <source>There is no student with the number %1.</source>
         <translation>Er is geen leerling met nummer %1.</translation>
     </message>
@@ -118,6 +102,44 @@
     <message>
         <source>%1 is in %2 from %3.</source>
         <translation>%1 zit vanaf %3 in %2.</translation>
+    </message>
+    <message>
+        <source>usage: rollvane-admin copy-register --to postgresql [--from FILE]
+       rollvane-admin copy-register --to sqlite FILE
+       rollvane-admin compact-photos
+       rollvane-admin calendar import FILE
+       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]
+       rollvane-admin move-student ID CLASS --on YYYY-MM-DD
+       rollvane-admin leave-student ID --on YYYY-MM-DD
+       rollvane-admin new-school-year --on YYYY-MM-DD [--apply]</source>
+        <translation>gebruik: rollvane-admin copy-register --to postgresql [--from BESTAND]
+       rollvane-admin copy-register --to sqlite BESTAND
+       rollvane-admin compact-photos
+       rollvane-admin calendar import BESTAND
+       rollvane-admin calendar list [--from JJJJ-MM-DD] [--to JJJJ-MM-DD]
+       rollvane-admin move-student NUMMER KLAS --on JJJJ-MM-DD
+       rollvane-admin leave-student NUMMER --on JJJJ-MM-DD
+       rollvane-admin new-school-year --on JJJJ-MM-DD [--apply]</translation>
+    </message>
+    <message>
+        <source>stays</source>
+        <translation>blijft</translation>
+    </message>
+    <message>
+        <source>leaves</source>
+        <translation>vertrekt</translation>
+    </message>
+    <message>
+        <source> (new)</source>
+        <translation> (nieuw)</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; add --apply to do it.</source>
+        <translation>Er is niets gewijzigd; voeg --apply toe om het uit te voeren.</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 leerlingen zijn een jaar opgeschoven en %2 hebben de school verlaten; %3 klassen zijn toegevoegd.</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1106,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>School &amp;Calendar…</source>
         <translation>School&amp;kalender…</translation>
     </message>
+    <message>
+        <source>&amp;New School Year…</source>
+        <translation>&amp;Nieuw schooljaar…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1467,6 +1493,53 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>the name holds a character that reverses the direction of the text (U+%1)</source>
         <translation>de naam bevat een teken dat de schrijfrichting omkeert (U+%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NewSchoolYear</name>
+    <message>
+        <source>The first day of the new school year (YYYY-MM-DD). Every class goes up one year from that day, and the top year leaves:</source>
+        <translation>De eerste dag van het nieuwe schooljaar (JJJJ-MM-DD). Elke klas schuift vanaf die dag een jaar op, en het hoogste jaar vertrekt:</translation>
+    </message>
+    <message>
+        <source>New School Year</source>
+        <translation>Nieuw schooljaar</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date; write it as YYYY-MM-DD.</source>
+        <translation>‘%1’ is geen datum; schrijf hem als JJJJ-MM-DD.</translation>
+    </message>
+    <message>
+        <source>No class has students to move.</source>
+        <translation>Geen enkele klas heeft leerlingen om op te schuiven.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): stays as it is, its name has no year.</source>
+        <translation>%1 (%2): blijft zoals hij is, de naam noemt geen jaar.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): leave the school.</source>
+        <translation>%1 (%2): verlaten de school.</translation>
+    </message>
+    <message>
+        <source>%1 (%2): go up to %3%4.</source>
+        <translation>%1 (%2): gaan naar %3%4.</translation>
+    </message>
+    <message>
+        <source> (a new class)</source>
+        <translation> (een nieuwe klas)</translation>
+    </message>
+    <message>
+        <source>From %1:</source>
+        <translation>Vanaf %1:</translation>
+    </message>
+    <message>
+        <source>The registers before that day keep the classes they were taken in. Go ahead?</source>
+        <translation>De registraties vóór die dag blijven bij de klassen waarin ze zijn gedaan. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>%1 students went up a year and %2 left the school; %3 classes were added.</source>
+        <translation>%1 leerlingen zijn een jaar opgeschoven en %2 hebben de school verlaten; %3 klassen zijn toegevoegd.</translation>
     </message>
 </context>
 <context>

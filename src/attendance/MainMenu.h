@@ -28,6 +28,7 @@ public:
         Backups,
         ImportStudents,
         SchoolCalendar,
+        NewSchoolYear,
         AttendanceReport,
         Help,
         About,
@@ -39,7 +40,7 @@ public:
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
     // actionNextDay, actionReload, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
-    // actionSchoolCalendar, actionAttendanceReport, actionHelp, actionAbout.
+    // actionSchoolCalendar, actionNewSchoolYear, actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.

@@ -19,6 +19,7 @@
 #include "reports/window/AttendanceReportWindow.h"
 #include "roster/ClassBox.h"
 #include "roster/ManageClassesWindow.h"
+#include "roster/NewSchoolYear.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/LookAndFeel.h"
@@ -304,6 +305,8 @@ void MainWindow::connectCommands()
     on(Command::SchoolCalendar, [this] {
         reportFailures(location("SchoolCalendar_Click"), [this] { calendar::SchoolCalendarWindow::showShared(this); });
     });
+    on(Command::NewSchoolYear,
+        [this] { reportFailures(location("NewSchoolYear_Click"), [this] { roster::askNewSchoolYear(this); }); });
     on(Command::AttendanceReport, [this] {
         reportFailures(location("AttendanceReport_Click"), [this] { AttendanceReportWindow::showShared(this); });
     });

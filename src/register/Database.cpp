@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -1368,6 +1369,27 @@ QList<Enrolment> enrolments(qint64 studentId)
     return found;
 }
 
+namespace {
+
+// Inside the caller's transaction.
+void enrolFrom(qint64 studentId, qint64 classId, const QDate& from)
+{
+    endEnrolmentsFrom(studentId, from);
+    QSqlQuery enrol = sql::prepared(
+        QStringLiteral("INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) VALUES (?, ?, ?, ?)"));
+    enrol.addBindValue(studentId);
+    enrol.addBindValue(classId);
+    enrol.addBindValue(dateKey(from));
+    enrol.addBindValue(QLatin1String(kOpenEnd));
+    sql::run(enrol);
+    QSqlQuery row = sql::prepared(QStringLiteral("UPDATE tblStudents SET ClassID=? WHERE id=?"));
+    row.addBindValue(classId);
+    row.addBindValue(studentId);
+    sql::run(row);
+}
+
+} // namespace
+
 void moveStudent(qint64 studentId, qint64 classId, const QDate& from)
 {
     requireWritable();
@@ -1382,18 +1404,7 @@ void moveStudent(qint64 studentId, qint64 classId, const QDate& from)
         if (!classRow.next())
             throw Failure(Text::tr("There is no class with the number %1.").arg(classId));
         classRow.finish();
-        endEnrolmentsFrom(studentId, from);
-        QSqlQuery enrol = sql::prepared(
-            QStringLiteral("INSERT INTO tblEnrolment (StudentID, ClassID, FromDate, ToDate) VALUES (?, ?, ?, ?)"));
-        enrol.addBindValue(studentId);
-        enrol.addBindValue(classId);
-        enrol.addBindValue(dateKey(from));
-        enrol.addBindValue(QLatin1String(kOpenEnd));
-        sql::run(enrol);
-        QSqlQuery row = sql::prepared(QStringLiteral("UPDATE tblStudents SET ClassID=? WHERE id=?"));
-        row.addBindValue(classId);
-        row.addBindValue(studentId);
-        sql::run(row);
+        enrolFrom(studentId, classId, from);
         transaction.commit();
     }
     announce(&RegisterEvents::studentsChanged);
@@ -1411,6 +1422,107 @@ void leaveSchool(qint64 studentId, const QDate& from)
         transaction.commit();
     }
     announce(&RegisterEvents::studentsChanged);
+}
+
+std::optional<QString> nextClassName(const QString& name)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    const QRegularExpressionMatch match = number.match(name);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString next = name;
+    next.replace(match.capturedStart(), match.capturedLength(), QString::number(match.captured().toInt() + 1));
+    return next;
+}
+
+QList<YearEndStep> planNewSchoolYear(const QDate& first, std::optional<int> topYear)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    const QList<ClassRow> all = classes();
+    if (!topYear) {
+        for (const ClassRow& row : all) {
+            const QRegularExpressionMatch match = number.match(row.name);
+            if (match.hasMatch())
+                topYear = std::max(topYear.value_or(0), match.captured().toInt());
+        }
+    }
+    QList<YearEndStep> plan;
+    const QDate lastDay = first.addDays(-1);
+    for (const ClassRow& row : all) {
+        YearEndStep step;
+        step.classId = row.id;
+        step.className = row.name;
+        step.students = int(cardsOfClass(row.id, lastDay, 0).size());
+        if (step.students == 0)
+            continue;
+        const QRegularExpressionMatch match = number.match(row.name);
+        if (!match.hasMatch()) {
+            step.unchanged = true;
+        } else if (topYear && match.captured().toInt() >= *topYear) {
+            step.leaving = true;
+        } else {
+            step.toName = *nextClassName(row.name);
+            for (const ClassRow& other : all) {
+                if (other.name == step.toName)
+                    step.toClassId = other.id;
+            }
+        }
+        plan.append(step);
+    }
+    return plan;
+}
+
+YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear)
+{
+    requireWritable();
+    requireEnrolments();
+    YearEndDone done;
+    {
+        // Planned inside the transaction, so that another computer's change cannot slip between
+        // the plan and the move.
+        sql::WriteTransaction transaction;
+        const QList<YearEndStep> plan = planNewSchoolYear(first, topYear);
+        // Everyone's class is read before anyone moves, so that nobody goes up twice.
+        QList<std::pair<const YearEndStep*, QList<qint64>>> students;
+        for (const YearEndStep& step : plan) {
+            QList<qint64> ids;
+            for (const StudentRow& row : cardsOfClass(step.classId, first.addDays(-1), 0))
+                ids.append(row.id);
+            students.append({&step, ids});
+        }
+        QHash<QString, qint64> added;
+        for (const auto& [step, ids] : students) {
+            if (step->unchanged)
+                continue;
+            qint64 target = step->toClassId;
+            if (!step->leaving && target == 0) {
+                target = added.value(step->toName);
+                if (target == 0) {
+                    QSqlQuery insert
+                        = sql::prepared(QStringLiteral("INSERT INTO tblClassName (ClassName) VALUES (?) RETURNING id"));
+                    insert.addBindValue(sql::text(step->toName));
+                    sql::run(insert);
+                    target = insert.next() ? insert.value(0).toLongLong() : 0;
+                    added.insert(step->toName, target);
+                    ++done.classesAdded;
+                }
+            }
+            for (qint64 id : ids) {
+                if (step->leaving) {
+                    endEnrolmentsFrom(id, first);
+                    ++done.left;
+                } else {
+                    enrolFrom(id, target, first);
+                    ++done.moved;
+                }
+            }
+        }
+        transaction.commit();
+    }
+    if (done.classesAdded > 0)
+        announce(&RegisterEvents::classesChanged);
+    announce(&RegisterEvents::studentsChanged);
+    return done;
 }
 
 qint64 markCount(const QList<qint64>& studentIds)

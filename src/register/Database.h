@@ -295,6 +295,36 @@ void moveStudent(qint64 studentId, qint64 classId, const QDate& from);
 // The student leaves the register from the given day: on the cards until the day before, and in
 // every report of those days.
 void leaveSchool(qint64 studentId, const QDate& from);
+// The year-end move: every class up one year ("7A" to "8A", "Year 7" to "Year 8"), the top
+// year's students out. Planned first, so that it can be shown before anything changes, then
+// made in one transaction.
+//
+// The class a class's students go up to: the first number in the name, plus one. None for a name
+// without a number (such a class is left as it is).
+std::optional<QString> nextClassName(const QString& name);
+struct YearEndStep
+{
+    qint64 classId = 0;
+    QString className;
+    int students = 0; // in the class on the day before the new year
+    bool leaving = false; // the top year: its students leave the register
+    bool unchanged = false; // no number in the name: left as it is
+    QString toName; // otherwise the class they go up to
+    qint64 toClassId = 0; // 0: added by the move
+};
+// One step per class with students, in name order. The top year is the highest number in any
+// class name unless given.
+QList<YearEndStep> planNewSchoolYear(const QDate& first, std::optional<int> topYear = std::nullopt);
+struct YearEndDone
+{
+    int moved = 0;
+    int left = 0;
+    int classesAdded = 0;
+};
+// Makes the plan in one transaction: the missing classes are added, every student moves up from
+// `first`, the top year's students leave on it.
+YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear = std::nullopt);
+
 // How many marks the students have, on any day (what a delete would put out of reach).
 qint64 markCount(const QList<qint64>& studentIds);
 

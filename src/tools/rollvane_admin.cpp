@@ -22,6 +22,9 @@
 //       moves the student (by number) to the class (by name or number) from that day
 //   rollvane-admin leave-student ID --on DATE
 //       the student leaves the register from that day, and stays in the reports of the days before
+//   rollvane-admin new-school-year --on DATE [--apply]
+//       shows how every class goes up one year from that day and the top year leaves; with
+//       --apply, does it in one transaction
 //
 // Neither copy changes its source. Each ends by comparing the row count and a checksum of every
 // table on both sides and says whether they agree.
@@ -61,7 +64,8 @@ int usage()
                  "       rollvane-admin calendar import FILE\n"
                  "       rollvane-admin calendar list [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
                  "       rollvane-admin move-student ID CLASS --on YYYY-MM-DD\n"
-                 "       rollvane-admin leave-student ID --on YYYY-MM-DD"),
+                 "       rollvane-admin leave-student ID --on YYYY-MM-DD\n"
+                 "       rollvane-admin new-school-year --on YYYY-MM-DD [--apply]"),
         stderr);
     return 2;
 }
@@ -265,6 +269,36 @@ int moveOrLeave(const QStringList& args)
     return 0;
 }
 
+int newSchoolYear(QStringList args)
+{
+    const bool apply = args.removeAll(QStringLiteral("--apply")) > 0;
+    if (args.size() != 3)
+        return usage();
+    const std::optional<QDate> day = onDay(args);
+    if (!day)
+        return usage();
+    if (!day->isValid())
+        return 2;
+    db::openConfigured();
+    const QList<db::YearEndStep> plan = db::planNewSchoolYear(*day);
+    for (const db::YearEndStep& step : plan) {
+        const QString to = step.unchanged ? Text::tr("stays")
+            : step.leaving                ? Text::tr("leaves")
+                                          : step.toName + (step.toClassId == 0 ? Text::tr(" (new)") : QString());
+        say(QStringLiteral("%1\t%2\t%3").arg(step.className).arg(step.students).arg(to));
+    }
+    if (!apply) {
+        say(Text::tr("Nothing was changed; add --apply to do it."));
+        return 0;
+    }
+    const db::YearEndDone done = db::startNewSchoolYear(*day);
+    say(Text::tr("%1 students went up a year and %2 left the school; %3 classes were added.")
+            .arg(done.moved)
+            .arg(done.left)
+            .arg(done.classesAdded));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -285,6 +319,14 @@ int main(int argc, char* argv[])
     if (args.value(0) == QLatin1String("move-student") || args.value(0) == QLatin1String("leave-student")) {
         try {
             return moveOrLeave(args);
+        } catch (const Failure& failure) {
+            say(failure.description(), stderr);
+            return 1;
+        }
+    }
+    if (args.value(0) == QLatin1String("new-school-year")) {
+        try {
+            return newSchoolYear(args);
         } catch (const Failure& failure) {
             say(failure.description(), stderr);
             return 1;

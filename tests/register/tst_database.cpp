@@ -132,6 +132,49 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 4);
     }
 
+    // Every class up one year from the first day, the top year out, a class without a year left
+    // alone; the year before keeps its classes, and nobody goes up twice.
+    void aNewSchoolYearMovesEveryClassUpInOneGo()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 seven = db::addClass(QStringLiteral("7A"));
+        const qint64 eight = db::addClass(QStringLiteral("8A"));
+        const qint64 top = db::addClass(QStringLiteral("11A"));
+        const qint64 staff = db::addClass(QStringLiteral("Staff"));
+        db::addStudent(QStringLiteral("Ann"), seven, std::nullopt);
+        db::addStudent(QStringLiteral("Ben"), seven, std::nullopt);
+        db::addStudent(QStringLiteral("Cy"), eight, std::nullopt);
+        const qint64 dee = db::addStudent(QStringLiteral("Dee"), top, std::nullopt);
+        db::addStudent(QStringLiteral("Eve"), staff, std::nullopt);
+        QCOMPARE(db::nextClassName(QStringLiteral("Year 9 (North)")), std::optional<QString>("Year 10 (North)"));
+
+        const QDate first(2027, 9, 1);
+        QStringList planned;
+        for (const db::YearEndStep& step : db::planNewSchoolYear(first))
+            planned << QStringLiteral("%1 %2 %3%4")
+                           .arg(step.className)
+                           .arg(step.students)
+                           .arg(step.leaving        ? QStringLiteral("leave")
+                                   : step.unchanged ? QStringLiteral("stay")
+                                                    : step.toName)
+                           .arg(step.toClassId == 0 && !step.leaving && !step.unchanged ? QStringLiteral(" new")
+                                                                                        : QString());
+        QCOMPARE(planned, QStringList({"11A 1 leave", "7A 2 8A", "8A 1 9A new", "Staff 1 stay"}));
+
+        const db::YearEndDone done = db::startNewSchoolYear(first);
+        QCOMPARE(done.moved, 3);
+        QCOMPARE(done.left, 1);
+        QCOMPARE(done.classesAdded, 1);
+        QCOMPARE(db::cardsOfClass(eight, first).size(), 2);
+        QCOMPARE(db::cardsOfClass(seven, first).size(), 0);
+        QCOMPARE(db::cardsOfClass(top, first).size(), 0);
+        QCOMPARE(db::cardsOfClass(staff, first).size(), 1);
+        QCOMPARE(db::cardsOfClass(seven, first.addDays(-1)).size(), 2);
+        QCOMPARE(db::cardsOfClass(eight, first.addDays(-1)).first().name, QStringLiteral("Cy"));
+        QCOMPARE(db::cardsOfClass(top, first.addDays(-1)).first().id, dee);
+    }
+
     void emptyNotesAreEmptyTextAndDatesAreIso()
     {
         TestEnvironment env;
