@@ -1112,7 +1112,7 @@ bool updateStudent(
         const std::optional<StudentRow> before = student(studentId);
         if (!before)
             return false;
-        if (before->classId != classId) {
+        if (before->classId != classId || movedOn.isValid()) {
             // The class chooser moves the student from the day given; the row then names the new
             // class, as it did before enrolments.
             moveStudent(studentId, classId, movedOn.isValid() ? movedOn : QDate::currentDate());

@@ -269,7 +269,8 @@ bool readPhoto(qint64 studentId, QByteArray& buffer);
 qint64 addStudent(
     const QString& name, qint64 classId, const std::optional<QByteArray>& image, const QDate& enrolledFrom = QDate());
 // Rewrites a student's name, and the photo when one is given; a new class moves the student to
-// it from movedOn (today when none). False when the student no longer exists.
+// it from movedOn (today when none). Given a day, the student is moved even to the class the row
+// names, which may be next year's. False when the student no longer exists.
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image,
     const QDate& movedOn = QDate());
 // Removes the student's row (a mistake, not a leaver): the marks stay, out of reach.

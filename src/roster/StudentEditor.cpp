@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,20 @@ namespace {
 QString location(const char* handler)
 {
     return handlerLocation(QStringLiteral("Form3"), QString::fromLatin1(handler));
+}
+
+// The chooser's earliest day; in add mode it reads "the beginning".
+const QDate kEarliest(2000, 1, 1);
+
+// A class that has taken no register yet is still being set up: its students are in it from the
+// beginning, so that past registers can be entered from paper. A class that has taken registers
+// is joined today, and the registers already taken stay as they were.
+bool hasTakenRegisters(qint64 classId)
+{
+    QList<qint64> members;
+    for (const db::StudentRow& row : db::studentsOfClass(classId, false))
+        members.append(row.id);
+    return !members.isEmpty() && db::markCount(members) > 0;
 }
 
 } // namespace
@@ -42,7 +58,9 @@ StudentEditor::StudentEditor(QWidget* parent)
 
 void StudentEditor::buildLayout()
 {
-    setFixedFrame(this, 8040, 9420, false);
+    // One row taller than the form the class chooser was added to; the rows above keep their
+    // places.
+    setFixedFrame(this, 8040, 10320, false);
     setFont(designFont(9));
     const QFont buttonFont = designFont(11.25);
 
@@ -71,14 +89,36 @@ void StudentEditor::buildLayout()
         return pushButton;
     };
     m_pushButton3 = button(m_frame2, "PushButton3", tr("Select Image"), twipsRect(240, 7230, 7320, 405));
-    m_pushButton1 = button(this, "PushButton1", tr("Save"), twipsRect(120, 8900, 3840, 405));
-    m_pushButton2 = button(this, "PushButton2", tr("Cancel"), twipsRect(4080, 8900, 3840, 405));
+
+    m_classFrame = new QGroupBox(tr("Class"), this);
+    m_classFrame->setObjectName(QStringLiteral("fraClass"));
+    m_classFrame->setGeometry(twipsRect(120, 8865, 7800, 825));
+    m_classBox = new QComboBox(m_classFrame);
+    m_classBox->setObjectName(QStringLiteral("cboClass"));
+    m_classBox->setGeometry(twipsRect(240, 300, 3900, 375));
+    m_fromLabel = new QLabel(tr("from"), m_classFrame);
+    m_fromLabel->setObjectName(QStringLiteral("lblClassFrom"));
+    m_fromLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_fromLabel->setGeometry(twipsRect(4200, 300, 900, 375));
+    m_fromBox = new QDateEdit(m_classFrame);
+    m_fromBox->setObjectName(QStringLiteral("dtpClassFrom"));
+    m_fromBox->setGeometry(twipsRect(5175, 300, 2400, 375));
+    m_fromBox->setCalendarPopup(true);
+    m_fromBox->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_fromBox->setMinimumDate(kEarliest);
+    m_fromLabel->setBuddy(m_fromBox);
+    connect(m_classBox, &QComboBox::currentIndexChanged, this, [this] { classChosen(); });
+
+    m_pushButton1 = button(this, "PushButton1", tr("Save"), twipsRect(120, 9800, 3840, 405));
+    m_pushButton2 = button(this, "PushButton2", tr("Cancel"), twipsRect(4080, 9800, 3840, 405));
     connect(m_pushButton1, &QPushButton::clicked, this, &StudentEditor::PushButton1_Click);
     connect(m_pushButton2, &QPushButton::clicked, this, &StudentEditor::PushButton2_Click);
     connect(m_pushButton3, &QPushButton::clicked, this, &StudentEditor::PushButton3_Click);
 
     setTabOrder(m_text1, m_pushButton3);
-    setTabOrder(m_pushButton3, m_pushButton1);
+    setTabOrder(m_pushButton3, m_classBox);
+    setTabOrder(m_classBox, m_fromBox);
+    setTabOrder(m_fromBox, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
     m_text1->setFocus();
 }
@@ -92,6 +132,58 @@ void StudentEditor::load()
         steps.step(106, [this] { look::LoadHandPointer(this); });
     look::installHoverPointers(
         this, {m_frame1, m_frame2, m_image1, m_text1}, {m_pushButton1, m_pushButton2, m_pushButton3});
+    steps.step(108, [this] { fillClasses(); });
+}
+
+void StudentEditor::fillClasses()
+{
+    const QSignalBlocker quiet(m_classBox);
+    m_classBox->clear();
+    for (const db::ClassRow& row : db::classes())
+        m_classBox->addItem(row.name, row.id);
+}
+
+void StudentEditor::setClassId(std::optional<qint64> classId)
+{
+    m_ClassID = classId;
+    const QSignalBlocker quiet(m_classBox);
+    m_classBox->setCurrentIndex(classId ? m_classBox->findData(*classId) : -1);
+}
+
+std::optional<qint64> StudentEditor::chosenClassId() const
+{
+    if (m_classBox->currentIndex() < 0)
+        return m_ClassID;
+    return m_classBox->currentData().toLongLong();
+}
+
+QDate StudentEditor::chosenFrom() const
+{
+    return m_fromBox->date() == kEarliest && isAddMode() ? QDate() : m_fromBox->date();
+}
+
+void StudentEditor::showEvent(QShowEvent* event)
+{
+    // The mode is known only now: the caller sets the title after the class.
+    m_fromBox->setSpecialValueText(isAddMode() ? tr("the beginning") : QString());
+    classChosen();
+    QDialog::showEvent(event);
+}
+
+void StudentEditor::classChosen()
+{
+    const std::optional<qint64> chosen = chosenClassId();
+    if (isAddMode()) {
+        reportFailures(location("cboClass_Click"), [this, &chosen] {
+            m_fromBox->setDate(chosen && !hasTakenRegisters(*chosen) ? kEarliest : QDate::currentDate());
+        });
+        m_fromBox->setEnabled(true);
+    } else {
+        // Editing moves the student only when another class is chosen, from today unless told.
+        m_fromBox->setDate(QDate::currentDate());
+        m_fromBox->setEnabled(chosen != m_ClassID);
+    }
+    m_fromLabel->setEnabled(m_fromBox->isEnabled());
 }
 
 void StudentEditor::setStudentName(const QString& name)
@@ -141,26 +233,22 @@ void StudentEditor::PushButton1_Click()
 
     if (steps.test(124, [this] { return isAddMode(); })) {
         steps.step(138, [this, &name, &photoBytes] {
-            if (!m_ClassID)
+            const std::optional<qint64> classId = chosenClassId();
+            if (!classId)
                 throw Failure(tr("No class was chosen for the new student."));
-            // A joiner is in the class from today: the registers already taken stay as they were.
-            // A class being set up, with no register taken yet, has its students from the
-            // beginning, so that past registers can still be entered from paper.
-            QList<qint64> classmates;
-            for (const db::StudentRow& row : db::studentsOfClass(*m_ClassID, false))
-                classmates.append(row.id);
-            const bool taken = !classmates.isEmpty() && db::markCount(classmates) > 0;
-            db::addStudent(name, *m_ClassID, photoBytes, taken ? QDate::currentDate() : QDate());
+            db::addStudent(name, *classId, photoBytes, chosenFrom());
         });
     } else {
         steps.step(150, [this, &name, &photoBytes] {
-            std::optional<qint64> classId = m_ClassID;
-            if (!classId) {
-                // No class known to the caller: the student keeps its own rather than none.
-                if (const std::optional<db::StudentRow> stored = db::student(m_StudentID))
-                    classId = stored->classId;
-            }
-            if (!classId || !db::updateStudent(m_StudentID, name, *classId, photoBytes))
+            const std::optional<db::StudentRow> stored = db::student(m_StudentID);
+            if (!stored)
+                throw Failure(tr("The student no longer exists; nothing was written."));
+            // Only a class the user chose moves the student: the class the editor was opened
+            // for may be today's while the row already names next year's.
+            const std::optional<qint64> chosen = chosenClassId();
+            const bool moved = chosen && chosen != m_ClassID;
+            if (!db::updateStudent(
+                    m_StudentID, name, moved ? *chosen : stored->classId, photoBytes, moved ? chosenFrom() : QDate()))
                 throw Failure(tr("The student no longer exists; nothing was written."));
         });
     }

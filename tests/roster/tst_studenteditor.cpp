@@ -5,6 +5,8 @@
 #include "roster/StudentEditor.h"
 #include "ui/ErrorReport.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void unreadableChoiceStoresNoPhoto();
     void unreadableChoiceInEditKeepsStoredPhoto();
     void titleBarCloseIsCancel();
+    void classChooserJoinsAndMovesFromTheChosenDay();
 
 private:
     QLineEdit* text1() { return m_editor->findChild<QLineEdit*>(QStringLiteral("Text1")); }
@@ -87,7 +90,7 @@ void TestStudentEditor::opensLaidOutInAddMode()
     QCOMPARE(m_editor->windowTitle(), QStringLiteral("Add Student"));
     QVERIFY(m_editor->isAddMode());
     QVERIFY(m_editor->isModal());
-    QCOMPARE(m_editor->size(), QSize(536, 628));
+    QCOMPARE(m_editor->size(), QSize(536, 688));
     QCOMPARE(m_editor->minimumSize(), m_editor->maximumSize());
     auto* frame2 = m_editor->findChild<QGroupBox*>(QStringLiteral("Frame2"));
     QCOMPARE(m_editor->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Student Name"));
@@ -100,12 +103,13 @@ void TestStudentEditor::opensLaidOutInAddMode()
     auto* select = m_editor->findChild<QPushButton*>(QStringLiteral("PushButton3"));
     QCOMPARE(select->parentWidget(), frame2);
     QCOMPARE(select->geometry(), QRect(16, 482, 488, 27));
-    QCOMPARE(m_editor->findChild<QPushButton*>(QStringLiteral("PushButton1"))->geometry(), QRect(8, 593, 256, 27));
-    QCOMPARE(m_editor->findChild<QPushButton*>(QStringLiteral("PushButton2"))->geometry(), QRect(272, 593, 256, 27));
+    QCOMPARE(m_editor->findChild<QGroupBox*>(QStringLiteral("fraClass"))->geometry(), QRect(8, 591, 520, 55));
+    QCOMPARE(m_editor->findChild<QPushButton*>(QStringLiteral("PushButton1"))->geometry(), QRect(8, 653, 256, 27));
+    QCOMPARE(m_editor->findChild<QPushButton*>(QStringLiteral("PushButton2"))->geometry(), QRect(272, 653, 256, 27));
     QVERIFY(text1()->text().isEmpty());
     QVERIFY(image1()->pixmap().isNull());
     QVERIFY(m_editor->imagePath().isEmpty());
-    // Focus order: name, Select Image, Save, Cancel.
+    // Focus order: name, Select Image, the class chooser, Save, Cancel.
     auto nextByTab = [](QWidget* from) {
         QWidget* next = from->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
@@ -113,7 +117,8 @@ void TestStudentEditor::opensLaidOutInAddMode()
         return next->objectName();
     };
     QCOMPARE(nextByTab(text1()), QStringLiteral("PushButton3"));
-    QCOMPARE(nextByTab(select), QStringLiteral("PushButton1"));
+    QCOMPARE(nextByTab(select), QStringLiteral("cboClass"));
+    QCOMPARE(nextByTab(m_editor->findChild<QComboBox*>(QStringLiteral("cboClass"))), QStringLiteral("dtpClassFrom"));
     QCOMPARE(
         nextByTab(m_editor->findChild<QPushButton*>(QStringLiteral("PushButton1"))), QStringLiteral("PushButton2"));
 }
@@ -287,3 +292,61 @@ void TestStudentEditor::titleBarCloseIsCancel()
 
 QTEST_MAIN(TestStudentEditor)
 #include "tst_studenteditor.moc"
+
+// A class still being set up is joined from the beginning, one that has taken registers from
+// today, and either can be changed; editing moves a student only to a class the user chose, from
+// the chosen day, so that a row already naming next year's class is not pulled back.
+void TestStudentEditor::classChooserJoinsAndMovesFromTheChosenDay()
+{
+    const qint64 other = db::addClass(QStringLiteral("Art"));
+    const QDate today = QDate::currentDate();
+    auto chooser = [this] { return m_editor->findChild<QComboBox*>(QStringLiteral("cboClass")); };
+    auto from = [this] { return m_editor->findChild<QDateEdit*>(QStringLiteral("dtpClassFrom")); };
+
+    openEditor();
+    QCOMPARE(chooser()->currentText(), QStringLiteral("Math"));
+    QCOMPARE(from()->text(), QStringLiteral("the beginning"));
+    type(QStringLiteral("Ann"));
+    click("PushButton1");
+    QCOMPARE(stored().size(), 1);
+    const qint64 ann = stored().first().id;
+    QCOMPARE(db::enrolments(ann).size(), 1);
+    QVERIFY(!db::enrolments(ann).first().from.isValid());
+    db::saveMarks(today.addDays(-3), {{ann, QStringLiteral("Present")}}, QString());
+
+    openEditor();
+    QCOMPARE(from()->date(), today);
+    from()->setDate(today.addDays(-1));
+    type(QStringLiteral("Ben"));
+    click("PushButton1");
+    QCOMPARE(db::cardsOfClass(m_classId, today.addDays(-1)).size(), 2);
+    QCOMPARE(db::cardsOfClass(m_classId, today.addDays(-2)).size(), 1);
+
+    // Opened for today's class while the row already names next year's: a rename keeps next year.
+    db::moveStudent(ann, other, today.addDays(30));
+    openEditor();
+    m_editor->setStudentId(ann);
+    m_editor->setWindowTitle(QStringLiteral("Edit Student"));
+    m_editor->hide();
+    m_editor->show();
+    QVERIFY(!from()->isEnabled());
+    text1()->setText(QStringLiteral("Anne"));
+    click("PushButton1");
+    QCOMPARE(db::student(ann)->classId, other);
+    QCOMPARE(db::enrolments(ann).size(), 2);
+
+    openEditor();
+    m_editor->setStudentId(ann);
+    m_editor->setWindowTitle(QStringLiteral("Edit Student"));
+    m_editor->setStudentName(QStringLiteral("Anne"));
+    m_editor->hide();
+    m_editor->show();
+    chooser()->setCurrentIndex(chooser()->findText(QStringLiteral("Art")));
+    QVERIFY(from()->isEnabled());
+    from()->setDate(today.addDays(-2));
+    click("PushButton1");
+    QCOMPARE(db::cardsOfClass(other, today.addDays(-2)).size(), 1);
+    QCOMPARE(db::cardsOfClass(other, today.addDays(-2)).first().id, ann);
+    QCOMPARE(db::cardsOfClass(m_classId, today.addDays(-3)).size(), 1);
+    QCOMPARE(db::cardsOfClass(m_classId, today.addDays(-3)).first().id, ann);
+}
