@@ -716,27 +716,51 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
     QList<ReportHistoryRow> rows;
     if (openedSchemaVersion() < 5 || !scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
         return rows;
+    // A change belongs to the class the student was in on its day, as its mark does.
+    QMultiHash<qint64, Span> spansByStudent;
+    for (const Span& span : spansOf(scope))
+        spansByStudent.insert(span.student.id, span);
+    const QString ofClass = !scope.classId ? QString()
+        : openedSchemaVersion() >= 10      ? QStringLiteral(
+                   " AND (s.ClassID = ? OR h.StudentID IN (SELECT StudentID FROM tblEnrolment WHERE ClassID = ?))")
+                                      : QStringLiteral(" AND s.ClassID = ?");
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT h.StudentID, h.\"Date\", h.OldStatus, h.NewStatus, h.OldRemark, h.NewRemark, "
-                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2 FROM tblHistory h "
-                       "JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = s.ClassID "
-                       "WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%3 ORDER BY h.\"Date\", h.id")
-            .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7),
-                scope.classId ? QStringLiteral(" AND s.ClassID = ?") : QString()));
+                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2, s.ClassID FROM "
+                       "tblHistory h JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = "
+                       "s.ClassID WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%3 ORDER BY h.\"Date\", h.id")
+            .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7), ofClass));
     query.addBindValue(dateKey(scope.from));
     query.addBindValue(dateKey(scope.to));
-    if (scope.classId)
+    if (scope.classId) {
         query.addBindValue(*scope.classId);
+        if (openedSchemaVersion() >= 10)
+            query.addBindValue(*scope.classId);
+    }
     sql::run(query);
     while (query.next()) {
         const QDate day = QDate::fromString(query.value(1).toString(), Qt::ISODate);
         if (!day.isValid())
             continue;
-        rows.append({{query.value(0).toLongLong(), day, query.value(2).toString(), query.value(3).toString(),
-                         query.value(4).toString(), query.value(5).toString(), query.value(6).toString(),
-                         query.value(7).toString(), query.value(8).toString(), query.value(11).toString(),
-                         query.value(12).toString()},
-            query.value(9).toString(), query.value(10).toString()});
+        const qint64 studentId = query.value(0).toLongLong();
+        // Without an enrolment holding the day (a mark written before a move was dated back),
+        // the change stays with the class the row names.
+        qint64 classId = query.value(13).toLongLong();
+        QString className = query.value(10).toString();
+        const auto spans = spansByStudent.equal_range(studentId);
+        for (auto span = spans.first; span != spans.second; ++span) {
+            if (span->holds(day)) {
+                classId = span->student.classId;
+                className = span->student.className;
+                break;
+            }
+        }
+        if (scope.classId && classId != *scope.classId)
+            continue;
+        rows.append({{studentId, day, query.value(2).toString(), query.value(3).toString(), query.value(4).toString(),
+                         query.value(5).toString(), query.value(6).toString(), query.value(7).toString(),
+                         query.value(8).toString(), query.value(11).toString(), query.value(12).toString()},
+            query.value(9).toString(), className});
     }
     // Within a day, by class and student; a student's changes stay in the order they were saved.
     std::stable_sort(rows.begin(), rows.end(), [](const ReportHistoryRow& a, const ReportHistoryRow& b) {

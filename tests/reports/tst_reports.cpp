@@ -283,6 +283,15 @@ private Q_SLOTS:
         QCOMPARE(sheetA.marks.size(), 8);
         QCOMPARE(sheetA.dayNotes.at(1).value(QStringLiteral("7A")), QStringLiteral("7A trip"));
 
+        // The history shows each change under the class it was made in.
+        QStringList moChanges;
+        for (const reports::ReportHistoryRow& row : reports::historyOf(scope)) {
+            if (row.studentName == QLatin1String("Mo"))
+                moChanges << row.className + row.change.date.toString(QStringLiteral(" d"));
+        }
+        QCOMPARE(moChanges, QStringList({"7A 21", "7A 22", "7A 23", "8B 2", "8B 3"}));
+        QCOMPARE(reports::historyOf({classB, scope.from, scope.to}).size(), 6);
+
         QCOMPARE(missingText(reports::missingOn(QDate(2026, 10, 21))), QStringList {"8B 2026-10-21 1"});
         QVERIFY(reports::missingOn(QDate(2026, 11, 3)).isEmpty());
 
