@@ -2277,6 +2277,18 @@ Bemerkung: %2</translation>
         <source>This name cannot be saved: %1.</source>
         <translation>Dieser Name kann nicht gespeichert werden: %1.</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>ab</translation>
+    </message>
+    <message>
+        <source>the beginning</source>
+        <translation>Beginn</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>

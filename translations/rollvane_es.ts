@@ -2282,6 +2282,18 @@ Observación: %2</translation>
         <source>This name cannot be saved: %1.</source>
         <translation>Este nombre no se puede guardar: %1.</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>the beginning</source>
+        <translation>el principio</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>

@@ -2279,6 +2279,18 @@ Commentaire&#xa0;: %2</translation>
         <source>This name cannot be saved: %1.</source>
         <translation>Ce nom ne peut pas être enregistré : %1.</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>depuis</translation>
+    </message>
+    <message>
+        <source>the beginning</source>
+        <translation>le début</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>

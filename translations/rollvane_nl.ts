@@ -2280,6 +2280,18 @@ Opmerking: %2</translation>
         <source>This name cannot be saved: %1.</source>
         <translation>Deze naam kan niet worden opgeslagen: %1.</translation>
     </message>
+    <message>
+        <source>Class</source>
+        <translation>Klas</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>vanaf</translation>
+    </message>
+    <message>
+        <source>the beginning</source>
+        <translation>het begin</translation>
+    </message>
 </context>
 <context>
     <name>StudentImport</name>
