@@ -177,10 +177,6 @@
         <translation>Am &amp;Tag:</translation>
     </message>
     <message>
-        <source>Attendance &amp;below:</source>
-        <translation>Anwesenheit &amp;unter:</translation>
-    </message>
-    <message>
         <source>or absent for at &amp;least</source>
         <translation>oder an &amp;mindestens</translation>
     </message>
@@ -310,6 +306,10 @@
     <message>
         <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
         <translation>Jeden &amp;Schultag von „Von“ bis „Bis“ (laut Schulkalender; ohne ihn gelten Tage, an denen keine Klasse erfasst wurde, als schulfrei)</translation>
+    </message>
+    <message>
+        <source>Attendance at or &amp;below:</source>
+        <translation>Anwesenheit &amp;bei oder unter:</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1700,7 @@ Reads the attendance register, without changing it, and writes a report.
   --to yyyy-MM-dd       the last day (default: today)
   --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
                         --from or --to asks for every school day of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
+  --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
@@ -1720,7 +1720,7 @@ Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
   --date JJJJ-MM-TT     missing: der eine zu prüfende Tag (Standard: heute, sofern
                         nicht --from oder --to jeden Schultag eines Zeitraums
                         verlangen)
-  --threshold PROZENT   alerts: Anwesenheit unter diesem Wert (Standard 90)
+  --threshold PROZENT   alerts: Anwesenheit bei oder unter diesem Wert (Standard 90)
   --run TAGE            alerts: so viele erfasste Tage in Folge abwesend (Standard 3)
   --format text|csv|pdf die Form des Berichts (Standard text)
   --output DATEI        den Bericht in DATEI schreiben statt in die Standardausgabe
@@ -1920,10 +1920,6 @@ Abwesenheit</translation>
         <source>Reason</source>
         <translation>Grund</translation>
     </message>
-    <message>
-        <source>Attendance below %1 %</source>
-        <translation>Anwesenheit unter %1 %</translation>
-    </message>
     <message numerus="yes">
         <source>Absent %n marked days running</source>
         <translation>
@@ -2030,6 +2026,18 @@ erfasst</translation>
     <message>
         <source>School days without a mark for the student</source>
         <translation>Schultage ohne Eintrag für den Schüler</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the days marked or more</source>
+        <translation>Schwere Abwesenheit: die Hälfte der erfassten Tage oder mehr versäumt</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the days marked</source>
+        <translation>Anhaltende Abwesenheit: %1 % oder mehr der erfassten Tage versäumt</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the days marked</source>
+        <translation>%1 % oder mehr der erfassten Tage versäumt</translation>
     </message>
 </context>
 <context>

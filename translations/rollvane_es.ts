@@ -177,10 +177,6 @@
         <translation>&amp;Un solo día:</translation>
     </message>
     <message>
-        <source>Attendance &amp;below:</source>
-        <translation>Asistencia &amp;inferior a:</translation>
-    </message>
-    <message>
         <source>or absent for at &amp;least</source>
         <translation>o ausente al &amp;menos</translation>
     </message>
@@ -310,6 +306,10 @@
     <message>
         <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
         <translation>Cada día &amp;lectivo de Desde a Hasta (según el calendario escolar; sin él, los días en que ninguna clase pasó lista cuentan como sin clase)</translation>
+    </message>
+    <message>
+        <source>Attendance at or &amp;below:</source>
+        <translation>Asistencia igual o &amp;inferior a:</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1700,7 @@ Reads the attendance register, without changing it, and writes a report.
   --to yyyy-MM-dd       the last day (default: today)
   --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
                         --from or --to asks for every school day of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
+  --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
@@ -1721,7 +1721,7 @@ Lee el registro de asistencia, sin modificarlo, y escribe un informe.
   --date yyyy-MM-dd       missing: el único día que se examina
                           (predeterminado: hoy, salvo que --from o --to
                           pidan todos los días lectivos de un intervalo)
-  --threshold PORCENTAJE  alerts: asistencia inferior a este valor
+  --threshold PORCENTAJE  alerts: asistencia igual o inferior a este valor
                           (predeterminado: 90)
   --run DÍAS              alerts: ausente este número de días marcados
                           seguidos (predeterminado: 3)
@@ -1925,10 +1925,6 @@ actual</translation>
         <source>Reason</source>
         <translation>Motivo</translation>
     </message>
-    <message>
-        <source>Attendance below %1 %</source>
-        <translation>Asistencia inferior al %1 %</translation>
-    </message>
     <message numerus="yes">
         <source>Absent %n marked days running</source>
         <translation>
@@ -2035,6 +2031,18 @@ registrar</translation>
     <message>
         <source>School days without a mark for the student</source>
         <translation>Días lectivos sin marca para el alumno</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the days marked or more</source>
+        <translation>Ausencia grave: faltó la mitad de los días registrados o más</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the days marked</source>
+        <translation>Ausencia persistente: faltó el %1 % o más de los días registrados</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the days marked</source>
+        <translation>Faltó el %1 % o más de los días registrados</translation>
     </message>
 </context>
 <context>

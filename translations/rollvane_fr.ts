@@ -177,10 +177,6 @@
         <translation>Le &amp;jour&#xa0;:</translation>
     </message>
     <message>
-        <source>Attendance &amp;below:</source>
-        <translation>Présence &amp;inférieure à&#xa0;:</translation>
-    </message>
-    <message>
         <source>or absent for at &amp;least</source>
         <translation>ou absent au &amp;moins</translation>
     </message>
@@ -310,6 +306,10 @@
     <message>
         <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
         <translation>Chaque jour d’é&amp;cole de Du à Au (selon le calendrier scolaire ; sans lui, les jours où aucune classe n’a fait l’appel comptent comme sans école)</translation>
+    </message>
+    <message>
+        <source>Attendance at or &amp;below:</source>
+        <translation>Présence &amp;inférieure ou égale à&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1700,7 @@ Reads the attendance register, without changing it, and writes a report.
   --to yyyy-MM-dd       the last day (default: today)
   --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
                         --from or --to asks for every school day of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
+  --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
@@ -1720,7 +1720,7 @@ Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
   --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
   --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
                         sauf si --from ou --to demande chaque jour d’école d&apos;une période)
-  --threshold POURCENT  alerts&#xa0;: présence inférieure à ce taux (90 par défaut)
+  --threshold POURCENT  alerts&#xa0;: présence inférieure ou égale à ce taux (90 par défaut)
   --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
                         (3 par défaut)
   --format text|csv|pdf la forme du rapport (text par défaut)
@@ -1922,10 +1922,6 @@ en cours</translation>
         <source>Reason</source>
         <translation>Motif</translation>
     </message>
-    <message>
-        <source>Attendance below %1 %</source>
-        <translation>Présence inférieure à %1&#xa0;%</translation>
-    </message>
     <message numerus="yes">
         <source>Absent %n marked days running</source>
         <translation>
@@ -2032,6 +2028,18 @@ relevés</translation>
     <message>
         <source>School days without a mark for the student</source>
         <translation>Jours d’école sans marque pour l’élève</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the days marked or more</source>
+        <translation>Absence grave&#xa0;: la moitié des jours relevés ou plus manquée</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the days marked</source>
+        <translation>Absentéisme persistant&#xa0;: %1&#xa0;% ou plus des jours relevés manqués</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the days marked</source>
+        <translation>%1&#xa0;% ou plus des jours relevés manqués</translation>
     </message>
 </context>
 <context>

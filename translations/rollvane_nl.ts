@@ -177,10 +177,6 @@
         <translation>Op da&amp;g:</translation>
     </message>
     <message>
-        <source>Attendance &amp;below:</source>
-        <translation>Aanwezigheid &amp;onder:</translation>
-    </message>
-    <message>
         <source>or absent for at &amp;least</source>
         <translation>of afwezig op ten &amp;minste</translation>
     </message>
@@ -310,6 +306,10 @@
     <message>
         <source>Every &amp;school day from From to To (by the school calendar; without one, days on which no class took a register count as no school)</source>
         <translation>Elke &amp;schooldag van Van tot Tot (volgens de schoolkalender; zonder kalender gelden dagen waarop geen klas registreerde als schoolvrij)</translation>
+    </message>
+    <message>
+        <source>Attendance at or &amp;below:</source>
+        <translation>Aanwezigheid op of &amp;onder:</translation>
     </message>
 </context>
 <context>
@@ -1700,7 +1700,7 @@ Reads the attendance register, without changing it, and writes a report.
   --to yyyy-MM-dd       the last day (default: today)
   --date yyyy-MM-dd     missing: the one day to look at (default: today, unless
                         --from or --to asks for every school day of a range)
-  --threshold PERCENT   alerts: attendance below this (default 90)
+  --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
@@ -1720,7 +1720,7 @@ Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
   --date yyyy-MM-dd     missing: de ene dag om te bekijken (standaard: vandaag,
                         tenzij --from of --to om elke schooldag van een
                         periode vraagt)
-  --threshold PROCENT   alerts: aanwezigheid onder deze waarde (standaard 90)
+  --threshold PROCENT   alerts: aanwezigheid op of onder deze waarde (standaard 90)
   --run DAGEN           alerts: zoveel geregistreerde dagen achter elkaar
                         afwezig (standaard 3)
   --format text|csv|pdf de vorm van het overzicht (standaard text)
@@ -1923,10 +1923,6 @@ afwezig</translation>
         <source>Reason</source>
         <translation>Reden</translation>
     </message>
-    <message>
-        <source>Attendance below %1 %</source>
-        <translation>Aanwezigheid onder %1 %</translation>
-    </message>
     <message numerus="yes">
         <source>Absent %n marked days running</source>
         <translation>
@@ -2033,6 +2029,18 @@ geregistreerd</translation>
     <message>
         <source>School days without a mark for the student</source>
         <translation>Schooldagen zonder markering voor de leerling</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the days marked or more</source>
+        <translation>Ernstig verzuim: de helft van de geregistreerde dagen of meer gemist</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the days marked</source>
+        <translation>Aanhoudend verzuim: %1 % of meer van de geregistreerde dagen gemist</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the days marked</source>
+        <translation>%1 % of meer van de geregistreerde dagen gemist</translation>
     </message>
 </context>
 <context>

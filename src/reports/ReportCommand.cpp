@@ -39,7 +39,7 @@ QString usage()
                     "  --to yyyy-MM-dd       the last day (default: today)\n"
                     "  --date yyyy-MM-dd     missing: the one day to look at (default: today, unless\n"
                     "                        --from or --to asks for every school day of a range)\n"
-                    "  --threshold PERCENT   alerts: attendance below this (default 90)\n"
+                    "  --threshold PERCENT   alerts: attendance at or below this (default 90)\n"
                     "  --run DAYS            alerts: absent this many marked days running (default 3)\n"
                     "  --format text|csv|pdf the form of the report (default text)\n"
                     "  --output FILE         write the report to FILE instead of standard output\n"

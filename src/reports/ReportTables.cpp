@@ -148,14 +148,42 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     return table;
 }
 
+namespace {
+
+// Missing a share of the days is judged on the counts, not on the percentage as shown: 224 of 249
+// days (89.96 %, shown as 90.0) is below 90 %, and exactly 90 % has missed 10 %, which is
+// persistent absence by the common measure. A threshold has one decimal, so a hair's margin only
+// absorbs the floating point.
+bool attendedAtMost(const reports::SummaryRow& row, double percent)
+{
+    return row.daysMarked > 0 && 100.0 * double(row.present + row.late) <= percent * double(row.daysMarked) + 1e-9;
+}
+
+// The rules an alert applies, in the words the Reason column gives. Severe absence (half the
+// days or more) is named whenever it applies, as it is the rule a school acts on first.
+QStringList alertReasons(const reports::SummaryRow& row, const AlertThresholds& thresholds)
+{
+    QStringList reasons;
+    const double missed = 100.0 - thresholds.belowPercent;
+    const QString share = QLocale().toString(missed, 'g', 4);
+    if (missed <= 50.0 && attendedAtMost(row, 50.0))
+        reasons << Text::tr("Severe absence: missed half the days marked or more");
+    else if (attendedAtMost(row, thresholds.belowPercent))
+        reasons << (qFuzzyCompare(missed, 10.0)
+                ? Text::tr("Persistent absence: missed %1 % or more of the days marked").arg(share)
+                : Text::tr("Missed %1 % or more of the days marked").arg(share));
+    if (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays)
+        reasons << Text::tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
+    return reasons;
+}
+
+} // namespace
+
 QList<reports::SummaryRow> alertRows(const QList<reports::SummaryRow>& rows, const AlertThresholds& thresholds)
 {
     QList<reports::SummaryRow> found;
     for (const reports::SummaryRow& row : rows) {
-        const std::optional<double> attended = row.attendancePercent();
-        // Compared as shown, so that a student shown at 90.0 % is not listed below 90 %.
-        const bool low = attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent;
-        if (low || (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays))
+        if (!alertReasons(row, thresholds).isEmpty())
             found.append(row);
     }
     return found;
@@ -168,15 +196,13 @@ ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThres
     table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
         numberColumn(Text::tr("Days\nMarked")), numberColumn(Text::tr("Attendance\n%")),
         numberColumn(Text::tr("Current\nAbsence Run")), textColumn(Text::tr("Reason"))};
-    for (const reports::SummaryRow& row : alertRows(rows, thresholds)) {
-        QStringList reasons;
-        const std::optional<double> attended = row.attendancePercent();
-        if (attended && QString::number(*attended, 'f', 1).toDouble() < thresholds.belowPercent)
-            reasons << Text::tr("Attendance below %1 %").arg(QLocale().toString(thresholds.belowPercent, 'g', 4));
-        if (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays)
-            reasons << Text::tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
+    for (const reports::SummaryRow& row : rows) {
+        const QStringList reasons = alertReasons(row, thresholds);
+        if (reasons.isEmpty())
+            continue;
         table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
-            percent(attended), count(row.currentAbsenceRun), ReportCell(reasons.join(QStringLiteral("; ")))});
+            percent(row.attendancePercent()), count(row.currentAbsenceRun),
+            ReportCell(reasons.join(QStringLiteral("; ")))});
     }
     return table;
 }

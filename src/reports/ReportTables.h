@@ -8,8 +8,9 @@
 // The report's views as tables, from the figures the register gives.
 namespace reports {
 
-// The students the Alerts view names: attendance below a threshold, or absent for some days
-// running up to the last marked day.
+// The students the Alerts view names: attendance at or below a threshold (missing its rest or
+// more: at 90 %, persistent absence; at half, severe absence), or absent for some days running up
+// to the last marked day. The Reason column names the rule.
 struct AlertThresholds
 {
     double belowPercent = 90.0; // missing 10 % or more: the common measure of persistent absence

@@ -5,6 +5,7 @@
 
 #include "register/Database.h"
 #include "reports/ReportQueries.h"
+#include "reports/ReportTables.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -377,6 +378,32 @@ private Q_SLOTS:
             5);
         QVERIFY(odd.exec(QStringLiteral("DROP INDEX ixAttendanceUnplaced")));
         QCOMPARE(db::unplacedMarkCount(), 1);
+    }
+
+    // The alert is judged on the counts, not on the rounded percentage, and says which rule it
+    // applies: 224 of 249 shows as 90.0 yet is below 90; exactly 90 has missed 10 %.
+    void alertsApplyTheirRuleToTheUnroundedShare()
+    {
+        const auto row = [](const char* name, int present, int absent, int run = 0) {
+            reports::SummaryRow summary;
+            summary.studentName = QString::fromLatin1(name);
+            summary.present = present;
+            summary.absent = absent;
+            summary.daysMarked = present + absent;
+            summary.currentAbsenceRun = run;
+            return summary;
+        };
+        const QList<reports::SummaryRow> rows {row("Near", 224, 25), row("Exact", 9, 1), row("Fine", 91, 9),
+            row("Half", 5, 5), row("Run", 95, 3, 3), row("None", 0, 0)};
+        const reports::ReportTable table = reports::alertsTable(rows, {});
+        QStringList got;
+        for (const QList<reports::ReportCell>& cells : table.rows)
+            got << cells.first().text + QStringLiteral(": ") + cells.last().text;
+        QCOMPARE(got,
+            QStringList({"Near: Persistent absence: missed 10 % or more of the days marked",
+                "Exact: Persistent absence: missed 10 % or more of the days marked",
+                "Half: Severe absence: missed half the days marked or more", "Run: Absent 3 marked days running"}));
+        QCOMPARE(reports::alertRows(rows, {75.0, 0}).size(), 1);
     }
 
     void anOlderRegisterReadOnlyStillReports()

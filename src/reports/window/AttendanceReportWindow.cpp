@@ -218,7 +218,7 @@ void AttendanceReportWindow::buildLayout()
     m_runDays->setObjectName(QStringLiteral("spnRun"));
     m_runDays->setRange(1, 366);
     m_runDays->setValue(reports::AlertThresholds().runDays);
-    auto* thresholdLabel = new QLabel(tr("Attendance &below:"), alertsPage);
+    auto* thresholdLabel = new QLabel(tr("Attendance at or &below:"), alertsPage);
     thresholdLabel->setBuddy(m_threshold);
     auto* runLabel = new QLabel(tr("or absent for at &least"), alertsPage);
     runLabel->setBuddy(m_runDays);
