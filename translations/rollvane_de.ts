@@ -1373,6 +1373,34 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
             <numerusform>%n Schüler haben für einen Tag mehr als einen gespeicherten Eintrag, und nur einer davon wird gezeigt. Die Registerprüfung (%1) behält jeweils den zuletzt geänderten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Not taken yet</source>
+        <translation>Noch nicht erfasst</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Angelegt</translation>
+    </message>
+    <message>
+        <source>Saved %1 by %2</source>
+        <translation>Gespeichert %1 von %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 on %2</source>
+        <translation>Gespeichert %1 auf %2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Register taken on this day</source>
+        <translation>Anwesenheit an diesem Tag erfasst</translation>
+    </message>
+    <message>
+        <source>register taken</source>
+        <translation>Anwesenheit erfasst</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

@@ -1373,6 +1373,34 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
             <numerusform>%n alumnos tienen más de una marca guardada para un mismo día, y solo se muestra una. La comprobación del registro (%1) conserva la modificada más recientemente de cada uno.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Not taken yet</source>
+        <translation>Aún sin pasar lista</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Saved %1 by %2</source>
+        <translation>Guardado a las %1 por %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 on %2</source>
+        <translation>Guardado a las %1 en %2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>Register taken on this day</source>
+        <translation>Lista pasada este día</translation>
+    </message>
+    <message>
+        <source>register taken</source>
+        <translation>lista pasada</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

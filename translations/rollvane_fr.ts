@@ -1373,6 +1373,34 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
             <numerusform>%n élèves ont plus d’une marque enregistrée pour un même jour, et une seule est affichée. La vérification du registre (%1) garde la plus récemment modifiée de chacune.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Not taken yet</source>
+        <translation>Pas encore fait</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Effectuée le</translation>
+    </message>
+    <message>
+        <source>Saved %1 by %2</source>
+        <translation>Enregistré à %1 par %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 on %2</source>
+        <translation>Enregistré à %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Register taken on this day</source>
+        <translation>Appel fait ce jour-là</translation>
+    </message>
+    <message>
+        <source>register taken</source>
+        <translation>appel fait</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

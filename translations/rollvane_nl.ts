@@ -1373,6 +1373,34 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
             <numerusform>%n leerlingen hebben meer dan één registratie voor één dag, en er wordt er maar één getoond. De registercontrole (%1) houdt telkens de laatst gewijzigde.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Not taken yet</source>
+        <translation>Nog niet opgenomen</translation>
+    </message>
+    <message>
+        <source>Taken</source>
+        <translation>Gemaakt</translation>
+    </message>
+    <message>
+        <source>Saved %1 by %2</source>
+        <translation>Opgeslagen %1 door %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 on %2</source>
+        <translation>Opgeslagen %1 op %2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Register taken on this day</source>
+        <translation>Register op deze dag opgenomen</translation>
+    </message>
+    <message>
+        <source>register taken</source>
+        <translation>register opgenomen</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

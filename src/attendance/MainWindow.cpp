@@ -37,9 +37,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -161,6 +163,16 @@ void MainWindow::buildLayout()
     m_combo1 = new QComboBox(m_frame1);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setGeometry(twipsRect(240, 300, 4575, 345));
+
+    // On the title row of the class box, beside "Class": whether the register shown was taken.
+    m_lblTaken = new QLabel(m_frame1);
+    m_lblTaken->setObjectName(QStringLiteral("lblTaken"));
+    m_lblTaken->setGeometry(twipsRect(1080, 0, 3735, 300));
+    m_lblTaken->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont takenFont = designFont(9);
+    takenFont.setBold(false);
+    takenFont.setItalic(true);
+    m_lblTaken->setFont(takenFont);
 
     m_frame2 = whiteFrame("Frame2", tr("Date"), twipsRect(5280, 120, 5040, 855));
     m_dateTimePicker1 = new QDateEdit(m_frame2);
@@ -456,6 +468,7 @@ void MainWindow::LoadClassList()
 {
     // Refilling is no pick of the user's: it must neither prompt nor rebuild the cards.
     fillClassBox(this, m_combo1, m_colClassIDs);
+    markTakenClasses();
 }
 
 StudentCard* MainWindow::addCard(int index)
@@ -734,6 +747,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         if (!result.conflict) {
             m_loaded = result.stored;
             setChanged(false);
+            markTakenClasses();
             // The day's backup comes after the save has committed and never holds it up.
             backup::afterSuccessfulSave();
             return SaveOutcome::Saved;
@@ -857,6 +871,7 @@ void MainWindow::Combo1_Click()
 void MainWindow::DateTimePicker1_Change()
 {
     showDayName();
+    markTakenClasses();
     reportFailures(location("DateTimePicker1_Change"), [this] { selectionChanged(); });
 }
 
@@ -1267,11 +1282,66 @@ void MainWindow::showDayName()
     m_dateTimePicker1->setAccessibleDescription(day.name);
 }
 
+QString MainWindow::takenText() const
+{
+    if (m_listed <= 0)
+        return QString();
+    // A day without a saved mark would show every card Present, as a register taken with
+    // everybody there does: say which it is.
+    if (m_loaded.isEmpty())
+        return tr("Not taken yet");
+    const db::Mark* latest = nullptr;
+    for (const db::Mark& mark : m_loaded) {
+        if (!latest || mark.changedAt > latest->changedAt)
+            latest = &mark;
+    }
+    const QDateTime at = QDateTime::fromString(latest->changedAt, Qt::ISODateWithMs).toLocalTime();
+    if (!at.isValid())
+        return tr("Taken");
+    // Minutes are enough to tell one save from another; a save on another day names the day.
+    const QString time = at.time().toString(QStringLiteral("HH:mm"));
+    const QString when = at.date() == QDate::currentDate()
+        ? time
+        : QLocale().toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time;
+    if (!latest->changedBy.isEmpty())
+        return tr("Saved %1 by %2").arg(when, latest->changedBy);
+    if (!latest->changedOn.isEmpty())
+        return tr("Saved %1 on %2").arg(when, latest->changedOn);
+    return tr("Saved %1").arg(when);
+}
+
+void MainWindow::markTakenClasses()
+{
+    if (!db::isOpen() || m_combo1->count() == 0)
+        return;
+    reportFailures(location("Combo1_Marks"), [this] {
+        const QSet<qint64> taken = db::classesTakenOn(m_dateTimePicker1->date());
+        static const QIcon tick = [] {
+            QPixmap picture(32, 32);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            // A mid green reads on the white class box and on a dark list alike.
+            painter.setPen(QPen(QColor(0x2e, 0x9d, 0x4a), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawPolyline(QPolygonF({{5, 17}, {13, 25}, {27, 8}}));
+            return QIcon(picture);
+        }();
+        for (int i = 0; i < m_combo1->count() && i < m_colClassIDs.size(); ++i) {
+            const bool done = taken.contains(m_colClassIDs.at(i));
+            m_combo1->setItemData(i, done ? QVariant(tick) : QVariant(), Qt::DecorationRole);
+            m_combo1->setItemData(i, done ? tr("Register taken on this day") : QVariant(), Qt::ToolTipRole);
+            m_combo1->setItemData(i, done ? tr("register taken") : QVariant(), Qt::AccessibleDescriptionRole);
+        }
+    });
+}
+
 void MainWindow::refreshStatusLine()
 {
     if (!m_lblTotals)
         return;
     m_lblTotals->setText(totalsText());
+    m_lblTaken->setText(takenText());
+    m_lblTaken->setToolTip(m_lblTaken->text());
     m_lblUnsaved->setText(m_bChanged ? tr("Unsaved changes") : QString());
     const bool listed = m_listed > 0;
     m_menuBar->action(Command::MarkAllPresent)->setEnabled(listed);

@@ -165,6 +165,9 @@ private:
     void loadCalendar();
     // The picked day's name beside the date when it is not a school day.
     void showDayName();
+    // The class box's ticks: which classes have taken the day's register.
+    void markTakenClasses();
+    QString takenText() const;
     void refreshStatusLine();
 
     // The class or date changed: offers to save unsaved marks, then starts the rebuild.
@@ -195,6 +198,7 @@ private:
     QLabel* m_lblUnsaved = nullptr;
     QLabel* m_listingMessage = nullptr; // over the card area when a listing failed
     QLabel* m_lblDayName = nullptr; // in the date box: "Half-term holiday"
+    QLabel* m_lblTaken = nullptr; // in the class box's title row: "Not taken yet", "Saved 08:52 by …"
     calendar::SchoolCalendar m_calendar;
     QElapsedTimer m_calendarRead; // another computer may change the calendar: read again now and then
 

@@ -1525,6 +1525,26 @@ YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear)
     return done;
 }
 
+QSet<qint64> classesTakenOn(const QDate& day)
+{
+    const QString key = dateKey(day);
+    QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
+            ? QStringLiteral("SELECT c.id FROM tblClassName c WHERE EXISTS (SELECT 1 FROM tblEnrolment e JOIN "
+                             "tblAttendance a ON a.StudentID = e.StudentID AND a.\"Date\" = ? WHERE e.ClassID = c.id "
+                             "AND e.FromDate <= ? AND e.ToDate >= ?) OR EXISTS (SELECT 1 FROM tblStudents m JOIN "
+                             "tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id AND NOT "
+                             "EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))")
+            : QStringLiteral("SELECT c.id FROM tblClassName c WHERE EXISTS (SELECT 1 FROM tblStudents m JOIN "
+                             "tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id)"));
+    for (int i = 0, n = openedSchemaVersion() >= 10 ? 4 : 1; i < n; ++i)
+        query.addBindValue(key);
+    sql::run(query);
+    QSet<qint64> taken;
+    while (query.next())
+        taken.insert(query.value(0).toLongLong());
+    return taken;
+}
+
 qint64 markCount(const QList<qint64>& studentIds)
 {
     qint64 total = 0;

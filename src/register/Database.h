@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <limits>
@@ -325,6 +326,10 @@ struct YearEndDone
 // Makes the plan in one transaction: the missing classes are added, every student moves up from
 // `first`, the top year's students leave on it.
 YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear = std::nullopt);
+
+// The classes whose register was taken on the day: at least one of the students in the class
+// that day has a saved mark for it. Read per class through its own index.
+QSet<qint64> classesTakenOn(const QDate& day);
 
 // How many marks the students have, on any day (what a delete would put out of reach).
 qint64 markCount(const QList<qint64>& studentIds);

@@ -396,6 +396,11 @@ private Q_SLOTS:
         start();
         pick(0);
 
+        // A day nobody took says so; once saved it says when and by whom, and the class box
+        // ticks the class.
+        auto* taken = m_window->findChild<QLabel*>(QStringLiteral("lblTaken"));
+        QCOMPARE(taken->text(), QStringLiteral("Not taken yet"));
+        QVERIFY(combo()->itemData(0, Qt::DecorationRole).isNull());
         const QString typed = QStringLiteral("O'Brien's trip; it's 'on'");
         QTest::keyClicks(notes(), typed);
         QVERIFY(m_window->isChanged());
@@ -408,6 +413,11 @@ private Q_SLOTS:
         QCOMPARE(dialogs().shown().last().icon, UserDialogs::Icon::None);
         QVERIFY(!m_window->isChanged());
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 2);
+        QVERIFY2(
+            taken->text().startsWith(QStringLiteral("Saved ")) && taken->text().contains(db::Author::current().user),
+            qPrintable(taken->text()));
+        QVERIFY(!combo()->itemData(0, Qt::DecorationRole).isNull());
+        QVERIFY(combo()->itemData(1, Qt::DecorationRole).isNull());
 
         pick(1);
         QCOMPARE(notes()->toPlainText(), QString());
