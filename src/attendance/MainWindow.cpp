@@ -13,6 +13,7 @@
 #include "core/Photo.h"
 #include "core/SharedRoutines.h"
 #include "core/StatusWords.h"
+#include "core/UserSettings.h"
 #include "import/window/ImportStudentsDialog.h"
 #include "register/Database.h"
 #include "register/RegisterEvents.h"
@@ -368,6 +369,8 @@ void MainWindow::load()
     steps.step(146, [this] { LoadClassList(); });
     if (db::isOpen())
         steps.step(146, [this] { loadCalendar(); });
+    if (db::isOpen())
+        steps.step(146, [this] { reopenLastSelection(); });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
     // A register that cannot take the program's saves is read as it stands; the user hears why
@@ -848,6 +851,7 @@ void MainWindow::selectionChanged()
         }
     }
     m_timer1->start();
+    rememberSelection();
 }
 
 void MainWindow::restoreSelection()
@@ -1245,6 +1249,7 @@ void MainWindow::registerReplaced()
     fitCardArea();
     LoadClassList();
     loadCalendar();
+    reopenLastSelection();
 }
 
 void MainWindow::loadCalendar()
@@ -1280,6 +1285,38 @@ void MainWindow::showDayName()
     m_lblDayName->setVisible(!day.isSchoolDay());
     m_dateTimePicker1->setToolTip(day.name);
     m_dateTimePicker1->setAccessibleDescription(day.name);
+}
+
+void MainWindow::rememberSelection()
+{
+    const int selected = m_combo1->currentIndex();
+    if (selected < 0 || selected >= m_colClassIDs.size())
+        return;
+    const std::unique_ptr<QSettings> settings = userSettings();
+    settings->beginGroup(QStringLiteral("register"));
+    settings->setValue(QStringLiteral("classId"), m_colClassIDs.at(selected));
+    settings->setValue(QStringLiteral("className"), m_combo1->itemText(selected));
+    settings->setValue(QStringLiteral("date"), m_dateTimePicker1->date().toString(Qt::ISODate));
+    settings->setValue(QStringLiteral("pickedOn"), QDate::currentDate().toString(Qt::ISODate));
+}
+
+void MainWindow::reopenLastSelection()
+{
+    if (m_combo1->currentIndex() >= 0 || m_bChanged)
+        return;
+    const std::unique_ptr<QSettings> settings = userSettings();
+    settings->beginGroup(QStringLiteral("register"));
+    const qint64 classId = settings->value(QStringLiteral("classId")).toLongLong();
+    const QString className = settings->value(QStringLiteral("className")).toString();
+    const int index = int(m_colClassIDs.indexOf(classId));
+    // The id alone could be another register's class: the name must agree as well.
+    if (classId <= 0 || index < 0 || m_combo1->itemText(index) != className)
+        return;
+    const QDate date = QDate::fromString(settings->value(QStringLiteral("date")).toString(), Qt::ISODate);
+    const QDate pickedOn = QDate::fromString(settings->value(QStringLiteral("pickedOn")).toString(), Qt::ISODate);
+    if (date.isValid() && pickedOn == QDate::currentDate())
+        m_dateTimePicker1->setDate(date);
+    m_combo1->setCurrentIndex(index);
 }
 
 QString MainWindow::takenText() const

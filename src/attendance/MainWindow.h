@@ -165,6 +165,11 @@ private:
     void loadCalendar();
     // The picked day's name beside the date when it is not a school day.
     void showDayName();
+    // The class and day this user last had open, kept in their own settings; reopened at start
+    // and after a restore while the class still exists. A day picked on an earlier day is not
+    // reopened: a register taken from paper last week must not be where today's marks go.
+    void rememberSelection();
+    void reopenLastSelection();
     // The class box's ticks: which classes have taken the day's register.
     void markTakenClasses();
     QString takenText() const;

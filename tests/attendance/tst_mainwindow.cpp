@@ -589,7 +589,7 @@ private Q_SLOTS:
         QCOMPARE(statusOn(amy, QDate::currentDate()), QStringLiteral("Late"));
     }
 
-    void otherWindowsAreReachedFromTheMenusAndARestoreClearsTheScreen()
+    void otherWindowsAreReachedFromTheMenusAndARestoreReopensTheClassFromTheRestoredRegister()
     {
         const qint64 cls = db::addClass(QStringLiteral("A"));
         addStudents(cls, {QStringLiteral("Amy")});
@@ -607,14 +607,26 @@ private Q_SLOTS:
         delete backup::BackupsWindow::instance();
 
         // Before a restore the unsaved marks are offered for saving; afterwards nothing of the
-        // old register stays on screen.
+        // old register stays on screen, and the class the user had is read again from the new.
         dialogs().answerNo();
         QVERIFY(db::RegisterEvents::instance().mayReplace(m_window.get()));
         Q_EMIT db::RegisterEvents::instance().registerReplaced();
-        QVERIFY(m_window->listedCards().isEmpty());
-        QCOMPARE(combo()->currentIndex(), -1);
+        QCOMPARE(combo()->currentIndex(), 0);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(card(0)->status(), QStringLiteral("Present"));
         QCOMPARE(combo()->count(), 1);
         QVERIFY(!m_window->isChanged());
+
+        // The next start reopens it too, and a class that has gone since is not guessed at.
+        m_window.reset();
+        start();
+        QCOMPARE(combo()->currentIndex(), 0);
+        QCOMPARE(m_window->listedCards().size(), 1);
+        m_window.reset();
+        db::deleteClass(cls);
+        db::addClass(QStringLiteral("B"));
+        start();
+        QCOMPARE(combo()->currentIndex(), -1);
     }
 
     void saveWithNoClassWritesNothing()

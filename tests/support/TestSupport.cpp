@@ -111,6 +111,8 @@ void TestEnvironment::setUp()
     // (the register in its data folder) until a test writes to it.
     qputenv("ROLLVANE_CONF", settingsPath().toLocal8Bit());
     QFile(settingsPath()).open(QIODevice::WriteOnly | QIODevice::Append);
+    // Nor the user's own: what one test leaves open is not the next one's start.
+    qputenv("ROLLVANE_USER_CONF", (m_dir.path() + QStringLiteral("/user.conf")).toLocal8Bit());
     overrideProgramFolder(programFolder());
     auto scripted = std::make_unique<ScriptedDialogs>();
     m_dialogs = scripted.get();
