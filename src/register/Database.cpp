@@ -1,6 +1,7 @@
 #include "register/Database.h"
 
 #include "core/Failure.h"
+#include "core/Names.h"
 #include "core/Photo.h"
 #include "register/Engine.h"
 #include "register/RegisterEvents.h"
@@ -771,6 +772,8 @@ QList<ClassRow> classes()
     QList<ClassRow> rows;
     while (query.next())
         rows.append({query.value(0).toLongLong(), query.value(1).toString()});
+    // The statement's order is the engines' and the ties' (by id); the user's is the language's.
+    names::sortByName(rows, [](const ClassRow& row) -> const QString& { return row.name; });
     return rows;
 }
 
@@ -822,6 +825,7 @@ QList<StudentRow> studentsOfClass(qint64 classId, bool withPhotos)
     QList<StudentRow> rows;
     while (query.next())
         rows.append(studentFrom(query, withPhotos));
+    names::sortByName(rows, [](const StudentRow& row) -> const QString& { return row.name; });
     return rows;
 }
 
@@ -850,6 +854,24 @@ QList<StudentRow> cardsOfClass(qint64 classId, const QDate& day, int withPicture
         row.cardPicture = query.value(3).toByteArray();
         row.photoWithoutCard = query.value(4).toBool();
         rows.append(std::move(row));
+    }
+    // The statement picks the first few by the engine's order; the language's order may bring
+    // others among them ("Élodie" before "Fred"), whose card pictures are then read by id.
+    QHash<qint64, qsizetype> engineOrder;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        engineOrder.insert(rows.at(i).id, i);
+    names::sortByName(rows, [](const StudentRow& row) -> const QString& { return row.name; });
+    QList<qint64> unread;
+    for (qsizetype i = 0; i < std::min<qsizetype>(rows.size(), withPictures); ++i) {
+        if (engineOrder.value(rows.at(i).id) >= withPictures)
+            unread << rows.at(i).id;
+    }
+    if (!unread.isEmpty()) {
+        const QHash<qint64, QByteArray> pictures = cardPictures(unread);
+        for (qsizetype i = 0; i < std::min<qsizetype>(rows.size(), withPictures); ++i) {
+            if (const auto found = pictures.constFind(rows.at(i).id); found != pictures.constEnd())
+                rows[i].cardPicture = *found;
+        }
     }
     return rows;
 }

@@ -1,5 +1,6 @@
 #include "reports/ReportQueries.h"
 
+#include "core/Names.h"
 #include "core/StatusWords.h"
 
 #include "register/Sql.h"
@@ -126,11 +127,11 @@ QString roll()
                           "x.StudentID = m.id))");
 }
 
-// Listing order: class name and student name without regard to case, then as written, then id.
+// Listing order: class name and student name in the user's language, numbers by value, then as
+// written, then id.
 int compareNames(const QString& a, const QString& b)
 {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded : a.compare(b);
+    return names::compare(a, b);
 }
 
 bool listedBefore(const SheetStudent& a, const SheetStudent& b)
