@@ -178,10 +178,42 @@ void StudentCard::setStudent(qint64 id, const QString& name)
 
 void StudentCard::showName()
 {
-    // A centred label cuts a long name at both ends; the end is elided instead, and the whole
-    // name is in the tooltip.
+    // A name that does not fit takes a second line, over the photo's lowest strip, before it is
+    // elided: surnames are what tell two "Noah García"s apart. The whole name is in the tooltip
+    // and the accessible name.
+    const QRect oneLine(kBorder, kBorder + 96, kPhotoSize.width(), 17);
+    m_name->setGeometry(oneLine);
+    m_name->setAutoFillBackground(false);
+    const QFontMetrics metrics = m_name->fontMetrics();
     const int room = m_name->contentsRect().width();
-    m_name->setText(m_name->fontMetrics().elidedText(m_fullName, Qt::ElideRight, room));
+    if (metrics.horizontalAdvance(m_fullName) <= room) {
+        m_name->setText(m_fullName);
+        return;
+    }
+    // The first line ends at the last space (or after the last hyphen) that lets it fit; a
+    // single long word is cut where the line is full.
+    qsizetype cut = 0;
+    for (qsizetype at = 1; at < m_fullName.size(); ++at) {
+        const bool breaks = m_fullName.at(at) == QLatin1Char(' ') || m_fullName.at(at - 1) == QLatin1Char('-');
+        if (!breaks)
+            continue;
+        if (metrics.horizontalAdvance(m_fullName.left(at)) > room)
+            break;
+        cut = at;
+    }
+    if (cut == 0) {
+        cut = 1;
+        while (cut < m_fullName.size() && metrics.horizontalAdvance(m_fullName.left(cut + 1)) <= room)
+            ++cut;
+    }
+    const QString first = m_fullName.left(cut).trimmed();
+    const QString second = metrics.elidedText(m_fullName.mid(cut).trimmed(), Qt::ElideRight, room);
+    const int line = metrics.lineSpacing();
+    m_name->setGeometry(oneLine.adjusted(0, -line, 0, 0));
+    // Over the photo, on the card's own ground, so that the name reads on any picture.
+    m_name->setAutoFillBackground(true);
+    m_name->setBackgroundRole(QPalette::Base);
+    m_name->setText(first + QLatin1Char('\n') + second);
 }
 
 void StudentCard::setPhoto(const QPixmap& picture)

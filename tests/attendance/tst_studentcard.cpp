@@ -117,10 +117,17 @@ private Q_SLOTS:
         QCOMPARE(card.nameLabel()->text(), QStringLiteral("Cid Moss"));
         const QString longName = QStringLiteral("Maximiliana Wolkenstein-Oberhausen");
         card.setStudent(9, longName);
-        const QString shown = card.nameLabel()->text();
-        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 3, qPrintable(shown));
-        QVERIFY(longName.startsWith(shown.chopped(1)));
-        QVERIFY(card.nameLabel()->fontMetrics().horizontalAdvance(shown) <= card.nameLabel()->contentsRect().width());
+        // Two lines, broken at a space, before the end is elided; each line fits the card.
+        const QStringList shown = card.nameLabel()->text().split(QLatin1Char('\n'));
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown.first(), QStringLiteral("Maximiliana"));
+        QVERIFY2(shown.last().endsWith(QChar(0x2026)) && shown.last().size() > 3, qPrintable(shown.last()));
+        QVERIFY(longName.endsWith(QStringLiteral("Wolkenstein-Oberhausen")));
+        QVERIFY(QStringLiteral("Wolkenstein-Oberhausen").startsWith(shown.last().chopped(1)));
+        for (const QString& line : shown)
+            QVERIFY(
+                card.nameLabel()->fontMetrics().horizontalAdvance(line) <= card.nameLabel()->contentsRect().width());
+        QVERIFY(card.nameLabel()->geometry().bottom() <= card.statusLabel()->geometry().top());
         QCOMPARE(card.studentName(), longName);
         QVERIFY(card.toolTip().contains(longName));
         QVERIFY(card.nameLabel()->toolTip().contains(longName));
