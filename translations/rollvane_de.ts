@@ -1507,6 +1507,52 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
         <translation>%1 steht ab %2 nicht mehr auf den Karten und bleibt in jedem Bericht der Tage davor. Fortfahren?</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Dieser Name kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Class…</source>
+        <translation>Klasse &amp;umbenennen…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Class…</source>
+        <translation>Klasse &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>Der neue Name von %1:</translation>
+    </message>
+    <message>
+        <source>Rename Class</source>
+        <translation>Klasse umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove the photo of %1?</source>
+        <translation>Das Foto von %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Foto entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n student(s) go with it.</source>
+        <translation>
+            <numerusform>Ihr %n Schüler wird mit ihr gelöscht.</numerusform>
+            <numerusform>Ihre %n Schüler werden mit ihr gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Their %n mark(s) stay in the register, but no report will show them again.</source>
+        <translation>
+            <numerusform>Ihr %n Eintrag bleibt im Register, aber kein Bericht zeigt ihn wieder.</numerusform>
+            <numerusform>Ihre %n Einträge bleiben im Register, aber kein Bericht zeigt sie wieder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove &amp;Photo…</source>
+        <translation>&amp;Foto entfernen…</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

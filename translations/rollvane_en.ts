@@ -82,6 +82,20 @@
             <numerusform>%n marks of this student stay in the register, but no report will show them again. For a student who leaves the school, use Leaves School… (right-click the name) instead.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Its %n student(s) go with it.</source>
+        <translation>
+            <numerusform>Its %n student goes with it.</numerusform>
+            <numerusform>Its %n students go with it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Their %n mark(s) stay in the register, but no report will show them again.</source>
+        <translation>
+            <numerusform>Their %n mark stays in the register, but no report will show it again.</numerusform>
+            <numerusform>Their %n marks stay in the register, but no report will show them again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>

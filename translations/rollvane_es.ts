@@ -1507,6 +1507,52 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
         <translation>%1 no aparecerá en las tarjetas a partir del %2 y seguirá en todos los informes de los días anteriores. ¿Continuar?</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Este nombre no se puede guardar: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Class…</source>
+        <translation>&amp;Renombrar clase…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Class…</source>
+        <translation>&amp;Eliminar clase…</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>El nuevo nombre de %1:</translation>
+    </message>
+    <message>
+        <source>Rename Class</source>
+        <translation>Renombrar clase</translation>
+    </message>
+    <message>
+        <source>Remove the photo of %1?</source>
+        <translation>¿Quitar la foto de %1?</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Quitar foto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n student(s) go with it.</source>
+        <translation>
+            <numerusform>Su %n alumno se elimina con ella.</numerusform>
+            <numerusform>Sus %n alumnos se eliminan con ella.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Their %n mark(s) stay in the register, but no report will show them again.</source>
+        <translation>
+            <numerusform>Su %n marca queda en el registro, pero ningún informe la volverá a mostrar.</numerusform>
+            <numerusform>Sus %n marcas quedan en el registro, pero ningún informe las volverá a mostrar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove &amp;Photo…</source>
+        <translation>Quitar &amp;foto…</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

@@ -1507,6 +1507,52 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
         <translation>%1 n’apparaîtra plus sur les cartes à partir du %2 et reste dans tous les rapports des jours précédents. Continuer ?</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Ce nom ne peut pas être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Class…</source>
+        <translation>&amp;Renommer la classe…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Class…</source>
+        <translation>&amp;Supprimer la classe…</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>Le nouveau nom de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rename Class</source>
+        <translation>Renommer la classe</translation>
+    </message>
+    <message>
+        <source>Remove the photo of %1?</source>
+        <translation>Retirer la photo de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Retirer la photo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n student(s) go with it.</source>
+        <translation>
+            <numerusform>Son %n élève part avec elle.</numerusform>
+            <numerusform>Ses %n élèves partent avec elle.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Their %n mark(s) stay in the register, but no report will show them again.</source>
+        <translation>
+            <numerusform>Sa %n marque reste dans le registre, mais aucun rapport ne la montrera plus.</numerusform>
+            <numerusform>Leurs %n marques restent dans le registre, mais aucun rapport ne les montrera plus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove &amp;Photo…</source>
+        <translation>Retirer la &amp;photo…</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

@@ -1507,6 +1507,52 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <source>%1 will not be on the cards from %2, and stays in every report of the days before. Go ahead?</source>
         <translation>%1 staat vanaf %2 niet meer op de kaarten en blijft in elk rapport van de dagen daarvoor. Doorgaan?</translation>
     </message>
+    <message>
+        <source>This name cannot be saved: %1.</source>
+        <translation>Deze naam kan niet worden opgeslagen: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Class…</source>
+        <translation>Klas &amp;hernoemen…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Class…</source>
+        <translation>Klas &amp;verwijderen…</translation>
+    </message>
+    <message>
+        <source>The new name of %1:</source>
+        <translation>De nieuwe naam van %1:</translation>
+    </message>
+    <message>
+        <source>Rename Class</source>
+        <translation>Klas hernoemen</translation>
+    </message>
+    <message>
+        <source>Remove the photo of %1?</source>
+        <translation>De foto van %1 verwijderen?</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Foto verwijderen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its %n student(s) go with it.</source>
+        <translation>
+            <numerusform>Haar %n leerling gaat mee.</numerusform>
+            <numerusform>Haar %n leerlingen gaan mee.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Their %n mark(s) stay in the register, but no report will show them again.</source>
+        <translation>
+            <numerusform>Hun %n markering blijft in het register, maar geen rapport toont die nog.</numerusform>
+            <numerusform>Hun %n markeringen blijven in het register, maar geen rapport toont ze nog.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove &amp;Photo…</source>
+        <translation>&amp;Foto verwijderen…</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

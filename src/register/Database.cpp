@@ -1026,6 +1026,19 @@ qint64 addClass(const QString& name)
     return id;
 }
 
+bool renameClass(qint64 classId, const QString& name)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("UPDATE tblClassName SET ClassName=? WHERE id=?"));
+    query.addBindValue(sql::text(name));
+    query.addBindValue(classId);
+    sql::run(query);
+    const bool renamed = query.numRowsAffected() > 0;
+    if (renamed)
+        announce(&RegisterEvents::classesChanged);
+    return renamed;
+}
+
 void deleteClass(qint64 classId)
 {
     requireWritable();
@@ -1218,6 +1231,19 @@ void reclaimSpace()
 {
     requireWritable();
     engine().reclaimSpace();
+}
+
+void removePhoto(qint64 studentId)
+{
+    requireWritable();
+    // Empty, as a student added without a photo has it: the column takes no NULL.
+    QSqlQuery query = sql::prepared(openedSchemaVersion() >= 8
+            ? QStringLiteral("UPDATE tblStudents SET Image=?, CardPicture=NULL WHERE id=?")
+            : QStringLiteral("UPDATE tblStudents SET Image=? WHERE id=?"));
+    query.addBindValue(QByteArray(""));
+    query.addBindValue(studentId);
+    sql::run(query);
+    announce(&RegisterEvents::studentsChanged);
 }
 
 void deleteStudent(qint64 studentId)
@@ -1565,6 +1591,19 @@ QSet<qint64> classesTakenOn(const QDate& day)
     while (query.next())
         taken.insert(query.value(0).toLongLong());
     return taken;
+}
+
+ClassContents classContents(qint64 classId)
+{
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT (SELECT count(*) FROM tblStudents WHERE ClassID = ?), "
+                                                  "(SELECT count(*) FROM tblStudents s JOIN tblAttendance a ON "
+                                                  "a.StudentID = s.id WHERE s.ClassID = ?)"));
+    query.addBindValue(classId);
+    query.addBindValue(classId);
+    sql::run(query);
+    if (!query.next())
+        return {};
+    return {query.value(0).toLongLong(), query.value(1).toLongLong()};
 }
 
 qint64 markCount(const QList<qint64>& studentIds)

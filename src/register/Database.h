@@ -257,6 +257,8 @@ QList<HistoryRow> history(qint64 studentId, const QDate& date);
 
 // Adds a class and returns its id.
 qint64 addClass(const QString& name);
+// Renames a class; its students and marks stay with it. False when the class no longer exists.
+bool renameClass(qint64 classId, const QString& name);
 // Deletes a class and its students in one transaction; their marks stay.
 void deleteClass(qint64 classId);
 
@@ -274,6 +276,8 @@ qint64 addStudent(
 // names, which may be next year's. False when the student no longer exists.
 bool updateStudent(qint64 studentId, const QString& name, qint64 classId, const std::optional<QByteArray>& image,
     const QDate& movedOn = QDate());
+// Removes the student's photo (and its card picture): the card shows the initials again.
+void removePhoto(qint64 studentId);
 // Removes the student's row (a mistake, not a leaver): the marks stay, out of reach.
 void deleteStudent(qint64 studentId);
 
@@ -330,6 +334,14 @@ YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear = 
 // The classes whose register was taken on the day: at least one of the students in the class
 // that day has a saved mark for it. Read per class through its own index.
 QSet<qint64> classesTakenOn(const QDate& day);
+
+// What deleting a class takes with it: the students whose row names it, and their marks.
+struct ClassContents
+{
+    qint64 students = 0;
+    qint64 marks = 0;
+};
+ClassContents classContents(qint64 classId);
 
 // How many marks the students have, on any day (what a delete would put out of reach).
 qint64 markCount(const QList<qint64>& studentIds);

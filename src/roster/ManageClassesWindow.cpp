@@ -1,5 +1,7 @@
 #include "roster/ManageClassesWindow.h"
 
+#include "core/Names.h"
+
 #include "core/Photo.h"
 #include "core/SharedRoutines.h"
 #include "import/window/ImportPhotosDialog.h"
@@ -108,6 +110,8 @@ void ManageClassesWindow::buildLayout()
     connect(m_pushButtons[6], &QPushButton::clicked, this, &ManageClassesWindow::PushButton7_Click);
     m_listView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_listView1, &QWidget::customContextMenuRequested, this, &ManageClassesWindow::showStudentMenu);
+    m_combo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_combo1, &QWidget::customContextMenuRequested, this, &ManageClassesWindow::showClassMenu);
     // A pick in the class box and a change of its text both come here.
     connect(m_combo1, &QComboBox::currentIndexChanged, this,
         [this] { reportFailures(location("Combo1_Click"), [this] { FillStudentList(); }); });
@@ -221,8 +225,72 @@ void ManageClassesWindow::PushButton1_Click()
         steps.step(110, [this] { dialogs().message(this, tr("Class already exists."), {}, UserDialogs::Icon::None); });
         return;
     }
-    steps.step(106, [&typed] { db::addClass(typed); });
+    qint64 added = 0;
+    steps.step(106, [&typed, &added] { added = db::addClass(typed); });
     steps.step(108, [this] { FillClassList(); });
+    // The class just added is the one its students are added to next.
+    if (const qsizetype index = m_colClassIDs.indexOf(added); added > 0 && index >= 0)
+        m_combo1->setCurrentIndex(int(index));
+}
+
+bool ManageClassesWindow::acceptClassName(const QString& name, std::optional<qint64> except)
+{
+    if (const QString refused = names::refusal(name); !refused.isEmpty()) {
+        dialogs().message(this, tr("This name cannot be saved: %1.").arg(refused), {}, UserDialogs::Icon::Warning);
+        return false;
+    }
+    for (int i = 0; i < m_combo1->count() && i < m_colClassIDs.size(); ++i) {
+        if (except && m_colClassIDs.at(i) == *except)
+            continue;
+        if (m_combo1->itemText(i).compare(name, Qt::CaseInsensitive) == 0) {
+            dialogs().message(this, tr("Class already exists."), {}, UserDialogs::Icon::None);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ManageClassesWindow::showClassMenu(const QPoint& position)
+{
+    if (!selectedClassId())
+        return;
+    QMenu menu(this);
+    menu.addAction(tr("&Rename Class…"), this, [this] { renameSelectedClass(); });
+    menu.addAction(tr("&Delete Class…"), this, [this] { PushButton2_Click(); });
+    menu.exec(m_combo1->mapToGlobal(position));
+}
+
+void ManageClassesWindow::renameSelectedClass()
+{
+    reportFailures(location("RenameClass_Click"), [this] {
+        const std::optional<qint64> classId = selectedClassId();
+        if (!classId)
+            return;
+        const QString old = m_combo1->currentText();
+        const std::optional<QString> name
+            = dialogs().inputBox(this, tr("The new name of %1:").arg(old), tr("Rename Class"), old);
+        if (!name || name->isEmpty() || *name == old || !acceptClassName(*name, classId))
+            return;
+        db::renameClass(*classId, *name);
+        FillClassList();
+        if (const qsizetype index = m_colClassIDs.indexOf(*classId); index >= 0)
+            m_combo1->setCurrentIndex(int(index));
+    });
+}
+
+void ManageClassesWindow::removeSelectedPhoto()
+{
+    reportFailures(location("RemovePhoto_Click"), [this] {
+        QTreeWidgetItem* row = selectedStudentRow();
+        if (!row)
+            return;
+        const qint64 studentId = row->data(0, kStudentIdRole).toLongLong();
+        if (!dialogs().question(this, tr("Remove the photo of %1?").arg(row->text(1)), tr("Remove Photo"),
+                UserDialogs::Icon::None, UserDialogs::Default::No))
+            return;
+        db::removePhoto(studentId);
+        FillStudentList();
+    });
 }
 
 void ManageClassesWindow::PushButton2_Click()
@@ -232,9 +300,19 @@ void ManageClassesWindow::PushButton2_Click()
         return;
     const std::optional<qint64> classId = selectedClassId();
     const QString className = m_combo1->currentText();
-    if (!steps.test(102, [this, &className] {
-            return dialogs().question(this, tr("Are you sure you want to delete %1?").arg(className),
-                tr("Delete Class"), UserDialogs::Icon::None);
+    QString question = tr("Are you sure you want to delete %1?").arg(className);
+    if (classId) {
+        if (const db::ClassContents contents = db::classContents(*classId); contents.students > 0)
+            question += QStringLiteral("\r\n\r\n")
+                + tr("Its %n student(s) go with it.", nullptr, int(contents.students))
+                + (contents.marks > 0 ? QLatin1Char(' ')
+                            + tr("Their %n mark(s) stay in the register, but no report will show them again.", nullptr,
+                                int(contents.marks))
+                                      : QString());
+    }
+    if (!steps.test(102, [this, &question] {
+            return dialogs().question(
+                this, question, tr("Delete Class"), UserDialogs::Icon::None, UserDialogs::Default::No);
         }))
         return;
     // The class row and its students go together: a half-done delete would leave students
@@ -310,7 +388,8 @@ void ManageClassesWindow::PushButton5_Click()
                  "student who leaves the school, use Leaves School… (right-click the name) instead.",
                 nullptr, int(marks));
     if (!steps.test(102, [this, &question] {
-            return dialogs().question(this, question, tr("Delete Student"), UserDialogs::Icon::None);
+            return dialogs().question(
+                this, question, tr("Delete Student"), UserDialogs::Icon::None, UserDialogs::Default::No);
         }))
         return;
     steps.step(104, [studentId] { db::deleteStudent(studentId); });
@@ -334,6 +413,7 @@ void ManageClassesWindow::showStudentMenu(const QPoint& position)
     }
     moves->setEnabled(!moves->isEmpty());
     menu.addAction(tr("&Leaves School…"), this, [this] { selectedStudentLeaves(); });
+    menu.addAction(tr("Remove &Photo…"), this, [this] { removeSelectedPhoto(); });
     menu.addSeparator();
     menu.addAction(tr("&Delete Student (a mistake)…"), this, [this] { PushButton5_Click(); });
     menu.exec(m_listView1->viewport()->mapToGlobal(position));

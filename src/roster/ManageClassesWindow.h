@@ -51,6 +51,9 @@ public:
     // school, from a day the user gives (today unless changed).
     void moveSelectedStudent(qint64 classId);
     void selectedStudentLeaves();
+    // The class box's menu renames the class; the student list's removes the student's photo.
+    void renameSelectedClass();
+    void removeSelectedPhoto();
 
 private:
     using Shared = SharedWindow<ManageClassesWindow>;
@@ -60,6 +63,9 @@ private:
     // Step 100 of Edit and Delete Student: the selected row of a list that has rows, or none.
     QTreeWidgetItem* studentRowToActOn(StepRunner& steps) const;
     void showStudentMenu(const QPoint& position);
+    void showClassMenu(const QPoint& position);
+    // Whether the name can be a class's, other than the given class's own; says why not.
+    bool acceptClassName(const QString& name, std::optional<qint64> except);
     // The day asked for in an input box, today offered; none when cancelled or not a date (said).
     std::optional<QDate> askDay(const QString& prompt, const QString& title);
 

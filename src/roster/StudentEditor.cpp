@@ -77,7 +77,9 @@ void StudentEditor::buildLayout()
     m_image1 = new QLabel(m_frame2);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(twipsRect(240, 300, 7305, 6795));
-    m_image1->setScaledContents(true);
+    // The photo keeps its shape, as large as the box allows: a stretched face is not the
+    // student's.
+    m_image1->setAlignment(Qt::AlignCenter);
 
     auto button = [&buttonFont](QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
         auto* pushButton = new QPushButton(caption, parent);
@@ -209,7 +211,15 @@ bool StudentEditor::isAddMode() const
 
 void StudentEditor::showPicture()
 {
-    m_image1->setPixmap(m_picture.isNull() ? QPixmap() : QPixmap::fromImage(m_picture));
+    if (m_picture.isNull()) {
+        m_image1->setPixmap(QPixmap());
+        return;
+    }
+    const qreal ratio = m_image1->devicePixelRatioF();
+    QPixmap shown
+        = QPixmap::fromImage(m_picture.scaled(m_image1->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    shown.setDevicePixelRatio(ratio);
+    m_image1->setPixmap(shown);
 }
 
 void StudentEditor::PushButton1_Click()

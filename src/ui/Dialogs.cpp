@@ -85,9 +85,10 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& cap
     box.exec();
 }
 
-bool QtDialogs::question(QWidget* parent, const QString& text, const QString& caption, Icon icon)
+bool QtDialogs::question(QWidget* parent, const QString& text, const QString& caption, Icon icon, Default preset)
 {
     QMessageBox box(toQt(icon), captionOrTitle(caption), displayText(text), QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(preset == Default::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -170,11 +171,11 @@ void ScriptedDialogs::message(QWidget*, const QString& text, const QString& capt
     m_shown.append({Kind::Message, text, captionOrTitle(caption), icon, false});
 }
 
-bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& caption, Icon icon)
+bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& caption, Icon icon, Default preset)
 {
     const Reply reply = next();
     const bool answered = reply.type == Reply::Type::Yes || reply.type == Reply::Type::No;
-    m_shown.append({Kind::Question, text, captionOrTitle(caption), icon, !answered});
+    m_shown.append({Kind::Question, text, captionOrTitle(caption), icon, !answered, preset == Default::No});
     return reply.type == Reply::Type::Yes;
 }
 

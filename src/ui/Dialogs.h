@@ -21,8 +21,12 @@ public:
 
     // A message with a single OK button. An empty caption means the application title.
     virtual void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
-    // A question with Yes and No; true for Yes. Closing the box counts as No.
-    virtual bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) = 0;
+    // A question with Yes and No; true for Yes. Closing the box counts as No. A question whose
+    // Yes destroys something makes No the default, so that Enter pressed in haste keeps it.
+    enum class Default { Yes, No };
+    virtual bool question(
+        QWidget* parent, const QString& text, const QString& caption, Icon icon, Default preset = Default::Yes)
+        = 0;
     // A question with Yes, No and Cancel, for a choice whose No throws something away: Escape and
     // closing the box count as Cancel, which leaves everything as it was.
     enum class Answer { Yes, No, Cancel };
@@ -64,7 +68,8 @@ class QtDialogs : public UserDialogs
 {
 public:
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
-    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon,
+        Default preset = Default::Yes) override;
     Answer questionWithCancel(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;
@@ -90,6 +95,7 @@ public:
         QString caption;
         Icon icon = Icon::None;
         bool unexpected = false;
+        bool noIsDefault = false; // a question whose default button is No
     };
 
     struct Reply
@@ -118,7 +124,8 @@ public:
     }
 
     void message(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
-    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
+    bool question(QWidget* parent, const QString& text, const QString& caption, Icon icon,
+        Default preset = Default::Yes) override;
     Answer questionWithCancel(QWidget* parent, const QString& text, const QString& caption, Icon icon) override;
     std::optional<QString> inputBox(
         QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override;

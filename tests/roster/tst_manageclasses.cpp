@@ -31,6 +31,7 @@ private Q_SLOTS:
     void oneWindowOnly();
     void addNewClassDuplicateTest();
     void addNewClassEmptyNameAndCancel();
+    void classesAreRenamedAndPhotosRemoved();
     void classNamesAreStoredAsTyped();
     void deleteClassAsksAndKeepsMarks();
     void pickingAClassListsItsStudents();
@@ -190,7 +191,35 @@ void TestManageClasses::addNewClassDuplicateTest()
     QVERIFY(dialogs().messages().isEmpty());
     QCOMPARE(classNames(), (QStringList {QStringLiteral(" Math"), QStringLiteral("Math")}));
     QCOMPARE(comboTexts(), classNames());
-    QCOMPARE(combo()->currentIndex(), -1);
+    // The class just added is picked, ready for its students.
+    QCOMPARE(combo()->currentText(), QStringLiteral(" Math"));
+}
+
+// A class is renamed from the class box's menu (not onto another class's name), and a photo is
+// removed from the student's menu; No is the default of that question.
+void TestManageClasses::classesAreRenamedAndPhotosRemoved()
+{
+    const qint64 math = db::addClass(QStringLiteral("Math"));
+    db::addClass(QStringLiteral("Art"));
+    const qint64 ann = db::addStudent(QStringLiteral("Ann"), math, StorePhoto(samplePicture(8, 8, Qt::red)));
+    open();
+    pick(QStringLiteral("Math"));
+    dialogs().answerText(QStringLiteral("art"));
+    m_window->renameSelectedClass();
+    QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Class already exists.")});
+    dialogs().clear();
+    dialogs().answerText(QStringLiteral("Maths 7"));
+    m_window->renameSelectedClass();
+    QCOMPARE(classNames(), (QStringList {QStringLiteral("Art"), QStringLiteral("Maths 7")}));
+    QCOMPARE(combo()->currentText(), QStringLiteral("Maths 7"));
+    QCOMPARE(listedNames(), QStringList {QStringLiteral("Ann")});
+
+    list()->setCurrentItem(list()->topLevelItem(0));
+    dialogs().clear();
+    dialogs().answerYes();
+    m_window->removeSelectedPhoto();
+    QVERIFY(dialogs().shown().first().noIsDefault);
+    QVERIFY(db::student(ann)->image.isEmpty());
 }
 
 void TestManageClasses::addNewClassEmptyNameAndCancel()
@@ -254,7 +283,10 @@ void TestManageClasses::deleteClassAsksAndKeepsMarks()
     click(2);
     QCOMPARE(dialogs().shown().size(), 1);
     QCOMPARE(dialogs().shown().first().kind, ScriptedDialogs::Kind::Question);
-    QCOMPARE(dialogs().shown().first().text, QStringLiteral("Are you sure you want to delete Math?"));
+    // The question says what goes with the class, and Enter keeps it.
+    QVERIFY(dialogs().shown().first().text.startsWith(QStringLiteral("Are you sure you want to delete Math?\r\n")));
+    QVERIFY(dialogs().shown().first().text.contains(QStringLiteral("1 mark(s)")));
+    QVERIFY(dialogs().shown().first().noIsDefault);
     QCOMPARE(dialogs().shown().first().caption, QStringLiteral("Delete Class"));
     QCOMPARE(dialogs().shown().first().icon, UserDialogs::Icon::None);
     QCOMPARE(classNames().size(), 2);
