@@ -2113,6 +2113,22 @@ erfasst</translation>
         <source>Missed %1 % or more of the days marked</source>
         <translation>%1 % oder mehr der erfassten Tage versäumt</translation>
     </message>
+    <message>
+        <source>Last Week</source>
+        <translation>Letzte Woche</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>This Term</source>
+        <translation>Dieses Halbjahr</translation>
+    </message>
+    <message>
+        <source>Last Term</source>
+        <translation>Letztes Halbjahr</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>

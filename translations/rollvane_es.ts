@@ -2118,6 +2118,22 @@ registrar</translation>
         <source>Missed %1 % or more of the days marked</source>
         <translation>Faltó el %1 % o más de los días registrados</translation>
     </message>
+    <message>
+        <source>Last Week</source>
+        <translation>La semana pasada</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>El mes pasado</translation>
+    </message>
+    <message>
+        <source>This Term</source>
+        <translation>Este trimestre</translation>
+    </message>
+    <message>
+        <source>Last Term</source>
+        <translation>El trimestre pasado</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>

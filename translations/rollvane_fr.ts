@@ -2115,6 +2115,22 @@ relevés</translation>
         <source>Missed %1 % or more of the days marked</source>
         <translation>%1&#xa0;% ou plus des jours relevés manqués</translation>
     </message>
+    <message>
+        <source>Last Week</source>
+        <translation>Semaine dernière</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois dernier</translation>
+    </message>
+    <message>
+        <source>This Term</source>
+        <translation>Ce trimestre</translation>
+    </message>
+    <message>
+        <source>Last Term</source>
+        <translation>Trimestre précédent</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>

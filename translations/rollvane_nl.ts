@@ -2116,6 +2116,22 @@ geregistreerd</translation>
         <source>Missed %1 % or more of the days marked</source>
         <translation>%1 % of meer van de geregistreerde dagen gemist</translation>
     </message>
+    <message>
+        <source>Last Week</source>
+        <translation>Vorige week</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Vorige maand</translation>
+    </message>
+    <message>
+        <source>This Term</source>
+        <translation>Deze periode</translation>
+    </message>
+    <message>
+        <source>Last Term</source>
+        <translation>Vorige periode</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>

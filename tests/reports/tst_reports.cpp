@@ -4,6 +4,7 @@
 #include "../../bench/StatementTrace.h"
 
 #include "register/Database.h"
+#include "reports/ReportPeriod.h"
 #include "reports/ReportQueries.h"
 #include "reports/ReportTables.h"
 
@@ -404,6 +405,30 @@ private Q_SLOTS:
                 "Exact: Persistent absence: missed 10 % or more of the days marked",
                 "Half: Severe absence: missed half the days marked or more", "Run: Absent 3 marked days running"}));
         QCOMPARE(reports::alertRows(rows, {75.0, 0}).size(), 1);
+    }
+
+    // The periods a report offers, seen from a Wednesday in the half-term holiday: the weeks
+    // and months before are whole, "this term" is the one just ended, and the school year is
+    // the calendar's.
+    void periodsAreWholeWeeksMonthsAndTheCalendarsTerms()
+    {
+        const calendar::SchoolCalendar school({{0, calendar::Kind::Year, {2026, 9, 1}, {2027, 7, 21}, "2026-27"},
+            {0, calendar::Kind::Term, {2026, 4, 13}, {2026, 7, 22}, "Summer"},
+            {0, calendar::Kind::Term, {2026, 9, 2}, {2026, 10, 23}, "Autumn 1"},
+            {0, calendar::Kind::Term, {2026, 11, 2}, {2026, 12, 18}, "Autumn 2"}});
+        const QDate today(2026, 10, 28);
+        using reports::Period;
+        const auto range = [&](Period period) {
+            const auto [from, to] = reports::periodRange(period, today, school);
+            return from.toString(Qt::ISODate) + QLatin1Char(' ') + to.toString(Qt::ISODate);
+        };
+        QCOMPARE(range(Period::LastWeek), QStringLiteral("2026-10-19 2026-10-25"));
+        QCOMPARE(range(Period::LastMonth), QStringLiteral("2026-09-01 2026-09-30"));
+        QCOMPARE(range(Period::ThisTerm), QStringLiteral("2026-09-02 2026-10-23"));
+        QCOMPARE(range(Period::LastTerm), QStringLiteral("2026-04-13 2026-07-22"));
+        QCOMPARE(range(Period::SchoolYear), QStringLiteral("2026-09-01 2026-10-28"));
+        QCOMPARE(reports::periodRange(Period::LastMonth, QDate(2027, 1, 5)).first, QDate(2026, 12, 1));
+        QVERIFY(!reports::periodKnown(Period::ThisTerm, calendar::SchoolCalendar()));
     }
 
     void anOlderRegisterReadOnlyStillReports()

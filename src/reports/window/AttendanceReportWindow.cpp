@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -117,6 +118,8 @@ AttendanceReportWindow::AttendanceReportWindow(QWidget* parent)
         m_refreshTimer, &QTimer::timeout, this, [this] { reportFailures(location("Refresh"), [this] { refresh(); }); });
     buildLayout();
     resize(1040, 680);
+    // A report is looked at and put away: Escape closes it, as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     reportFailures(location("Form_Load"), [this] {
         reloadClasses();
         m_storedSchoolName = db::setting(QString::fromLatin1(kSchoolNameSetting));
@@ -134,8 +137,14 @@ void AttendanceReportWindow::buildLayout()
     m_class->setMinimumContentsLength(16);
     m_period = new QComboBox(this);
     m_period->setObjectName(QStringLiteral("cboPeriod"));
-    for (Period period : {Period::Custom, Period::ThisWeek, Period::ThisMonth, Period::Last30Days, Period::SchoolYear})
-        m_period->addItem(reports::periodName(period), int(period));
+    // The terms are offered when the school calendar has them.
+    calendar::SchoolCalendar terms;
+    reportFailures(location("Form_Load"), [&terms] { terms = db::schoolCalendar(); });
+    for (Period period : {Period::Custom, Period::ThisWeek, Period::LastWeek, Period::ThisMonth, Period::LastMonth,
+             Period::Last30Days, Period::ThisTerm, Period::LastTerm, Period::SchoolYear}) {
+        if (reports::periodKnown(period, terms))
+            m_period->addItem(reports::periodName(period), int(period));
+    }
     m_from = new QDateEdit(this);
     m_from->setObjectName(QStringLiteral("dtpFrom"));
     m_to = new QDateEdit(this);
@@ -329,7 +338,10 @@ void AttendanceReportWindow::setPeriod(Period period, const QDate& today)
         m_period->setCurrentIndex(m_period->findData(int(period)));
     }
     if (period != Period::Custom) {
-        const auto [from, to] = reports::periodRange(period, today);
+        calendar::SchoolCalendar school;
+        if (period == Period::ThisTerm || period == Period::LastTerm || period == Period::SchoolYear)
+            reportFailures(location("cboPeriod_Click"), [&school] { school = db::schoolCalendar(); });
+        const auto [from, to] = reports::periodRange(period, today, school);
         m_from->setDate(from);
         m_to->setDate(to);
     }
