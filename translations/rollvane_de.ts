@@ -2443,10 +2443,6 @@ Bemerkung: %2</translation>
         <translation>Die erste Zeile nennt die Spalte %1 zweimal.</translation>
     </message>
     <message>
-        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
-        <translation>Die erste Zeile der Datei muss die Spalten „Class“ und „Name“ nennen (und „Photo“, falls es Fotos gibt). Sie nennt: %1</translation>
-    </message>
-    <message>
         <source>no class and no name</source>
         <translation>keine Klasse und kein Name</translation>
     </message>
@@ -2473,6 +2469,10 @@ Bemerkung: %2</translation>
     <message>
         <source>class: %1</source>
         <translation>Klasse: %1</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name a class column (Class, Form or Tutor group) and the students&apos; names (Name, or First name and Last name), and Photo if there are photos. It names: %1.</source>
+        <translation>Die erste Zeile der Datei muss eine Klassenspalte nennen („Klasse“ oder „Class“) und die Namen der Schüler („Name“, oder „Vorname“ und „Nachname“), dazu „Foto“, falls es Fotos gibt. Sie nennt: %1.</translation>
     </message>
 </context>
 <context>

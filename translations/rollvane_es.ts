@@ -2448,10 +2448,6 @@ Observación: %2</translation>
         <translation>La primera línea nombra dos veces la columna %1.</translation>
     </message>
     <message>
-        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
-        <translation>La primera línea del archivo debe nombrar las columnas Class y Name (y Photo, si hay fotos). Nombra estas: %1</translation>
-    </message>
-    <message>
         <source>no class and no name</source>
         <translation>sin clase ni nombre</translation>
     </message>
@@ -2478,6 +2474,10 @@ Observación: %2</translation>
     <message>
         <source>class: %1</source>
         <translation>clase: %1</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name a class column (Class, Form or Tutor group) and the students&apos; names (Name, or First name and Last name), and Photo if there are photos. It names: %1.</source>
+        <translation>La primera línea del archivo debe nombrar una columna de clase (Clase o Curso) y los nombres de los alumnos (Nombre completo, o Nombre y Apellidos), y Foto si hay fotos. Nombra estas: %1.</translation>
     </message>
 </context>
 <context>

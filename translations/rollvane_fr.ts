@@ -2445,10 +2445,6 @@ Commentaire&#xa0;: %2</translation>
         <translation>La première ligne nomme deux fois la colonne %1.</translation>
     </message>
     <message>
-        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
-        <translation>La première ligne du fichier doit nommer les colonnes Class et Name (et Photo, s&apos;il y a des photos). Elle nomme&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>no class and no name</source>
         <translation>ni classe ni nom</translation>
     </message>
@@ -2475,6 +2471,10 @@ Commentaire&#xa0;: %2</translation>
     <message>
         <source>class: %1</source>
         <translation>classe : %1</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name a class column (Class, Form or Tutor group) and the students&apos; names (Name, or First name and Last name), and Photo if there are photos. It names: %1.</source>
+        <translation>La première ligne du fichier doit nommer une colonne de classe (Classe ou Class) et les noms des élèves (Nom, ou Prénom et Nom de famille), et Photo s&apos;il y a des photos. Elle nomme&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

@@ -2446,10 +2446,6 @@ Opmerking: %2</translation>
         <translation>De eerste regel noemt de kolom %1 twee keer.</translation>
     </message>
     <message>
-        <source>The first line of the file must name the columns Class and Name (and Photo, if there are photos). It names: %1</source>
-        <translation>De eerste regel van het bestand moet de kolommen Class en Name noemen (en Photo, als er foto&apos;s zijn). Deze regel noemt: %1</translation>
-    </message>
-    <message>
         <source>no class and no name</source>
         <translation>geen klas en geen naam</translation>
     </message>
@@ -2476,6 +2472,10 @@ Opmerking: %2</translation>
     <message>
         <source>class: %1</source>
         <translation>klas: %1</translation>
+    </message>
+    <message>
+        <source>The first line of the file must name a class column (Class, Form or Tutor group) and the students&apos; names (Name, or First name and Last name), and Photo if there are photos. It names: %1.</source>
+        <translation>De eerste regel van het bestand moet een klaskolom noemen (Klas of Class) en de namen van de leerlingen (Naam, of Voornaam en Achternaam), en Foto als er foto&apos;s zijn. Deze regel noemt: %1.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -26,6 +27,50 @@ constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 QString field(const csv::Record& record, int column)
 {
     return column >= 0 && column < record.fields.size() ? record.fields.at(column).trimmed() : QString();
+}
+
+// What a column holds, by its title. Schools export from many systems in many languages: the
+// titles are those of the shipped languages and the usual synonyms, compared without regard to
+// case, accents' absence aside, and with "_" and "-" read as spaces.
+enum class Role { None, Class, Name, First, Last, Photo, NameOrFirst, NameOrLast };
+
+QString titleKey(const QString& title)
+{
+    QString key = title.trimmed().toCaseFolded();
+    key.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    return key.simplified();
+}
+
+Role roleOf(const QString& title)
+{
+    static const QHash<QString, Role> roles = [] {
+        QHash<QString, Role> made;
+        const auto add = [&made](Role role, std::initializer_list<const char*> titles) {
+            for (const char* title : titles)
+                made.insert(titleKey(QString::fromUtf8(title)), role);
+        };
+        add(Role::Class,
+            {"class", "class name", "form", "form group", "tutor group", "tutorgroup", "registration group",
+                "reg group", "homeroom", "klasse", "klassenname", "lerngruppe", "classe", "groupe", "clase", "grupo",
+                "curso", "klas", "groep", "stamgroep"});
+        add(Role::Name,
+            {"name", "student", "student name", "pupil", "pupil name", "full name", "fullname", "schüler", "schülerin",
+                "schülername", "vollständiger name", "élève", "nom complet", "nom de l'élève", "alumno",
+                "nombre completo", "nombre del alumno", "naam", "leerling", "volledige naam", "naam leerling"});
+        add(Role::First,
+            {"first name", "firstname", "given name", "given names", "forename", "forenames", "vorname", "vornamen",
+                "prénom", "prénoms", "prenom", "nombres", "voornaam", "voornamen", "roepnaam"});
+        add(Role::Last,
+            {"last name", "lastname", "surname", "family name", "nachname", "familienname", "nom de famille",
+                "apellido", "apellidos", "achternaam", "familienaam"});
+        add(Role::Photo,
+            {"photo", "picture", "image", "photo file", "foto", "bild", "fotodatei", "imagen", "afbeelding"});
+        // Alone, "Nombre" and "Nom" are the whole name; beside a surname or a first name, the other half.
+        add(Role::NameOrFirst, {"nombre"});
+        add(Role::NameOrLast, {"nom"});
+        return made;
+    }();
+    return roles.value(titleKey(title), Role::None);
 }
 
 // The picture a row names, or the reason it cannot be used. Paths are taken as relative to the
@@ -113,30 +158,44 @@ StudentImportPlan planStudentImport(const QString& path, std::optional<csv::Enco
     }
 
     const csv::Record& header = records.first();
-    int classColumn = -1;
-    int nameColumn = -1;
-    int photoColumn = -1;
+    QHash<Role, int> columns;
     for (int i = 0; i < header.fields.size(); ++i) {
-        const QString title = header.fields.at(i).trimmed().toCaseFolded();
-        int* column = title == QLatin1String("class") ? &classColumn
-            : title == QLatin1String("name")          ? &nameColumn
-            : title == QLatin1String("photo")         ? &photoColumn
-                                                      : nullptr;
-        if (!column)
+        const Role role = roleOf(header.fields.at(i));
+        if (role == Role::None)
             continue;
-        if (*column >= 0) {
+        if (columns.contains(role)) {
             plan.fileError = Text::tr("The first line names the column %1 twice.").arg(header.fields.at(i).trimmed());
             return plan;
         }
-        *column = i;
+        columns.insert(role, i);
     }
-    if (classColumn < 0 || nameColumn < 0) {
-        plan.fileError
-            = Text::tr("The first line of the file must name the columns Class and Name (and Photo, if there "
-                       "are photos). It names: %1")
-                  .arg(header.fields.join(QStringLiteral(", ")));
+    // The halves that depend on their neighbours.
+    if (columns.contains(Role::NameOrFirst))
+        columns.insert(columns.contains(Role::Last) && !columns.contains(Role::First) ? Role::First : Role::Name,
+            columns.take(Role::NameOrFirst));
+    if (columns.contains(Role::NameOrLast))
+        columns.insert(columns.contains(Role::First) && !columns.contains(Role::Last) ? Role::Last : Role::Name,
+            columns.take(Role::NameOrLast));
+    const int classColumn = columns.value(Role::Class, -1);
+    const int photoColumn = columns.value(Role::Photo, -1);
+    int nameColumn = columns.value(Role::Name, -1);
+    // First and last names are joined, first name first, when there is no whole name.
+    const int firstColumn = nameColumn < 0 ? columns.value(Role::First, -1) : -1;
+    const int lastColumn = nameColumn < 0 ? columns.value(Role::Last, -1) : -1;
+    if (classColumn < 0 || (nameColumn < 0 && (firstColumn < 0 || lastColumn < 0))) {
+        plan.fileError = Text::tr("The first line of the file must name a class column (Class, Form or Tutor group) "
+                                  "and the students' names (Name, or First name and Last name), and Photo if there "
+                                  "are photos. It names: %1.")
+                             .arg(header.fields.join(QStringLiteral(", ")));
         return plan;
     }
+    const auto nameOf = [nameColumn, firstColumn, lastColumn](const csv::Record& record) {
+        if (nameColumn >= 0)
+            return field(record, nameColumn);
+        return QStringList({field(record, firstColumn), field(record, lastColumn)})
+            .filter(QRegularExpression(QStringLiteral("\\S")))
+            .join(QLatin1Char(' '));
+    };
 
     const QString folder = QDir::cleanPath(info.absolutePath());
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
@@ -148,7 +207,7 @@ StudentImportPlan planStudentImport(const QString& path, std::optional<csv::Enco
     for (qsizetype r = 1; r < records.size(); ++r) {
         const csv::Record& record = records.at(r);
         StudentImportPlan::Row row {
-            record.line, field(record, classColumn), field(record, nameColumn), field(record, photoColumn), QString()};
+            record.line, field(record, classColumn), nameOf(record), field(record, photoColumn), QString()};
         if (!record.error.isEmpty()) {
             row.reason = record.error;
             plan.errors.append(row);

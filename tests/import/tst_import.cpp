@@ -257,7 +257,7 @@ void TestImport::hostileFilePreviewedThenImportedOnce()
 void TestImport::fileWithoutTheColumnsIsRefused()
 {
     const QList<QPair<QByteArray, QString>> cases {
-        {"Klasse,Name\n7A,Ann\n", QStringLiteral("must name the columns Class and Name")},
+        {"Kurs,Person\n7A,Ann\n", QStringLiteral("must name a class column")},
         {"Class,Name,name\n7A,Ann,Ann\n", QStringLiteral("names the column name twice")},
         {"\n\n", QStringLiteral("holds no rows")},
     };
@@ -272,6 +272,22 @@ void TestImport::fileWithoutTheColumnsIsRefused()
         QVERIFY(messages.first().contains(QStringLiteral("Nothing was imported.")));
     }
     QVERIFY(db::classes().isEmpty());
+
+    // Other systems' and languages' titles are read: first and last names are joined, and a
+    // lone "Nom" is the whole name.
+    const QList<QPair<QByteArray, QStringList>> read {
+        {"Vorname;Nachname;Klasse\nBjörn;Ó Súilleabháin;7A\n", {"7A", "Björn Ó Súilleabháin"}},
+        {"Surname,First_Name,Tutor Group\nGarcía Márquez,Ngozi,8B\n", {"8B", "Ngozi García Márquez"}},
+        {"Nom;Classe\nAnne Li;6e B\n", {"6e B", "Anne Li"}},
+        {"Nombre,Apellidos,Curso\nAna,Ruiz,1A\n", {"1A", "Ana Ruiz"}},
+    };
+    for (const auto& [bytes, row] : read) {
+        writeFile(folder() + QStringLiteral("/titles.csv"), bytes);
+        const StudentImportPlan plan = planStudentImport(folder() + QStringLiteral("/titles.csv"));
+        QVERIFY2(plan.fileError.isEmpty(), qPrintable(plan.fileError));
+        QCOMPARE(plan.toAdd.size(), 1);
+        QCOMPARE(QStringList({plan.toAdd.first().className, plan.toAdd.first().name}), row);
+    }
 }
 
 void TestImport::cancelOrUnreadablePictureWritesNothing()
