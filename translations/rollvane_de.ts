@@ -758,6 +758,69 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Rollvane Help</source>
+        <translation>Rollvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s register is %1 (%2). Every user of the computer, and every computer set up for the same server, shares it.</source>
+        <translation>Das Register dieses Computers ist %1 (%2). Alle Benutzer des Computers und alle Computer, die für denselben Server eingerichtet sind, teilen es.</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>Die Anwesenheitsliste ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Taking a register</source>
+        <translation>Anwesenheit erfassen</translation>
+    </message>
+    <message>
+        <source>Pick the class and the day. Each card is a student: a click moves the mark from Present to Late to Absent. The card&apos;s menu (right button) sets any mark and a remark for the day. Write the day&apos;s notes under the cards, then Save. A day without saved marks says &quot;Not taken yet&quot;.</source>
+        <translation>Wählen Sie Klasse und Tag. Jede Karte ist ein Schüler: Ein Klick schaltet von Anwesend über Verspätet zu Abwesend. Das Menü der Karte (rechte Maustaste) setzt jeden Eintrag und eine Bemerkung für den Tag. Schreiben Sie die Notizen des Tages unter die Karten und speichern Sie. Ein Tag ohne gespeicherte Einträge zeigt „Noch nicht erfasst“.</translation>
+    </message>
+    <message>
+        <source>By keyboard</source>
+        <translation>Mit der Tastatur</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab erreicht die Karten; die Pfeiltasten wechseln zwischen ihnen, Pos1 und Ende springen zur ersten und letzten. Leertaste oder Eingabe schaltet den Eintrag weiter; P, L, A und E setzen Anwesend, Verspätet, Abwesend und Entschuldigt. Strg+S speichert, Alt+Links und Alt+Rechts gehen zum vorigen und nächsten Schultag, F5 liest das Register neu, Strg+R öffnet die Berichte, F1 diese Hilfe und Strg+Q beendet.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Reports → Attendance Report shows a class or the whole school over a period: the summary, the register sheet, the registers not taken, the alerts (persistent absence is missing 10 % of the days or more), a chart and the history of every change. Print, PDF and CSV take what is shown.</source>
+        <translation>Berichte → Anwesenheitsbericht zeigt eine Klasse oder die ganze Schule über einen Zeitraum: die Übersicht, das Registerblatt, die nicht erfassten Register, die Warnungen (anhaltende Abwesenheit heißt, 10 % der Tage oder mehr zu versäumen), ein Diagramm und den Verlauf jeder Änderung. Drucken, PDF und CSV nehmen, was gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>Setup → Students and Classes adds classes and students, moves a student to another class from a day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and holidays, which the register and the reports follow. New School Year moves every class up a year.</source>
+        <translation>Einrichten → Schüler und Klassen legt Klassen und Schüler an, versetzt einen Schüler ab einem Tag in eine andere Klasse und meldet Abgänge; Schüler importieren liest eine Tabelle. Der Schulkalender enthält Schulabschnitte und Ferien, nach denen sich Register und Berichte richten. Neues Schuljahr versetzt jede Klasse um ein Jahr.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>A copy of the register is kept after the first save of each day. Setup → Backups lists the copies, makes one now, restores one and checks the register.</source>
+        <translation>Nach dem ersten Speichern jedes Tages wird eine Kopie des Registers aufbewahrt. Einrichten → Sicherungen listet die Kopien, erstellt sofort eine, stellt eine wieder her und prüft das Register.</translation>
+    </message>
+    <message>
+        <source>Where the register lives</source>
+        <translation>Wo das Register liegt</translation>
+    </message>
+    <message>
+        <source>Help from your school</source>
+        <translation>Hilfe in Ihrer Schule</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>The import was cancelled; nothing was written.</source>

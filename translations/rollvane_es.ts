@@ -758,6 +758,69 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Rollvane Help</source>
+        <translation>Ayuda de Rollvane</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s register is %1 (%2). Every user of the computer, and every computer set up for the same server, shares it.</source>
+        <translation>El registro de este ordenador es %1 (%2). Lo comparten todos los usuarios del ordenador y todos los ordenadores configurados para el mismo servidor.</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>El registro no está abierto.</translation>
+    </message>
+    <message>
+        <source>Taking a register</source>
+        <translation>Pasar lista</translation>
+    </message>
+    <message>
+        <source>Pick the class and the day. Each card is a student: a click moves the mark from Present to Late to Absent. The card&apos;s menu (right button) sets any mark and a remark for the day. Write the day&apos;s notes under the cards, then Save. A day without saved marks says &quot;Not taken yet&quot;.</source>
+        <translation>Elija la clase y el día. Cada tarjeta es un alumno: un clic pasa la marca de Presente a Tarde y a Ausente. El menú de la tarjeta (botón derecho) pone cualquier marca y una observación del día. Escriba las notas del día bajo las tarjetas y guarde. Un día sin marcas guardadas dice «Aún sin pasar lista».</translation>
+    </message>
+    <message>
+        <source>By keyboard</source>
+        <translation>Con el teclado</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab llega a las tarjetas; las flechas pasan de una a otra, Inicio y Fin van a la primera y a la última. Espacio o Intro avanza la marca; P, L, A y E ponen Presente, Tarde, Ausente y Justificado. Ctrl+S guarda, Alt+Izquierda y Alt+Derecha van al día lectivo anterior y siguiente, F5 vuelve a leer el registro, Ctrl+R abre los informes, F1 esta ayuda y Ctrl+Q sale.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Reports → Attendance Report shows a class or the whole school over a period: the summary, the register sheet, the registers not taken, the alerts (persistent absence is missing 10 % of the days or more), a chart and the history of every change. Print, PDF and CSV take what is shown.</source>
+        <translation>Informes → Informe de asistencia muestra una clase o todo el centro en un periodo: el resumen, la hoja de registro, las listas no pasadas, las alertas (la ausencia persistente es faltar el 10 % de los días o más), un gráfico y el historial de cada cambio. Imprimir, PDF y CSV toman lo que se muestra.</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Setup → Students and Classes adds classes and students, moves a student to another class from a day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and holidays, which the register and the reports follow. New School Year moves every class up a year.</source>
+        <translation>Configuración → Alumnos y clases añade clases y alumnos, cambia a un alumno de clase desde un día y registra una baja; Importar alumnos lee una hoja de cálculo. El calendario escolar guarda los trimestres y las vacaciones, que siguen el registro y los informes. Nuevo curso escolar sube cada clase un año.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>A copy of the register is kept after the first save of each day. Setup → Backups lists the copies, makes one now, restores one and checks the register.</source>
+        <translation>Tras el primer guardado de cada día se guarda una copia del registro. Configuración → Copias de seguridad lista las copias, hace una ahora, restaura una y comprueba el registro.</translation>
+    </message>
+    <message>
+        <source>Where the register lives</source>
+        <translation>Dónde está el registro</translation>
+    </message>
+    <message>
+        <source>Help from your school</source>
+        <translation>Ayuda de su centro</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>The import was cancelled; nothing was written.</source>

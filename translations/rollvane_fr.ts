@@ -758,6 +758,69 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Rollvane Help</source>
+        <translation>Aide de Rollvane</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s register is %1 (%2). Every user of the computer, and every computer set up for the same server, shares it.</source>
+        <translation>Le registre de cet ordinateur est %1 (%2). Tous les utilisateurs de l&apos;ordinateur, et tous les ordinateurs réglés sur le même serveur, le partagent.</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>Le registre n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Taking a register</source>
+        <translation>Faire l&apos;appel</translation>
+    </message>
+    <message>
+        <source>Pick the class and the day. Each card is a student: a click moves the mark from Present to Late to Absent. The card&apos;s menu (right button) sets any mark and a remark for the day. Write the day&apos;s notes under the cards, then Save. A day without saved marks says &quot;Not taken yet&quot;.</source>
+        <translation>Choisissez la classe et le jour. Chaque carte est un élève&#xa0;: un clic fait passer la marque de Présent à Retard puis à Absent. Le menu de la carte (bouton droit) donne toute marque et une remarque pour le jour. Écrivez les notes du jour sous les cartes, puis Enregistrer. Un jour sans marques enregistrées indique «&#xa0;Pas encore fait&#xa0;».</translation>
+    </message>
+    <message>
+        <source>By keyboard</source>
+        <translation>Au clavier</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab atteint les cartes&#xa0;; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque&#xa0;; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Reports → Attendance Report shows a class or the whole school over a period: the summary, the register sheet, the registers not taken, the alerts (persistent absence is missing 10 % of the days or more), a chart and the history of every change. Print, PDF and CSV take what is shown.</source>
+        <translation>Rapports → Rapport de présence montre une classe ou toute l&apos;école sur une période&#xa0;: le résumé, la feuille d&apos;appel, les appels non faits, les alertes (l&apos;absentéisme persistant, c&apos;est manquer 10 % des jours ou plus), un graphique et l&apos;historique de chaque changement. Impression, PDF et CSV reprennent ce qui est affiché.</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Setup → Students and Classes adds classes and students, moves a student to another class from a day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and holidays, which the register and the reports follow. New School Year moves every class up a year.</source>
+        <translation>Configuration → Élèves et classes ajoute classes et élèves, fait passer un élève dans une autre classe à partir d&apos;un jour et note un départ&#xa0;; Importer des élèves lit un tableur. Le calendrier scolaire contient les trimestres et les vacances, que le registre et les rapports suivent. Nouvelle année scolaire fait monter chaque classe d&apos;une année.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>A copy of the register is kept after the first save of each day. Setup → Backups lists the copies, makes one now, restores one and checks the register.</source>
+        <translation>Une copie du registre est gardée après le premier enregistrement de chaque jour. Configuration → Sauvegardes liste les copies, en fait une tout de suite, en restaure une et vérifie le registre.</translation>
+    </message>
+    <message>
+        <source>Where the register lives</source>
+        <translation>Où se trouve le registre</translation>
+    </message>
+    <message>
+        <source>Help from your school</source>
+        <translation>L&apos;aide de votre école</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>The import was cancelled; nothing was written.</source>

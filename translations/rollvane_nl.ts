@@ -758,6 +758,69 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Rollvane Help</source>
+        <translation>Rollvane-help</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s register is %1 (%2). Every user of the computer, and every computer set up for the same server, shares it.</source>
+        <translation>Het register van deze computer is %1 (%2). Alle gebruikers van de computer, en alle computers die voor dezelfde server zijn ingesteld, delen het.</translation>
+    </message>
+    <message>
+        <source>The register is not open.</source>
+        <translation>De presentielijst is niet geopend.</translation>
+    </message>
+    <message>
+        <source>Taking a register</source>
+        <translation>Het register opnemen</translation>
+    </message>
+    <message>
+        <source>Pick the class and the day. Each card is a student: a click moves the mark from Present to Late to Absent. The card&apos;s menu (right button) sets any mark and a remark for the day. Write the day&apos;s notes under the cards, then Save. A day without saved marks says &quot;Not taken yet&quot;.</source>
+        <translation>Kies de klas en de dag. Elke kaart is een leerling: een klik zet de markering van Aanwezig naar Te laat naar Afwezig. Het menu van de kaart (rechterknop) zet elke markering en een opmerking voor de dag. Schrijf de notities van de dag onder de kaarten en sla op. Een dag zonder opgeslagen markeringen zegt ‘Nog niet opgenomen’.</translation>
+    </message>
+    <message>
+        <source>By keyboard</source>
+        <translation>Met het toetsenbord</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab bereikt de kaarten; de pijltoetsen gaan ertussen heen en weer, Home en End gaan naar de eerste en de laatste. Spatie of Enter zet de markering verder; P, L, A en E zetten Aanwezig, Te laat, Afwezig en Geoorloofd. Ctrl+S slaat op, Alt+Links en Alt+Rechts gaan naar de vorige en volgende schooldag, F5 leest het register opnieuw, Ctrl+R opent de rapporten, F1 deze help en Ctrl+Q sluit af.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapporten</translation>
+    </message>
+    <message>
+        <source>Reports → Attendance Report shows a class or the whole school over a period: the summary, the register sheet, the registers not taken, the alerts (persistent absence is missing 10 % of the days or more), a chart and the history of every change. Print, PDF and CSV take what is shown.</source>
+        <translation>Rapporten → Aanwezigheidsrapport toont een klas of de hele school over een periode: het overzicht, het registerblad, de niet opgenomen registers, de waarschuwingen (aanhoudend verzuim is 10 % van de dagen of meer missen), een grafiek en de geschiedenis van elke wijziging. Afdrukken, PDF en CSV nemen wat getoond wordt.</translation>
+    </message>
+    <message>
+        <source>Setting up</source>
+        <translation>Instellen</translation>
+    </message>
+    <message>
+        <source>Setup → Students and Classes adds classes and students, moves a student to another class from a day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and holidays, which the register and the reports follow. New School Year moves every class up a year.</source>
+        <translation>Instellen → Leerlingen en klassen voegt klassen en leerlingen toe, zet een leerling vanaf een dag in een andere klas en registreert een vertrek; Leerlingen importeren leest een spreadsheet. De schoolkalender bevat de periodes en vakanties, die het register en de rapporten volgen. Nieuw schooljaar zet elke klas een jaar hoger.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Reservekopieën</translation>
+    </message>
+    <message>
+        <source>A copy of the register is kept after the first save of each day. Setup → Backups lists the copies, makes one now, restores one and checks the register.</source>
+        <translation>Na de eerste keer opslaan van elke dag wordt een kopie van het register bewaard. Instellen → Back-ups toont de kopieën, maakt er nu een, zet er een terug en controleert het register.</translation>
+    </message>
+    <message>
+        <source>Where the register lives</source>
+        <translation>Waar het register staat</translation>
+    </message>
+    <message>
+        <source>Help from your school</source>
+        <translation>Hulp van uw school</translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message>
         <source>The import was cancelled; nothing was written.</source>

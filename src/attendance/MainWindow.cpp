@@ -1,5 +1,7 @@
 #include "attendance/MainWindow.h"
 
+#include "attendance/HelpWindow.h"
+
 #include "attendance/CardArea.h"
 #include "attendance/MainMenu.h"
 #include "attendance/PhotoCache.h"
@@ -323,7 +325,7 @@ void MainWindow::connectCommands()
     on(Command::AttendanceReport, [this] {
         reportFailures(location("AttendanceReport_Click"), [this] { AttendanceReportWindow::showShared(this); });
     });
-    on(Command::Help, [this] { ManageClassesWindow::showHelp(this); });
+    on(Command::Help, [this] { reportFailures(location("Help_Click"), [this] { HelpWindow::showShared(this); }); });
     on(Command::About, [this] { MainMenu::showAbout(this); });
 }
 
