@@ -115,6 +115,11 @@ private Q_SLOTS:
         QCOMPARE(column(summary, 8), QStringList({"40.0", "60.0", "20.0", "33.3", "", "38.9"}));
         QCOMPARE(
             summary->index(3, 7).data(Qt::ToolTipRole).toString(), QStringLiteral("Other words: Sick (1), Trip (1)"));
+        // The names stay in view while the figures scroll: a view of the first column alone,
+        // over the same rows, with the whole name in its tooltip.
+        const auto* frozen = m_window->findChild<QTableView*>(QStringLiteral("tblSummaryFrozen"));
+        QVERIFY(frozen && frozen->model() == summary && !frozen->isColumnHidden(0) && frozen->isColumnHidden(1));
+        QCOMPARE(summary->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Ann"));
 
         show(AttendanceReportWindow::View::Sheet, m_register.classA);
         auto* sheet = model<reports::SheetModel>("tblSheet");

@@ -1,5 +1,7 @@
 #include "reports/window/AttendanceReportWindow.h"
 
+#include "reports/window/FrozenColumn.h"
+
 #include "core/Csv.h"
 #include "core/Failure.h"
 #include "register/Database.h"
@@ -50,6 +52,9 @@ QString location(const char* handler)
 {
     return handlerLocation(QStringLiteral("frmReport"), QString::fromLatin1(handler));
 }
+
+// The widest a table's name column is made by its content.
+constexpr int kNameColumnWidth = 240;
 
 QTableView* newTable(QWidget* parent, const char* name, QAbstractItemModel* model, bool sortable)
 {
@@ -179,10 +184,12 @@ void AttendanceReportWindow::buildLayout()
 
     m_summaryModel = new reports::ReportTableModel(this);
     m_summaryTable = newTable(this, "tblSummary", m_summaryModel, true);
+    new FrozenColumn(m_summaryTable);
     m_tabs->addTab(m_summaryTable, reports::viewName(View::Summary));
 
     m_sheetModel = new reports::SheetModel(this);
     m_sheetTable = newTable(this, "tblSheet", m_sheetModel, false);
+    new FrozenColumn(m_sheetTable);
     m_sheetTable->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_sheetTable->horizontalHeader()->setDefaultSectionSize(
         m_sheetTable->fontMetrics().horizontalAdvance(QStringLiteral("00 Mmm")) + 10);
@@ -239,6 +246,7 @@ void AttendanceReportWindow::buildLayout()
     thresholds->addStretch();
     m_alertsModel = new reports::ReportTableModel(this);
     m_alertsTable = newTable(alertsPage, "tblAlerts", m_alertsModel, true);
+    new FrozenColumn(m_alertsTable);
     auto* alertsLayout = new QVBoxLayout(alertsPage);
     alertsLayout->addLayout(thresholds);
     alertsLayout->addWidget(m_alertsTable);
@@ -437,6 +445,9 @@ void AttendanceReportWindow::showReport()
         if (header->sortIndicatorSection() >= 0 && header->sortIndicatorSection() < model->columnCount())
             model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
         view->resizeColumnsToContents();
+        // A long name (or the totals' line) must not push the figures off the window; the whole
+        // name is in the cell's tooltip.
+        view->setColumnWidth(0, std::min(view->columnWidth(0), kNameColumnWidth));
     };
     const qsizetype rows = table.rows.size() - (table.lastRowIsTotal ? 1 : 0);
     switch (shown) {
@@ -451,6 +462,7 @@ void AttendanceReportWindow::showReport()
         m_sheetModel->setSheet(m_report.sheet, !m_report.request.scope.classId);
         for (int column = 0; column < m_sheetModel->firstDayColumn(); ++column)
             m_sheetTable->resizeColumnToContents(column);
+        m_sheetTable->setColumnWidth(0, std::min(m_sheetTable->columnWidth(0), kNameColumnWidth));
         m_status->setText(tr("%n student(s)", nullptr, int(m_report.sheet.students.size())) + QStringLiteral(", ")
             + tr("%n marked day(s)", nullptr, int(m_report.sheet.days.size())));
         break;

@@ -75,7 +75,10 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return cell.text;
     case Qt::ToolTipRole:
-        return cell.toolTip.isEmpty() ? QVariant() : QVariant(cell.toolTip);
+        // The name column may be narrower than a long name: the whole of it is in the tooltip.
+        if (cell.toolTip.isEmpty())
+            return index.column() == 0 && !cell.text.isEmpty() ? QVariant(cell.text) : QVariant();
+        return cell.toolTip;
     case Qt::ForegroundRole:
         if (!cell.statusWord.isEmpty()) {
             if (const std::optional<QColor> colour = status::colour(cell.statusWord, m_background))
