@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     window.load();
-    centreOnScreen(&window);
+    placeOnScreen(&window, QStringLiteral("attendance"), window.designedSize());
     window.show();
     return app.exec();
 }

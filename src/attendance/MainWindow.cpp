@@ -141,11 +141,17 @@ constexpr int kAreaWidth = 10440;
 constexpr int kStatusLineTop = 10170;
 constexpr int kStatusLineHeight = 300;
 constexpr int kAreaHeight = kStatusLineTop + kStatusLineHeight + 60;
+// Room for the card area's own scroll bar beside the canvas.
+constexpr int kCanvasMargin = px(10200) - px(9945);
+constexpr int kCardGap = 15; // pixels, across and down
+// The window may be made as small as a half row of cards, for a laptop at twice the scale.
+constexpr int kSmallestCardArea = StudentCard::kHeight / 2;
+constexpr int kNarrowest = 420;
 } // namespace
 
 void MainWindow::buildLayout()
 {
-    setFixedFrame(this, kAreaWidth, kAreaHeight, true);
+    setResizableFrame(this, QSize(kNarrowest, px(kAreaHeight) - (px(7095) - kSmallestCardArea)));
     setFont(designFont(9));
 
     m_menuBar = new MainMenu(this);
@@ -245,16 +251,65 @@ void MainWindow::buildLayout()
     m_lblUnsaved->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblUnsaved->setFont(designFont(9));
 
+    // Wider, the two boxes and the two buttons share the width, and the cards get more columns;
+    // taller, the card area takes it all.
+    m_stretch.setDesigned(QSize(px(kAreaWidth), px(kAreaHeight)));
+    m_stretch.add(m_frame1, {0, 0, 0.5, 0});
+    m_stretch.add(m_combo1, {0, 0, 0.5, 0});
+    m_stretch.add(m_lblTaken, {0, 0, 0.5, 0});
+    m_stretch.add(m_frame2, {0.5, 0, 0.5, 0});
+    m_stretch.add(m_dateTimePicker1, {0, 0, 0.5, 0});
+    m_stretch.add(m_lblDayName, {0, 0, 0.5, 0});
+    m_stretch.add(m_picScrollBox, {0, 0, 1, 1});
+    m_stretch.add(m_frame3, {0, 1, 1, 0});
+    m_stretch.add(m_text1, {0, 0, 1, 0});
+    m_stretch.add(m_pushButton2, {0, 1, 0.5, 0});
+    m_stretch.add(m_pushButton1, {0.5, 1, 0.5, 0});
+    m_stretch.add(m_lblTotals, {0, 1, 1, 0});
+    m_stretch.add(m_lblUnsaved, {1, 1, 0, 0});
+
+    resize(designedSize());
     placeArea();
+}
+
+QSize MainWindow::designedSize() const
+{
+    return QSize(px(kAreaWidth), m_menuBar->sizeHint().height() + px(kAreaHeight));
 }
 
 void MainWindow::placeArea()
 {
     const int barHeight = m_menuBar->sizeHint().height();
-    const QSize area(px(kAreaWidth), px(kAreaHeight));
-    m_menuBar->setGeometry(0, 0, area.width(), barHeight);
-    m_area->setGeometry(0, barHeight, area.width(), area.height());
-    setFixedSize(area.width(), barHeight + area.height());
+    // Before the window is shown, a taller bar (a skin's) keeps the area at its designed size.
+    if (barHeight != m_barHeight && !isVisible() && m_barHeight >= 0 && height() == m_barHeight + px(kAreaHeight))
+        resize(width(), barHeight + px(kAreaHeight));
+    m_barHeight = barHeight;
+    m_menuBar->setGeometry(0, 0, width(), barHeight);
+    m_area->setGeometry(0, barHeight, width(), height() - barHeight);
+    m_stretch.apply(m_area->size());
+    m_picClient->resize(m_picScrollBox->width() - kCanvasMargin, m_picClient->height());
+    m_listingMessage->setGeometry(QRect(QPoint(0, 0), m_picScrollBox->size()));
+    layoutCards();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_menuBar)
+        placeArea();
+}
+
+void MainWindow::layoutCards()
+{
+    const int perRow = std::max(1, (m_picClient->width() + kCardGap) / (StudentCard::kWidth + kCardGap));
+    if (perRow != m_perRow) {
+        m_perRow = perRow;
+        for (StudentCard* card : std::as_const(m_cards).mid(1))
+            placeCard(card);
+    }
+    fitCardArea();
+    if (QWidget* focused = QApplication::focusWidget(); focused && focused->parentWidget() == m_picClient)
+        m_cardArea->ensureVisible(focused);
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -416,8 +471,8 @@ void MainWindow::load()
 
 void MainWindow::fitCardArea()
 {
-    if (m_cardArea->controller())
-        m_cardArea->fitToCards(m_cards.last(), StudentCard::kHeight + 15);
+    if (m_cardArea && m_cardArea->controller())
+        m_cardArea->fitToCards(m_cards.last(), StudentCard::kHeight + kCardGap);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -453,6 +508,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A rebuild after the register is closed could only fail, and the day's backup, if one is
     // being written, is let finish rather than cut off.
     m_timer1->stop();
+    rememberSize(this, QStringLiteral("attendance"));
     backup::AutomaticBackup::program().wait();
     if (steps.test(106, [] { return db::isOpen(); }))
         steps.step(106, [] { db::close(); });
@@ -491,11 +547,10 @@ void MainWindow::placeCard(StudentCard* card)
 {
     const int index = card->index();
     const StudentCard* previous = m_cards.at(index - 1);
-    constexpr int gap = 15; // pixels, across and down
-    if (index % 6 != 0)
-        card->move(previous->x() + previous->width() + gap, previous->y());
+    if (index % m_perRow != 0)
+        card->move(previous->x() + previous->width() + kCardGap, previous->y());
     else
-        card->move(m_cards.first()->x(), previous->y() + previous->height() + gap);
+        card->move(m_cards.first()->x(), previous->y() + previous->height() + kCardGap);
 }
 
 QSize MainWindow::devicePhotoSize() const
@@ -936,7 +991,7 @@ void MainWindow::Card_Move(int index, StudentCard::Move move)
         finishCards();
     if (m_listed == 0)
         return;
-    constexpr int perRow = 6;
+    const int perRow = m_perRow;
     const int last = m_listed - 1;
     int target = index;
     switch (move) {

@@ -5,6 +5,7 @@
 #include "core/SchoolCalendar.h"
 #include "register/Database.h"
 #include "ui/Dialogs.h"
+#include "ui/WindowLayout.h"
 
 #include <QDate>
 #include <QElapsedTimer>
@@ -97,6 +98,11 @@ public:
     // The register commands, as the menu runs them.
     void markAllPresent();
     void copyMarksFromPreviousDay();
+    // The window's size as the layout table draws it, with the menu bar above.
+    QSize designedSize() const;
+    // How many cards stand in a row: six at the designed width, more in a wider window.
+    int cardsPerRow() const { return m_perRow; }
+
     // Moves the date picker one school day (Monday to Friday) back or on; the picker's change
     // then asks about unsaved marks as any change of date does.
     void stepDay(int direction);
@@ -107,6 +113,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 public:
     CardArea* cardArea() const { return m_cardArea.get(); }
@@ -118,8 +125,11 @@ private:
     void fitCardArea();
     void buildLayout();
     void connectCommands();
-    // The laid-out area sits under the menu bar, whose height the style decides.
+    // The laid-out area sits under the menu bar, whose height the style decides, and follows
+    // the window's size.
     void placeArea();
+    // Puts the cards in rows as wide as the card area allows.
+    void layoutCards();
     StudentCard* addCard(int index);
     void placeCard(StudentCard* card);
     // A listing that failed part-way: no card, no notes, nothing to save.
@@ -199,6 +209,9 @@ private:
     QTimer* m_timer1 = nullptr;
     MainMenu* m_menuBar = nullptr;
     QWidget* m_area = nullptr; // everything the layout table places, under the menu bar
+    StretchLayout m_stretch; // how the area's controls follow the window's size
+    int m_perRow = 6;
+    int m_barHeight = -1;
     QLabel* m_lblTotals = nullptr;
     QLabel* m_lblUnsaved = nullptr;
     QLabel* m_listingMessage = nullptr; // over the card area when a listing failed

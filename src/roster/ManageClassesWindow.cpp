@@ -40,7 +40,7 @@ ManageClassesWindow* ManageClassesWindow::showShared()
         [](ManageClassesWindow* window) {
             window->setAttribute(Qt::WA_DeleteOnClose);
             window->load();
-            centreOnScreen(window);
+            placeOnScreen(window, QStringLiteral("manageClasses"), window->m_stretch.designed());
         });
 }
 
@@ -60,7 +60,11 @@ ManageClassesWindow::ManageClassesWindow(QWidget* parent)
 void ManageClassesWindow::buildLayout()
 {
     // The designed window ends below Help; Import Photos adds one row of buttons beneath it.
-    setFixedFrame(this, 8040, 5010, false);
+    const QSize designed(px(8040), px(5010));
+    // As small as three rows of students and half the designed width.
+    setResizableFrame(this, QSize(designed.width() * 3 / 4, designed.height() - px(1815) + 60));
+    resize(designed);
+    m_stretch.setDesigned(designed);
     setFont(designFont(9));
     const QFont buttonFont = designFont(11.25);
 
@@ -101,6 +105,15 @@ void ManageClassesWindow::buildLayout()
     button(6, tr("Help"), twipsRect(4080, 3990, 3840, 405));
     button(7, tr("Import Photos…"), twipsRect(120, 4500, 7800, 405));
 
+    m_stretch.add(m_frame1, {0, 0, 1, 0});
+    m_stretch.add(m_combo1, {0, 0, 1, 0});
+    m_stretch.add(m_listView1, {0, 0, 1, 1});
+    for (int i : {0, 2, 4})
+        m_stretch.add(m_pushButtons[i], {0, qreal(i > 0), 0.5, 0});
+    for (int i : {1, 3, 5})
+        m_stretch.add(m_pushButtons[i], {0.5, qreal(i > 1), 0.5, 0});
+    m_stretch.add(m_pushButtons[6], {0, 1, 1, 0});
+
     connect(m_pushButtons[0], &QPushButton::clicked, this, &ManageClassesWindow::PushButton1_Click);
     connect(m_pushButtons[1], &QPushButton::clicked, this, &ManageClassesWindow::PushButton2_Click);
     connect(m_pushButtons[2], &QPushButton::clicked, this, &ManageClassesWindow::PushButton3_Click);
@@ -123,6 +136,21 @@ void ManageClassesWindow::buildLayout()
     connect(&events, &db::RegisterEvents::registerReplaced, this, classesChanged);
     connect(&events, &db::RegisterEvents::studentsChanged, this,
         [this] { reportFailures(location("FillStudentList"), [this] { FillStudentList(); }); });
+}
+
+void ManageClassesWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_stretch.apply(size());
+    // The name column keeps the room the layout leaves beside it.
+    if (m_listView1->columnCount() > 1)
+        m_listView1->setColumnWidth(1, std::max(px(7000) / 2, px(7000) + width() - m_stretch.designed().width()));
+}
+
+void ManageClassesWindow::closeEvent(QCloseEvent* event)
+{
+    rememberSize(this, QStringLiteral("manageClasses"));
+    QWidget::closeEvent(event);
 }
 
 void ManageClassesWindow::load()

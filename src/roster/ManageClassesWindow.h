@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/WindowLayout.h"
+
 #include <QDate>
 #include <QList>
 #include <QWidget>
@@ -55,6 +57,10 @@ public:
     void renameSelectedClass();
     void removeSelectedPhoto();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     using Shared = SharedWindow<ManageClassesWindow>;
     void buildLayout();
@@ -73,6 +79,7 @@ private:
     QComboBox* m_combo1 = nullptr;
     QTreeWidget* m_listView1 = nullptr;
     QList<QPushButton*> m_pushButtons; // PushButton1 to PushButton7
+    StretchLayout m_stretch; // taller, the student list takes it all; wider, everything widens
 
     // One id per class box entry, in the same order; names are never keys.
     QList<qint64> m_colClassIDs;

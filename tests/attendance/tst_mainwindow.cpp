@@ -12,6 +12,7 @@
 #include "reports/window/AttendanceReportWindow.h"
 #include "roster/ManageClassesWindow.h"
 #include "ui/ErrorReport.h"
+#include "ui/WindowLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -269,6 +270,19 @@ private Q_SLOTS:
         for (int i = 0; i < 6; ++i)
             QCOMPARE(card(i)->pos(), QPoint(i * (StudentCard::kWidth + 15), 0));
         QCOMPARE(card(6)->pos(), QPoint(0, StudentCard::kHeight + 15));
+
+        // Wider, more cards to a row; taller, the card area takes the height and the buttons
+        // stay at the bottom.
+        const QSize designed = m_window->size();
+        QCOMPARE(designed, m_window->designedSize());
+        m_window->resize(designed + QSize(2 * (StudentCard::kWidth + 15), 200));
+        QCOMPARE(m_window->cardsPerRow(), 8);
+        QCOMPARE(card(6)->pos(), QPoint(6 * (StudentCard::kWidth + 15), 0));
+        QCOMPARE(button("PushButton2")->mapTo(m_window.get(), QPoint(0, button("PushButton2")->height())).y(),
+            m_window->height() - 27);
+        m_window->resize(designed);
+        QCOMPARE(m_window->cardsPerRow(), 6);
+        QCOMPARE(card(6)->pos(), QPoint(0, StudentCard::kHeight + 15));
         for (int i = 0; i < 7; ++i) {
             QVERIFY(card(i)->isVisible());
             QCOMPARE(card(i)->nameLabel()->text(), names.at(i));
@@ -284,6 +298,18 @@ private Q_SLOTS:
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
         QCOMPARE(dialogs().messages(), QStringList {QStringLiteral("Done Saved")});
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM tblAttendance")), 0);
+
+        // The size a user leaves the window at is theirs the next time it opens, but never
+        // more than the screen shows.
+        m_window->resize(designed + QSize(60, 30));
+        QVERIFY(m_window->close());
+        MainWindow again;
+        placeOnScreen(&again, QStringLiteral("attendance"), again.designedSize());
+        QCOMPARE(again.size(), designed + QSize(60, 30));
+        const QRect screen = again.screen()->availableGeometry();
+        placeOnScreen(&again, QString(), screen.size() + QSize(300, 300));
+        QVERIFY(screen.contains(again.geometry()));
+        QVERIFY(again.height() < screen.height());
     }
 
     void eachClassListsItsOwnStudents()
