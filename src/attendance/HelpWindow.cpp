@@ -68,7 +68,8 @@ QString HelpWindow::text()
         + section(tr("By keyboard"),
             tr("Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the "
                "last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. "
-               "Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register "
+               "Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 "
+               "reads the register "
                "again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits."))
         + section(tr("Reports"),
             tr("Reports → Attendance Report shows a class or the whole school over a period: the summary, the "

@@ -41,6 +41,7 @@ MainMenu::MainMenu(QWidget* parent)
         QKeySequence(Qt::ALT | Qt::Key_Left));
     addCommand(
         Menu::Register, Command::NextDay, "actionNextDay", tr("&Next Day"), QKeySequence(Qt::ALT | Qt::Key_Right));
+    addCommand(Menu::Register, Command::Today, "actionToday", tr("&Today"), QKeySequence(Qt::ALT | Qt::Key_Home));
     addCommand(Menu::Register, Command::Reload, "actionReload", tr("&Reload"), QKeySequence::Refresh);
     menu(Menu::Register)->addSeparator();
     addCommand(Menu::Register, Command::Quit, "actionQuit", tr("&Quit"), quit);

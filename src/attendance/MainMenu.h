@@ -22,6 +22,7 @@ public:
         CopyPreviousDay,
         PreviousDay,
         NextDay,
+        Today,
         Reload,
         Quit,
         StudentsAndClasses,
@@ -39,8 +40,8 @@ public:
     // Object names menuRegister, menuReports, menuSetup, menuHelp.
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
-    // actionNextDay, actionReload, actionQuit, actionStudentsAndClasses, actionBackups, actionImportStudents,
-    // actionSchoolCalendar, actionNewSchoolYear, actionAttendanceReport, actionHelp, actionAbout.
+    // actionNextDay, actionToday, actionReload, actionQuit, actionStudentsAndClasses, actionBackups,
+    // actionImportStudents, actionSchoolCalendar, actionNewSchoolYear, actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.

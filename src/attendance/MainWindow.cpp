@@ -1,4 +1,5 @@
 #include "attendance/MainWindow.h"
+#include "core/DateText.h"
 
 #include "attendance/HelpWindow.h"
 
@@ -76,16 +77,6 @@ bool serverChosen()
     }
 }
 
-// The picker shows the user's short date form; a two-digit year would leave the century to
-// guesswork when the year is typed, so the year is always shown in full.
-QString shortDateFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
-}
-
 // How long the calendar read at a listing stays good: another computer may change it.
 constexpr qint64 kCalendarFreshMs = 60'000;
 
@@ -160,11 +151,15 @@ void MainWindow::buildLayout()
     m_area = new QWidget(this);
     m_area->setObjectName(QStringLiteral("laidOutArea"));
 
-    auto whiteFrame = [this](const char* name, const QString& title, const QRect& geometry) {
+    // The frames are white on a light desktop. On a dark one, white would stand out as strips
+    // around the dark boxes inside them, so they take the desktop's own window colour.
+    const QColor desktop = QApplication::palette().color(QPalette::Window);
+    const QColor frameColour = desktop.lightness() < 128 ? desktop : QColor(Qt::white);
+    auto whiteFrame = [this, frameColour](const char* name, const QString& title, const QRect& geometry) {
         auto* frame = new QGroupBox(title, m_area);
         frame->setObjectName(QString::fromLatin1(name));
         frame->setGeometry(geometry);
-        look::setBackground(frame, Qt::white);
+        look::setBackground(frame, frameColour);
         return frame;
     };
 
@@ -332,6 +327,8 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("CopyPreviousDay_Click"), [this] { copyMarksFromPreviousDay(); }); });
     on(Command::PreviousDay, [this] { stepDay(-1); });
     on(Command::NextDay, [this] { stepDay(1); });
+    // The picker's change asks about unsaved marks, as any change of date does.
+    on(Command::Today, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
     on(Command::Reload, [this] { reportFailures(location("Reload_Click"), [this] { reload(); }); });
     on(Command::Quit, [this] { close(); });
     on(Command::StudentsAndClasses, [this] { PushButton1_Click(); });
@@ -574,6 +571,7 @@ void MainWindow::ListStudent()
     m_cardsClassName = m_combo1->itemText(selected);
     m_cardsDate = m_dateTimePicker1->date();
     m_loaded.clear();
+    m_copiedFrom = QDate();
     setListingFailed(false);
 
     try {
@@ -754,6 +752,7 @@ void MainWindow::LoadAttendance()
     const db::DayMarks stored = db::marks(ids, date);
     m_cardsDate = date;
     m_loaded = stored;
+    m_copiedFrom = QDate();
 
     // The day's notes come from the first card that has a row for the day: a student added
     // later without one must not hide them, nor have the next save write them away.
@@ -806,6 +805,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected);
         if (!result.conflict) {
             m_loaded = result.stored;
+            m_copiedFrom = QDate();
             setChanged(false);
             markTakenClasses();
             // The day's backup comes after the save has committed and never holds it up.
@@ -1063,17 +1063,21 @@ void MainWindow::Card_Menu(int index, const QPoint& globalPos)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("cardMenu"));
     // The menu's letters are the keys that set a status on the card itself.
-    const QList<std::pair<QString, QString>> words = {
-        {QString::fromLatin1(status::kPresent), tr("&Present")},
-        {QString::fromLatin1(status::kLate), tr("&Late")},
-        {QString::fromLatin1(status::kAbsent), tr("&Absent")},
-        {QString::fromLatin1(status::kExcused), tr("&Excused")},
+    // Beside each status, the key that sets it on a card with the focus, in every language.
+    const QList<std::tuple<QString, QString, Qt::Key>> words = {
+        {QString::fromLatin1(status::kPresent), tr("&Present"), Qt::Key_P},
+        {QString::fromLatin1(status::kLate), tr("&Late"), Qt::Key_L},
+        {QString::fromLatin1(status::kAbsent), tr("&Absent"), Qt::Key_A},
+        {QString::fromLatin1(status::kExcused), tr("&Excused"), Qt::Key_E},
     };
     QActionGroup statuses(&menu);
     statuses.setExclusive(true);
     QHash<QAction*, QString> wordOf;
-    for (const auto& [word, text] : words) {
-        QAction* action = menu.addAction(text);
+    for (const auto& [word, text, key] : words) {
+        // After a tab, the menu shows the key as it shows a shortcut, without taking it as one:
+        // the card's own key handling sets the status.
+        QAction* action
+            = menu.addAction(text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText));
         action->setObjectName(QStringLiteral("action") + word);
         action->setCheckable(true);
         action->setChecked(card->status() == word);
@@ -1133,7 +1137,7 @@ void MainWindow::showHistory(const StudentCard* card)
     for (const db::HistoryRow& row : rows) {
         const QDateTime at = QDateTime::fromString(row.changedAt, Qt::ISODateWithMs).toLocalTime();
         QString entry = tr("%1, by %2 on %3")
-                            .arg(at.isValid() ? QLocale().toString(at, QLocale::ShortFormat) : tr("an unknown time"),
+                            .arg(at.isValid() ? shortDateTimeText(at) : tr("an unknown time"),
                                 row.changedBy.isEmpty() ? tr("someone") : row.changedBy,
                                 row.changedOn.isEmpty() ? tr("an unknown computer") : row.changedOn);
         if (row.oldStatus.isEmpty())
@@ -1207,9 +1211,13 @@ void MainWindow::copyMarksFromPreviousDay()
         const auto found = stored.constFind(id);
         statuses.append(found == stored.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
     }
-    applyStatuses(statuses,
-        tr("Copy the marks of %1 onto the cards of %2?")
-            .arg(QLocale().toString(*day, QLocale::LongFormat), m_cardsClassName));
+    if (applyStatuses(statuses,
+            tr("Copy the marks of %1 onto the cards of %2?")
+                .arg(QLocale().toString(*day, QLocale::LongFormat), m_cardsClassName))) {
+        // Said above the cards: with no marks to replace, nothing else tells which day it was.
+        m_copiedFrom = *day;
+        refreshStatusLine();
+    }
 }
 
 void MainWindow::reload()
@@ -1380,6 +1388,8 @@ QString MainWindow::takenText() const
 {
     if (m_listed <= 0)
         return QString();
+    if (m_copiedFrom.isValid() && m_bChanged)
+        return tr("Marks of %1 copied, not saved yet").arg(QLocale().toString(m_copiedFrom, tr("dddd d MMMM")));
     // A day without a saved mark would show every card Present, as a register taken with
     // everybody there does: say which it is.
     if (m_loaded.isEmpty())
@@ -1394,9 +1404,7 @@ QString MainWindow::takenText() const
         return tr("Taken");
     // Minutes are enough to tell one save from another; a save on another day names the day.
     const QString time = at.time().toString(QStringLiteral("HH:mm"));
-    const QString when = at.date() == QDate::currentDate()
-        ? time
-        : QLocale().toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time;
+    const QString when = at.date() == QDate::currentDate() ? time : shortDateText(at.date()) + QLatin1Char(' ') + time;
     if (!latest->changedBy.isEmpty())
         return tr("Saved %1 by %2").arg(when, latest->changedBy);
     if (!latest->changedOn.isEmpty())

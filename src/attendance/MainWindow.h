@@ -235,6 +235,7 @@ private:
     QString m_cardsClassName;
     QDate m_cardsDate;
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
+    QDate m_copiedFrom; // the day whose marks Copy Marks put on the cards, until they are saved
     bool m_listingFailed = false;
     // Why the register could not be opened at start; empty when it was.
     QString m_openFailure;

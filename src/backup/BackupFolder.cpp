@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -35,17 +36,29 @@ const QRegularExpression& dailyPattern()
 
 const QRegularExpression& extraPattern()
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^dbAttendance-(\\d{4}-\\d{2}-\\d{2})-(\\d{6})(?:-\\d+)?\\.mdb$"));
+    static const QRegularExpression pattern(QStringLiteral(
+        "^dbAttendance-(\\d{4}-\\d{2}-\\d{2})-(\\d{6})(?:-\\d+)?(?:-(before-restore|before-change))?\\.mdb$"));
     return pattern;
 }
 
-QString extraName(const QDateTime& now, int attempt)
+QString occasionTag(Occasion occasion)
+{
+    switch (occasion) {
+    case Occasion::BeforeRestore:
+        return QStringLiteral("-before-restore");
+    case Occasion::BeforeChange:
+        return QStringLiteral("-before-change");
+    default:
+        return QString();
+    }
+}
+
+QString extraName(const QDateTime& now, int attempt, Occasion occasion)
 {
     QString name = QStringLiteral("dbAttendance-") + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     if (attempt > 0)
         name += QStringLiteral("-%1").arg(attempt + 1);
-    return name + QStringLiteral(".mdb");
+    return name + occasionTag(occasion) + QStringLiteral(".mdb");
 }
 
 // The folder is shared the way the data folder is: its group, and its mode with the bit that
@@ -111,7 +124,8 @@ QString partPath(const QString& name)
 
 enum class Kind { Daily, Any };
 
-QString writeBackup(Kind kind, const QDateTime& now, const Progress& progress, db::Interruption* interruption)
+QString writeBackup(
+    Kind kind, const QDateTime& now, const Progress& progress, db::Interruption* interruption, Occasion occasion)
 {
     const QString daily = folder() + QLatin1Char('/') + dailyName(now.date());
     if (kind == Kind::Daily && QFileInfo::exists(daily))
@@ -131,7 +145,7 @@ QString writeBackup(Kind kind, const QDateTime& now, const Progress& progress, d
             return QString();
         }
         for (int attempt = 0;; ++attempt) {
-            const QString extra = folder() + QLatin1Char('/') + extraName(now, attempt);
+            const QString extra = folder() + QLatin1Char('/') + extraName(now, attempt, occasion);
             if (renameUnlessTaken(part, extra))
                 return extra;
         }
@@ -146,6 +160,28 @@ QString writeBackup(Kind kind, const QDateTime& now, const Progress& progress, d
 QString folder()
 {
     return backupFolderPath();
+}
+
+QString whenTaken(const BackupFile& file)
+{
+    return QLocale().toString(file.taken, QStringLiteral("d MMMM yyyy, HH:mm:ss"));
+}
+
+QString occasionText(Occasion occasion)
+{
+    switch (occasion) {
+    case Occasion::Daily:
+        return Text::tr("daily");
+    case Occasion::Monthly:
+        return Text::tr("monthly");
+    case Occasion::ByHand:
+        return Text::tr("taken by hand");
+    case Occasion::BeforeRestore:
+        return Text::tr("before a restore");
+    case Occasion::BeforeChange:
+        return Text::tr("before a change to many rows");
+    }
+    return QString();
 }
 
 QString dailyName(const QDate& day)
@@ -180,6 +216,10 @@ QList<BackupFile> list()
                 = QDateTime::fromString(match.captured(1) + match.captured(2), QStringLiteral("yyyy-MM-ddHHmmss"));
             if (!file.taken.isValid())
                 continue;
+            if (match.captured(3) == QLatin1String("before-restore"))
+                file.occasion = Occasion::BeforeRestore;
+            else if (match.captured(3) == QLatin1String("before-change"))
+                file.occasion = Occasion::BeforeChange;
         } else {
             continue;
         }
@@ -191,6 +231,11 @@ QList<BackupFile> list()
         // Within the same second the extra one came later: a day's daily backup is its first.
         return b.daily && !a.daily;
     });
+    int dailies = 0;
+    for (BackupFile& file : found) {
+        if (file.daily)
+            file.occasion = ++dailies <= kDailyBackupsKept ? Occasion::Daily : Occasion::Monthly;
+    }
     return found;
 }
 
@@ -232,18 +277,18 @@ QList<QDate> prune(const QDate& today)
     return removed;
 }
 
-QString takeBackup(const QDateTime& now, const Progress& progress, db::Interruption* interruption)
+QString takeBackup(const QDateTime& now, const Progress& progress, db::Interruption* interruption, Occasion occasion)
 {
-    return writeBackup(Kind::Any, now, progress, interruption);
+    return writeBackup(Kind::Any, now, progress, interruption, occasion);
 }
 
-QString takeBackupOfOpenRegister(const QDateTime& now, const Progress& progress)
+QString takeBackupOfOpenRegister(const QDateTime& now, const Progress& progress, Occasion occasion)
 {
     if (db::registerIsAFile())
-        return takeBackup(now, progress);
+        return takeBackup(now, progress, nullptr, occasion);
     makeFolder();
     for (int attempt = 0;; ++attempt) {
-        const QString extra = folder() + QLatin1Char('/') + extraName(now, attempt);
+        const QString extra = folder() + QLatin1Char('/') + extraName(now, attempt, occasion);
         if (QFileInfo::exists(extra))
             continue;
         db::exportRegisterToFile(extra, progress);
@@ -289,7 +334,8 @@ int removeStalePartFiles()
 
 QString takeDailyBackup(const QDate& today, db::Interruption* interruption)
 {
-    const QString written = writeBackup(Kind::Daily, QDateTime(today, QTime::currentTime()), {}, interruption);
+    const QString written
+        = writeBackup(Kind::Daily, QDateTime(today, QTime::currentTime()), {}, interruption, Occasion::Daily);
     if (!written.isEmpty())
         prune(today);
     return written;

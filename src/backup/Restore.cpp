@@ -25,11 +25,6 @@ QString dayOf(const BackupFile& file)
     return QLocale().toString(file.day(), QStringLiteral("d MMMM yyyy"));
 }
 
-QString whenTaken(const BackupFile& file)
-{
-    return QLocale().toString(file.taken, QStringLiteral("d MMMM yyyy, HH:mm"));
-}
-
 // Problems shown at most; the rest are left to the register check.
 constexpr int kProblemsShown = 10;
 
@@ -115,7 +110,7 @@ bool restoreBackup(const BackupFile& backup, RestoreHost& host)
     try {
         host.inBackground(Text::tr("Backing up the register as it is now…"),
             [&before](const Progress& progress, db::Interruption& stop) {
-                before = takeBackup(QDateTime::currentDateTime(), progress, &stop);
+                before = takeBackup(QDateTime::currentDateTime(), progress, &stop, Occasion::BeforeRestore);
             });
     } catch (const Cancelled&) {
         return false;

@@ -1,4 +1,5 @@
 #include "calendar/SchoolCalendarWindow.h"
+#include "core/DateText.h"
 
 #include "calendar/YearGrid.h"
 #include "import/CalendarImport.h"
@@ -37,7 +38,7 @@ QString location(const char* handler)
 
 QString dateText(const QDate& day)
 {
-    return QLocale().toString(day, QLocale::ShortFormat);
+    return shortDateText(day);
 }
 
 constexpr Kind kKinds[] = {Kind::Year, Kind::Term, Kind::Holiday, Kind::Closure, Kind::Training};
@@ -148,12 +149,8 @@ SchoolCalendarWindow::SchoolCalendarWindow(QWidget* parent)
     m_to = new QDateEdit(QDate::currentDate(), this);
     m_to->setObjectName(QStringLiteral("dtpTo"));
     m_to->setCalendarPopup(true);
-    for (QDateEdit* edit : {m_from, m_to}) {
-        QString format = QLocale().dateFormat(QLocale::ShortFormat);
-        if (!format.contains(QLatin1String("yyyy")))
-            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-        edit->setDisplayFormat(format);
-    }
+    for (QDateEdit* edit : {m_from, m_to})
+        edit->setDisplayFormat(shortDateFormat());
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setPlaceholderText(tr("Half-term holiday"));

@@ -135,7 +135,16 @@ bool installTranslations()
     else
         delete qt;
     auto* own = new QTranslator(application);
-    if (!load(*own, QStringLiteral("rollvane"), translationFolders())) {
+    // Without a language of ours (no LANG at all, or one not shipped) the texts are English,
+    // and English still needs its plural forms: "72 students", not "72 student(s)".
+    const auto english = [&own] {
+        for (const QString& folder : translationFolders()) {
+            if (own->load(QStringLiteral("rollvane_en"), folder))
+                return true;
+        }
+        return false;
+    };
+    if (!load(*own, QStringLiteral("rollvane"), translationFolders()) && !english()) {
         delete own;
         return false;
     }

@@ -1,4 +1,5 @@
 #include "reports/PrintedReport.h"
+#include "core/DateText.h"
 
 #include "core/StatusWords.h"
 
@@ -242,7 +243,7 @@ bool PrintedReport::paint(QPagedPaintDevice& device, const Progress& progress) c
     const QColor rule(150, 150, 150);
     const QColor shade(232, 232, 232);
     const int pages = int(out.pages.size());
-    const QString printed = Text::tr("Printed %1").arg(QLocale().toString(m_heading.printedAt, QLocale::ShortFormat));
+    const QString printed = Text::tr("Printed %1").arg(shortDateTimeText(m_heading.printedAt));
     QString titleText = Text::tr("Attendance Register");
     if (!m_heading.schoolName.trimmed().isEmpty())
         titleText += QStringLiteral(" \u2014 ") + m_heading.schoolName.trimmed();

@@ -1,4 +1,5 @@
 #include "reports/ReportTables.h"
+#include "core/DateText.h"
 
 #include "core/StatusWords.h"
 
@@ -58,14 +59,14 @@ QString otherWordsText(const QMap<QString, int>& words)
 QString changedAtText(const QString& stored)
 {
     const QDateTime at = QDateTime::fromString(stored, Qt::ISODateWithMs);
-    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : stored;
+    return at.isValid() ? shortDateTimeText(at.toLocalTime()) : stored;
 }
 
 } // namespace
 
 QString dateText(const QDate& date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return shortDateText(date);
 }
 
 QString countedDaysText(const reports::CountedDays& counted)

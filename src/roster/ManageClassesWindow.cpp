@@ -1,4 +1,5 @@
 #include "roster/ManageClassesWindow.h"
+#include "core/DateText.h"
 
 #include "core/Names.h"
 
@@ -449,9 +450,7 @@ void ManageClassesWindow::showStudentMenu(const QPoint& position)
 
 std::optional<QDate> ManageClassesWindow::askDay(const QString& prompt, const QString& title)
 {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    const QString format = shortDateFormat();
     const std::optional<QString> answer
         = dialogs().inputBox(this, prompt, title, QLocale().toString(QDate::currentDate(), format));
     if (!answer)

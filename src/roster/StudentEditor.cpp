@@ -1,4 +1,5 @@
 #include "roster/StudentEditor.h"
+#include "core/DateText.h"
 
 #include "core/Names.h"
 
@@ -106,7 +107,7 @@ void StudentEditor::buildLayout()
     m_fromBox->setObjectName(QStringLiteral("dtpClassFrom"));
     m_fromBox->setGeometry(twipsRect(5175, 300, 2400, 375));
     m_fromBox->setCalendarPopup(true);
-    m_fromBox->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_fromBox->setDisplayFormat(shortDateFormat());
     m_fromBox->setMinimumDate(kEarliest);
     m_fromLabel->setBuddy(m_fromBox);
     connect(m_classBox, &QComboBox::currentIndexChanged, this, [this] { classChosen(); });

@@ -1,9 +1,12 @@
 #include "ui/Dialogs.h"
 
+#include "core/UserSettings.h"
+
 #include "core/SharedRoutines.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -120,25 +123,48 @@ std::optional<QString> QtDialogs::inputBox(
     return text;
 }
 
+namespace {
+
+// File dialogs start where the user last chose a file or folder, else in their documents
+// folder: never in whatever folder the program happened to be started from.
+QString startFolder()
+{
+    const QString kept = userSettings()->value(QStringLiteral("dialogs/folder")).toString();
+    if (!kept.isEmpty() && QFileInfo(kept).isDir())
+        return kept;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString keepFolderOf(const QString& chosen, bool isFolder)
+{
+    if (!chosen.isEmpty())
+        userSettings()->setValue(
+            QStringLiteral("dialogs/folder"), isFolder ? chosen : QFileInfo(chosen).absolutePath());
+    return chosen;
+}
+
+} // namespace
+
 QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& filter)
 {
     // The bracketed patterns would make the filter's label unreadable; the description says enough.
-    return QFileDialog::getOpenFileName(
-        parent, title, QString(), anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails);
+    return keepFolderOf(QFileDialog::getOpenFileName(parent, title, startFolder(),
+                            anyCaseFileFilter(toQtFilter(filter)), nullptr, QFileDialog::HideNameFilterDetails),
+        false);
 }
 
 QString QtDialogs::existingFolder(QWidget* parent, const QString& title)
 {
-    return QFileDialog::getExistingDirectory(parent, title);
+    return keepFolderOf(QFileDialog::getExistingDirectory(parent, title, startFolder()), true);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
 {
-    // A bare name is offered in the user's documents folder.
+    // A bare name is offered in the folder the dialogs start in.
     QString start = suggested;
-    if (!start.isEmpty() && QDir::isRelativePath(start))
-        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') + start;
-    return QFileDialog::getSaveFileName(parent, title, start, toQtFilter(filter));
+    if (QDir::isRelativePath(start))
+        start = startFolder() + QLatin1Char('/') + start;
+    return keepFolderOf(QFileDialog::getSaveFileName(parent, title, start, toQtFilter(filter)), false);
 }
 
 bool QtDialogs::printSetup(QWidget* parent, QPrinter* printer)
@@ -232,7 +258,7 @@ bool ScriptedDialogs::printSetup(QWidget*, QPrinter* printer)
     const Reply reply = next();
     const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Yes
         || reply.type == Reply::Type::No || reply.type == Reply::Type::Cancel;
-    m_shown.append({Kind::Print, QString(), QString(), Icon::None, !answered});
+    m_shown.append({Kind::Print, printer->docName(), QString(), Icon::None, !answered});
     if (reply.type == Reply::Type::Text) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(reply.text);

@@ -91,7 +91,8 @@ public:
     struct Shown
     {
         Kind kind;
-        QString text; // message text, question text, input prompt, file dialog filter or suggested name
+        QString text; // message text, question text, input prompt, file dialog filter or suggested name,
+                      // the printed document's name
         QString caption;
         Icon icon = Icon::None;
         bool unexpected = false;

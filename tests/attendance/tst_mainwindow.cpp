@@ -119,15 +119,17 @@ private:
     }
 
     // Answers the card menu that the next step opens with a key, noting which status is checked.
-    void answerCardMenu(Qt::Key key, QString* checked = nullptr)
+    void answerCardMenu(Qt::Key key, QString* checked = nullptr, QStringList* texts = nullptr)
     {
-        QTimer::singleShot(0, this, [key, checked] {
+        QTimer::singleShot(0, this, [key, checked, texts] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu)
                 return;
             for (QAction* action : menu->actions()) {
                 if (checked && action->isChecked())
                     *checked = action->objectName();
+                if (texts && !action->isSeparator())
+                    *texts << action->text();
             }
             QTest::keyClick(menu, key);
         });
@@ -885,9 +887,14 @@ private Q_SLOTS:
         QCOMPARE(card(0)->status(), QStringLiteral("Present"));
         press(Qt::Key_E);
         QString checked;
-        answerCardMenu(Qt::Key_Escape, &checked);
+        QStringList texts;
+        answerCardMenu(Qt::Key_Escape, &checked, &texts);
         press(Qt::Key_Menu);
         QCOMPARE(checked, QStringLiteral("actionExcused"));
+        // The menu shows the key of each status beside it.
+        QCOMPARE(texts.mid(0, 4),
+            (QStringList {QStringLiteral("&Present\tP"), QStringLiteral("&Late\tL"), QStringLiteral("&Absent\tA"),
+                QStringLiteral("&Excused\tE")}));
 
         // A remark from the right button's menu; cancelling the input changes nothing.
         dialogs().answerText(QStringLiteral("  doctor's note "));
@@ -960,6 +967,8 @@ private Q_SLOTS:
         QVERIFY(notes()->toPlainText().isEmpty());
         QVERIFY(m_window->isChanged());
         QCOMPARE(m_window->totalsText(), totals(3, 1, 1, 0, 1));
+        // Above the cards, which day they came from.
+        QCOMPARE(label("lblTaken")->text(), QStringLiteral("Marks of Wednesday 5 March copied, not saved yet"));
 
         // Marks that are not Present are only replaced when the user says so.
         dialogs().answerNo();
@@ -986,6 +995,10 @@ private Q_SLOTS:
         QCOMPARE(picker()->date(), QDate(2025, 3, 7));
         QCOMPARE(dialogs().shown().size(), 1);
         QCOMPARE(statusOn(ids.at(0), monday), QStringLiteral("<none>"));
+        trigger(MainWindow::Command::Today);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(picker()->date(), QDate::currentDate());
+        QCOMPARE(m_window->cardsDate(), QDate::currentDate());
     }
 
     void theMenuBarSitsAboveTheLayoutAndRunsTheCommands()
@@ -1029,6 +1042,16 @@ private Q_SLOTS:
             const auto* frame = m_window->findChild<QGroupBox*>(QString::fromLatin1(name));
             QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::white));
             QVERIFY2(status::contrast(frame->palette().color(QPalette::WindowText), Qt::white) >= 4.5, name);
+        }
+
+        // A dark desktop's frames are its own colour, not white strips around dark boxes.
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        QApplication::setPalette(dark);
+        start();
+        for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+            const auto* frame = m_window->findChild<QGroupBox*>(QString::fromLatin1(name));
+            QCOMPARE(frame->palette().color(QPalette::Window), QColor(40, 40, 40));
+            QVERIFY2(status::contrast(frame->palette().color(QPalette::WindowText), QColor(40, 40, 40)) >= 4.5, name);
         }
     }
 };

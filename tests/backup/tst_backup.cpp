@@ -325,6 +325,20 @@ void TestBackup::keepRuleOverASchoolYear()
     QCOMPARE(dailyFiles(), wanted);
     // Nothing but daily backups is ever removed.
     QVERIFY(QFile::exists(extra));
+
+    // Each backup says why it was taken, and two of one minute differ by their seconds.
+    const QDateTime late(QDate(2026, 8, 31), QTime(16, 5, 7));
+    const QString restore = backup::takeBackup(late, {}, nullptr, backup::Occasion::BeforeRestore);
+    const QString byHand = backup::takeBackup(late.addSecs(2));
+    QMap<QString, QString> shown;
+    for (const backup::BackupFile& file : backup::list())
+        shown.insert(QFileInfo(file.path).fileName(), backup::occasionText(file.occasion));
+    QCOMPARE(shown.value(QFileInfo(restore).fileName()), QStringLiteral("before a restore"));
+    QCOMPARE(shown.value(QFileInfo(byHand).fileName()), QStringLiteral("taken by hand"));
+    QCOMPARE(shown.value(QFileInfo(extra).fileName()), QStringLiteral("taken by hand"));
+    QCOMPARE(shown.value(backup::dailyName(schoolDays.last())), QStringLiteral("daily"));
+    QCOMPARE(shown.value(backup::dailyName(QDate(2025, 9, 1))), QStringLiteral("monthly"));
+    QVERIFY(backup::whenTaken(backup::list().first()).endsWith(QStringLiteral("16:05:09")));
     for (const QString& name : bystanders)
         QVERIFY2(QFileInfo::exists(backup::folder() + QLatin1Char('/') + name), qPrintable(name));
     QCOMPARE(

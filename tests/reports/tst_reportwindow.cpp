@@ -243,6 +243,14 @@ private Q_SLOTS:
         m_env->dialogs().answerPrintToFile(printed);
         m_window->printReport();
         QCOMPARE(pdfPageCount(printed), pages);
+        // A print to a file is offered under the export's own name.
+        QString exported;
+        for (const ScriptedDialogs::Shown& shown : m_env->dialogs().shown()) {
+            if (shown.kind == ScriptedDialogs::Kind::SaveFile)
+                exported = shown.text;
+        }
+        QCOMPARE(m_env->dialogs().shown().last().kind, ScriptedDialogs::Kind::Print);
+        QCOMPARE(m_env->dialogs().shown().last().text + QStringLiteral(".pdf"), exported);
         m_env->dialogs().answerCancel();
         m_window->printReport();
         QVERIFY(m_env->dialogs().messages().isEmpty());

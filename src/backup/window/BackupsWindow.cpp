@@ -73,11 +73,6 @@ Counted countedOf(const QString& path)
     return counted;
 }
 
-QString whenTaken(const BackupFile& file)
-{
-    return QLocale().toString(file.taken, QStringLiteral("d MMMM yyyy, HH:mm"));
-}
-
 QString number(qint64 value)
 {
     return QLocale().toString(value);
@@ -262,7 +257,7 @@ void BackupsWindow::refresh()
     for (qsizetype i = 0; i < m_backups.size(); ++i) {
         const BackupFile& file = m_backups.at(i);
         auto* item = new QTreeWidgetItem;
-        item->setText(DateColumn, file.daily ? whenTaken(file) : tr("%1 (extra)").arg(whenTaken(file)));
+        item->setText(DateColumn, tr("%1 (%2)").arg(whenTaken(file), occasionText(file.occasion)));
         item->setText(SizeColumn, QLocale().formattedDataSize(file.size));
         item->setData(DateColumn, kIndexRole, int(i));
         item->setData(DateColumn, kCountedRole, false);

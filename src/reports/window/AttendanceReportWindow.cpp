@@ -1,4 +1,5 @@
 #include "reports/window/AttendanceReportWindow.h"
+#include "core/DateText.h"
 
 #include "reports/window/FrozenColumn.h"
 
@@ -156,7 +157,7 @@ void AttendanceReportWindow::buildLayout()
     m_to->setObjectName(QStringLiteral("dtpTo"));
     for (QDateEdit* edit : {m_from, m_to}) {
         edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+        edit->setDisplayFormat(shortDateFormat());
     }
     const auto labelled = [this, choices](const QString& text, QWidget* control) {
         auto* label = new QLabel(text, this);
@@ -204,7 +205,7 @@ void AttendanceReportWindow::buildLayout()
     m_missingDay = new QDateEdit(QDate::currentDate(), missingPage);
     m_missingDay->setObjectName(QStringLiteral("dtpMissingDate"));
     m_missingDay->setCalendarPopup(true);
-    m_missingDay->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_missingDay->setDisplayFormat(shortDateFormat());
     m_missingOverRange = new QRadioButton(
         tr("Every &school day from From to To (by the school calendar; without one, days on which no class "
            "took a register count as no school)"),
@@ -576,7 +577,8 @@ void AttendanceReportWindow::printReport()
         const reports::PrintedReport printed
             = m_report.printed(m_schoolName->text().trimmed(), QDateTime::currentDateTime(), reports::paintCharts);
         QPrinter printer(QPrinter::HighResolution);
-        reports::preparePrinter(printer, printed);
+        reports::preparePrinter(printer, printed,
+            QFileInfo(reports::suggestedFileName(m_report.request, QStringLiteral("pdf"))).completeBaseName());
         if (!dialogs().printSetup(this, &printer))
             return;
         look::BusyPointer busy(this);

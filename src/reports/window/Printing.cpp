@@ -7,10 +7,11 @@
 
 namespace reports {
 
-void preparePrinter(QPrinter& printer, const PrintedReport& report)
+void preparePrinter(QPrinter& printer, const PrintedReport& report, const QString& fileName)
 {
     printer.setPageLayout(report.pageLayout());
-    printer.setDocName(QCoreApplication::translate("Reports", "Attendance Register"));
+    // The print dialog offers a file under the document's name, in the folder it was started in.
+    printer.setDocName(fileName.isEmpty() ? QCoreApplication::translate("Reports", "Attendance Register") : fileName);
 }
 
 } // namespace reports
