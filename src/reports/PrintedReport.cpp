@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace reports {
 namespace {
@@ -28,6 +29,8 @@ constexpr double kGapPoints = 8;
 // No column takes more than this share of the width, so that a long name cannot push every
 // figure off the page.
 constexpr double kWidestColumnShare = 0.35;
+// The smallest a table's text is printed at to fit the page's width.
+constexpr double kSmallestPoints = 6.5;
 
 QFont font(double points, bool bold)
 {
@@ -115,17 +118,32 @@ PrintedReport::Layout PrintedReport::layout(QPagedPaintDevice& device) const
     // Column widths from the widest text of each column.
     int headerLines = 1;
     const double widest = out.page.width() * kWidestColumnShare;
-    for (qsizetype c = 0; c < m_table.columns.size(); ++c) {
-        const QStringList lines = m_table.columns.at(c).header.split(QLatin1Char('\n'));
-        headerLines = std::max(headerLines, int(lines.size()));
-        double width = 0;
-        for (const QString& line : lines)
-            width = std::max(width, bold.horizontalAdvance(line));
-        for (const QList<ReportCell>& row : m_table.rows)
-            width = std::max(width, bold.horizontalAdvance(row.value(c).text));
-        out.widths.append(std::min(widest, std::ceil(width + 2 * padding)));
+    const auto measure = [&](const QFontMetricsF& metrics) {
+        out.widths.clear();
+        for (qsizetype c = 0; c < m_table.columns.size(); ++c) {
+            const QStringList lines = m_table.columns.at(c).header.split(QLatin1Char('\n'));
+            headerLines = std::max(headerLines, int(lines.size()));
+            double width = 0;
+            for (const QString& line : lines)
+                width = std::max(width, metrics.horizontalAdvance(line));
+            for (const QList<ReportCell>& row : m_table.rows)
+                width = std::max(width, metrics.horizontalAdvance(row.value(c).text));
+            out.widths.append(std::min(widest, std::ceil(width + 2 * padding)));
+        }
+        return std::accumulate(out.widths.cbegin(), out.widths.cend(), 0.0);
+    };
+    // A table a little too wide for the page is printed smaller, down to a size still read
+    // with ease, rather than leaving a column or two alone on pages of their own.
+    if (const double total = measure(bold); total > out.page.width()) {
+        const double points = out.textFont.pointSizeF() * out.page.width() / total * 0.98;
+        if (points >= kSmallestPoints) {
+            out.textFont = font(points, false);
+            out.boldFont = font(points, true);
+            out.rowHeight = QFontMetricsF(out.textFont, &device).lineSpacing() + padding;
+            measure(QFontMetricsF(out.boldFont, &device));
+        }
     }
-    out.headerHeight = bold.lineSpacing() * headerLines + padding;
+    out.headerHeight = QFontMetricsF(out.boldFont, &device).lineSpacing() * headerLines + padding;
 
     // Bands of columns that fit the width, each beside the key columns.
     QList<int> keys;

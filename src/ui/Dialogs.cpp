@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -173,6 +174,15 @@ bool QtDialogs::printSetup(QWidget* parent, QPrinter* printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+void QtDialogs::printPreview(QWidget* parent, QPrinter* printer, const std::function<void(QPrinter*)>& paint)
+{
+    QPrintPreviewDialog dialog(printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    if (parent)
+        dialog.resize(parent->window()->size());
+    dialog.exec();
+}
+
 QStringList ScriptedDialogs::messages() const
 {
     QStringList texts;
@@ -265,6 +275,18 @@ bool ScriptedDialogs::printSetup(QWidget*, QPrinter* printer)
         return true;
     }
     return reply.type == Reply::Type::Yes;
+}
+
+void ScriptedDialogs::printPreview(QWidget*, QPrinter* printer, const std::function<void(QPrinter*)>& paint)
+{
+    const Reply reply = next();
+    const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
+    m_shown.append({Kind::Preview, printer->docName(), QString(), Icon::None, !answered});
+    if (reply.type == Reply::Type::Text) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(reply.text);
+        paint(printer);
+    }
 }
 
 QString qtFileFilter(const QString& filter)

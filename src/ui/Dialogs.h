@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -46,6 +47,8 @@ public:
     virtual QString existingFolder(QWidget* parent, const QString& title) = 0;
     // The platform's print dialog, which sets up the printer; false when the user cancelled.
     virtual bool printSetup(QWidget* parent, QPrinter* printer) = 0;
+    // A print preview of the pages paint draws on the printer, from which the user may print.
+    virtual void printPreview(QWidget* parent, QPrinter* printer, const std::function<void(QPrinter*)>& paint) = 0;
 };
 
 // The dialogs the program uses now. Starts as the Qt implementation.
@@ -78,6 +81,7 @@ public:
         QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
     QString existingFolder(QWidget* parent, const QString& title) override;
     bool printSetup(QWidget* parent, QPrinter* printer) override;
+    void printPreview(QWidget* parent, QPrinter* printer, const std::function<void(QPrinter*)>& paint) override;
 };
 
 // Answers dialogs from a queue of replies and records every dialog shown. A dialog with no
@@ -86,7 +90,7 @@ public:
 class ScriptedDialogs : public UserDialogs
 {
 public:
-    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Folder, Print };
+    enum class Kind { Message, Question, InputBox, OpenFile, SaveFile, Folder, Print, Preview };
 
     struct Shown
     {
@@ -135,6 +139,8 @@ public:
         QWidget* parent, const QString& title, const QString& filter, const QString& suggested) override;
     QString existingFolder(QWidget* parent, const QString& title) override;
     bool printSetup(QWidget* parent, QPrinter* printer) override;
+    // A file path replied makes the preview's pages a PDF there, to be looked at.
+    void printPreview(QWidget* parent, QPrinter* printer, const std::function<void(QPrinter*)>& paint) override;
 
 private:
     QString pathReply(Kind kind, const QString& text, const QString& title);

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QtTest>
@@ -120,6 +121,21 @@ private Q_SLOTS:
         const auto* frozen = m_window->findChild<QTableView*>(QStringLiteral("tblSummaryFrozen"));
         QVERIFY(frozen && frozen->model() == summary && !frozen->isColumnHidden(0) && frozen->isColumnHidden(1));
         QCOMPARE(summary->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Ann"));
+        // Moving left with the keys from the far right never leaves the cell under the names.
+        auto* table = m_window->findChild<QTableView*>(QStringLiteral("tblSummary"));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        for (int column = 1; column < summary->columnCount(); ++column)
+            table->setColumnWidth(column, 300);
+        QTRY_VERIFY(table->horizontalScrollBar()->maximum() > 0);
+        table->setFocus();
+        table->setCurrentIndex(summary->index(0, summary->columnCount() - 1));
+        for (int column = summary->columnCount() - 2; column >= 1; --column) {
+            QTest::keyClick(table, Qt::Key_Left);
+            QCOMPARE(table->currentIndex().column(), column);
+            QVERIFY2(table->visualRect(table->currentIndex()).left() >= table->columnWidth(0),
+                qPrintable(QString::number(column)));
+        }
 
         show(AttendanceReportWindow::View::Sheet, m_register.classA);
         auto* sheet = model<reports::SheetModel>("tblSheet");
@@ -215,9 +231,12 @@ private Q_SLOTS:
         const qint64 big = db::addClass(QStringLiteral("Year 9 \u00c5sg\u00e5rd"));
         QList<db::CardMark> cards;
         for (int i = 0; i < 70; ++i)
-            cards.append(
-                {db::addStudent(QStringLiteral("Student %1").arg(i, 2, 10, QLatin1Char('0')), big, std::nullopt),
-                    i % 5 ? QStringLiteral("Present") : QStringLiteral("Absent")});
+            cards.append({db::addStudent(
+                              QStringLiteral(
+                                  "Student %1 \u00d3 S\u00failleabh\u00e1in-Garc\u00eda M\u00e1rquez y Fern\u00e1ndez")
+                                  .arg(i, 2, 10, QLatin1Char('0')),
+                              big, std::nullopt),
+                i % 5 ? QStringLiteral("Present") : QStringLiteral("Absent")});
         db::saveMarks(QDate(2024, 1, 2), cards, QStringLiteral("Fire drill"));
         show(AttendanceReportWindow::View::Summary, big);
         auto* school = m_window->findChild<QLineEdit*>("txtSchoolName");
@@ -237,6 +256,24 @@ private Q_SLOTS:
         const QString last = pdfPageText(pdf, pages);
         QVERIFY(last.contains(QStringLiteral("Excused")));
         QVERIFY(last.contains(QStringLiteral("Total (70 students)")));
+        // The table fits the page's width: every page holds the last column, none stands alone.
+        const QString lastHeader
+            = m_window->currentReport().table.columns.last().header.section(QLatin1Char('\n'), 0, 0);
+        for (int page = 1; page <= pages; ++page)
+            QVERIFY2(pdfPageText(pdf, page).contains(lastHeader), qPrintable(QString::number(page)));
+
+        // Pages follow the order on screen; the preview shows the same pages.
+        auto* table = m_window->findChild<QTableView*>(QStringLiteral("tblSummary"));
+        table->sortByColumn(0, Qt::DescendingOrder);
+        const QString preview = m_env->root() + QStringLiteral("/preview.pdf");
+        m_env->dialogs().answerPrintToFile(preview);
+        m_window->previewReport();
+        QCOMPARE(m_env->dialogs().shown().last().kind, ScriptedDialogs::Kind::Preview);
+        QCOMPARE(pdfPageCount(preview), pages);
+        QVERIFY(pdfPageText(preview, 1).contains(QStringLiteral("Student 69")));
+        QVERIFY(!pdfPageText(preview, 1).contains(QStringLiteral("Student 00")));
+        QVERIFY(pdfPageText(preview, pages).contains(QStringLiteral("Total (70 students)")));
+        table->sortByColumn(0, Qt::AscendingOrder);
 
         // Printing goes through the same pages; the dialogs layer sends them to a file here.
         const QString printed = m_env->root() + QStringLiteral("/printed.pdf");

@@ -273,6 +273,8 @@ void AttendanceReportWindow::buildLayout()
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_print = new QPushButton(tr("P&rint\u2026"), this);
     m_print->setObjectName(QStringLiteral("cmdPrint"));
+    m_preview = new QPushButton(tr("Previe&w\u2026"), this);
+    m_preview->setObjectName(QStringLiteral("cmdPreview"));
     m_exportPdf = new QPushButton(tr("Export P&DF\u2026"), this);
     m_exportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
     m_exportCsv = new QPushButton(tr("E&xport CSV\u2026"), this);
@@ -280,7 +282,7 @@ void AttendanceReportWindow::buildLayout()
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     buttons->addWidget(m_status, 1);
-    for (QPushButton* button : {m_print, m_exportPdf, m_exportCsv, close}) {
+    for (QPushButton* button : {m_preview, m_print, m_exportPdf, m_exportCsv, close}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -291,6 +293,7 @@ void AttendanceReportWindow::buildLayout()
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
 
+    connect(m_preview, &QPushButton::clicked, this, &AttendanceReportWindow::previewReport);
     connect(m_class, &QComboBox::currentIndexChanged, this, &AttendanceReportWindow::scheduleRefresh);
     connect(m_period, &QComboBox::currentIndexChanged, this, [this] {
         const auto period = Period(m_period->currentData().toInt());
@@ -530,7 +533,7 @@ void AttendanceReportWindow::exportCsv()
             return;
         const QString path = withSuffix(chosen, QStringLiteral("csv"));
         look::BusyPointer busy(this);
-        writeWhole(path, csv::encode(m_report.csvRecords()));
+        writeWhole(path, csv::encode(shownReport().csvRecords()));
         m_status->setText(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
     });
 }
@@ -545,8 +548,7 @@ void AttendanceReportWindow::exportPdf()
         if (chosen.isEmpty())
             return;
         const QString path = withSuffix(chosen, QStringLiteral("pdf"));
-        const reports::PrintedReport printed
-            = m_report.printed(m_schoolName->text().trimmed(), QDateTime::currentDateTime(), reports::paintCharts);
+        const reports::PrintedReport printed = printedReport();
         look::BusyPointer busy(this);
         std::unique_ptr<QProgressDialog> progress;
         const QByteArray bytes = printed.pdf([&](int page, int pages) {
@@ -574,11 +576,9 @@ void AttendanceReportWindow::printReport()
     reportFailures(location("cmdPrint_Click"), [this] {
         if (m_refreshTimer->isActive())
             refresh();
-        const reports::PrintedReport printed
-            = m_report.printed(m_schoolName->text().trimmed(), QDateTime::currentDateTime(), reports::paintCharts);
+        const reports::PrintedReport printed = printedReport();
         QPrinter printer(QPrinter::HighResolution);
-        reports::preparePrinter(printer, printed,
-            QFileInfo(reports::suggestedFileName(m_report.request, QStringLiteral("pdf"))).completeBaseName());
+        reports::preparePrinter(printer, printed, printName());
         if (!dialogs().printSetup(this, &printer))
             return;
         look::BusyPointer busy(this);
@@ -604,6 +604,56 @@ void AttendanceReportWindow::printReport()
         }
         m_status->setText(tr("Sent to the printer."));
     });
+}
+
+void AttendanceReportWindow::previewReport()
+{
+    reportFailures(location("cmdPreview_Click"), [this] {
+        if (m_refreshTimer->isActive())
+            refresh();
+        const reports::PrintedReport printed = printedReport();
+        QPrinter printer(QPrinter::HighResolution);
+        reports::preparePrinter(printer, printed, printName());
+        // The preview may be printed from, on whichever printer and page it was set to.
+        dialogs().printPreview(this, &printer, [&printed](QPrinter* target) { printed.paint(*target); });
+    });
+}
+
+reports::Report AttendanceReportWindow::shownReport() const
+{
+    reports::Report shown = m_report;
+    const reports::ReportTableModel* model = nullptr;
+    switch (m_report.request.view) {
+    case View::Summary:
+        model = m_summaryModel;
+        break;
+    case View::Missing:
+        model = m_missingModel;
+        break;
+    case View::Alerts:
+        model = m_alertsModel;
+        break;
+    case View::History:
+        model = m_historyModel;
+        break;
+    case View::Sheet:
+    case View::Chart:
+        break;
+    }
+    if (model && model->table().rows.size() == shown.table.rows.size()
+        && model->table().columns.size() == shown.table.columns.size())
+        shown.table = model->table();
+    return shown;
+}
+
+reports::PrintedReport AttendanceReportWindow::printedReport() const
+{
+    return shownReport().printed(m_schoolName->text().trimmed(), QDateTime::currentDateTime(), reports::paintCharts);
+}
+
+QString AttendanceReportWindow::printName() const
+{
+    return QFileInfo(reports::suggestedFileName(m_report.request, QStringLiteral("pdf"))).completeBaseName();
 }
 
 void AttendanceReportWindow::changeEvent(QEvent* event)

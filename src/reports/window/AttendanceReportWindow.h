@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/PrintedReport.h"
 #include "reports/ReportBuilder.h"
 #include "reports/ReportPeriod.h"
 
@@ -61,6 +62,7 @@ public:
 
     // The commands of the buttons.
     void printReport();
+    void previewReport();
     void exportPdf();
     void exportCsv();
 
@@ -70,6 +72,12 @@ protected:
 
 private:
     void buildLayout();
+    // The report as the window shows it: its rows in the order the user sorted them. What is
+    // printed and exported is made from this.
+    reports::Report shownReport() const;
+    reports::PrintedReport printedReport() const;
+    // The export's file name without its folder or extension, which a print to a file offers.
+    QString printName() const;
     void scheduleRefresh();
     reports::ReportRequest request() const;
     void showReport();
@@ -99,6 +107,7 @@ private:
     QLabel* m_status = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_exportPdf = nullptr;
+    QPushButton* m_preview = nullptr;
     QPushButton* m_exportCsv = nullptr;
 
     reports::ReportTableModel* m_summaryModel = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -27,6 +28,10 @@ FrozenColumn::FrozenColumn(QTableView* table)
     m_frozen->setVerticalScrollMode(table->verticalScrollMode());
     m_frozen->setFrameShape(QFrame::NoFrame);
     table->viewport()->stackUnder(m_frozen);
+    // By pixels, so that a cell can be scrolled just clear of the frozen column.
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { keepClear(current); });
 
     connect(m_frozen->verticalScrollBar(), &QAbstractSlider::valueChanged, table->verticalScrollBar(),
         &QAbstractSlider::setValue);
@@ -79,6 +84,15 @@ void FrozenColumn::place()
     m_frozen->setGeometry(m_table->verticalHeader()->width() + m_table->frameWidth(), m_table->frameWidth(),
         m_table->columnWidth(0), m_table->viewport()->height() + m_table->horizontalHeader()->height());
     m_frozen->horizontalHeader()->setFixedHeight(m_table->horizontalHeader()->height());
+}
+
+void FrozenColumn::keepClear(const QModelIndex& current)
+{
+    if (!current.isValid() || current.column() == 0 || !m_frozen->isVisible())
+        return;
+    const int hidden = m_table->columnWidth(0) - m_table->visualRect(current).left();
+    if (hidden > 0)
+        m_table->horizontalScrollBar()->setValue(m_table->horizontalScrollBar()->value() - hidden);
 }
 
 bool FrozenColumn::eventFilter(QObject* watched, QEvent* event)

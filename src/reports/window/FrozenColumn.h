@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class QModelIndex;
 class QTableView;
 
 // Keeps a table's first column (the student's name) in view while the others scroll sideways: a
@@ -21,6 +22,8 @@ protected:
 private:
     void showFirstColumnOnly();
     void place();
+    // Scrolls the table so that a cell the keyboard moved to is not under the frozen column.
+    void keepClear(const QModelIndex& current);
 
     QTableView* m_table;
     QTableView* m_frozen;
