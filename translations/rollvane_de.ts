@@ -311,6 +311,10 @@
         <source>Attendance at or &amp;below:</source>
         <translation>Anwesenheit &amp;bei oder unter:</translation>
     </message>
+    <message>
+        <source>Previe&amp;w…</source>
+        <translation>&amp;Vorschau…</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -411,6 +415,26 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>Die Sicherung konnte nicht den Namen %1 erhalten: %2</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>täglich</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>taken by hand</source>
+        <translation>von Hand angelegt</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>vor einer Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>before a change to many rows</source>
+        <translation>vor einer Änderung vieler Zeilen</translation>
     </message>
 </context>
 <context>
@@ -784,10 +808,6 @@
         <translation>Mit der Tastatur</translation>
     </message>
     <message>
-        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
-        <translation>Tab erreicht die Karten; die Pfeiltasten wechseln zwischen ihnen, Pos1 und Ende springen zur ersten und letzten. Leertaste oder Eingabe schaltet den Eintrag weiter; P, L, A und E setzen Anwesend, Verspätet, Abwesend und Entschuldigt. Strg+S speichert, Alt+Links und Alt+Rechts gehen zum vorigen und nächsten Schultag, F5 liest das Register neu, Strg+R öffnet die Berichte, F1 diese Hilfe und Strg+Q beendet.</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Berichte</translation>
     </message>
@@ -818,6 +838,10 @@
     <message>
         <source>Help from your school</source>
         <translation>Hilfe in Ihrer Schule</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab erreicht die Karten; die Pfeiltasten wechseln zwischen ihnen, Pos1 und Ende springen zur ersten und letzten. Leertaste oder Eingabe schaltet den Eintrag weiter; P, L, A und E setzen Anwesend, Verspätet, Abwesend und Entschuldigt. Strg+S speichert, Alt+Links und Alt+Rechts gehen zum vorigen und nächsten Schultag, Alt+Pos1 zu heute, F5 liest das Register neu, Strg+R öffnet die Berichte, F1 diese Hilfe und Strg+Q beendet.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1197,10 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>&amp;New School Year…</source>
         <translation>&amp;Neues Schuljahr…</translation>
     </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1463,6 +1491,14 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>register taken</source>
         <translation>Anwesenheit erfasst</translation>
+    </message>
+    <message>
+        <source>Marks of %1 copied, not saved yet</source>
+        <translation>Einträge vom %1 übernommen, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd, d. MMMM</translation>
     </message>
 </context>
 <context>
@@ -2609,10 +2645,6 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
         <translation>Anwesenheitsliste exportieren…</translation>
     </message>
     <message>
-        <source>%1 (extra)</source>
-        <translation>%1 (zusätzlich)</translation>
-    </message>
-    <message>
         <source>cannot be read</source>
         <translation>nicht lesbar</translation>
     </message>
@@ -2738,6 +2770,10 @@ Sie können eine Kopie der Anwesenheitsliste als Datei exportieren, um sie aufzu
             <numerusform>%n Foto ist in voller Größe gespeichert, wie frühere Versionen es speicherten. Es umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
             <numerusform>%n Fotos sind in voller Größe gespeichert, wie frühere Versionen sie speicherten. Sie umzuwandeln (rollvane-admin compact-photos, nach einer Sicherung, die es selbst anlegt) würde das Register und jede Sicherung um etwa %1 MB verkleinern.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,10 @@
         <source>Attendance at or &amp;below:</source>
         <translation>Asistencia igual o &amp;inferior a:</translation>
     </message>
+    <message>
+        <source>Previe&amp;w…</source>
+        <translation>&amp;Vista previa…</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -411,6 +415,26 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>No se ha podido dar a la copia de seguridad su nombre %1: %2</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>diaria</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>mensual</translation>
+    </message>
+    <message>
+        <source>taken by hand</source>
+        <translation>hecha a mano</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>antes de una restauración</translation>
+    </message>
+    <message>
+        <source>before a change to many rows</source>
+        <translation>antes de un cambio en muchas filas</translation>
     </message>
 </context>
 <context>
@@ -784,10 +808,6 @@
         <translation>Con el teclado</translation>
     </message>
     <message>
-        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
-        <translation>Tab llega a las tarjetas; las flechas pasan de una a otra, Inicio y Fin van a la primera y a la última. Espacio o Intro avanza la marca; P, L, A y E ponen Presente, Tarde, Ausente y Justificado. Ctrl+S guarda, Alt+Izquierda y Alt+Derecha van al día lectivo anterior y siguiente, F5 vuelve a leer el registro, Ctrl+R abre los informes, F1 esta ayuda y Ctrl+Q sale.</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Informes</translation>
     </message>
@@ -818,6 +838,10 @@
     <message>
         <source>Help from your school</source>
         <translation>Ayuda de su centro</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab llega a las tarjetas; las flechas pasan de una a otra, Inicio y Fin van a la primera y a la última. Espacio o Intro avanza la marca; P, L, A y E ponen Presente, Tarde, Ausente y Justificado. Ctrl+S guarda, Alt+Izquierda y Alt+Derecha van al día lectivo anterior y siguiente, Alt+Inicio a hoy, F5 vuelve a leer el registro, Ctrl+R abre los informes, F1 esta ayuda y Ctrl+Q sale.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1197,10 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>&amp;New School Year…</source>
         <translation>&amp;Nuevo curso…</translation>
     </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1463,6 +1491,14 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>register taken</source>
         <translation>lista pasada</translation>
+    </message>
+    <message>
+        <source>Marks of %1 copied, not saved yet</source>
+        <translation>Marcas del %1 copiadas, aún sin guardar</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d &apos;de&apos; MMMM</translation>
     </message>
 </context>
 <context>
@@ -2614,10 +2650,6 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
         <translation>Exportar registro…</translation>
     </message>
     <message>
-        <source>%1 (extra)</source>
-        <translation>%1 (adicional)</translation>
-    </message>
-    <message>
         <source>cannot be read</source>
         <translation>ilegible</translation>
     </message>
@@ -2743,6 +2775,10 @@ Puede exportar una copia del registro como archivo de registro, para guardarla o
             <numerusform>%n foto está guardada a tamaño completo, como la guardaban las versiones anteriores. Convertirla (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
             <numerusform>%n fotos están guardadas a tamaño completo, como las guardaban las versiones anteriores. Convertirlas (rollvane-admin compact-photos, tras una copia de seguridad que hace él mismo) reduciría el registro y cada copia en unos %1 MB.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

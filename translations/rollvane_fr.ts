@@ -311,6 +311,10 @@
         <source>Attendance at or &amp;below:</source>
         <translation>Présence &amp;inférieure ou égale à&#xa0;:</translation>
     </message>
+    <message>
+        <source>Previe&amp;w…</source>
+        <translation>&amp;Aperçu…</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -411,6 +415,26 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>La sauvegarde n&apos;a pas pu recevoir son nom %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>quotidienne</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>mensuelle</translation>
+    </message>
+    <message>
+        <source>taken by hand</source>
+        <translation>faite à la main</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>avant une restauration</translation>
+    </message>
+    <message>
+        <source>before a change to many rows</source>
+        <translation>avant une modification de nombreuses lignes</translation>
     </message>
 </context>
 <context>
@@ -784,10 +808,6 @@
         <translation>Au clavier</translation>
     </message>
     <message>
-        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
-        <translation>Tab atteint les cartes&#xa0;; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque&#xa0;; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
@@ -818,6 +838,10 @@
     <message>
         <source>Help from your school</source>
         <translation>L&apos;aide de votre école</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab atteint les cartes ; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque ; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, Alt+Début à aujourd&apos;hui, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1197,10 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>&amp;New School Year…</source>
         <translation>&amp;Nouvelle année scolaire…</translation>
     </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd&apos;hui</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1463,6 +1491,14 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>register taken</source>
         <translation>appel fait</translation>
+    </message>
+    <message>
+        <source>Marks of %1 copied, not saved yet</source>
+        <translation>Marques du %1 copiées, pas encore enregistrées</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d MMMM</translation>
     </message>
 </context>
 <context>
@@ -2611,10 +2647,6 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
         <translation>Exporter le registre…</translation>
     </message>
     <message>
-        <source>%1 (extra)</source>
-        <translation>%1 (supplémentaire)</translation>
-    </message>
-    <message>
         <source>cannot be read</source>
         <translation>illisible</translation>
     </message>
@@ -2740,6 +2772,10 @@ Vous pouvez exporter une copie du registre sous forme de fichier de registre, po
             <numerusform>%n photo est stockée en taille réelle, comme les versions précédentes la stockaient. La convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
             <numerusform>%n photos sont stockées en taille réelle, comme les versions précédentes les stockaient. Les convertir (rollvane-admin compact-photos, après une sauvegarde qu&apos;il fait lui-même) allégerait le registre et chaque sauvegarde d&apos;environ %1 Mo.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -311,6 +311,10 @@
         <source>Attendance at or &amp;below:</source>
         <translation>Aanwezigheid op of &amp;onder:</translation>
     </message>
+    <message>
+        <source>Previe&amp;w…</source>
+        <translation>&amp;Voorbeeld…</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -411,6 +415,26 @@
     <message>
         <source>The backup could not be given its name %1: %2</source>
         <translation>De reservekopie kon niet de naam %1 krijgen: %2</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>dagelijks</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>maandelijks</translation>
+    </message>
+    <message>
+        <source>taken by hand</source>
+        <translation>met de hand gemaakt</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>vóór een herstel</translation>
+    </message>
+    <message>
+        <source>before a change to many rows</source>
+        <translation>vóór een wijziging van veel rijen</translation>
     </message>
 </context>
 <context>
@@ -784,10 +808,6 @@
         <translation>Met het toetsenbord</translation>
     </message>
     <message>
-        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
-        <translation>Tab bereikt de kaarten; de pijltoetsen gaan ertussen heen en weer, Home en End gaan naar de eerste en de laatste. Spatie of Enter zet de markering verder; P, L, A en E zetten Aanwezig, Te laat, Afwezig en Geoorloofd. Ctrl+S slaat op, Alt+Links en Alt+Rechts gaan naar de vorige en volgende schooldag, F5 leest het register opnieuw, Ctrl+R opent de rapporten, F1 deze help en Ctrl+Q sluit af.</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Rapporten</translation>
     </message>
@@ -818,6 +838,10 @@
     <message>
         <source>Help from your school</source>
         <translation>Hulp van uw school</translation>
+    </message>
+    <message>
+        <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
+        <translation>Tab bereikt de kaarten; de pijltoetsen gaan ertussen heen en weer, Home en End gaan naar de eerste en de laatste. Spatie of Enter zet de markering verder; P, L, A en E zetten Aanwezig, Te laat, Afwezig en Geoorloofd. Ctrl+S slaat op, Alt+Links en Alt+Rechts gaan naar de vorige en volgende schooldag, Alt+Home naar vandaag, F5 leest het register opnieuw, Ctrl+R opent de rapporten, F1 deze help en Ctrl+Q sluit af.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1197,10 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>&amp;New School Year…</source>
         <translation>&amp;Nieuw schooljaar…</translation>
     </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Van&amp;daag</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1463,6 +1491,14 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>register taken</source>
         <translation>register opgenomen</translation>
+    </message>
+    <message>
+        <source>Marks of %1 copied, not saved yet</source>
+        <translation>Markeringen van %1 gekopieerd, nog niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <translation>dddd d MMMM</translation>
     </message>
 </context>
 <context>
@@ -2612,10 +2648,6 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
         <translation>Presentielijst exporteren…</translation>
     </message>
     <message>
-        <source>%1 (extra)</source>
-        <translation>%1 (extra)</translation>
-    </message>
-    <message>
         <source>cannot be read</source>
         <translation>onleesbaar</translation>
     </message>
@@ -2741,6 +2773,10 @@ U kunt een kopie van de presentielijst exporteren als presentielijstbestand, om 
             <numerusform>%n foto is op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
             <numerusform>%n foto&apos;s zijn op volle grootte opgeslagen, zoals eerdere versies dat deden. Omzetten (rollvane-admin compact-photos, na een reservekopie die het zelf maakt) maakt het register en elke reservekopie ongeveer %1 MB kleiner.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
