@@ -436,6 +436,10 @@
         <source>before a change to many rows</source>
         <translation>vor einer Änderung vieler Zeilen</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm:ss</source>
+        <translation>d. MMMM yyyy, HH:mm:ss</translation>
+    </message>
 </context>
 <context>
     <name>CalendarImport</name>

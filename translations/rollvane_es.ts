@@ -436,6 +436,10 @@
         <source>before a change to many rows</source>
         <translation>antes de un cambio en muchas filas</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm:ss</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm:ss</translation>
+    </message>
 </context>
 <context>
     <name>CalendarImport</name>

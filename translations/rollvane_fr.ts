@@ -436,6 +436,10 @@
         <source>before a change to many rows</source>
         <translation>avant une modification de nombreuses lignes</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm:ss</source>
+        <translation>d MMMM yyyy, HH:mm:ss</translation>
+    </message>
 </context>
 <context>
     <name>CalendarImport</name>
@@ -841,7 +845,7 @@
     </message>
     <message>
         <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
-        <translation>Tab atteint les cartes ; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque ; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, Alt+Début à aujourd&apos;hui, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
+        <translation>Tab atteint les cartes&#xa0;; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque&#xa0;; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, Alt+Début à aujourd&apos;hui, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
     </message>
 </context>
 <context>

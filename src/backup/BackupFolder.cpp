@@ -164,7 +164,8 @@ QString folder()
 
 QString whenTaken(const BackupFile& file)
 {
-    return QLocale().toString(file.taken, QStringLiteral("d MMMM yyyy, HH:mm:ss"));
+    // The form is the language's own: "9. Dezember 2026" in German.
+    return QLocale().toString(file.taken, Text::tr("d MMMM yyyy, HH:mm:ss"));
 }
 
 QString occasionText(Occasion occasion)
