@@ -424,7 +424,11 @@ void MainWindow::load()
     if (db::isOpen())
         steps.step(146, [this] { loadCalendar(); });
     if (db::isOpen())
-        steps.step(146, [this] { reopenLastSelection(); });
+        steps.step(146, [this] {
+            reopenLastSelection();
+            // The class is there already: the first thing to do is to mark, from its first card.
+            m_focusCardsOnListing = m_combo1->currentIndex() >= 0;
+        });
     // Marks another tool stored under a date the program cannot read belong to no day it
     // shows; the user hears of them once, rather than finding days that look untaken.
     // A register that cannot take the program's saves is read as it stands; the user hears why
@@ -944,8 +948,9 @@ void MainWindow::Timer1_Timer()
     const QWidget* focus = QApplication::focusWidget();
     const bool inCards = focus && (focus == m_picScrollBox || m_picScrollBox->isAncestorOf(focus));
     const int was = m_current;
-    const auto refocus = qScopeGuard([this, inCards, was] {
-        if (inCards && m_listed > 0)
+    const bool toCards = inCards || std::exchange(m_focusCardsOnListing, false);
+    const auto refocus = qScopeGuard([this, inCards, toCards, was] {
+        if (toCards && m_listed > 0)
             m_cards.at(std::min(was, m_listed - 1))->setFocus(Qt::OtherFocusReason);
         else if (inCards)
             m_picScrollBox->setFocus(Qt::OtherFocusReason);

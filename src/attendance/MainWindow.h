@@ -211,6 +211,7 @@ private:
     QWidget* m_area = nullptr; // everything the layout table places, under the menu bar
     StretchLayout m_stretch; // how the area's controls follow the window's size
     int m_perRow = 6;
+    bool m_focusCardsOnListing = false; // the class reopened at start: its first card takes the focus
     int m_barHeight = -1;
     QLabel* m_lblTotals = nullptr;
     QLabel* m_lblUnsaved = nullptr;

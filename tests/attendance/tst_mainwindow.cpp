@@ -652,6 +652,8 @@ private Q_SLOTS:
         start();
         QCOMPARE(combo()->currentIndex(), 0);
         QCOMPARE(m_window->listedCards().size(), 1);
+        // Ready to mark from the keyboard at once.
+        QCOMPARE(m_window->focusWidget(), card(0));
         m_window.reset();
         db::deleteClass(cls);
         db::addClass(QStringLiteral("B"));
