@@ -722,6 +722,13 @@ qint64 registerSize()
     return currentEngine() ? currentEngine()->size() : -1;
 }
 
+QString placedDateCondition(const QString& column)
+{
+    QString unplaced = engine().unplacedCondition();
+    unplaced.replace(QStringLiteral("\"Date\""), column);
+    return QStringLiteral("NOT (%1)").arg(unplaced);
+}
+
 qint64 unplacedMarkCount()
 {
     if (openedSchemaVersion() < 3)

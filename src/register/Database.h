@@ -217,6 +217,9 @@ qint64 registerSize();
 // Marks whose date is not stored as yyyy-MM-dd text: they belong to no day the program shows.
 // Counted through an index of their own, so asking costs nothing on a sound register.
 qint64 unplacedMarkCount();
+// The condition, on the given column, that a mark's date is one the count above leaves out: the
+// same test, so that a mark the count finds is never counted in a figure as well.
+QString placedDateCondition(const QString& column);
 
 // Students with more than one mark stored for one day (another tool's register can hold them);
 // the program shows one of them. Costs one look at the schema where the mark key is unique.

@@ -45,7 +45,8 @@ QString column(const QString& qualified, int since)
     return openedSchemaVersion() >= since ? qualified : QStringLiteral("''");
 }
 
-// Marks whose date is not yyyy-MM-dd text may still sort between two ISO dates ("2025-3-9");
+// Marks whose date is not yyyy-MM-dd text may still sort between two ISO dates ("2025-3-9",
+// "2025-03-9 ");
 // they belong to no day and are left out. Asking costs one indexed count; the filter itself
 // costs a test per mark, so it is only added when there is something to leave out.
 bool needsDateCheck()
@@ -79,7 +80,7 @@ MarkFilter markFilter(const ReportScope& scope, const QList<qint64>& classStuden
     filter.sql += QStringLiteral(" AND a.\"Date\" >= ? AND a.\"Date\" <= ?");
     filter.values << dateKey(scope.from) << dateKey(scope.to);
     if (needsDateCheck())
-        filter.sql += QStringLiteral(" AND length(a.\"Date\") = 10");
+        filter.sql += QStringLiteral(" AND ") + placedDateCondition(QStringLiteral("a.\"Date\""));
     return filter;
 }
 
@@ -257,7 +258,7 @@ void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, Q
     days.sql = QStringLiteral("a.\"Date\" >= ? AND a.\"Date\" <= ?");
     days.values << dateKey(scope.from) << dateKey(scope.to);
     if (needsDateCheck())
-        days.sql += QStringLiteral(" AND length(a.\"Date\") = 10");
+        days.sql += QStringLiteral(" AND ") + placedDateCondition(QStringLiteral("a.\"Date\""));
     leaveOutFreeDays(days, calendar, scope);
     for (qsizetype start = 0; start < studentIds.size(); start += batch) {
         const QList<qint64> part = studentIds.mid(start, batch);
