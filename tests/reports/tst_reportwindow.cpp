@@ -123,6 +123,9 @@ private Q_SLOTS:
         QCOMPARE(summary->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Ann"));
         // Moving left with the keys from the far right never leaves the cell under the names.
         auto* table = m_window->findChild<QTableView*>(QStringLiteral("tblSummary"));
+        // One click on a figure's header puts the largest first; on a name, A first.
+        QCOMPARE(summary->headerData(8, Qt::Horizontal, Qt::InitialSortOrderRole).toInt(), int(Qt::DescendingOrder));
+        QCOMPARE(summary->headerData(0, Qt::Horizontal, Qt::InitialSortOrderRole).toInt(), int(Qt::AscendingOrder));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         for (int column = 1; column < summary->columnCount(); ++column)

@@ -115,6 +115,9 @@ QVariant ReportTableModel::headerData(int section, Qt::Orientation orientation, 
     case Qt::TextAlignmentRole:
         return column.numeric ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                               : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::InitialSortOrderRole:
+        // A first click on a figure's header puts the largest first: who was absent most.
+        return int(column.numeric ? Qt::DescendingOrder : Qt::AscendingOrder);
     default:
         return QVariant();
     }
