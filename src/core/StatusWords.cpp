@@ -23,18 +23,222 @@ double luminance(const QColor& colour)
 // The designed colour of each word on a light card.
 std::optional<QColor> designed(const QString& word)
 {
-    if (word == QLatin1String(kPresent))
-        return QColor(0, 0, 0);
-    if (word == QLatin1String(kLate))
-        return QColor(0, 0, 255);
-    if (word == QLatin1String(kAbsent))
-        return QColor(255, 0, 0);
-    if (word == QLatin1String(kExcused))
-        return QColor(176, 96, 0);
-    return std::nullopt;
+    const Code* code = book().find(word);
+    if (!code)
+        return std::nullopt;
+    return code->colour.isValid() ? code->colour : CodeBook::categoryColour(code->category);
+}
+
+bool same(const QString& word, const char* builtIn)
+{
+    return word.compare(QLatin1String(builtIn), Qt::CaseInsensitive) == 0;
+}
+
+CodeBook& current()
+{
+    static CodeBook shared;
+    return shared;
+}
+
+struct CategoryText
+{
+    Category category;
+    const char* stored;
+    const char* shown;
+};
+
+constexpr CategoryText kCategories[] = {
+    {Category::Present, "present", QT_TRANSLATE_NOOP("Category", "Present")},
+    {Category::Late, "late", QT_TRANSLATE_NOOP("Category", "Late (counts as present)")},
+    {Category::Approved, "approved", QT_TRANSLATE_NOOP("Category", "Approved educational activity")},
+    {Category::Authorised, "authorised", QT_TRANSLATE_NOOP("Category", "Authorised absence")},
+    {Category::Unauthorised, "unauthorised", QT_TRANSLATE_NOOP("Category", "Unauthorised absence")},
+    {Category::NotCounted, "not counted", QT_TRANSLATE_NOOP("Category", "Not counted (no possible session)")},
+    {Category::Unknown, "", QT_TRANSLATE_NOOP("Category", "Not given (counted as Other)")},
+};
+
+Code code(const char* shortCode, const char* word, Category category, const char* key = "")
+{
+    return Code {QString::fromUtf8(shortCode), QString::fromUtf8(word), category, QColor(), QString::fromUtf8(key)};
 }
 
 } // namespace
+
+QList<Category> categories()
+{
+    return {Category::Present, Category::Late, Category::Approved, Category::Authorised, Category::Unauthorised,
+        Category::NotCounted};
+}
+
+QString storedCategory(Category category)
+{
+    for (const CategoryText& entry : kCategories) {
+        if (entry.category == category)
+            return QString::fromLatin1(entry.stored);
+    }
+    return QString();
+}
+
+std::optional<Category> categoryOfStored(const QString& stored)
+{
+    for (const CategoryText& entry : kCategories) {
+        if (entry.category != Category::Unknown
+            && stored.compare(QLatin1String(entry.stored), Qt::CaseInsensitive) == 0)
+            return entry.category;
+    }
+    return std::nullopt;
+}
+
+QString categoryName(Category category)
+{
+    for (const CategoryText& entry : kCategories) {
+        if (entry.category == category)
+            return QCoreApplication::translate("Category", entry.shown);
+    }
+    return QString();
+}
+
+bool attends(Category category)
+{
+    return category == Category::Present || category == Category::Late || category == Category::Approved;
+}
+
+bool misses(Category category)
+{
+    return category == Category::Authorised || category == Category::Unauthorised;
+}
+
+QString folded(const QString& word)
+{
+    return word.toLower();
+}
+
+CodeBook::CodeBook()
+    : CodeBook(simple())
+{ }
+
+CodeBook::CodeBook(const QList<Code>& codes)
+{
+    // The four words first and with their own meaning, whatever a register says of them.
+    for (const Code& builtIn : simple()) {
+        Code kept = builtIn;
+        for (const Code& given : codes) {
+            if (same(given.word, builtIn.word.toLatin1().constData())) {
+                kept.code = given.code.isEmpty() ? builtIn.code : given.code;
+                kept.colour = given.colour.isValid() ? given.colour : builtIn.colour;
+            }
+        }
+        m_byWord.insert(folded(kept.word), m_codes.size());
+        m_codes.append(kept);
+    }
+    for (const Code& given : codes) {
+        const QString key = folded(given.word);
+        if (key.isEmpty() || m_byWord.contains(key) || given.category == Category::Unknown)
+            continue;
+        m_byWord.insert(key, m_codes.size());
+        m_codes.append(given);
+    }
+}
+
+const Code* CodeBook::find(const QString& word) const
+{
+    const qsizetype index = m_byWord.value(word.isEmpty() ? QStringLiteral("present") : folded(word), -1);
+    return index < 0 ? nullptr : &m_codes.at(index);
+}
+
+Category CodeBook::categoryOf(const QString& word) const
+{
+    const Code* code = find(word);
+    return code ? code->category : Category::Unknown;
+}
+
+const Code* CodeBook::byKey(const QString& key) const
+{
+    if (key.isEmpty())
+        return nullptr;
+    for (const Code& code : m_codes) {
+        if (code.key.compare(key, Qt::CaseInsensitive) == 0)
+            return &code;
+    }
+    return nullptr;
+}
+
+QList<Code> CodeBook::simple()
+{
+    return {code("P", kPresent, Category::Present, "P"), code("L", kLate, Category::Late, "L"),
+        code("A", kAbsent, Category::Unauthorised, "A"), code("E", kExcused, Category::Authorised, "E")};
+}
+
+// England's national codes (School Attendance (Pupil Registration) Regulations 2024). The four
+// words keep P, L, A and E; England's P and E are reached through the card's menu, and a school
+// may give them, or any two-letter code, a key of its own.
+QList<Code> CodeBook::england()
+{
+    return {
+        code("/", "Present AM", Category::Present, "/"),
+        code("\\", "Present PM", Category::Present, "\\"),
+        code("K", "Provision arranged by the local authority", Category::Approved, "K"),
+        code("V", "Educational visit or trip", Category::Approved, "V"),
+        code("P", "Approved sporting activity", Category::Approved),
+        code("W", "Work experience", Category::Approved, "W"),
+        code("B", "Educated off site", Category::Approved, "B"),
+        code("C", "Leave for exceptional circumstances", Category::Authorised, "C"),
+        code("C1", "Regulated performance or employment abroad", Category::Authorised),
+        code("C2", "Part-time timetable", Category::Authorised),
+        code("E", "Suspended or excluded", Category::Authorised),
+        code("I", "Illness", Category::Authorised, "I"),
+        code("M", "Medical or dental appointment", Category::Authorised, "M"),
+        code("J1", "Interview", Category::Authorised),
+        code("S", "Study leave", Category::Authorised, "S"),
+        code("T", "Mobile child travelling", Category::Authorised, "T"),
+        code("R", "Religious observance", Category::Authorised, "R"),
+        code("G", "Holiday not agreed", Category::Unauthorised, "G"),
+        code("N", "Reason not yet provided", Category::Unauthorised, "N"),
+        code("O", "Unauthorised absence", Category::Unauthorised, "O"),
+        code("U", "Arrived after the register closed", Category::Unauthorised, "U"),
+        code("X", "Not of compulsory school age", Category::NotCounted, "X"),
+        code("Y1", "Transport not available", Category::NotCounted),
+        code("Y2", "Widespread disruption to travel", Category::NotCounted),
+        code("Y3", "Part of the school closed", Category::NotCounted),
+        code("Y4", "Whole school closed unexpectedly", Category::NotCounted),
+        code("Y5", "In criminal justice detention", Category::NotCounted),
+        code("Y6", "Public health guidance or law", Category::NotCounted),
+        code("Y7", "Other unavoidable cause", Category::NotCounted),
+        code("Z", "Not yet on roll", Category::NotCounted, "Z"),
+        code("#", "Planned school closure", Category::NotCounted, "#"),
+    };
+}
+
+QColor CodeBook::categoryColour(Category category)
+{
+    switch (category) {
+    case Category::Present:
+        return QColor(0, 0, 0);
+    case Category::Late:
+        return QColor(0, 0, 255);
+    case Category::Approved:
+        return QColor(0, 128, 64);
+    case Category::Authorised:
+        return QColor(176, 96, 0);
+    case Category::Unauthorised:
+        return QColor(255, 0, 0);
+    case Category::NotCounted:
+        return QColor(112, 112, 112);
+    case Category::Unknown:
+        break;
+    }
+    return QColor();
+}
+
+const CodeBook& book()
+{
+    return current();
+}
+
+void setBook(const CodeBook& book)
+{
+    current() = book;
+}
 
 QStringList known()
 {
@@ -43,17 +247,16 @@ QStringList known()
 
 bool isKnown(const QString& word)
 {
-    return word == QLatin1String(kPresent) || word == QLatin1String(kLate) || word == QLatin1String(kAbsent)
-        || word == QLatin1String(kExcused);
+    return book().find(word) != nullptr;
 }
 
 std::optional<QString> next(const QString& word)
 {
-    if (word == QLatin1String(kPresent))
+    if (same(word, kPresent) || word.isEmpty())
         return QString::fromLatin1(kLate);
-    if (word == QLatin1String(kLate))
+    if (same(word, kLate))
         return QString::fromLatin1(kAbsent);
-    if (word == QLatin1String(kAbsent) || word == QLatin1String(kExcused))
+    if (isKnown(word))
         return QString::fromLatin1(kPresent);
     return std::nullopt;
 }
@@ -112,20 +315,19 @@ QColor readableText(const QColor& text, const QColor& background)
 
 QString letter(const QString& word)
 {
-    if (isKnown(word))
-        return word.left(1);
-    return word;
+    const Code* code = book().find(word);
+    return code && !code->code.isEmpty() ? code->code : word;
 }
 
 QString displayName(const QString& word)
 {
-    if (word == QLatin1String(kPresent))
+    if (same(word, kPresent))
         return QCoreApplication::translate("Status", "Present");
-    if (word == QLatin1String(kLate))
+    if (same(word, kLate))
         return QCoreApplication::translate("Status", "Late");
-    if (word == QLatin1String(kAbsent))
+    if (same(word, kAbsent))
         return QCoreApplication::translate("Status", "Absent");
-    if (word == QLatin1String(kExcused))
+    if (same(word, kExcused))
         return QCoreApplication::translate("Status", "Excused");
     return word;
 }

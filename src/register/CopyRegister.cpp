@@ -67,6 +67,9 @@ const QList<Table>& registerTables()
         {"tblEnrolment", 10,
             {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"ClassID", Kind::Number, 0},
                 {"FromDate", Kind::Text, 0}, {"ToDate", Kind::Text, 0}}},
+        {"tblAttendanceCode", 11,
+            {{"Word", Kind::Text, 0}, {"Code", Kind::Text, 0}, {"Category", Kind::Text, 0}, {"Colour", Kind::Text, 0},
+                {"KeyText", Kind::Text, 0}, {"Position", Kind::Number, 0}}},
     };
     return tables;
 }

@@ -3,6 +3,7 @@
 #include "core/Failure.h"
 #include "core/Names.h"
 #include "core/Photo.h"
+#include "core/StatusWords.h"
 #include "register/Engine.h"
 #include "register/RegisterEvents.h"
 #include "register/Sql.h"
@@ -159,6 +160,7 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
         {"tblSettings", {"Name", "Value"}},
         {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
         {"tblEnrolment", {"id", "StudentID", "ClassID", "FromDate", "ToDate"}},
+        {"tblAttendanceCode", {"Word", "Code", "Category", "Colour", "KeyText", "Position"}},
     };
     QStringList unknown;
     for (const auto& [table, known] : written) {
@@ -251,12 +253,14 @@ void openWith(std::unique_ptr<Engine> engine, bool readOnly)
     openState().wanted = currentEngine()->reconnects();
     openConnection(database, readOnly);
     openState().wanted = true;
+    readCodeBook();
 }
 
 // Opens a lost server connection again, with every check of the first opening.
 void reconnect(QSqlDatabase& database)
 {
     openConnection(database, openState().wantedReadOnly);
+    readCodeBook();
 }
 
 StudentRow studentFrom(const QSqlQuery& query, bool withPhoto)
@@ -558,6 +562,28 @@ QString dateKey(const QDate& date)
     return date.toString(Qt::ISODate);
 }
 
+namespace {
+
+// Writes the codes over those the register keeps, in the order given.
+void writeCodes(const QList<status::Code>& codes)
+{
+    sql::run(QStringLiteral("DELETE FROM tblAttendanceCode"));
+    int position = 0;
+    for (const status::Code& code : codes) {
+        QSqlQuery insert = sql::prepared(QStringLiteral("INSERT INTO tblAttendanceCode (Word, Code, Category, Colour, "
+                                                        "KeyText, Position) VALUES (?, ?, ?, ?, ?, ?)"));
+        insert.addBindValue(sql::text(code.word));
+        insert.addBindValue(sql::text(code.code));
+        insert.addBindValue(status::storedCategory(code.category));
+        insert.addBindValue(code.colour.isValid() ? code.colour.name() : QStringLiteral(""));
+        insert.addBindValue(sql::text(code.key));
+        insert.addBindValue(position++);
+        sql::run(insert);
+    }
+}
+
+} // namespace
+
 void upgradeStep(Engine& engine, int version)
 {
     switch (version) {
@@ -583,6 +609,18 @@ void upgradeStep(Engine& engine, int version)
                            "tblEnrolment e WHERE e.StudentID = s.id)")
                 .arg(QLatin1String(kOpenEnd)));
         break;
+    case 11: {
+        // The index of unplaced marks now also holds marks on days that do not exist.
+        sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceUnplaced"));
+        sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceUnplaced ON tblAttendance (StudentID) WHERE ")
+            + engine.unplacedCondition());
+        sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblAttendanceCode (Word TEXT NOT NULL PRIMARY KEY, Code "
+                                "TEXT NOT NULL DEFAULT '', Category TEXT NOT NULL DEFAULT '', Colour TEXT NOT NULL "
+                                "DEFAULT '', KeyText TEXT NOT NULL DEFAULT '', Position INTEGER NOT NULL DEFAULT 0)"));
+        // Left empty, which means the four words alone: a new register is an empty one that a
+        // copy may fill.
+        break;
+    }
     case 7:
         // The day's notes are part of what the history keeps.
         engine.addTextColumn(QStringLiteral("tblHistory"), QStringLiteral("OldNotes"));
@@ -1285,6 +1323,64 @@ void setSetting(const QString& name, const QString& value)
     query.addBindValue(name);
     query.addBindValue(sql::text(value));
     sql::run(query);
+}
+
+QList<status::Code> attendanceCodes()
+{
+    if (openedSchemaVersion() < 11)
+        return status::CodeBook::simple();
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT Word, Code, Category, Colour, KeyText FROM tblAttendanceCode ORDER BY Position, Word"));
+    sql::run(query);
+    QList<status::Code> codes;
+    while (query.next()) {
+        status::Code code;
+        code.word = query.value(0).toString();
+        code.code = query.value(1).toString();
+        // A category another tool wrote that this program does not know gives the word no
+        // meaning, as if it had none.
+        code.category = status::categoryOfStored(query.value(2).toString()).value_or(status::Category::Unknown);
+        code.colour = QColor::fromString(query.value(3).toString());
+        code.key = query.value(4).toString();
+        codes.append(code);
+    }
+    return status::CodeBook(codes).codes();
+}
+
+void saveAttendanceCodes(const QList<status::Code>& codes)
+{
+    requireWritable();
+    if (openedSchemaVersion() < 11)
+        throw Failure(Text::tr("This register keeps no attendance codes. Nothing was changed."));
+    const status::CodeBook book(codes);
+    {
+        sql::WriteTransaction transaction;
+        writeCodes(book.codes());
+        transaction.commit();
+    }
+    status::setBook(book);
+    announce(&RegisterEvents::codesChanged);
+}
+
+void readCodeBook()
+{
+    try {
+        status::setBook(status::CodeBook(attendanceCodes()));
+    } catch (const Failure&) {
+        // A register whose codes cannot be read is read with the four words, as before it had any.
+        status::setBook(status::CodeBook());
+    }
+}
+
+QList<std::pair<QString, qint64>> statusWordCounts()
+{
+    QSqlQuery query = sql::reading(QStringLiteral(
+        "SELECT coalesce(\"Status\", ''), count(*) FROM tblAttendance GROUP BY coalesce(\"Status\", '')"));
+    sql::run(query);
+    QList<std::pair<QString, qint64>> counts;
+    while (query.next())
+        counts.append({query.value(0).toString(), query.value(1).toLongLong()});
+    return counts;
 }
 
 calendar::SchoolCalendar schoolCalendar()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SchoolCalendar.h"
+#include "core/StatusWords.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -31,7 +32,8 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 8: each photo has a card picture beside it, and new photos are stored as JPEG.
 // 9: the school calendar: years, terms and the days without school.
 // 10: enrolments: which class a student was in from which day to which.
-inline constexpr int kSchemaVersion = 10;
+// 11: attendance codes with their categories; marks on days that do not exist are unplaced.
+inline constexpr int kSchemaVersion = 11;
 // An enrolment's last day while it has none (the student is still in the class), as stored.
 inline constexpr auto kOpenEnd = "9999-12-31";
 
@@ -377,6 +379,17 @@ void reclaimSpace();
 // A setting kept in the register (the school's name, for instance); empty when never set.
 QString setting(const QString& name);
 void setSetting(const QString& name, const QString& value);
+
+// The attendance codes the register keeps, the four words first; the four alone for a register
+// that keeps none.
+QList<status::Code> attendanceCodes();
+// Replaces the register's codes in one transaction (the four words keep their meaning), makes
+// them the codes in use and announces codesChanged.
+void saveAttendanceCodes(const QList<status::Code>& codes);
+// Makes the register's codes the codes in use (status::book()); done whenever a register opens.
+void readCodeBook();
+// Every status word stored, with how many marks hold it: a scan of every mark.
+QList<std::pair<QString, qint64>> statusWordCounts();
 
 // The school calendar kept in the register; an empty one (every weekday a school day) for a
 // register that keeps none.

@@ -33,6 +33,8 @@ Q_SIGNALS:
     void marksSaved(const QDate& date);
     // The school calendar was changed.
     void calendarChanged();
+    // The attendance codes were changed: what each word means, its colour and its key.
+    void codesChanged();
     // A restore replaced the register, which is open again: everything shown from it is stale.
     void registerReplaced();
 

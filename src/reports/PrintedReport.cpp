@@ -71,9 +71,38 @@ struct PrintedReport::Layout
     QList<Page> pages;
 };
 
+namespace {
+
+// A page has room for fewer columns than a screen: the figures no row has (no approved activity
+// in a school that records none) are left out of the print, and a footnote says so.
+ReportTable leaveOutEmptyColumns(ReportTable table)
+{
+    QStringList left;
+    for (qsizetype c = table.columns.size() - 1; c >= 0; --c) {
+        if (!table.columns.at(c).leftOutWhenZero)
+            continue;
+        const bool empty = std::all_of(table.rows.cbegin(), table.rows.cend(),
+            [c](const QList<ReportCell>& row) { return row.value(c).value.toInt() == 0; });
+        if (!empty)
+            continue;
+        left.prepend(table.columns.at(c).header.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
+        table.columns.removeAt(c);
+        for (QList<ReportCell>& row : table.rows) {
+            if (c < row.size())
+                row.removeAt(c);
+        }
+    }
+    if (!left.isEmpty())
+        table.footnotes << QCoreApplication::translate("Reports", "Left out, as no row has any: %1")
+                               .arg(left.join(QStringLiteral(", ")));
+    return table;
+}
+
+} // namespace
+
 PrintedReport::PrintedReport(PrintHeading heading, ReportTable table, QPageLayout::Orientation orientation)
     : m_heading(std::move(heading))
-    , m_table(std::move(table))
+    , m_table(leaveOutEmptyColumns(std::move(table)))
     , m_orientation(orientation)
 { }
 
@@ -134,14 +163,17 @@ PrintedReport::Layout PrintedReport::layout(QPagedPaintDevice& device) const
     };
     // A table a little too wide for the page is printed smaller, down to a size still read
     // with ease, rather than leaving a column or two alone on pages of their own.
-    if (const double total = measure(bold); total > out.page.width()) {
-        const double points = out.textFont.pointSizeF() * out.page.width() / total * 0.98;
-        if (points >= kSmallestPoints) {
-            out.textFont = font(points, false);
-            out.boldFont = font(points, true);
-            out.rowHeight = QFontMetricsF(out.textFont, &device).lineSpacing() + padding;
-            measure(QFontMetricsF(out.boldFont, &device));
-        }
+    // Shrunk as far as it reads even when it still needs a second band: fewer bands. The
+    // padding does not shrink with the text, so a second try may be needed.
+    double total = measure(bold);
+    for (int attempt = 0; attempt < 3 && total > out.page.width(); ++attempt) {
+        const double points = std::max(kSmallestPoints, out.textFont.pointSizeF() * out.page.width() / total * 0.98);
+        if (points >= out.textFont.pointSizeF())
+            break;
+        out.textFont = font(points, false);
+        out.boldFont = font(points, true);
+        out.rowHeight = QFontMetricsF(out.textFont, &device).lineSpacing() + padding;
+        total = measure(QFontMetricsF(out.boldFont, &device));
     }
     out.headerHeight = QFontMetricsF(out.boldFont, &device).lineSpacing() * headerLines + padding;
 

@@ -17,26 +17,54 @@ namespace reports {
 using namespace db;
 namespace {
 
-// The counts of a group's marks by status, as four columns: Late, Absent, Excused, and every
-// word outside the known ones. A status stored empty or NULL reads as Present, as on the cards.
-// The words are those the cards use; they are the program's own constants, never user text.
-QString statusCounts()
+// The letter of each mark (markLetter), as the database works it out: the four words as
+// constants, every other code's word bound, each lowered by the engine itself on both sides so
+// that the engine's idea of case is the only one in play.
+struct Letters
 {
-    const auto quoted = [](const char* word) { return QStringLiteral("'%1'").arg(QLatin1String(word)); };
-    const auto countOf = [&quoted](const char* word) {
-        return QStringLiteral("sum(CASE a.\"Status\" WHEN %1 THEN 1 ELSE 0 END)").arg(quoted(word));
-    };
-    QString known;
-    for (const char* word : {status::kPresent, status::kLate, status::kAbsent, status::kExcused})
-        known += QStringLiteral(" WHEN %1 THEN 0").arg(quoted(word));
-    return QStringLiteral("%1, %2, %3, sum(CASE coalesce(a.\"Status\", '')%4 WHEN '' THEN 0 ELSE 1 END)")
-        .arg(countOf(status::kLate), countOf(status::kAbsent), countOf(status::kExcused), known);
+    QString sql;
+    QVariantList values;
+};
+
+QChar categoryLetter(status::Category category)
+{
+    switch (category) {
+    case status::Category::Present:
+        return QLatin1Char('p');
+    case status::Category::Late:
+        return QLatin1Char('l');
+    case status::Category::Approved:
+        return QLatin1Char('v');
+    case status::Category::Authorised:
+        return QLatin1Char('h');
+    case status::Category::Unauthorised:
+        return QLatin1Char('u');
+    case status::Category::NotCounted:
+        return QLatin1Char('x');
+    case status::Category::Unknown:
+        break;
+    }
+    return QLatin1Char('o');
 }
 
-// Whether the word is one the reports count apart (an empty status reads as Present).
-bool isCountedWord(const QString& word)
+bool isOneOfTheFour(const QString& word)
 {
-    return word.isEmpty() || status::isKnown(word);
+    return word.isEmpty() || status::known().contains(word, Qt::CaseInsensitive);
+}
+
+Letters markLetters()
+{
+    Letters letters;
+    letters.sql = QStringLiteral("CASE lower(coalesce(a.\"Status\", '')) WHEN '' THEN 'P' WHEN 'present' THEN 'P' "
+                                 "WHEN 'late' THEN 'L' WHEN 'absent' THEN 'A' WHEN 'excused' THEN 'E'");
+    for (const status::Code& code : status::book().codes()) {
+        if (isOneOfTheFour(code.word))
+            continue;
+        letters.sql += QStringLiteral(" WHEN lower(?) THEN '%1'").arg(categoryLetter(code.category));
+        letters.values << code.word;
+    }
+    letters.sql += QStringLiteral(" ELSE 'o' END");
+    return letters;
 }
 
 // A column an older register opened read-only may not have yet reads as empty text.
@@ -237,13 +265,15 @@ QHash<qint64, QList<Span>> movedStudents(const QList<Span>& spans)
     return byStudent;
 }
 
-// The runs of a student's days, given one letter per marked day in date order: 'A' for a day
-// not attended (Absent or Excused), anything else for a day attended or marked otherwise.
-void readRuns(const QString& days, SummaryRow& row)
+// The counts and runs of a student's marks, given one letter per marked day in date order.
+void readLetters(const QString& days, SummaryRow& row)
 {
     int run = 0;
     for (const QChar day : days) {
-        run = day == QLatin1Char('A') ? run + 1 : 0;
+        row.add(day);
+        if (notCountedLetter(day))
+            continue;
+        run = missedLetter(day) ? run + 1 : 0;
         row.longestAbsenceRun = std::max(row.longestAbsenceRun, run);
     }
     row.currentAbsenceRun = run;
@@ -272,7 +302,7 @@ void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, Q
         sql::run(query);
         while (query.next()) {
             const QString word = query.value(1).toString();
-            if (isCountedWord(word))
+            if (isOneOfTheFour(word))
                 continue;
             if (SummaryRow* row = rows.value(query.value(0).toLongLong()))
                 row->otherWords[word] += query.value(2).toInt();
@@ -299,11 +329,100 @@ private:
 
 } // namespace
 
-std::optional<double> SummaryRow::attendancePercent() const
+QChar markLetter(const QString& word)
 {
-    if (daysMarked <= 0)
+    if (word.isEmpty() || word.compare(QLatin1String(status::kPresent), Qt::CaseInsensitive) == 0)
+        return QLatin1Char('P');
+    if (word.compare(QLatin1String(status::kLate), Qt::CaseInsensitive) == 0)
+        return QLatin1Char('L');
+    if (word.compare(QLatin1String(status::kAbsent), Qt::CaseInsensitive) == 0)
+        return QLatin1Char('A');
+    if (word.compare(QLatin1String(status::kExcused), Qt::CaseInsensitive) == 0)
+        return QLatin1Char('E');
+    return categoryLetter(status::book().categoryOf(word));
+}
+
+bool missedLetter(QChar letter)
+{
+    return letter == QLatin1Char('A') || letter == QLatin1Char('E') || letter == QLatin1Char('h')
+        || letter == QLatin1Char('u');
+}
+
+bool notCountedLetter(QChar letter)
+{
+    return letter == QLatin1Char('x');
+}
+
+void Tally::add(QChar letter)
+{
+    ++daysMarked;
+    switch (letter.unicode()) {
+    case 'P':
+        ++present;
+        ++attended;
+        return;
+    case 'L':
+        ++late;
+        ++attended;
+        return;
+    case 'A':
+        ++absent;
+        ++unauthorised;
+        return;
+    case 'E':
+        ++excused;
+        ++authorised;
+        return;
+    default:
+        break;
+    }
+    ++other;
+    switch (letter.unicode()) {
+    case 'p':
+    case 'l':
+        ++attended;
+        break;
+    case 'v':
+        ++approved;
+        ++attended;
+        break;
+    case 'h':
+        ++authorised;
+        break;
+    case 'u':
+        ++unauthorised;
+        break;
+    case 'x':
+        ++notCounted;
+        break;
+    default:
+        break;
+    }
+}
+
+void Tally::add(const Tally& more)
+{
+    daysMarked += more.daysMarked;
+    present += more.present;
+    late += more.late;
+    absent += more.absent;
+    excused += more.excused;
+    other += more.other;
+    for (auto it = more.otherWords.constBegin(); it != more.otherWords.constEnd(); ++it)
+        otherWords[it.key()] += it.value();
+    attended += more.attended;
+    approved += more.approved;
+    authorised += more.authorised;
+    unauthorised += more.unauthorised;
+    notCounted += more.notCounted;
+    lateMinutes += more.lateMinutes;
+}
+
+std::optional<double> Tally::attendancePercent() const
+{
+    if (possible() <= 0)
         return std::nullopt;
-    return 100.0 * double(present + late) / double(daysMarked);
+    return 100.0 * double(attended) / double(possible());
 }
 
 namespace {
@@ -314,24 +433,6 @@ QList<qint64> idsOf(const QList<SheetStudent>& students)
     for (const SheetStudent& student : students)
         ids.append(student.id);
     return ids;
-}
-
-// Adds one stored word to a summary row, as the aggregate counts it.
-void count(SummaryRow& row, const QString& word)
-{
-    ++row.daysMarked;
-    if (word.isEmpty() || word == QLatin1String(status::kPresent))
-        ++row.present;
-    else if (word == QLatin1String(status::kLate))
-        ++row.late;
-    else if (word == QLatin1String(status::kAbsent))
-        ++row.absent;
-    else if (word == QLatin1String(status::kExcused))
-        ++row.excused;
-    else {
-        ++row.other;
-        ++row.otherWords[word];
-    }
 }
 
 // The figures of a student who moved, class by class: their marks read one span at a time (a
@@ -354,14 +455,14 @@ void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calend
         QString& days = letters[row];
         while (query.next()) {
             const QString word = query.value(0).toString();
-            count(*row, word);
-            days += word == QLatin1String(status::kAbsent) || word == QLatin1String(status::kExcused)
-                ? QLatin1Char('A')
-                : QLatin1Char('.');
+            const QChar letter = markLetter(word);
+            days += letter;
+            if (!isOneOfTheFour(word))
+                ++row->otherWords[word];
         }
     }
     for (auto it = letters.constBegin(); it != letters.constEnd(); ++it)
-        readRuns(it.value(), *it.key());
+        readLetters(it.value(), *it.key());
 }
 
 } // namespace
@@ -402,15 +503,11 @@ QList<SummaryRow> summary(const ReportScope& scope)
     const calendar::SchoolCalendar calendar = schoolCalendar();
     MarkFilter filter = markFilter(scope, idsOf(students));
     leaveOutFreeDays(filter, calendar, scope);
-    QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT a.StudentID, count(*), %1, %2 "
-                       "FROM tblAttendance a WHERE %3 GROUP BY a.StudentID")
-            .arg(statusCounts(),
-                db::orderedConcatenation(
-                    QStringLiteral("CASE a.\"Status\" WHEN '%1' THEN 'A' WHEN '%2' THEN 'A' ELSE '.' END")
-                        .arg(QLatin1String(status::kAbsent), QLatin1String(status::kExcused)),
-                    QStringLiteral("a.\"Date\"")),
-                filter.sql));
+    const Letters letters = markLetters();
+    QSqlQuery query
+        = sql::reading(QStringLiteral("SELECT a.StudentID, %1 FROM tblAttendance a WHERE %2 GROUP BY a.StudentID")
+                           .arg(db::orderedConcatenation(letters.sql, QStringLiteral("a.\"Date\"")), filter.sql));
+    bind(query, letters.values);
     bind(query, filter.values);
     sql::run(query);
     QList<qint64> withOtherWords;
@@ -418,13 +515,7 @@ QList<SummaryRow> summary(const ReportScope& scope)
         SummaryRow* row = byId.value(query.value(0).toLongLong());
         if (!row)
             continue;
-        row->daysMarked = query.value(1).toInt();
-        row->late = query.value(2).toInt();
-        row->absent = query.value(3).toInt();
-        row->excused = query.value(4).toInt();
-        row->other = query.value(5).toInt();
-        row->present = row->daysMarked - row->late - row->absent - row->excused - row->other;
-        readRuns(query.value(6).toString(), *row);
+        readLetters(query.value(1).toString(), *row);
         if (row->other > 0)
             withOtherWords.append(row->studentId);
     }
@@ -691,24 +782,24 @@ QList<DayCounts> dailyCounts(const ReportScope& scope)
     if (!scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
         return days;
     const MarkFilter filter = markFilter(scope, idsOf(studentsOf(spansOf(scope), scope.classId)));
-    QSqlQuery query
-        = sql::reading(QStringLiteral("SELECT a.\"Date\", count(*), %1 "
-                                      "FROM tblAttendance a WHERE %2 GROUP BY a.\"Date\" ORDER BY a.\"Date\"")
-                           .arg(statusCounts(), filter.sql));
+    const Letters letters = markLetters();
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT a.\"Date\", %1, count(*) FROM tblAttendance a WHERE %2 "
+                                                  "GROUP BY 1, 2 ORDER BY 1")
+                                       .arg(letters.sql, filter.sql));
+    bind(query, letters.values);
     bind(query, filter.values);
     sql::run(query);
     while (query.next()) {
-        DayCounts day;
-        day.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
-        if (!day.date.isValid())
+        const QDate date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        if (!date.isValid())
             continue;
-        day.marked = query.value(1).toInt();
-        day.late = query.value(2).toInt();
-        day.absent = query.value(3).toInt();
-        day.excused = query.value(4).toInt();
-        day.other = query.value(5).toInt();
-        day.present = day.marked - day.late - day.absent - day.excused - day.other;
-        days.append(day);
+        if (days.isEmpty() || days.last().date != date) {
+            days.append(DayCounts {});
+            days.last().date = date;
+        }
+        const QString letter = query.value(1).toString();
+        for (int n = query.value(2).toInt(); n > 0 && !letter.isEmpty(); --n)
+            days.last().add(letter.at(0));
     }
     return days;
 }

@@ -27,21 +27,51 @@ struct ReportScope
     bool operator==(const ReportScope&) const = default;
 };
 
-struct SummaryRow
+// Marks counted twice over: by the four words as they have always been counted (every other word
+// under Other), and by what each word means (status::Category), which gives the figures a
+// school reports. Words are matched without regard to case; an empty one is Present.
+struct Tally
+{
+    int daysMarked = 0; // every mark counted
+    int present = 0; // the word Present (or none)
+    int late = 0;
+    int absent = 0;
+    int excused = 0;
+    int other = 0; // every other word, with a meaning or without
+    QMap<QString, int> otherWords; // those words, with how often each was stored
+    int attended = 0; // present, late and approved activity, of every code
+    int approved = 0;
+    int authorised = 0;
+    int unauthorised = 0;
+    int notCounted = 0; // codes that make no possible session
+    int lateMinutes = 0;
+
+    // One mark, by the letter markLetter() gives its word.
+    void add(QChar letter);
+    void add(const Tally& other);
+    // Sessions that count: every mark but those of codes not counted.
+    int possible() const { return daysMarked - notCounted; }
+    // Attended / possible * 100; none when no session is possible.
+    std::optional<double> attendancePercent() const;
+};
+
+// One letter per mark for what it means: P, L, A, E for the four words; for another word with a
+// meaning, a lower-case letter of its category; 'o' for a word without one.
+QChar markLetter(const QString& word);
+// Whether a mark of the letter is a session missed (an absence run goes on) or not counted (the
+// run neither goes on nor ends).
+bool missedLetter(QChar letter);
+bool notCountedLetter(QChar letter);
+
+struct SummaryRow : Tally
 {
     qint64 studentId = 0;
     QString studentName;
     qint64 classId = 0;
     QString className;
-    int daysMarked = 0; // days in the range with a saved mark
-    int present = 0;
-    int late = 0;
-    int absent = 0;
-    int excused = 0;
-    int other = 0; // stored words outside the four
-    QMap<QString, int> otherWords; // those words, with how often each was stored
-    // Absent or Excused on consecutive marked days of the student; a day without a mark (no
-    // school, or before the student joined) neither ends nor lengthens a run.
+    // Missed sessions on consecutive marked days of the student; a day without a mark (no
+    // school, or before the student joined) or with a code not counted neither ends nor
+    // lengthens a run.
     int longestAbsenceRun = 0;
     int currentAbsenceRun = 0; // the run that reaches the student's last marked day in the range
     // With a school calendar: the school days of the range up to today, and of them the days
@@ -50,9 +80,6 @@ struct SummaryRow
     // every marked day counts, as it always has.
     std::optional<int> schoolDays;
     std::optional<int> notRecorded;
-
-    // (Present + Late) / Days Marked * 100; none when no day is marked.
-    std::optional<double> attendancePercent() const;
 };
 
 // One row per student of the scope's class (or of every class), in class and name order,
@@ -116,15 +143,9 @@ QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId
 QList<MissingRegister> missingBetween(const ReportScope& scope);
 
 // The marks of one day over the scope's students.
-struct DayCounts
+struct DayCounts : Tally
 {
     QDate date;
-    int marked = 0;
-    int present = 0;
-    int late = 0;
-    int absent = 0;
-    int excused = 0;
-    int other = 0;
 };
 
 // One entry per day on which the scope's students have marks, ascending.

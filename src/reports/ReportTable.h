@@ -30,6 +30,7 @@ struct ReportColumn
     QString toolTip;
     bool numeric = false; // right-aligned
     bool key = false; // printed again beside every band of columns that does not fit a page
+    bool leftOutWhenZero = false; // a figure few schools have: not printed when every row holds 0
 };
 
 struct ReportTable

@@ -48,12 +48,64 @@ ReportColumn numberColumn(const QString& header, const QString& toolTip = QStrin
     return {header, toolTip, true, false};
 }
 
+// "Illness (3, Authorised absence), Holiday (2, Not given (counted as Other))".
+ReportColumn rareColumn(const QString& header, const QString& toolTip)
+{
+    ReportColumn column = numberColumn(header, toolTip);
+    column.leftOutWhenZero = true;
+    return column;
+}
+
 QString otherWordsText(const QMap<QString, int>& words)
 {
     QStringList parts;
     for (auto it = words.constBegin(); it != words.constEnd(); ++it)
-        parts << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
+        parts << QStringLiteral("%1 (%2, %3)")
+                     .arg(it.key())
+                     .arg(it.value())
+                     .arg(status::categoryName(status::book().categoryOf(it.key())));
     return parts.join(QStringLiteral(", "));
+}
+
+ReportCell otherCell(const reports::Tally& tally)
+{
+    ReportCell other = count(tally.other);
+    if (!tally.otherWords.isEmpty())
+        other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(tally.otherWords));
+    return other;
+}
+
+// The percentage, with the sum behind it on hover.
+ReportCell attendanceCell(const reports::Tally& tally)
+{
+    ReportCell cell = percent(tally.attendancePercent());
+    if (tally.possible() > 0)
+        cell.toolTip = Text::tr("%1 of %n possible sessions attended", nullptr, tally.possible()).arg(tally.attended);
+    return cell;
+}
+
+// The columns every summary shares, by the words and by what they mean.
+QList<ReportColumn> tallyColumns()
+{
+    return {numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
+        numberColumn(Text::tr("Excused")),
+        rareColumn(Text::tr("Other"), Text::tr("Marks with a word other than Present, Late, Absent and Excused")),
+        numberColumn(
+            Text::tr("Possible"), Text::tr("Marks that count as possible sessions: all but codes not counted")),
+        rareColumn(Text::tr("Approved"), Text::tr("Approved educational activity, which counts as present")),
+        numberColumn(Text::tr("Authorised"), Text::tr("Authorised absence: Excused and every code of that category")),
+        numberColumn(
+            Text::tr("Unauthorised"), Text::tr("Unauthorised absence: Absent and every code of that category")),
+        rareColumn(Text::tr("Not\nCounted"), Text::tr("Codes that make no possible session (X, Y, Z, #)")),
+        numberColumn(Text::tr("Attendance\n%"),
+            Text::tr("Present, late and approved activity / possible sessions; exact figures on hover"))};
+}
+
+QList<ReportCell> tallyCells(const reports::Tally& tally)
+{
+    return {count(tally.present), count(tally.late), count(tally.absent), count(tally.excused), otherCell(tally),
+        count(tally.possible()), count(tally.approved), count(tally.authorised), count(tally.unauthorised),
+        count(tally.notCounted), attendanceCell(tally)};
 }
 
 QString changedAtText(const QString& stored)
@@ -83,14 +135,12 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     ReportTable table;
     table.view = Text::tr("Summary");
     table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
-        numberColumn(Text::tr("Days\nMarked"), Text::tr("Days in the range on which the student has a saved mark")),
-        numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
-        numberColumn(Text::tr("Excused")),
-        numberColumn(Text::tr("Other"), Text::tr("Marks with a word other than Present, Late, Absent and Excused")),
-        numberColumn(Text::tr("Attendance\n%"), Text::tr("(Present + Late) / Days Marked")),
-        numberColumn(Text::tr("Longest\nAbsence Run"), Text::tr("The most consecutive marked days Absent or Excused")),
-        numberColumn(Text::tr("Current\nAbsence Run"),
-            Text::tr("Consecutive marked days Absent or Excused up to the last one"))};
+        numberColumn(Text::tr("Days\nMarked"), Text::tr("Days in the range on which the student has a saved mark"))};
+    table.columns << tallyColumns();
+    table.columns << numberColumn(Text::tr("Longest\nAbsence Run"),
+        Text::tr("The most consecutive marked days missed (absent, excused or any absence code)"))
+                  << numberColumn(Text::tr("Current\nAbsence Run"),
+                         Text::tr("Consecutive marked days missed up to the last one"));
     // The school days sit beside the days marked, as the figures a school reports put them.
     const bool withSchoolDays = counted.has_value();
     if (withSchoolDays) {
@@ -113,37 +163,21 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     int totalNotRecorded = 0;
     QSet<qint64> classes;
     for (const reports::SummaryRow& row : rows) {
-        ReportCell other = count(row.other);
-        if (!row.otherWords.isEmpty())
-            other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(row.otherWords));
-        table.rows.append(
-            withDays({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked), count(row.present),
-                         count(row.late), count(row.absent), count(row.excused), other,
-                         percent(row.attendancePercent()), count(row.longestAbsenceRun), count(row.currentAbsenceRun)},
-                count(row.schoolDays.value_or(0)), count(row.notRecorded.value_or(0))));
+        QList<ReportCell> cells {ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked)};
+        cells << tallyCells(row) << count(row.longestAbsenceRun) << count(row.currentAbsenceRun);
+        table.rows.append(withDays(cells, count(row.schoolDays.value_or(0)), count(row.notRecorded.value_or(0))));
         totalSchoolDays += row.schoolDays.value_or(0);
         totalNotRecorded += row.notRecorded.value_or(0);
-        total.daysMarked += row.daysMarked;
-        total.present += row.present;
-        total.late += row.late;
-        total.absent += row.absent;
-        total.excused += row.excused;
-        total.other += row.other;
-        for (auto it = row.otherWords.constBegin(); it != row.otherWords.constEnd(); ++it)
-            total.otherWords[it.key()] += it.value();
+        total.add(row);
         classes.insert(row.classId);
     }
     if (!rows.isEmpty()) {
-        ReportCell other = count(total.other);
-        if (!total.otherWords.isEmpty())
-            other.toolTip = Text::tr("Other words: %1").arg(otherWordsText(total.otherWords));
         // Runs belong to a student; a total of them would mean nothing.
-        table.rows.append(
-            withDays({ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
-                         ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")),
-                         count(total.daysMarked), count(total.present), count(total.late), count(total.absent),
-                         count(total.excused), other, percent(total.attendancePercent()), ReportCell(), ReportCell()},
-                count(totalSchoolDays), count(totalNotRecorded)));
+        QList<ReportCell> cells {ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
+            ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")),
+            count(total.daysMarked)};
+        cells << tallyCells(total) << ReportCell() << ReportCell();
+        table.rows.append(withDays(cells, count(totalSchoolDays), count(totalNotRecorded)));
         table.lastRowIsTotal = true;
     }
     return table;
@@ -151,28 +185,28 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
 
 namespace {
 
-// Missing a share of the days is judged on the counts, not on the percentage as shown: 224 of 249
-// days (89.96 %, shown as 90.0) is below 90 %, and exactly 90 % has missed 10 %, which is
+// Missing a share of the sessions is judged on the counts, not on the percentage as shown: 224
+// of 249 (89.96 %, shown as 90.0) is below 90 %, and exactly 90 % has missed 10 %, which is
 // persistent absence by the common measure. A threshold has one decimal, so a hair's margin only
 // absorbs the floating point.
 bool attendedAtMost(const reports::SummaryRow& row, double percent)
 {
-    return row.daysMarked > 0 && 100.0 * double(row.present + row.late) <= percent * double(row.daysMarked) + 1e-9;
+    return row.possible() > 0 && 100.0 * double(row.attended) <= percent * double(row.possible()) + 1e-9;
 }
 
 // The rules an alert applies, in the words the Reason column gives. Severe absence (half the
-// days or more) is named whenever it applies, as it is the rule a school acts on first.
+// sessions or more) is named whenever it applies, as it is the rule a school acts on first.
 QStringList alertReasons(const reports::SummaryRow& row, const AlertThresholds& thresholds)
 {
     QStringList reasons;
     const double missed = 100.0 - thresholds.belowPercent;
     const QString share = QLocale().toString(missed, 'g', 4);
     if (missed <= 50.0 && attendedAtMost(row, 50.0))
-        reasons << Text::tr("Severe absence: missed half the days marked or more");
+        reasons << Text::tr("Severe absence: missed half the possible sessions or more");
     else if (attendedAtMost(row, thresholds.belowPercent))
         reasons << (qFuzzyCompare(missed, 10.0)
-                ? Text::tr("Persistent absence: missed %1 % or more of the days marked").arg(share)
-                : Text::tr("Missed %1 % or more of the days marked").arg(share));
+                ? Text::tr("Persistent absence: missed %1 % or more of the possible sessions").arg(share)
+                : Text::tr("Missed %1 % or more of the possible sessions").arg(share));
     if (thresholds.runDays > 0 && row.currentAbsenceRun >= thresholds.runDays)
         reasons << Text::tr("Absent %n marked days running", nullptr, row.currentAbsenceRun);
     return reasons;
@@ -195,15 +229,14 @@ ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThres
     ReportTable table;
     table.view = Text::tr("Alerts");
     table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
-        numberColumn(Text::tr("Days\nMarked")), numberColumn(Text::tr("Attendance\n%")),
+        numberColumn(Text::tr("Possible")), numberColumn(Text::tr("Attendance\n%")),
         numberColumn(Text::tr("Current\nAbsence Run")), textColumn(Text::tr("Reason"))};
     for (const reports::SummaryRow& row : rows) {
         const QStringList reasons = alertReasons(row, thresholds);
         if (reasons.isEmpty())
             continue;
-        table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked),
-            percent(row.attendancePercent()), count(row.currentAbsenceRun),
-            ReportCell(reasons.join(QStringLiteral("; ")))});
+        table.rows.append({ReportCell(row.studentName), ReportCell(row.className), count(row.possible()),
+            attendanceCell(row), count(row.currentAbsenceRun), ReportCell(reasons.join(QStringLiteral("; ")))});
     }
     return table;
 }
@@ -261,16 +294,10 @@ ReportTable dailyTable(const QList<reports::DayCounts>& days)
 {
     ReportTable table;
     table.view = Text::tr("Chart");
-    table.columns = {textColumn(Text::tr("Date"), true), numberColumn(Text::tr("Marked")),
-        numberColumn(Text::tr("Present")), numberColumn(Text::tr("Late")), numberColumn(Text::tr("Absent")),
-        numberColumn(Text::tr("Excused")), numberColumn(Text::tr("Other")), numberColumn(Text::tr("Attendance\n%"))};
-    for (const reports::DayCounts& entry : days) {
-        const std::optional<double> attended = entry.marked > 0
-            ? std::optional<double>(100.0 * (entry.present + entry.late) / entry.marked)
-            : std::nullopt;
-        table.rows.append({day(entry.date), count(entry.marked), count(entry.present), count(entry.late),
-            count(entry.absent), count(entry.excused), count(entry.other), percent(attended)});
-    }
+    table.columns = {textColumn(Text::tr("Date"), true), numberColumn(Text::tr("Marked"))};
+    table.columns << tallyColumns();
+    for (const reports::DayCounts& entry : days)
+        table.rows.append(QList<ReportCell> {day(entry.date), count(entry.daysMarked)} << tallyCells(entry));
     return table;
 }
 
@@ -279,9 +306,10 @@ QList<QPair<int, int>> sheetDayTotals(const reports::Sheet& sheet)
     QList<QPair<int, int>> totals(sheet.days.size(), {0, 0});
     for (const reports::SheetMark& mark : sheet.marks) {
         QPair<int, int>& total = totals[mark.day];
-        if (mark.status == QLatin1String(status::kPresent) || mark.status == QLatin1String(status::kLate))
-            ++total.first;
-        ++total.second;
+        reports::Tally one;
+        one.add(reports::markLetter(mark.status));
+        total.first += one.attended;
+        total.second += one.possible();
     }
     return totals;
 }
@@ -342,7 +370,7 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
     }
     if (!sheet.students.isEmpty()) {
         QList<ReportCell> totals(first + sheet.days.size());
-        totals[0] = ReportCell(Text::tr("Present or Late"));
+        totals[0] = ReportCell(Text::tr("Attended of possible"));
         const QList<QPair<int, int>> perDay = sheetDayTotals(sheet);
         for (qsizetype d = 0; d < perDay.size(); ++d)
             totals[first + d] = ReportCell(dayTotalText(perDay.at(d)));

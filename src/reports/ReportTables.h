@@ -34,7 +34,8 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass);
 // The sheet as one CSV record per student and day, with a header record.
 QList<QStringList> sheetLongForm(const reports::Sheet& sheet);
 
-// Per day of the sheet: how many students attended (Present or Late) and how many were marked.
+// Per day of the sheet: how many students attended (present, late or on an approved activity)
+// and how many marks made a possible session.
 QList<QPair<int, int>> sheetDayTotals(const reports::Sheet& sheet);
 QString dayTotalText(const QPair<int, int>& total);
 // A sheet column's header: the weekday over the day.

@@ -7,6 +7,7 @@
 #include "core/Photo.h"
 #include "register/Database.h"
 #include "register/RegisterEvents.h"
+#include "reports/ReportQueries.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -130,6 +131,57 @@ private Q_SLOTS:
         QVERIFY(!db::updateCalendarEntry(halfTerm));
         QVERIFY(db::schoolCalendar().isSchoolDay(QDate(2026, 11, 2)));
         QCOMPARE(changed.size(), 4);
+    }
+
+    // What a mark means decides the figures, on both engines alike: words in any case, codes of
+    // each category, a word without a meaning, and a day the month does not have.
+    void codesGiveTheMarksTheirMeaning()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        QSignalSpy changed(&db::RegisterEvents::instance(), &db::RegisterEvents::codesChanged);
+        db::saveAttendanceCodes(status::CodeBook::england());
+        QCOMPARE(changed.size(), 1);
+        const qint64 classId = db::addClass(QStringLiteral("7A"));
+        const qint64 kim = db::addStudent(QStringLiteral("Kim"), classId, std::nullopt);
+        const QStringList words {"Present", "absent", "ILLNESS", "Planned school closure", "Illness",
+            "Educational visit or trip", "Holiday", "Late"};
+        QDate day(2025, 9, 1);
+        for (const QString& word : words) {
+            db::saveMarks(day, {{kim, word}}, QString());
+            day = day.addDays(day.dayOfWeek() == 5 ? 3 : 1);
+        }
+        QSqlQuery odd(db::connection());
+        QVERIFY(odd.exec(QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\") VALUES (%1, "
+                                        "'2025-09-31', 'Absent')")
+                             .arg(kim)));
+        QCOMPARE(db::unplacedMarkCount(), 1);
+
+        db::close();
+        status::setBook(status::CodeBook());
+        env.reopenRegister();
+        QCOMPARE(status::book().categoryOf(QStringLiteral("illness")), status::Category::Authorised);
+        QCOMPARE(status::letter(QStringLiteral("Planned school closure")), QStringLiteral("#"));
+
+        const reports::ReportScope september {classId, QDate(2025, 9, 1), QDate(2025, 9, 30)};
+        const QList<reports::SummaryRow> rows = reports::summary(september);
+        QCOMPARE(rows.size(), 1);
+        const reports::SummaryRow& row = rows.first();
+        QCOMPARE(QList<int>({row.daysMarked, row.present, row.late, row.absent, row.excused, row.other}),
+            QList<int>({8, 1, 1, 1, 0, 5}));
+        QCOMPARE(
+            QList<int>({row.possible(), row.attended, row.approved, row.authorised, row.unauthorised, row.notCounted}),
+            QList<int>({7, 3, 1, 2, 1, 1}));
+        QCOMPARE(row.otherWords.value(QStringLiteral("Holiday")), 1);
+        // absent, ILLNESS, (closure: no session), Illness: three missed sessions running.
+        QCOMPARE(row.longestAbsenceRun, 3);
+        QCOMPARE(row.currentAbsenceRun, 0);
+        QCOMPARE(row.attendancePercent().value_or(-1), 300.0 / 7.0);
+        reports::Tally days;
+        for (const reports::DayCounts& counts : reports::dailyCounts(september))
+            days.add(counts);
+        QCOMPARE(QList<int>({days.daysMarked, days.possible(), days.attended, days.authorised, days.unauthorised}),
+            QList<int>({8, 7, 3, 2, 1}));
     }
 
     // Every class up one year from the first day, the top year out, a class without a year left

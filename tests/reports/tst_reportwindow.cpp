@@ -90,10 +90,10 @@ private Q_SLOTS:
         table.setTable(
             reports::summaryTable(reports::summary({std::nullopt, ReportRegister::from(), ReportRegister::to()})));
         // Sorting moves the students and never the totals row.
-        table.sort(8, Qt::DescendingOrder);
+        table.sort(13, Qt::DescendingOrder);
         QCOMPARE(column(&table, 0).mid(0, 3), QStringList({"Eve", "Ivy", "Ben"}));
         QVERIFY(column(&table, 0).last().startsWith(QLatin1String("Total")));
-        table.sort(8, Qt::AscendingOrder);
+        table.sort(13, Qt::AscendingOrder);
         QCOMPARE(column(&table, 0).mid(0, 2), QStringList({"Zed", "Finn"}));
         QVERIFY(column(&table, 0).last().startsWith(QLatin1String("Total")));
         table.setTable({});
@@ -113,9 +113,12 @@ private Q_SLOTS:
         show(AttendanceReportWindow::View::Summary, m_register.classA);
         auto* summary = model<reports::ReportTableModel>("tblSummary");
         QCOMPARE(column(summary, 0), QStringList({"Ann", "Ben", "Cleo", "Dev", "Zed", "Total (5 students)"}));
-        QCOMPARE(column(summary, 8), QStringList({"40.0", "60.0", "20.0", "33.3", "", "38.9"}));
-        QCOMPARE(
-            summary->index(3, 7).data(Qt::ToolTipRole).toString(), QStringLiteral("Other words: Sick (1), Trip (1)"));
+        QCOMPARE(column(summary, 13), QStringList({"40.0", "60.0", "20.0", "33.3", "", "38.9"}));
+        QCOMPARE(summary->index(0, 13).data(Qt::ToolTipRole).toString(),
+            QStringLiteral("2 of 5 possible sessions attended"));
+        QCOMPARE(summary->index(3, 7).data(Qt::ToolTipRole).toString(),
+            QStringLiteral(
+                "Other words: Sick (1, Not given (counted as Other)), Trip (1, Not given (counted as Other))"));
         // The names stay in view while the figures scroll: a view of the first column alone,
         // over the same rows, with the whole name in its tooltip.
         const auto* frozen = m_window->findChild<QTableView*>(QStringLiteral("tblSummaryFrozen"));
@@ -205,7 +208,8 @@ private Q_SLOTS:
         m_window->exportCsv();
         const QList<QStringList> summary = readCsv(summaryPath);
         QCOMPARE(summary, m_window->currentReport().table.records());
-        QCOMPARE(summary.value(1).mid(0, 9), QStringList({"Ann", "7A", "5", "2", "0", "2", "1", "0", "40.0"}));
+        QCOMPARE(summary.value(1).mid(0, 14),
+            QStringList({"Ann", "7A", "5", "2", "0", "2", "1", "0", "5", "0", "1", "2", "0", "40.0"}));
 
         // The sheet goes out in its long form, one record per student and day, words as stored.
         const QString sheetPath = m_env->root() + QStringLiteral("/sheet");
@@ -251,13 +255,12 @@ private Q_SLOTS:
         m_env->dialogs().answerFile(pdf);
         m_window->exportPdf();
         const int pages = pdfPageCount(pdf);
-        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
         const QString first = pdfPageText(pdf, 1);
         QVERIFY2(first.contains(QStringLiteral("Attendance Register \u2014 Hillside Academy")), qPrintable(first));
         QVERIFY(first.contains(QStringLiteral("Year 9 \u00c5sg\u00e5rd")));
         QVERIFY(first.contains(QStringLiteral("Page 1 of %1").arg(pages)));
         const QString last = pdfPageText(pdf, pages);
-        QVERIFY(last.contains(QStringLiteral("Excused")));
         QVERIFY(last.contains(QStringLiteral("Total (70 students)")));
         // The table fits the page's width: every page holds the last column, none stands alone.
         const QString lastHeader

@@ -35,7 +35,15 @@ struct Text
 
 // Marks whose date is not ISO text. The same condition stands in the index and in the count,
 // so that the count is answered from the (normally empty) index alone.
-const QString kUnplacedCondition = QStringLiteral("\"Date\" IS NULL OR \"Date\" !~ '^[0-9]{4}-[01][0-9]-[0-3][0-9]$'");
+// Marks whose date is no day: not yyyy-MM-dd text, or a day the month does not have
+// ("2026-11-31", "2023-02-29"). Written out rather than cast to a date, which would fail on
+// such text and is not immutable, so that it can stand in the index; CASE keeps the arithmetic
+// from ever seeing text that is not digits.
+const QString kUnplacedCondition = QStringLiteral(
+    "CASE WHEN \"Date\" ~ '^[0-9]{4}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$' THEN substr(\"Date\", 9, 2)::int > "
+    "CASE substr(\"Date\", 6, 2)::int WHEN 2 THEN 28 + CASE WHEN substr(\"Date\", 1, 4)::int % 4 = 0 AND "
+    "(substr(\"Date\", 1, 4)::int % 100 <> 0 OR substr(\"Date\", 1, 4)::int % 400 = 0) THEN 1 ELSE 0 END "
+    "WHEN 4 THEN 30 WHEN 6 THEN 30 WHEN 9 THEN 30 WHEN 11 THEN 30 ELSE 31 END ELSE true END");
 
 // The listing order compares names without regard to case, as the SQLite register does with
 // its NOCASE collation; the statements name it the same way on both engines.

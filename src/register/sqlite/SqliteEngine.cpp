@@ -38,11 +38,11 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// Marks whose date is not ISO text. The same condition stands in the index and in the count,
-// so that SQLite answers the count from the index alone.
-// One term, not an OR of two, or the planner cannot see that the index answers the count.
-const QString kUnplacedCondition
-    = QStringLiteral("coalesce(\"Date\", '') NOT GLOB '[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]'");
+// Marks whose date is no day: not yyyy-MM-dd text, or a day the month does not have
+// ("2026-11-31" reads back from date() as "2026-12-01"). The same condition stands in the index
+// and in the count, so that SQLite answers the count from the index alone. One term, not an OR
+// of two, or the planner cannot see that the index answers the count.
+const QString kUnplacedCondition = QStringLiteral("coalesce(date(\"Date\", '+0 days') = \"Date\", 0) = 0");
 
 // A class's students in the order they are listed, names compared without regard to case.
 const QString kStudentsIndex = QStringLiteral(

@@ -74,9 +74,8 @@ QChart* dailyAttendanceChart(const QList<reports::DayCounts>& days, const QColor
     series->setName(Text::tr("Attendance %"));
     series->setPointsVisible(days.size() <= 70);
     for (const reports::DayCounts& day : days) {
-        if (day.marked > 0)
-            series->append(
-                double(day.date.startOfDay().toMSecsSinceEpoch()), 100.0 * (day.present + day.late) / day.marked);
+        if (const std::optional<double> attended = day.attendancePercent())
+            series->append(double(day.date.startOfDay().toMSecsSinceEpoch()), *attended);
     }
     chart->addSeries(series);
     auto* x = new QDateTimeAxis;
