@@ -48,6 +48,7 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Setup, Command::StudentsAndClasses, "actionStudentsAndClasses", tr("&Students and Classes…"), {});
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
     addCommand(Menu::Setup, Command::SchoolCalendar, "actionSchoolCalendar", tr("School &Calendar…"), {});
+    addCommand(Menu::Setup, Command::AttendanceCodes, "actionAttendanceCodes", tr("&Attendance Codes…"), {});
     addCommand(Menu::Setup, Command::NewSchoolYear, "actionNewSchoolYear", tr("&New School Year…"), {});
     menu(Menu::Setup)->addSeparator();
     addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});

@@ -29,6 +29,7 @@ public:
         Backups,
         ImportStudents,
         SchoolCalendar,
+        AttendanceCodes,
         NewSchoolYear,
         AttendanceReport,
         Help,
@@ -41,7 +42,8 @@ public:
     QMenu* menu(Menu which) const;
     // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
     // actionNextDay, actionToday, actionReload, actionQuit, actionStudentsAndClasses, actionBackups,
-    // actionImportStudents, actionSchoolCalendar, actionNewSchoolYear, actionAttendanceReport, actionHelp, actionAbout.
+    // actionImportStudents, actionSchoolCalendar, actionAttendanceCodes, actionNewSchoolYear, actionAttendanceReport,
+    // actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.

@@ -1,6 +1,7 @@
 #include "attendance/MainWindow.h"
 #include "core/DateText.h"
 
+#include "attendance/AttendanceCodesWindow.h"
 #include "attendance/HelpWindow.h"
 
 #include "attendance/CardArea.h"
@@ -369,8 +370,16 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
     connect(&events, &db::RegisterEvents::calendarChanged, this,
         [this] { reportFailures(location("Calendar_Change"), [this] { loadCalendar(); }); });
+    connect(&events, &db::RegisterEvents::codesChanged, this, [this] {
+        for (StudentCard* card : std::as_const(m_cards))
+            card->setStatus(card->status());
+        refreshStatusLine();
+    });
     on(Command::SchoolCalendar, [this] {
         reportFailures(location("SchoolCalendar_Click"), [this] { calendar::SchoolCalendarWindow::showShared(this); });
+    });
+    on(Command::AttendanceCodes, [this] {
+        reportFailures(location("AttendanceCodes_Click"), [this] { AttendanceCodesWindow::showShared(this); });
     });
     on(Command::NewSchoolYear,
         [this] { reportFailures(location("NewSchoolYear_Click"), [this] { roster::askNewSchoolYear(this); }); });
@@ -1069,25 +1078,40 @@ void MainWindow::Card_Menu(int index, const QPoint& globalPos)
     menu.setObjectName(QStringLiteral("cardMenu"));
     // The menu's letters are the keys that set a status on the card itself.
     // Beside each status, the key that sets it on a card with the focus, in every language.
-    const QList<std::tuple<QString, QString, Qt::Key>> words = {
-        {QString::fromLatin1(status::kPresent), tr("&Present"), Qt::Key_P},
-        {QString::fromLatin1(status::kLate), tr("&Late"), Qt::Key_L},
-        {QString::fromLatin1(status::kAbsent), tr("&Absent"), Qt::Key_A},
-        {QString::fromLatin1(status::kExcused), tr("&Excused"), Qt::Key_E},
-    };
+    const QHash<QString, QString> fourTexts = {{QString::fromLatin1(status::kPresent), tr("&Present")},
+        {QString::fromLatin1(status::kLate), tr("&Late")}, {QString::fromLatin1(status::kAbsent), tr("&Absent")},
+        {QString::fromLatin1(status::kExcused), tr("&Excused")}};
     QActionGroup statuses(&menu);
     statuses.setExclusive(true);
     QHash<QAction*, QString> wordOf;
-    for (const auto& [word, text, key] : words) {
+    const QString shown
+        = status::book().find(card->status()) ? status::book().find(card->status())->word : card->status();
+    QHash<status::Category, QMenu*> groups;
+    for (const status::Code& code : status::book().codes()) {
+        const bool four = fourTexts.contains(code.word);
+        QMenu* into = &menu;
+        if (!four) {
+            // The other codes under their category, so that England's thirty codes stay a short menu.
+            QMenu*& group = groups[code.category];
+            if (!group) {
+                if (groups.size() == 1)
+                    menu.addSeparator();
+                group = menu.addMenu(status::categoryName(code.category));
+                group->setObjectName(QStringLiteral("menuCategory") + status::storedCategory(code.category));
+            }
+            into = group;
+        }
+        QString text = four ? fourTexts.value(code.word) : QStringLiteral("%1  %2").arg(code.code, code.word);
         // After a tab, the menu shows the key as it shows a shortcut, without taking it as one:
         // the card's own key handling sets the status.
-        QAction* action
-            = menu.addAction(text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText));
-        action->setObjectName(QStringLiteral("action") + word);
+        if (!code.key.isEmpty())
+            text += QLatin1Char('\t') + QKeySequence(code.key).toString(QKeySequence::NativeText);
+        QAction* action = into->addAction(text);
+        action->setObjectName(QStringLiteral("action") + (four ? code.word : QStringLiteral("Code_") + code.code));
         action->setCheckable(true);
-        action->setChecked(card->status() == word);
+        action->setChecked(shown == code.word);
         statuses.addAction(action);
-        wordOf.insert(action, word);
+        wordOf.insert(action, code.word);
     }
     menu.addSeparator();
     QAction* remark = menu.addAction(tr("&Remark…"));
@@ -1280,23 +1304,41 @@ QString MainWindow::totalsText() const
         words << (found == m_loaded.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
     }
     const qsizetype students = words.size();
+    int approved = 0, notCounted = 0;
     for (const QString& word : std::as_const(words)) {
-        if (word == QLatin1String(status::kPresent))
+        switch (status::book().categoryOf(word)) {
+        case status::Category::Present:
             ++present;
-        else if (word == QLatin1String(status::kLate))
+            break;
+        case status::Category::Late:
             ++late;
-        else if (word == QLatin1String(status::kAbsent))
+            break;
+        case status::Category::Unauthorised:
             ++absent;
-        else if (word == QLatin1String(status::kExcused))
+            break;
+        case status::Category::Authorised:
             ++excused;
-        else
+            break;
+        case status::Category::Approved:
+            ++approved;
+            break;
+        case status::Category::NotCounted:
+            ++notCounted;
+            break;
+        case status::Category::Unknown:
             ++other;
+            break;
+        }
     }
     // Spelt out rather than "%n student(s)": the line is read at a glance, in English too.
     QStringList parts;
     parts << (students == 1 ? tr("1 student") : tr("%1 students").arg(students));
     parts << tr("%1 present").arg(present) << tr("%1 late").arg(late) << tr("%1 absent").arg(absent)
           << tr("%1 excused").arg(excused);
+    if (approved > 0)
+        parts << tr("%1 on an approved activity").arg(approved);
+    if (notCounted > 0)
+        parts << tr("%1 not counted").arg(notCounted);
     // Words of other tools are neither present nor away as far as this program can tell.
     if (other > 0)
         parts << tr("%1 other").arg(other);

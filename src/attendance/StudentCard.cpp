@@ -356,24 +356,20 @@ void StudentCard::keyPressEvent(QKeyEvent* event)
     if (event->key() != Qt::Key_Menu)
         m_menuKeyPressed = false;
     const bool plain = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
+    // Each code's key, as the register's codes give them (P, L, A, E; I for Illness, / for the
+    // morning's present mark): what the key types, so that a key needing Shift works too.
+    if (plain) {
+        if (const status::Code* code = status::book().byKey(event->text())) {
+            Q_EMIT statusChosen(m_index, code->word);
+            return;
+        }
+    }
     if (plain) {
         switch (event->key()) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
             Q_EMIT clicked(m_index, objectName());
-            return;
-        case Qt::Key_P:
-            Q_EMIT statusChosen(m_index, QString::fromLatin1(status::kPresent));
-            return;
-        case Qt::Key_L:
-            Q_EMIT statusChosen(m_index, QString::fromLatin1(status::kLate));
-            return;
-        case Qt::Key_A:
-            Q_EMIT statusChosen(m_index, QString::fromLatin1(status::kAbsent));
-            return;
-        case Qt::Key_E:
-            Q_EMIT statusChosen(m_index, QString::fromLatin1(status::kExcused));
             return;
         case Qt::Key_Left:
             Q_EMIT moveRequested(m_index, Move::Left);

@@ -41,6 +41,8 @@ QString usage()
                     "                        --from or --to asks for every school day of a range)\n"
                     "  --threshold PERCENT   alerts: attendance at or below this (default 90)\n"
                     "  --run DAYS            alerts: absent this many marked days running (default 3)\n"
+                    "  --persistent          alerts: only persistent absence (10 % of possible sessions\n"
+                    "                        missed or more) and severe absence (half or more)\n"
                     "  --format text|csv|pdf the form of the report (default text)\n"
                     "  --output FILE         write the report to FILE instead of standard output\n"
                     "  --help                show this text\n"
@@ -58,6 +60,7 @@ struct Options
     std::optional<QDate> from;
     std::optional<QDate> to;
     std::optional<QDate> date;
+    bool persistent = false;
     std::optional<double> threshold;
     std::optional<int> run;
     QString format = QStringLiteral("text");
@@ -137,6 +140,9 @@ Options parse(const QStringList& arguments)
             if (!ok || days < 1)
                 throw BadArgument {Text::tr("--run: \"%1\" is not a number of days (1 or more)").arg(text)};
             options.run = days;
+        } else if (name == QLatin1String("--persistent")) {
+            flag();
+            options.persistent = true;
         } else if (name == QLatin1String("--format")) {
             options.format = value();
             if (options.format != QLatin1String("text") && options.format != QLatin1String("csv")
@@ -172,6 +178,10 @@ Options parse(const QStringList& arguments)
         throw BadArgument {Text::tr("--date: only the missing report looks at one day")};
     if (options.date && (options.from || options.to))
         throw BadArgument {Text::tr("--date: give either one day or --from and --to, not both")};
+    if (options.persistent && options.view != View::Alerts)
+        throw BadArgument {Text::tr("%1: only the alerts report takes it").arg(QStringLiteral("--persistent"))};
+    if (options.persistent && (options.threshold || options.run))
+        throw BadArgument {Text::tr("--persistent: the rule is fixed; leave out --threshold and --run")};
     if ((options.threshold || options.run) && options.view != View::Alerts)
         throw BadArgument {Text::tr("%1: only the alerts report takes it")
                                .arg(options.threshold ? QStringLiteral("--threshold") : QStringLiteral("--run"))};
@@ -199,6 +209,8 @@ ReportRequest requestFor(const Options& options)
         request.thresholds.belowPercent = *options.threshold;
     if (options.run)
         request.thresholds.runDays = *options.run;
+    if (options.persistent)
+        request.thresholds = AlertThresholds {90.0, 0};
 
     request.scopeName = QCoreApplication::translate("Reports", "All Classes");
     if (options.classId || options.className) {

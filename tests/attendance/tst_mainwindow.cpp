@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "attendance/AttendanceCodesWindow.h"
 #include "attendance/HelpWindow.h"
 #include "attendance/MainWindow.h"
 #include "attendance/StudentCard.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -192,6 +194,7 @@ private Q_SLOTS:
     {
         QApplication::setPalette(m_light);
         delete ManageClassesWindow::instance();
+        delete AttendanceCodesWindow::instance();
         m_window.reset();
         m_env.reset();
     }
@@ -934,6 +937,54 @@ private Q_SLOTS:
                 && history.indexOf(QStringLiteral("left at 11:00")) < history.indexOf(QStringLiteral("Marked")),
             qPrintable(history));
         QVERIFY(!m_window->isChanged());
+    }
+
+    // Codes given in Setup reach the open cards at once: a word another tool wrote gets its
+    // meaning and colour, England's codes their keys and their place in the card's menu; a
+    // table that cannot be saved says why and writes nothing.
+    void codesSetInSetupReachTheCardsAndTheirKeys()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        const QDate today = QDate::currentDate();
+        db::saveMarks(today, {{ids.at(0), QStringLiteral("Present")}, {ids.at(1), QStringLiteral("Sick")}}, QString());
+        start();
+        activate();
+        pick(0);
+        QCOMPARE(m_window->totalsText(), totals(2, 1, 0, 0, 0) + QStringLiteral(" \u00B7 1 other"));
+
+        trigger(MainWindow::Command::AttendanceCodes);
+        AttendanceCodesWindow* codes = AttendanceCodesWindow::instance();
+        QVERIFY(codes);
+        codes->addEngland();
+        codes->findWords();
+        auto* table = codes->findChild<QTableWidget*>(QStringLiteral("tblCodes"));
+        const int sick = int(table->findItems(QStringLiteral("Sick"), Qt::MatchExactly).first()->row());
+        QCOMPARE(table->item(sick, 5)->text(), QStringLiteral("1"));
+        qobject_cast<QComboBox*>(table->cellWidget(sick, 2))->setCurrentIndex(3);
+        table->item(sick, 3)->setText(QStringLiteral("i"));
+        QVERIFY(!codes->save());
+        QVERIFY2(dialogs().shown().last().text.contains(QStringLiteral("given to two codes")),
+            qPrintable(dialogs().shown().last().text));
+        QCOMPARE(db::attendanceCodes().size(), 4);
+        table->item(sick, 3)->setText(QString());
+        QVERIFY(codes->save());
+        QCOMPARE(db::attendanceCodes().size(), 4 + 31 + 1);
+
+        QCOMPARE(m_window->totalsText(), totals(2, 1, 0, 0, 1));
+        QCOMPARE(card(1)->statusColour(),
+            *status::cardColour(QStringLiteral("Excused"), card(1)->palette().color(QPalette::Base)));
+        card(0)->setFocus();
+        press(Qt::Key_I);
+        QCOMPARE(card(0)->status(), QStringLiteral("Illness"));
+        press(Qt::Key_Slash);
+        QCOMPARE(card(0)->status(), QStringLiteral("Present AM"));
+        QStringList texts;
+        answerCardMenu(Qt::Key_Escape, nullptr, &texts);
+        press(Qt::Key_Menu);
+        QVERIFY2(texts.contains(status::categoryName(status::Category::NotCounted)), qPrintable(texts.join('|')));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(statusOn(ids.at(0), today), QStringLiteral("Present AM"));
     }
 
     void copyingADayAndMarkingAllPresentAskBeforeReplacingMarks()

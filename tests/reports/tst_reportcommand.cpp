@@ -87,6 +87,8 @@ private Q_SLOTS:
         QCOMPARE(csv.status, 0);
         QVERIFY(csv.output.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(csv::decode(csv.output).records, shown);
+        for (const char* figure : {"Possible", "Approved", "Authorised", "Unauthorised"})
+            QVERIFY2(shown.first().contains(QLatin1String(figure)), figure);
 
         const Run text = run(QStringList({"summary", "--class-id", QString::number(m_register.classA)}) + range);
         QCOMPARE(text.status, 0);
@@ -101,6 +103,15 @@ private Q_SLOTS:
         const Run alerts = run(QStringList({"alerts", "--all", "--threshold", "25", "--run", "3"}) + range);
         QCOMPARE(alerts.status, 0);
         QVERIFY(alerts.output.contains("Cleo") && alerts.output.contains("Finn") && !alerts.output.contains("Ann"));
+        const Run persistent = run(QStringList({"alerts", "--persistent", "--format", "csv"}) + range);
+        QCOMPARE(persistent.status, 0);
+        const QList<QStringList> absentees = csv::decode(persistent.output).records;
+        QVERIFY(absentees.size() > 1);
+        for (const QStringList& record : absentees.mid(1))
+            QVERIFY2(
+                record.last().contains(QLatin1String("absence:")) && !record.last().contains(QLatin1String("running")),
+                qPrintable(record.join('|')));
+        QCOMPARE(run({"alerts", "--persistent", "--run", "2"}).status, 2);
 
         const QString pdf = m_env->root() + QStringLiteral("/sheet.pdf");
         const Run sheet = run(QStringList({"sheet", "--class", "8b", "--format", "pdf", "--output", pdf}) + range);

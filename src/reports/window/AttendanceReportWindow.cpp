@@ -233,12 +233,30 @@ void AttendanceReportWindow::buildLayout()
     m_threshold->setValue(reports::AlertThresholds().belowPercent);
     m_runDays = new QSpinBox(alertsPage);
     m_runDays->setObjectName(QStringLiteral("spnRun"));
-    m_runDays->setRange(1, 366);
+    m_runDays->setRange(0, 366);
+    m_runDays->setSpecialValueText(tr("no"));
     m_runDays->setValue(reports::AlertThresholds().runDays);
+    // The rules a school reports on, ready to pick; "Own Rule" leaves both boxes to the user.
+    m_alertRule = new QComboBox(alertsPage);
+    m_alertRule->setObjectName(QStringLiteral("cboAlertRule"));
+    m_alertRule->addItem(tr("Own Rule"));
+    m_alertRule->addItem(tr("Persistent Absence (10 % or more missed)"));
+    m_alertRule->addItem(tr("Severe Absence (half or more missed)"));
+    connect(m_alertRule, &QComboBox::currentIndexChanged, this, [this](int rule) {
+        const bool own = rule == 0;
+        if (!own) {
+            const QSignalBlocker quiet(m_runDays);
+            m_runDays->setValue(0);
+            m_threshold->setValue(rule == 1 ? 90.0 : 50.0);
+        }
+        m_threshold->setEnabled(own);
+        m_runDays->setEnabled(own);
+    });
     auto* thresholdLabel = new QLabel(tr("Attendance at or &below:"), alertsPage);
     thresholdLabel->setBuddy(m_threshold);
     auto* runLabel = new QLabel(tr("or absent for at &least"), alertsPage);
     runLabel->setBuddy(m_runDays);
+    thresholds->addWidget(m_alertRule);
     thresholds->addWidget(thresholdLabel);
     thresholds->addWidget(m_threshold);
     thresholds->addWidget(runLabel);

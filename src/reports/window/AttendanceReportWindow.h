@@ -102,6 +102,7 @@ private:
     QDateEdit* m_missingDay = nullptr;
     QDoubleSpinBox* m_threshold = nullptr;
     QSpinBox* m_runDays = nullptr;
+    QComboBox* m_alertRule = nullptr;
     QChartView* m_dailyChart = nullptr;
     QChartView* m_weeklyChart = nullptr;
     QLabel* m_status = nullptr;
