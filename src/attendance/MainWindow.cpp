@@ -811,11 +811,42 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         marks.append({card->studentId(), card->status(), card->remark()});
     const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
     const QString notes = m_text1->toPlainText();
+    db::Author author = db::Author::current();
+    // A saved mark of an earlier day is an amendment: the history keeps what it was, who changed
+    // it, when, and why, and the why is asked for here.
+    if (date < QDate::currentDate()) {
+        QStringList amended;
+        for (const StudentCard* card : cards) {
+            const auto stored = m_loaded.constFind(card->studentId());
+            if (stored == m_loaded.constEnd())
+                continue;
+            const QString was = stored->status.isEmpty() ? QString::fromLatin1(status::kPresent) : stored->status;
+            if (was != card->status() || stored->remark != card->remark())
+                amended << card->studentName();
+        }
+        if (!amended.isEmpty()) {
+            const QString day = QLocale().toString(date, QLocale::LongFormat);
+            const std::optional<QString> reason = dialogs().inputBox(this,
+                tr("You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside "
+                   "the marks as they were.",
+                    nullptr, int(amended.size()))
+                    .arg(day, amended.join(QStringLiteral(", "))),
+                tr("Reason for the Change"), QString());
+            if (!reason || reason->trimmed().isEmpty()) {
+                dialogs().message(this,
+                    tr("Nothing was saved: a change to an earlier day's saved marks needs a reason. The marks "
+                       "stay on your screen."),
+                    tr("Reason for the Change"), UserDialogs::Icon::Information);
+                return SaveOutcome::Declined;
+            }
+            author.reason = reason->trimmed();
+        }
+    }
     // The marks as this window last knew them stored; someone else's save since then is asked
     // about, each time anew, so that a third writer cannot slip in behind an answer.
     db::DayMarks expected = m_loaded;
     for (;;) {
-        db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected);
+        db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected, author);
         if (!result.conflict) {
             m_loaded = result.stored;
             m_copiedFrom = QDate();
@@ -1182,6 +1213,8 @@ void MainWindow::showHistory(const StudentCard* card)
             entry += QStringLiteral("\r\n    ")
                 + tr("Day's notes: %1 → %2").arg(quoted(row.oldNotes), quoted(row.newNotes));
         }
+        if (!row.reason.isEmpty())
+            entry += QStringLiteral("\r\n    ") + tr("Reason: %1").arg(quoted(row.reason));
         entries << entry;
     }
     dialogs().message(this, entries.join(QStringLiteral("\r\n")), caption, UserDialogs::Icon::None);

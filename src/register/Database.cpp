@@ -156,7 +156,7 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
         {"tblAttendance", {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn"}},
         {"tblHistory",
             {"id", "StudentID", "Date", "OldStatus", "NewStatus", "OldRemark", "NewRemark", "ChangedBy", "ChangedOn",
-                "ChangedAt", "OldNotes", "NewNotes"}},
+                "ChangedAt", "OldNotes", "NewNotes", "Reason"}},
         {"tblSettings", {"Name", "Value"}},
         {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
         {"tblEnrolment", {"id", "StudentID", "ClassID", "FromDate", "ToDate"}},
@@ -554,7 +554,7 @@ QString text(const QString& value)
 Author Author::current()
 {
     return {operatingSystemUser(), QSysInfo::machineHostName(),
-        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)};
+        QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs), QString()};
 }
 
 QString dateKey(const QDate& date)
@@ -610,6 +610,8 @@ void upgradeStep(Engine& engine, int version)
                 .arg(QLatin1String(kOpenEnd)));
         break;
     case 11: {
+        engine.addTextColumn(QStringLiteral("tblHistory"), QStringLiteral("Reason"));
+        engine.upgradeTo(version);
         // The index of unplaced marks now also holds marks on days that do not exist.
         sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceUnplaced"));
         sql::run(QStringLiteral("CREATE INDEX IF NOT EXISTS ixAttendanceUnplaced ON tblAttendance (StudentID) WHERE ")
@@ -1046,16 +1048,16 @@ QList<HistoryRow> history(qint64 studentId, const QDate& date)
         return rows;
     const QString notes = openedSchemaVersion() >= 7 ? QStringLiteral("OldNotes, NewNotes") : QStringLiteral("'', ''");
     QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt, %1 "
+        QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt, %1, %2 "
                        "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC")
-            .arg(notes));
+            .arg(notes, column("Reason", 11)));
     query.addBindValue(studentId);
     query.addBindValue(dateKey(date));
     sql::run(query);
     while (query.next()) {
         rows.append({studentId, date, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
             query.value(3).toString(), query.value(4).toString(), query.value(5).toString(), query.value(6).toString(),
-            query.value(7).toString(), query.value(8).toString()});
+            query.value(7).toString(), query.value(8).toString(), query.value(9).toString()});
     }
     return rows;
 }

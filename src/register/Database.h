@@ -92,6 +92,7 @@ struct Author
     QString user;
     QString host;
     QString at; // UTC, ISO 8601 with milliseconds
+    QString reason; // why an earlier day's marks are changed; kept in the history
     // The user and computer running the program, now.
     static Author current();
 };
@@ -124,6 +125,7 @@ struct HistoryRow
     QString changedAt;
     QString oldNotes; // the day's notes before and after; equal when the save left them alone
     QString newNotes;
+    QString reason; // given when a saved mark of an earlier day was changed
 };
 
 // A register on a PostgreSQL server, as the machine-wide settings file names it. It never holds

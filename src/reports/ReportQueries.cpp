@@ -819,10 +819,11 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
                                       : QStringLiteral(" AND s.ClassID = ?");
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT h.StudentID, h.\"Date\", h.OldStatus, h.NewStatus, h.OldRemark, h.NewRemark, "
-                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2, s.ClassID FROM "
+                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2, s.ClassID, %4 FROM "
                        "tblHistory h JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = "
                        "s.ClassID WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%3 ORDER BY h.\"Date\", h.id")
-            .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7), ofClass));
+            .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7), ofClass,
+                column(QStringLiteral("h.Reason"), 11)));
     query.addBindValue(dateKey(scope.from));
     query.addBindValue(dateKey(scope.to));
     if (scope.classId) {
@@ -852,7 +853,8 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
             continue;
         rows.append({{studentId, day, query.value(2).toString(), query.value(3).toString(), query.value(4).toString(),
                          query.value(5).toString(), query.value(6).toString(), query.value(7).toString(),
-                         query.value(8).toString(), query.value(11).toString(), query.value(12).toString()},
+                         query.value(8).toString(), query.value(11).toString(), query.value(12).toString(),
+                         query.value(14).toString()},
             query.value(9).toString(), className});
     }
     // Within a day, by class and student; a student's changes stay in the order they were saved.

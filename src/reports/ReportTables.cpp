@@ -270,10 +270,11 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
 {
     ReportTable table;
     table.view = Text::tr("History");
-    table.columns = {textColumn(Text::tr("Date"), true), textColumn(Text::tr("Student"), true),
-        textColumn(Text::tr("Class")), textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")),
-        textColumn(Text::tr("Old Remark")), textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")),
-        textColumn(Text::tr("Computer")), textColumn(Text::tr("Changed At")), textColumn(Text::tr("Day's Notes"))};
+    table.columns
+        = {textColumn(Text::tr("Date"), true), textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
+            textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")), textColumn(Text::tr("Old Remark")),
+            textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")), textColumn(Text::tr("Computer")),
+            textColumn(Text::tr("Changed At")), textColumn(Text::tr("Day's Notes")), textColumn(Text::tr("Reason"))};
     for (const reports::ReportHistoryRow& row : rows) {
         const db::HistoryRow& change = row.change;
         // A change that created the mark has no old status.
@@ -285,7 +286,8 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
             // Only a change of the notes is shown; most saves leave them as they were.
             ReportCell(change.oldNotes == change.newNotes
                     ? QString()
-                    : Text::tr("%1 → %2").arg(quotedNotes(change.oldNotes), quotedNotes(change.newNotes)))});
+                    : Text::tr("%1 → %2").arg(quotedNotes(change.oldNotes), quotedNotes(change.newNotes))),
+            ReportCell(change.reason)});
     }
     return table;
 }

@@ -229,6 +229,10 @@ UserDialogs::Answer ScriptedDialogs::questionWithCancel(
 
 std::optional<QString> ScriptedDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString&)
 {
+    if (const auto standing = m_standing.constFind(title); standing != m_standing.constEnd()) {
+        m_shown.append({Kind::InputBox, prompt, captionOrTitle(title), Icon::None, false});
+        return *standing;
+    }
     const Reply reply = next();
     const bool answered = reply.type == Reply::Type::Text || reply.type == Reply::Type::Cancel;
     m_shown.append({Kind::InputBox, prompt, captionOrTitle(title), Icon::None, !answered});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -119,6 +120,11 @@ public:
     // as it was set up.
     void answerPrintToFile(const QString& path) { m_replies.push_back({Reply::Type::Text, path}); }
 
+    // Every input box with this title is answered with the text, ahead of the replies queued:
+    // for tests about something else that meet a question on the way (the reason for changing
+    // an earlier day's marks).
+    void answerAlways(const QString& title, const QString& text) { m_standing.insert(title, text); }
+
     const std::deque<Reply>& pendingReplies() const { return m_replies; }
     QList<Shown>& shown() { return m_shown; }
     QStringList messages() const; // texts of the message boxes, in order
@@ -148,5 +154,6 @@ private:
     Reply next();
 
     std::deque<Reply> m_replies;
+    QHash<QString, QString> m_standing;
     QList<Shown> m_shown;
 };

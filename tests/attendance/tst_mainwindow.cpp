@@ -987,6 +987,44 @@ private Q_SLOTS:
         QCOMPARE(statusOn(ids.at(0), today), QStringLiteral("Present AM"));
     }
 
+    // Changing a saved mark of an earlier day is an amendment: it needs a reason, which the
+    // history keeps with the mark as it was; today's marks are changed freely.
+    void amendingAnEarlierDayAsksWhyAndKeepsTheReason()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        db::saveMarks(
+            yesterday, {{ids.at(0), QStringLiteral("Absent")}, {ids.at(1), QStringLiteral("Present")}}, QString());
+        start();
+        pick(0);
+        changeDate(yesterday);
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().clear();
+        dialogs().answerCancel();
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().shown().first().kind, ScriptedDialogs::Kind::InputBox);
+        QVERIFY(dialogs().shown().first().text.contains(QStringLiteral("Amy")));
+        QCOMPARE(statusOn(ids.at(0), yesterday), QStringLiteral("Absent"));
+        QVERIFY(m_window->isChanged());
+
+        dialogs().answerText(QStringLiteral(" Doctor's note arrived "));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(statusOn(ids.at(0), yesterday), QStringLiteral("Present"));
+        const QList<db::HistoryRow> history = db::history(ids.at(0), yesterday);
+        QCOMPARE(history.first().oldStatus, QStringLiteral("Absent"));
+        QCOMPARE(history.first().reason, QStringLiteral("Doctor's note arrived"));
+        QVERIFY(db::history(ids.at(1), yesterday).first().reason.isEmpty());
+
+        // A day's first register, and today's, are saved without a question.
+        changeDate(QDate::currentDate());
+        QTest::mouseClick(card(1)->statusLabel(), Qt::LeftButton);
+        dialogs().clear();
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QVERIFY(dialogs().shown().size() <= 1);
+        QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Late"));
+    }
+
     void copyingADayAndMarkingAllPresentAskBeforeReplacingMarks()
     {
         const qint64 cls = db::addClass(QStringLiteral("A"));

@@ -471,6 +471,10 @@ class WindowUser
 public:
     WindowUser()
     {
+        // The faults are met while an earlier day's marks are changed: a reason is always given.
+        if (auto* scripted = dynamic_cast<ScriptedDialogs*>(&dialogs()))
+            scripted->answerAlways(
+                QCoreApplication::translate("MainWindow", "Reason for the Change"), QStringLiteral("Correction"));
         m_window.setProgramEnd([] {});
         m_window.load();
         m_window.show();

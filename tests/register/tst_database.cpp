@@ -552,7 +552,7 @@ void DatabaseTest::staffAccountsSaveButNeverRewriteTheHistory()
     db::openServer(address);
     db::saveMarks(day, {{ann, QStringLiteral("Absent")}}, QStringLiteral("after the trip"),
         db::Author {
-            QStringLiteral("someone.else"), QStringLiteral("OFFICE-2"), QStringLiteral("2000-01-01T00:00:00Z")});
+            QStringLiteral("someone.else"), QStringLiteral("OFFICE-2"), QStringLiteral("2000-01-01T00:00:00Z"), {}});
     const QList<db::HistoryRow> history = db::history(ann, day);
     QCOMPARE(history.size(), 2);
     QCOMPARE(history.first().newStatus, QStringLiteral("Absent"));

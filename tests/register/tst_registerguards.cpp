@@ -114,7 +114,7 @@ private Q_SLOTS:
 
         // The new columns are used at once: a save records its author and its history.
         db::saveMarks(QDate(2026, 11, 30), {{40, QStringLiteral("Present"), QStringLiteral("doctor's note")}},
-            QStringLiteral("trip"), {QStringLiteral("jsmith"), QStringLiteral("OFFICE-2"), QStringLiteral("x")});
+            QStringLiteral("trip"), {QStringLiteral("jsmith"), QStringLiteral("OFFICE-2"), QStringLiteral("x"), {}});
         QCOMPARE(db::mark(40, QDate(2026, 11, 30))->changedBy, QStringLiteral("jsmith"));
         const QList<db::HistoryRow> history = db::history(40, QDate(2026, 11, 30));
         QCOMPARE(history.size(), 1);
@@ -175,7 +175,8 @@ private Q_SLOTS:
         db::open(path);
         QCOMPARE(db::duplicateMarkCount(), 1);
         QCOMPARE(
-            db::mergeDuplicateMarks({QStringLiteral("office"), QStringLiteral("OFFICE-1"), QStringLiteral("x")}), 1);
+            db::mergeDuplicateMarks({QStringLiteral("office"), QStringLiteral("OFFICE-1"), QStringLiteral("x"), {}}),
+            1);
         QCOMPARE(db::duplicateMarkCount(), 0);
         // Equally recent: the later written stays; the other is in the history.
         QCOMPARE(db::mark(40, QDate(2026, 11, 30))->status, QStringLiteral("Late"));

@@ -104,11 +104,11 @@ BEGIN
         END IF;
     END IF;
     INSERT INTO tblHistory (StudentID, "Date", OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn,
-                            ChangedAt, OldNotes, NewNotes)
+                            ChangedAt, OldNotes, NewNotes, Reason)
     VALUES (NEW.StudentID, NEW."Date", old_status, COALESCE(NEW."Status", ''), old_remark, COALESCE(NEW.Remark, ''),
             session_user, COALESCE(NEW.ChangedOn, ''),
             to_char(clock_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD"T"HH24:MI:SS.MS"Z"'), old_notes,
-            COALESCE(NEW.Notes, ''));
+            COALESCE(NEW.Notes, ''), COALESCE(current_setting('rollvane.reason', true), ''));
     RETURN NULL;
 END
 $$)");
@@ -462,6 +462,10 @@ public:
             sql::run(QStringLiteral("CREATE TRIGGER trAttendanceHistory AFTER INSERT OR UPDATE ON tblAttendance "
                                     "FOR EACH ROW EXECUTE FUNCTION rollvane_history()"));
             break;
+        case 11:
+            // The history keeps why an earlier day's mark was changed.
+            sql::run(kHistoryFunction);
+            break;
         case 8:
             sql::run(QStringLiteral("ALTER TABLE tblStudents ADD COLUMN IF NOT EXISTS CardPicture bytea"));
             // A photo replaced by a tool that knows nothing of card pictures must not keep the
@@ -664,6 +668,13 @@ private:
             oldOn << (found ? stored->changedOn : QString());
         }
         sql::WriteTransaction transaction;
+        if (!author.reason.isEmpty()) {
+            // The history is the server's to write: the reason reaches its trigger as a setting
+            // of this transaction alone.
+            QSqlQuery reason = sql::prepared(QStringLiteral("SELECT set_config('rollvane.reason', ?, true)"));
+            reason.addBindValue(author.reason);
+            sql::run(reason);
+        }
         QSqlQuery save = sql::prepared(kSaveDay);
         for (const QString& value : {dateKey(date), numberArray(ids), textArray(statuses), textArray(remarks),
                  sql::text(notes), sql::text(author.at), sql::text(author.user), sql::text(author.host)})

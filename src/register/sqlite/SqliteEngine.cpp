@@ -601,9 +601,10 @@ private:
         QSqlQuery insert = sql::prepared(
             QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, Remark, ChangedAt, "
                            "ChangedBy, ChangedOn) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-        QSqlQuery history = sql::prepared(QStringLiteral(
-            "INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
-            "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery history = sql::prepared(
+            QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
+                           "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes, Reason) VALUES (?, ?, ?, ?, ?, ?, ?, "
+                           "?, ?, ?, ?, ?)"));
         for (const CardMark& card : cards) {
             update.addBindValue(sql::text(card.status));
             update.addBindValue(sql::text(notes));
@@ -639,6 +640,7 @@ private:
             history.addBindValue(sql::text(author.at));
             history.addBindValue(before ? before->notes : QStringLiteral(""));
             history.addBindValue(sql::text(notes));
+            history.addBindValue(sql::text(author.reason));
             sql::run(history);
         }
     }
