@@ -44,6 +44,8 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Register, Command::Today, "actionToday", tr("&Today"), QKeySequence(Qt::ALT | Qt::Key_Home));
     addCommand(Menu::Register, Command::Reload, "actionReload", tr("&Reload"), QKeySequence::Refresh);
     menu(Menu::Register)->addSeparator();
+    addCommand(Menu::Register, Command::PlannedAbsence, "actionPlannedAbsence", tr("Planned A&bsence…"), {});
+    menu(Menu::Register)->addSeparator();
     addCommand(Menu::Register, Command::Quit, "actionQuit", tr("&Quit"), quit);
     addCommand(Menu::Setup, Command::StudentsAndClasses, "actionStudentsAndClasses", tr("&Students and Classes…"), {});
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});

@@ -24,6 +24,7 @@ public:
         NextDay,
         Today,
         Reload,
+        PlannedAbsence,
         Quit,
         StudentsAndClasses,
         Backups,

@@ -3,6 +3,7 @@
 
 #include "attendance/AttendanceCodesWindow.h"
 #include "attendance/HelpWindow.h"
+#include "attendance/PlannedAbsenceWindow.h"
 
 #include "attendance/CardArea.h"
 #include "attendance/MainMenu.h"
@@ -370,6 +371,16 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
     connect(&events, &db::RegisterEvents::calendarChanged, this,
         [this] { reportFailures(location("Calendar_Change"), [this] { loadCalendar(); }); });
+    // A plan made in the office shows on a register not yet touched; marks being taken stay.
+    connect(&events, &db::RegisterEvents::plannedAbsencesChanged, this, [this] {
+        if (!isChanged() && m_listed > 0) {
+            reportFailures(location("Planned_Change"), [this] {
+                LoadAttendance();
+                // Filling the notes box counts as a change; reading the day again is none.
+                setChanged(false);
+            });
+        }
+    });
     connect(&events, &db::RegisterEvents::codesChanged, this, [this] {
         for (StudentCard* card : std::as_const(m_cards))
             card->setStatus(card->status());
@@ -377,6 +388,9 @@ void MainWindow::connectCommands()
     });
     on(Command::SchoolCalendar, [this] {
         reportFailures(location("SchoolCalendar_Click"), [this] { calendar::SchoolCalendarWindow::showShared(this); });
+    });
+    on(Command::PlannedAbsence, [this] {
+        reportFailures(location("PlannedAbsence_Click"), [this] { PlannedAbsenceWindow::showShared(this); });
     });
     on(Command::AttendanceCodes, [this] {
         reportFailures(location("AttendanceCodes_Click"), [this] { AttendanceCodesWindow::showShared(this); });
@@ -618,6 +632,12 @@ void MainWindow::ListStudent()
     reportUnreadable();
 }
 
+QString MainWindow::unsavedStatus(qint64 studentId) const
+{
+    const auto planned = m_planned.constFind(studentId);
+    return planned == m_planned.constEnd() ? QString::fromLatin1(status::kPresent) : planned->status;
+}
+
 void MainWindow::abandonListing()
 {
     // Half a class on screen would be saved as if it were the whole class, and cards without
@@ -647,8 +667,8 @@ void MainWindow::makeCard(const db::StudentRow& student, const QSize& photoSize)
     }
     // A card made after the day's marks were loaded shows its own.
     const auto found = m_loaded.constFind(student.id);
-    card->setStatus(found == m_loaded.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
-    card->setRemark(found == m_loaded.constEnd() ? QString() : found->remark);
+    card->setStatus(found == m_loaded.constEnd() ? unsavedStatus(student.id) : found->status);
+    card->setRemark(found == m_loaded.constEnd() ? m_planned.value(student.id).reason : found->remark);
     card->show();
     m_listed = index + 1;
 }
@@ -766,6 +786,10 @@ void MainWindow::LoadAttendance()
     m_cardsDate = date;
     m_loaded = stored;
     m_copiedFrom = QDate();
+    // Planned absences hold on school days only; a holiday inside one is no absence.
+    m_planned.clear();
+    if (m_calendar.isSchoolDay(date))
+        m_planned = db::plannedOn(ids, date);
 
     // The day's notes come from the first card that has a row for the day: a student added
     // later without one must not hide them, nor have the next save write them away.
@@ -773,8 +797,8 @@ void MainWindow::LoadAttendance()
     for (StudentCard* card : cards) {
         const auto found = stored.constFind(card->studentId());
         if (found == stored.constEnd()) {
-            card->setStatus(QString::fromLatin1(status::kPresent));
-            card->setRemark(QString());
+            card->setStatus(unsavedStatus(card->studentId()));
+            card->setRemark(m_planned.value(card->studentId()).reason);
             continue;
         }
         card->setStatus(found->status);
@@ -1334,7 +1358,7 @@ QString MainWindow::totalsText() const
         words << card->status();
     for (const db::StudentRow& student : m_pending) {
         const auto found = m_loaded.constFind(student.id);
-        words << (found == m_loaded.constEnd() ? QString::fromLatin1(status::kPresent) : found->status);
+        words << (found == m_loaded.constEnd() ? unsavedStatus(student.id) : found->status);
     }
     const qsizetype students = words.size();
     int approved = 0, notCounted = 0;

@@ -134,6 +134,8 @@ private:
     void placeCard(StudentCard* card);
     // A listing that failed part-way: no card, no notes, nothing to save.
     void abandonListing();
+    // The mark a card without a saved one opens with: its planned absence, else Present.
+    QString unsavedStatus(qint64 studentId) const;
     // Makes the card of the next student of the listing, with the marks loaded for the day.
     void makeCard(const db::StudentRow& student, const QSize& photoSize);
     // Makes the cards of the next few students still to be made.
@@ -236,6 +238,9 @@ private:
     QString m_cardsClassName;
     QDate m_cardsDate;
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
+    // The planned absences of the cards' day, by student: the mark a card without a saved one
+    // opens with.
+    QHash<qint64, db::PlannedAbsence> m_planned;
     QDate m_copiedFrom; // the day whose marks Copy Marks put on the cards, until they are saved
     bool m_listingFailed = false;
     // Why the register could not be opened at start; empty when it was.

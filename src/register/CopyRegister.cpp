@@ -71,6 +71,10 @@ const QList<Table>& registerTables()
         {"tblAttendanceCode", 11,
             {{"Word", Kind::Text, 0}, {"Code", Kind::Text, 0}, {"Category", Kind::Text, 0}, {"Colour", Kind::Text, 0},
                 {"KeyText", Kind::Text, 0}, {"Position", Kind::Number, 0}}},
+        {"tblPlannedAbsence", 11,
+            {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"FromDate", Kind::Text, 0},
+                {"ToDate", Kind::Text, 0}, {"\"Status\"", Kind::Text, 0}, {"Reason", Kind::Text, 0},
+                {"CreatedBy", Kind::Text, 0}, {"CreatedAt", Kind::Text, 0}}},
     };
     return tables;
 }

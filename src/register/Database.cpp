@@ -161,6 +161,7 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
         {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
         {"tblEnrolment", {"id", "StudentID", "ClassID", "FromDate", "ToDate"}},
         {"tblAttendanceCode", {"Word", "Code", "Category", "Colour", "KeyText", "Position"}},
+        {"tblPlannedAbsence", {"id", "StudentID", "FromDate", "ToDate", "Status", "Reason", "CreatedBy", "CreatedAt"}},
     };
     QStringList unknown;
     for (const auto& [table, known] : written) {
@@ -621,6 +622,8 @@ void upgradeStep(Engine& engine, int version)
                                 "DEFAULT '', KeyText TEXT NOT NULL DEFAULT '', Position INTEGER NOT NULL DEFAULT 0)"));
         // Left empty, which means the four words alone: a new register is an empty one that a
         // copy may fill.
+        sql::run(
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ixPlannedStudent ON tblPlannedAbsence (StudentID, ToDate)"));
         break;
     }
     case 7:
@@ -1383,6 +1386,87 @@ QList<std::pair<QString, qint64>> statusWordCounts()
     while (query.next())
         counts.append({query.value(0).toString(), query.value(1).toLongLong()});
     return counts;
+}
+
+QList<PlannedAbsence> plannedAbsences()
+{
+    QList<PlannedAbsence> planned;
+    if (openedSchemaVersion() < 11)
+        return planned;
+    QSqlQuery query = sql::reading(QStringLiteral(
+        "SELECT p.id, p.StudentID, s.StudentName, p.FromDate, p.ToDate, p.\"Status\", p.Reason, p.CreatedBy FROM "
+        "tblPlannedAbsence p JOIN tblStudents s ON s.id = p.StudentID ORDER BY p.FromDate, p.id"));
+    sql::run(query);
+    while (query.next()) {
+        planned.append({query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toString(),
+            QDate::fromString(query.value(3).toString(), Qt::ISODate),
+            QDate::fromString(query.value(4).toString(), Qt::ISODate), query.value(5).toString(),
+            query.value(6).toString(), query.value(7).toString()});
+    }
+    return planned;
+}
+
+qint64 addPlannedAbsence(const PlannedAbsence& planned)
+{
+    requireWritable();
+    if (!planned.from.isValid() || !planned.to.isValid() || planned.from > planned.to)
+        throw Failure(Text::tr("The first day of a planned absence must be on or before its last day."));
+    if (openedSchemaVersion() < 11)
+        throw Failure(Text::tr("This register keeps no planned absences. Nothing was changed."));
+    QSqlQuery query = sql::prepared(
+        QStringLiteral("INSERT INTO tblPlannedAbsence (StudentID, FromDate, ToDate, \"Status\", Reason, CreatedBy, "
+                       "CreatedAt) VALUES (?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+    const Author author = Author::current();
+    query.addBindValue(planned.studentId);
+    query.addBindValue(dateKey(planned.from));
+    query.addBindValue(dateKey(planned.to));
+    query.addBindValue(sql::text(planned.status));
+    query.addBindValue(sql::text(planned.reason));
+    query.addBindValue(sql::text(author.user));
+    query.addBindValue(sql::text(author.at));
+    sql::run(query);
+    const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    announce(&RegisterEvents::plannedAbsencesChanged);
+    return id;
+}
+
+void removePlannedAbsence(qint64 id)
+{
+    requireWritable();
+    QSqlQuery query = sql::prepared(QStringLiteral("DELETE FROM tblPlannedAbsence WHERE id = ?"));
+    query.addBindValue(id);
+    sql::run(query);
+    announce(&RegisterEvents::plannedAbsencesChanged);
+}
+
+QHash<qint64, PlannedAbsence> plannedOn(const QList<qint64>& studentIds, const QDate& day)
+{
+    QHash<qint64, PlannedAbsence> found;
+    if (openedSchemaVersion() < 11 || studentIds.isEmpty())
+        return found;
+    constexpr qsizetype batch = 500;
+    for (qsizetype start = 0; start < studentIds.size(); start += batch) {
+        const QList<qint64> part = studentIds.mid(start, batch);
+        QSqlQuery query = sql::reading(
+            QStringLiteral("SELECT id, StudentID, FromDate, ToDate, \"Status\", Reason FROM tblPlannedAbsence WHERE "
+                           "StudentID IN (%1) AND FromDate <= ? AND ToDate >= ? ORDER BY id")
+                .arg(QStringList(part.size(), QStringLiteral("?")).join(QLatin1Char(','))));
+        for (qint64 id : part)
+            query.addBindValue(id);
+        query.addBindValue(dateKey(day));
+        query.addBindValue(dateKey(day));
+        sql::run(query);
+        // The latest plan for a day stands when two cover it.
+        while (query.next()) {
+            found.insert(query.value(1).toLongLong(),
+                {query.value(0).toLongLong(), query.value(1).toLongLong(), QString(),
+                    QDate::fromString(query.value(2).toString(), Qt::ISODate),
+                    QDate::fromString(query.value(3).toString(), Qt::ISODate), query.value(4).toString(),
+                    query.value(5).toString(), QString()});
+        }
+    }
+    return found;
 }
 
 calendar::SchoolCalendar schoolCalendar()

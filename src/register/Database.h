@@ -393,6 +393,28 @@ void readCodeBook();
 // Every status word stored, with how many marks hold it: a scan of every mark.
 QList<std::pair<QString, qint64>> statusWordCounts();
 
+// An absence known before the day (a hospital stay, a family funeral): one student, a code, a
+// reason, the first and last day. The register of each school day it covers opens with the code
+// already on the card, still to be saved and still changeable.
+struct PlannedAbsence
+{
+    qint64 id = 0;
+    qint64 studentId = 0;
+    QString studentName;
+    QDate from;
+    QDate to;
+    QString status; // the word stored when the day's register is saved
+    QString reason;
+    QString createdBy;
+};
+// Every planned absence of a student that still has a row, by first day.
+QList<PlannedAbsence> plannedAbsences();
+qint64 addPlannedAbsence(const PlannedAbsence& planned);
+// Cancels the plan; marks already saved from it stay as they were saved.
+void removePlannedAbsence(qint64 id);
+// The plans covering the day, by student (the latest when two do).
+QHash<qint64, PlannedAbsence> plannedOn(const QList<qint64>& studentIds, const QDate& day);
+
 // The school calendar kept in the register; an empty one (every weekday a school day) for a
 // register that keeps none.
 calendar::SchoolCalendar schoolCalendar();

@@ -35,6 +35,8 @@ Q_SIGNALS:
     void calendarChanged();
     // The attendance codes were changed: what each word means, its colour and its key.
     void codesChanged();
+    // A planned absence was added or cancelled.
+    void plannedAbsencesChanged();
     // A restore replaced the register, which is open again: everything shown from it is stale.
     void registerReplaced();
 

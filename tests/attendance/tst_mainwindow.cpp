@@ -3,6 +3,7 @@
 #include "attendance/AttendanceCodesWindow.h"
 #include "attendance/HelpWindow.h"
 #include "attendance/MainWindow.h"
+#include "attendance/PlannedAbsenceWindow.h"
 #include "attendance/StudentCard.h"
 #include "backup/window/BackupsWindow.h"
 #include "core/Photo.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -195,6 +197,7 @@ private Q_SLOTS:
         QApplication::setPalette(m_light);
         delete ManageClassesWindow::instance();
         delete AttendanceCodesWindow::instance();
+        delete PlannedAbsenceWindow::instance();
         m_window.reset();
         m_env.reset();
     }
@@ -1023,6 +1026,55 @@ private Q_SLOTS:
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
         QVERIFY(dialogs().shown().size() <= 1);
         QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Late"));
+    }
+
+    // A plan over a fortnight with a holiday in it: its school days open with the code and the
+    // reason on the card, the holiday does not, a saved day keeps its mark after the plan is
+    // cancelled, and an unsaved one goes back to Present.
+    void aPlannedAbsenceMarksItsSchoolDaysAcrossAHoliday()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        db::addCalendarEntries({{0, calendar::Kind::Term, QDate(2025, 9, 1), QDate(2025, 12, 19), "Autumn"},
+            {0, calendar::Kind::Holiday, QDate(2025, 10, 27), QDate(2025, 10, 31), "Half-term"}});
+        start();
+        pick(0);
+        trigger(MainWindow::Command::PlannedAbsence);
+        PlannedAbsenceWindow* planner = PlannedAbsenceWindow::instance();
+        QVERIFY(planner);
+        auto* student = planner->findChild<QComboBox*>(QStringLiteral("cboStudent"));
+        student->setCurrentIndex(student->findData(ids.at(0)));
+        planner->findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2025, 10, 27));
+        planner->findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2025, 10, 31));
+        QVERIFY(!planner->addPlan());
+        QVERIFY(dialogs().shown().last().text.contains(QStringLiteral("no school day")));
+        planner->findChild<QDateEdit*>(QStringLiteral("dtpFrom"))->setDate(QDate(2025, 10, 23));
+        planner->findChild<QDateEdit*>(QStringLiteral("dtpTo"))->setDate(QDate(2025, 11, 4));
+        planner->findChild<QLineEdit*>(QStringLiteral("txtReason"))->setText(QStringLiteral("Hospital stay"));
+        QVERIFY(planner->addPlan());
+        auto* list = planner->findChild<QTableWidget*>(QStringLiteral("tblPlanned"));
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(list->item(0, 4)->text(), QStringLiteral("4")); // 23, 24 October, 3, 4 November
+
+        changeDate(QDate(2025, 10, 24));
+        QCOMPARE(card(0)->status(), QStringLiteral("Excused"));
+        QCOMPARE(card(0)->remark(), QStringLiteral("Hospital stay"));
+        QCOMPARE(card(1)->status(), QStringLiteral("Present"));
+        QVERIFY(!m_window->isChanged());
+        changeDate(QDate(2025, 10, 28));
+        QCOMPARE(card(0)->status(), QStringLiteral("Present"));
+        changeDate(QDate(2025, 11, 3));
+        QCOMPARE(card(0)->status(), QStringLiteral("Excused"));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(statusOn(ids.at(0), QDate(2025, 11, 3)), QStringLiteral("Excused"));
+
+        list->selectRow(0);
+        dialogs().answerYes();
+        planner->cancelSelected();
+        QCOMPARE(list->rowCount(), 0);
+        changeDate(QDate(2025, 11, 4));
+        QCOMPARE(card(0)->status(), QStringLiteral("Present"));
+        QCOMPARE(statusOn(ids.at(0), QDate(2025, 11, 3)), QStringLiteral("Excused"));
     }
 
     void copyingADayAndMarkingAllPresentAskBeforeReplacingMarks()

@@ -236,6 +236,12 @@ public:
                                "NOT NULL, ClassID INTEGER NOT NULL, FromDate TEXT NOT NULL DEFAULT '', ToDate TEXT "
                                "NOT NULL DEFAULT '9999-12-31')"));
             break;
+        case 11:
+            sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblPlannedAbsence (id INTEGER PRIMARY KEY, StudentID "
+                                    "INTEGER NOT NULL, FromDate TEXT NOT NULL, ToDate TEXT NOT NULL, \"Status\" TEXT "
+                                    "NOT NULL DEFAULT '', Reason TEXT NOT NULL DEFAULT '', CreatedBy TEXT NOT NULL "
+                                    "DEFAULT '', CreatedAt TEXT NOT NULL DEFAULT '')"));
+            break;
         case 9:
             sql::run(
                 QStringLiteral("CREATE TABLE IF NOT EXISTS tblCalendar (id INTEGER PRIMARY KEY, Kind TEXT NOT NULL "
