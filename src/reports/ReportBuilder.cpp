@@ -28,6 +28,8 @@ QString viewName(View view)
         return Text::tr("Chart");
     case View::History:
         return Text::tr("History");
+    case View::Census:
+        return Text::tr("Census");
     }
     return QString();
 }
@@ -60,6 +62,10 @@ Report buildReport(const ReportRequest& request, const QList<reports::SummaryRow
         break;
     case View::History:
         report.table = historyTable(reports::historyOf(request.scope));
+        break;
+    case View::Census:
+        report.summary = summary ? *summary : reports::summary(request.scope);
+        report.table = censusTable(report.summary);
         break;
     }
     return report;

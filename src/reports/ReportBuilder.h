@@ -12,7 +12,7 @@
 // window and rollvane-report give: the table, the printed pages, the CSV records.
 namespace reports {
 
-enum class View { Summary, Sheet, Missing, Alerts, Chart, History };
+enum class View { Summary, Sheet, Missing, Alerts, Chart, History, Census };
 
 // Draws the Chart view's figures into an area of a page.
 using ChartPainter = std::function<void(QPainter& painter, const QRectF& area, const QList<DayCounts>& days)>;

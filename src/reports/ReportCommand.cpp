@@ -29,7 +29,7 @@ struct BadArgument
 
 QString usage()
 {
-    return Text::tr("Usage: rollvane-report summary|sheet|missing|alerts [options]\n"
+    return Text::tr("Usage: rollvane-report summary|sheet|missing|alerts|census [options]\n"
                     "Reads the attendance register, without changing it, and writes a report.\n"
                     "\n"
                     "  --class NAME          one class, by its name\n"
@@ -164,14 +164,17 @@ Options parse(const QStringList& arguments)
             options.view = View::Missing;
         } else if (name == QLatin1String("alerts")) {
             options.view = View::Alerts;
+        } else if (name == QLatin1String("census")) {
+            options.view = View::Census;
         } else {
-            throw BadArgument {Text::tr("%1: not a report; choose summary, sheet, missing or alerts").arg(name)};
+            throw BadArgument {
+                Text::tr("%1: not a report; choose summary, sheet, missing, alerts or census").arg(name)};
         }
     }
     if (options.help || options.version)
         return options;
     if (!options.view)
-        throw BadArgument {Text::tr("no report named; choose summary, sheet, missing or alerts (see --help)")};
+        throw BadArgument {Text::tr("no report named; choose summary, sheet, missing, alerts or census (see --help)")};
     if (classChoices > 1)
         throw BadArgument {Text::tr("--class, --class-id, --all: choose one of them")};
     if (options.date && options.view != View::Missing)

@@ -292,6 +292,39 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
     return table;
 }
 
+ReportTable censusTable(const QList<reports::SummaryRow>& rows)
+{
+    ReportTable table;
+    table.view = Text::tr("Census");
+    table.columns = {numberColumn(Text::tr("Student ID")), textColumn(Text::tr("Student"), true),
+        textColumn(Text::tr("Class")), numberColumn(Text::tr("Possible")), numberColumn(Text::tr("Attended")),
+        numberColumn(Text::tr("Authorised")), numberColumn(Text::tr("Unauthorised")),
+        numberColumn(Text::tr("Attendance\n%"))};
+    const QList<status::Code>& codes = status::book().codes();
+    for (const status::Code& code : codes)
+        table.columns << rareColumn(code.code, code.word);
+    table.columns << rareColumn(Text::tr("Other"), Text::tr("Words without a category"));
+    for (const reports::SummaryRow& row : rows) {
+        QList<ReportCell> cells {count(int(row.studentId)), ReportCell(row.studentName), ReportCell(row.className),
+            count(row.possible()), count(row.attended), count(row.authorised), count(row.unauthorised),
+            attendanceCell(row)};
+        QList<int> byCode(codes.size() + 1, 0);
+        byCode[0] = row.present;
+        byCode[1] = row.late;
+        byCode[2] = row.absent;
+        byCode[3] = row.excused;
+        for (auto it = row.otherWords.constBegin(); it != row.otherWords.constEnd(); ++it) {
+            const status::Code* code = status::book().find(it.key());
+            const qsizetype at = code ? code - codes.constData() : codes.size();
+            byCode[at] += it.value();
+        }
+        for (int value : std::as_const(byCode))
+            cells << count(value);
+        table.rows.append(cells);
+    }
+    return table;
+}
+
 ReportTable dailyTable(const QList<reports::DayCounts>& days)
 {
     ReportTable table;

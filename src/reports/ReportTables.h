@@ -28,6 +28,9 @@ ReportTable alertsTable(const QList<reports::SummaryRow>& rows, const AlertThres
 ReportTable missingTable(
     const QList<reports::MissingRegister>& missing, const std::optional<reports::CountedDays>& counted = std::nullopt);
 ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows);
+// One row per student in the shape a school files for its census: the possible sessions, the
+// attended, authorised and unauthorised ones, and how many of each code, in the book's order.
+ReportTable censusTable(const QList<reports::SummaryRow>& rows);
 ReportTable dailyTable(const QList<reports::DayCounts>& days);
 // One row per student, one column per day, a totals row; the days' notes as footnotes.
 ReportTable sheetTable(const reports::Sheet& sheet, bool withClass);

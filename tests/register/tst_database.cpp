@@ -8,6 +8,7 @@
 #include "register/Database.h"
 #include "register/RegisterEvents.h"
 #include "reports/ReportQueries.h"
+#include "reports/ReportTables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -177,6 +178,17 @@ private Q_SLOTS:
         QCOMPARE(row.longestAbsenceRun, 3);
         QCOMPARE(row.currentAbsenceRun, 0);
         QCOMPARE(row.attendancePercent().value_or(-1), 300.0 / 7.0);
+        // The census counts each code once, whatever case its word was stored in.
+        const reports::ReportTable census = reports::censusTable(rows);
+        const auto codeCount = [&census](const QString& code) {
+            for (qsizetype c = 0; c < census.columns.size(); ++c) {
+                if (census.columns.at(c).header == code)
+                    return census.rows.first().at(c).text;
+            }
+            return QStringLiteral("no column");
+        };
+        QCOMPARE(QStringList({codeCount("I"), codeCount("A"), codeCount("#"), codeCount("V"), codeCount("Other")}),
+            QStringList({"2", "1", "1", "1", "1"}));
         reports::Tally days;
         for (const reports::DayCounts& counts : reports::dailyCounts(september))
             days.add(counts);

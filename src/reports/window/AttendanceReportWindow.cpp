@@ -285,6 +285,10 @@ void AttendanceReportWindow::buildLayout()
     m_historyTable = newTable(this, "tblHistory", m_historyModel, true);
     m_tabs->addTab(m_historyTable, reports::viewName(View::History));
 
+    m_censusModel = new reports::ReportTableModel(this);
+    m_censusTable = newTable(this, "tblCensus", m_censusModel, true);
+    m_tabs->addTab(m_censusTable, reports::viewName(View::Census));
+
     auto* buttons = new QHBoxLayout;
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblStatus"));
@@ -446,9 +450,10 @@ void AttendanceReportWindow::refresh()
         return;
     }
     look::BusyPointer busy(this);
-    const bool reuse = asked.view == View::Alerts && m_summaryScope && *m_summaryScope == asked.scope;
+    const bool fromSummary = asked.view == View::Alerts || asked.view == View::Census;
+    const bool reuse = fromSummary && m_summaryScope && *m_summaryScope == asked.scope;
     m_report = reports::buildReport(asked, reuse ? &m_summaryRows : nullptr);
-    if (asked.view == View::Summary || asked.view == View::Alerts) {
+    if (asked.view == View::Summary || fromSummary) {
         m_summaryScope = asked.scope;
         m_summaryRows = m_report.summary;
     }
@@ -507,6 +512,10 @@ void AttendanceReportWindow::showReport()
         place(m_historyModel, m_historyTable);
         m_status->setText(db::openedSchemaVersion() < 5 ? tr("This register keeps no history of changes.")
                                                         : tr("%n change(s)", nullptr, int(rows)));
+        break;
+    case View::Census:
+        place(m_censusModel, m_censusTable);
+        m_status->setText(tr("%n student(s)", nullptr, int(rows)));
         break;
     }
 }
@@ -654,6 +663,9 @@ reports::Report AttendanceReportWindow::shownReport() const
     case View::History:
         model = m_historyModel;
         break;
+    case View::Census:
+        model = m_censusModel;
+        break;
     case View::Sheet:
     case View::Chart:
         break;
@@ -679,7 +691,8 @@ void AttendanceReportWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && m_summaryModel) {
         const QColor background = tableBackground();
-        for (reports::ReportTableModel* model : {m_summaryModel, m_missingModel, m_alertsModel, m_historyModel})
+        for (reports::ReportTableModel* model :
+            {m_summaryModel, m_missingModel, m_alertsModel, m_historyModel, m_censusModel})
             model->setBackground(background);
         m_sheetModel->setBackground(background);
         if (view() == View::Chart && m_report.request.view == View::Chart)

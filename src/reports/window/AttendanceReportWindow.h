@@ -97,6 +97,7 @@ private:
     QTableView* m_missingTable = nullptr;
     QTableView* m_alertsTable = nullptr;
     QTableView* m_historyTable = nullptr;
+    QTableView* m_censusTable = nullptr;
     QRadioButton* m_missingOnDay = nullptr;
     QRadioButton* m_missingOverRange = nullptr;
     QDateEdit* m_missingDay = nullptr;
@@ -116,6 +117,7 @@ private:
     reports::ReportTableModel* m_missingModel = nullptr;
     reports::ReportTableModel* m_alertsModel = nullptr;
     reports::ReportTableModel* m_historyModel = nullptr;
+    reports::ReportTableModel* m_censusModel = nullptr;
 
     QTimer* m_refreshTimer = nullptr;
     reports::Report m_report;
