@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -42,8 +43,8 @@ void showColour(QTableWidgetItem* item, const QColor& colour)
 {
     item->setData(kColourRole, colour);
     item->setBackground(colour);
-    item->setText(colour.name());
-    item->setForeground(status::readableText(Qt::black, colour));
+    item->setToolTip(
+        QCoreApplication::translate("AttendanceCodesWindow", "%1; double-click to change it").arg(colour.name()));
 }
 
 } // namespace
@@ -80,6 +81,14 @@ AttendanceCodesWindow::AttendanceCodesWindow(QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->horizontalHeader()->setSectionResizeMode(WordColumn, QHeaderView::Stretch);
+    // The category's whole name shows in its box, in every language.
+    QComboBox sample;
+    for (status::Category each : status::categories())
+        sample.addItem(status::categoryName(each));
+    sample.addItem(status::categoryName(status::Category::Unknown));
+    m_table->horizontalHeader()->resizeSection(CategoryColumn, sample.sizeHint().width());
+    m_table->horizontalHeader()->resizeSection(CodeColumn, fontMetrics().horizontalAdvance(tr("Code")) + 24);
+    m_table->horizontalHeader()->resizeSection(KeyColumn, fontMetrics().horizontalAdvance(tr("Key")) + 24);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column != ColourColumn)
             return;
@@ -121,7 +130,7 @@ AttendanceCodesWindow::AttendanceCodesWindow(QWidget* parent)
     layout->addWidget(m_table);
     layout->addLayout(buttons);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    resize(760, 520);
+    resize(900, 560);
     load(db::attendanceCodes());
 }
 

@@ -87,7 +87,9 @@ PlannedAbsenceWindow::PlannedAbsenceWindow(QWidget* parent)
     days->addWidget(new QLabel(tr("to"), this));
     days->addWidget(m_to);
     days->addStretch();
-    form->addRow(tr("&From:"), days);
+    auto* fromLabel = new QLabel(tr("&From:"), this);
+    fromLabel->setBuddy(m_from);
+    form->addRow(fromLabel, days);
     form->addRow(tr("&Reason:"), m_reason);
     form->addRow(QString(), add);
 
