@@ -668,6 +668,7 @@ void MainWindow::makeCard(const db::StudentRow& student, const QSize& photoSize)
     // A card made after the day's marks were loaded shows its own.
     const auto found = m_loaded.constFind(student.id);
     card->setStatus(found == m_loaded.constEnd() ? unsavedStatus(student.id) : found->status);
+    card->setLateMinutes(found == m_loaded.constEnd() ? 0 : found->lateMinutes);
     card->setRemark(found == m_loaded.constEnd() ? m_planned.value(student.id).reason : found->remark);
     card->show();
     m_listed = index + 1;
@@ -798,10 +799,12 @@ void MainWindow::LoadAttendance()
         const auto found = stored.constFind(card->studentId());
         if (found == stored.constEnd()) {
             card->setStatus(unsavedStatus(card->studentId()));
+            card->setLateMinutes(0);
             card->setRemark(m_planned.value(card->studentId()).reason);
             continue;
         }
         card->setStatus(found->status);
+        card->setLateMinutes(found->lateMinutes);
         card->setRemark(found->remark);
         if (!notes)
             notes = found->notes;
@@ -831,8 +834,10 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     look::BusyPointer busy(this);
     QList<db::CardMark> marks;
     marks.reserve(cards.size());
-    for (const StudentCard* card : cards)
+    for (const StudentCard* card : cards) {
         marks.append({card->studentId(), card->status(), card->remark()});
+        marks.last().lateMinutes = card->lateMinutes();
+    }
     const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
     const QString notes = m_text1->toPlainText();
     db::Author author = db::Author::current();
@@ -845,7 +850,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
             if (stored == m_loaded.constEnd())
                 continue;
             const QString was = stored->status.isEmpty() ? QString::fromLatin1(status::kPresent) : stored->status;
-            if (was != card->status() || stored->remark != card->remark())
+            if (was != card->status() || stored->remark != card->remark() || stored->lateMinutes != card->lateMinutes())
                 amended << card->studentName();
         }
         if (!amended.isEmpty()) {
@@ -1169,6 +1174,9 @@ void MainWindow::Card_Menu(int index, const QPoint& globalPos)
         wordOf.insert(action, code.word);
     }
     menu.addSeparator();
+    QAction* minutes = menu.addAction(tr("&Minutes Late…"));
+    minutes->setObjectName(QStringLiteral("actionMinutesLate"));
+    minutes->setEnabled(status::book().categoryOf(card->status()) == status::Category::Late);
     QAction* remark = menu.addAction(tr("&Remark…"));
     remark->setObjectName(QStringLiteral("actionRemark"));
     QAction* history = menu.addAction(tr("&History…"));
@@ -1182,12 +1190,34 @@ void MainWindow::Card_Menu(int index, const QPoint& globalPos)
         if (wordOf.contains(chosen)) {
             card->setStatus(wordOf.value(chosen));
             setChanged(true);
+        } else if (chosen == minutes) {
+            editLateMinutes(card);
         } else if (chosen == remark) {
             editRemark(card);
         } else if (chosen == history) {
             showHistory(card);
         }
     });
+}
+
+void MainWindow::editLateMinutes(StudentCard* card)
+{
+    const std::optional<QString> typed = dialogs().inputBox(this,
+        tr("How many minutes late did %1 arrive? (0 for not known)").arg(card->studentName()), tr("Minutes Late"),
+        card->lateMinutes() > 0 ? QString::number(card->lateMinutes()) : QString());
+    if (!typed)
+        return;
+    bool whole = false;
+    const int minutes = typed->trimmed().isEmpty() ? 0 : typed->trimmed().toInt(&whole);
+    if ((!typed->trimmed().isEmpty() && !whole) || minutes < 0 || minutes > 600) {
+        dialogs().message(this, tr("\"%1\" is not a number of minutes from 0 to 600. Nothing was changed.").arg(*typed),
+            tr("Minutes Late"), UserDialogs::Icon::Warning);
+        return;
+    }
+    if (minutes == card->lateMinutes())
+        return;
+    card->setLateMinutes(minutes);
+    setChanged(true);
 }
 
 void MainWindow::editRemark(StudentCard* card)

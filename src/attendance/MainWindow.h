@@ -165,6 +165,7 @@ private:
     void connectCard(StudentCard* card);
     // The one card Tab stops at in the card area.
     void setCurrentCard(int index);
+    void editLateMinutes(StudentCard* card);
     void editRemark(StudentCard* card);
     void showHistory(const StudentCard* card);
     // Puts the given statuses on the cards, asking first when that would replace marks that are

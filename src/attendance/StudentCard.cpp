@@ -277,8 +277,10 @@ QString StudentCard::status() const
 
 void StudentCard::setStatus(const QString& word)
 {
+    if (m_word != word)
+        m_lateMinutes = 0;
     m_word = word;
-    m_status->setText(status::displayName(word));
+    showStatusText();
     if (status::isKnown(word))
         m_colourWord = word;
     applyStatusColour();
@@ -303,6 +305,19 @@ void StudentCard::setStatusColour(const QColor& colour)
     QPalette palette = m_status->palette();
     palette.setColor(m_status->foregroundRole(), colour);
     m_status->setPalette(palette);
+}
+
+void StudentCard::setLateMinutes(int minutes)
+{
+    m_lateMinutes = status::book().categoryOf(m_word) == status::Category::Late ? std::max(0, minutes) : 0;
+    showStatusText();
+    describe();
+}
+
+void StudentCard::showStatusText()
+{
+    m_status->setText(m_lateMinutes > 0 ? tr("%1 %2′").arg(status::displayName(m_word)).arg(m_lateMinutes)
+                                        : status::displayName(m_word));
 }
 
 void StudentCard::setRemark(const QString& remark)

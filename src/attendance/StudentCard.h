@@ -58,6 +58,9 @@ public:
     // The student's remark for the day; empty for none.
     QString remark() const { return m_remark; }
     void setRemark(const QString& remark);
+    // How many minutes late a Late mark came; 0 for none. Shown beside the status.
+    int lateMinutes() const { return m_lateMinutes; }
+    void setLateMinutes(int minutes);
 
     // Copies size, colours, fonts, tooltip and status of another card (the template).
     void copyLookFrom(const StudentCard& other);
@@ -89,6 +92,7 @@ private:
     void showInitials();
     void paintPhotoGround();
     void applyStatusColour();
+    void showStatusText();
     void describe();
 
     int m_index;
@@ -101,5 +105,6 @@ private:
     // The known word whose colour the label shows; a word of another tool leaves it as it was.
     QString m_colourWord;
     QString m_remark;
+    int m_lateMinutes = 0;
     bool m_menuKeyPressed = false;
 };

@@ -54,7 +54,7 @@ const QList<Table>& registerTables()
         {"tblAttendance", 0,
             {{"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0}, {"\"Status\"", Kind::Text, 0},
                 {"Notes", Kind::Text, 0}, {"Remark", Kind::Text, 4}, {"ChangedAt", Kind::Text, 3},
-                {"ChangedBy", Kind::Text, 3}, {"ChangedOn", Kind::Text, 3}}},
+                {"ChangedBy", Kind::Text, 3}, {"ChangedOn", Kind::Text, 3}, {"LateMinutes", Kind::Number, 11}}},
         {"tblHistory", 5,
             {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0},
                 {"OldStatus", Kind::Text, 0}, {"NewStatus", Kind::Text, 0}, {"OldRemark", Kind::Text, 0},
@@ -137,9 +137,9 @@ QString selectOf(const Table& table, int version)
 {
     QStringList columns;
     for (const Column& column : table.columns)
-        columns << (version >= column.since  ? QString::fromLatin1(column.name)
-                : column.kind == Kind::Bytes ? QStringLiteral("NULL")
-                                             : QStringLiteral("''"));
+        columns << (version >= column.since ? QString::fromLatin1(column.name)
+                : column.kind == Kind::Text ? QStringLiteral("''")
+                                            : QStringLiteral("NULL"));
     return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), QLatin1String(table.name));
 }
 

@@ -106,8 +106,9 @@ QString column(const char* name, int since)
 
 QString markColumns()
 {
-    return QStringLiteral("\"Status\", Notes, %1, %2, %3, %4")
-        .arg(column("Remark", 4), column("ChangedAt", 3), column("ChangedBy", 3), column("ChangedOn", 3));
+    return QStringLiteral("\"Status\", Notes, %1, %2, %3, %4, %5")
+        .arg(column("Remark", 4), column("ChangedAt", 3), column("ChangedBy", 3), column("ChangedOn", 3),
+            openState().version >= 11 ? QStringLiteral("LateMinutes") : QStringLiteral("NULL"));
 }
 
 void requireWritable()
@@ -153,7 +154,8 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
     static const QList<std::pair<const char*, QStringList>> written = {
         {"tblClassName", {"id", "ClassName"}},
         {"tblStudents", {"id", "StudentName", "ClassID", "Image"}},
-        {"tblAttendance", {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn"}},
+        {"tblAttendance",
+            {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn", "LateMinutes"}},
         {"tblHistory",
             {"id", "StudentID", "Date", "OldStatus", "NewStatus", "OldRemark", "NewRemark", "ChangedBy", "ChangedOn",
                 "ChangedAt", "OldNotes", "NewNotes", "Reason"}},
@@ -352,6 +354,7 @@ Mark markFrom(const QSqlQuery& query, int first)
     mark.changedAt = query.value(first + 3).toString();
     mark.changedBy = query.value(first + 4).toString();
     mark.changedOn = query.value(first + 5).toString();
+    mark.lateMinutes = std::max(0, query.value(first + 6).toInt());
     return mark;
 }
 
@@ -556,6 +559,12 @@ Author Author::current()
 {
     return {operatingSystemUser(), QSysInfo::machineHostName(),
         QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs), QString()};
+}
+
+QVariant lateMinutes(const CardMark& card)
+{
+    const bool late = status::book().categoryOf(card.status) == status::Category::Late;
+    return late && card.lateMinutes > 0 ? QVariant(card.lateMinutes) : QVariant(QMetaType::fromType<int>());
 }
 
 QString dateKey(const QDate& date)

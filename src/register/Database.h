@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVariant>
 
 #include <limits>
 #include <optional>
@@ -66,6 +67,7 @@ struct Mark
     QString changedAt; // UTC, ISO 8601; empty when the saving program did not record it
     QString changedBy; // the operating-system user
     QString changedOn; // the computer's host name
+    int lateMinutes = 0;
     bool operator==(const Mark&) const = default;
 };
 
@@ -84,7 +86,11 @@ struct CardMark
     qint64 studentId = 0;
     QString status;
     QString remark;
+    int lateMinutes = 0; // how late a Late mark came; 0 when not known
 };
+
+// The minutes as stored: NULL unless the mark is late by some minutes.
+QVariant lateMinutes(const CardMark& card);
 
 // Who saves: recorded on every mark written and in its history.
 struct Author

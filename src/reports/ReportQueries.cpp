@@ -73,6 +73,12 @@ QString column(const QString& qualified, int since)
     return openedSchemaVersion() >= since ? qualified : QStringLiteral("''");
 }
 
+// How late a mark came, in minutes; nothing on a register older than the column.
+QString lateMinutesColumn()
+{
+    return openedSchemaVersion() >= 11 ? QStringLiteral("a.LateMinutes") : QStringLiteral("CAST(NULL AS INTEGER)");
+}
+
 // Marks whose date is not yyyy-MM-dd text may still sort between two ISO dates ("2025-3-9",
 // "2025-03-9 ");
 // they belong to no day and are left out. Asking costs one indexed count; the filter itself
@@ -448,8 +454,9 @@ void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calend
         const ReportScope part {span.student.classId, span.from, span.to};
         MarkFilter filter = markFilter(part, {span.student.id});
         leaveOutFreeDays(filter, calendar, part);
-        QSqlQuery query = sql::reading(
-            QStringLiteral("SELECT a.\"Status\" FROM tblAttendance a WHERE %1 ORDER BY a.\"Date\"").arg(filter.sql));
+        QSqlQuery query
+            = sql::reading(QStringLiteral("SELECT a.\"Status\", %2 FROM tblAttendance a WHERE %1 ORDER BY a.\"Date\"")
+                               .arg(filter.sql, lateMinutesColumn()));
         bind(query, filter.values);
         sql::run(query);
         QString& days = letters[row];
@@ -457,6 +464,7 @@ void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calend
             const QString word = query.value(0).toString();
             const QChar letter = markLetter(word);
             days += letter;
+            row->lateMinutes += std::max(0, query.value(1).toInt());
             if (!isOneOfTheFour(word))
                 ++row->otherWords[word];
         }
@@ -504,9 +512,9 @@ QList<SummaryRow> summary(const ReportScope& scope)
     MarkFilter filter = markFilter(scope, idsOf(students));
     leaveOutFreeDays(filter, calendar, scope);
     const Letters letters = markLetters();
-    QSqlQuery query
-        = sql::reading(QStringLiteral("SELECT a.StudentID, %1 FROM tblAttendance a WHERE %2 GROUP BY a.StudentID")
-                           .arg(db::orderedConcatenation(letters.sql, QStringLiteral("a.\"Date\"")), filter.sql));
+    QSqlQuery query = sql::reading(
+        QStringLiteral("SELECT a.StudentID, %1, sum(%3) FROM tblAttendance a WHERE %2 GROUP BY a.StudentID")
+            .arg(db::orderedConcatenation(letters.sql, QStringLiteral("a.\"Date\"")), filter.sql, lateMinutesColumn()));
     bind(query, letters.values);
     bind(query, filter.values);
     sql::run(query);
@@ -516,6 +524,7 @@ QList<SummaryRow> summary(const ReportScope& scope)
         if (!row)
             continue;
         readLetters(query.value(1).toString(), *row);
+        row->lateMinutes = std::max(0, query.value(2).toInt());
         if (row->other > 0)
             withOtherWords.append(row->studentId);
     }
@@ -582,9 +591,9 @@ Sheet sheet(const ReportScope& scope)
     };
 
     const MarkFilter filter = markFilter(scope, idsOf(result.students));
-    QSqlQuery query = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Notes, %1 FROM "
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Notes, %1, %3 FROM "
                                                   "tblAttendance a WHERE %2 ORDER BY a.StudentID, a.\"Date\"")
-                                       .arg(column(QStringLiteral("a.Remark"), 4), filter.sql));
+                                       .arg(column(QStringLiteral("a.Remark"), 4), filter.sql, lateMinutesColumn()));
     bind(query, filter.values);
     sql::run(query);
 
@@ -621,7 +630,7 @@ Sheet sheet(const ReportScope& scope)
         if (status.isEmpty())
             status = QStringLiteral("Present");
         byStudent[student].append({student, *found, words.shared(status), query.value(4).toString(),
-            words.shared(query.value(3).toString())});
+            words.shared(query.value(3).toString()), std::max(0, query.value(5).toInt())});
         ++count;
     }
     query.finish();

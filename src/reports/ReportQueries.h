@@ -110,6 +110,7 @@ struct SheetMark
     QString status;
     QString remark;
     QString notes; // as stored on this student's row
+    int lateMinutes = 0;
 };
 
 // The register sheet: every student of the scope, every day on which one of them has a mark.

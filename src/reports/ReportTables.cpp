@@ -137,6 +137,7 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     table.columns = {textColumn(Text::tr("Student"), true), textColumn(Text::tr("Class")),
         numberColumn(Text::tr("Days\nMarked"), Text::tr("Days in the range on which the student has a saved mark"))};
     table.columns << tallyColumns();
+    table.columns << numberColumn(Text::tr("Late\nminutes"), Text::tr("The minutes late of every Late mark, summed"));
     table.columns << numberColumn(Text::tr("Longest\nAbsence Run"),
         Text::tr("The most consecutive marked days missed (absent, excused or any absence code)"))
                   << numberColumn(Text::tr("Current\nAbsence Run"),
@@ -164,7 +165,8 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     QSet<qint64> classes;
     for (const reports::SummaryRow& row : rows) {
         QList<ReportCell> cells {ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked)};
-        cells << tallyCells(row) << count(row.longestAbsenceRun) << count(row.currentAbsenceRun);
+        cells << tallyCells(row) << count(row.lateMinutes) << count(row.longestAbsenceRun)
+              << count(row.currentAbsenceRun);
         table.rows.append(withDays(cells, count(row.schoolDays.value_or(0)), count(row.notRecorded.value_or(0))));
         totalSchoolDays += row.schoolDays.value_or(0);
         totalNotRecorded += row.notRecorded.value_or(0);
@@ -176,7 +178,7 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
         QList<ReportCell> cells {ReportCell(Text::tr("Total (%n students)", nullptr, int(rows.size()))),
             ReportCell(classes.size() == 1 ? rows.first().className : Text::tr("All Classes")),
             count(total.daysMarked)};
-        cells << tallyCells(total) << ReportCell() << ReportCell();
+        cells << tallyCells(total) << count(total.lateMinutes) << ReportCell() << ReportCell();
         table.rows.append(withDays(cells, count(totalSchoolDays), count(totalNotRecorded)));
         table.lastRowIsTotal = true;
     }
@@ -371,6 +373,11 @@ QString dayNotesText(const QMap<QString, QString>& notes, bool withClass)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString lateText(const QString& letter, int minutes)
+{
+    return minutes > 0 ? QStringLiteral("%1%2").arg(letter).arg(minutes) : letter;
+}
+
 QString markToolTip(const QString& stored, const QString& remark)
 {
     const QString shown = status::displayName(stored);
@@ -399,7 +406,7 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
     }
     for (const reports::SheetMark& mark : sheet.marks) {
         ReportCell& cell = table.rows[mark.student][first + mark.day];
-        cell.text = status::letter(mark.status);
+        cell.text = lateText(status::letter(mark.status), mark.lateMinutes);
         cell.statusWord = mark.status;
         cell.toolTip = markToolTip(mark.status, mark.remark);
     }
@@ -424,7 +431,7 @@ QList<QStringList> sheetLongForm(const reports::Sheet& sheet)
 {
     QList<QStringList> records;
     records << QStringList {Text::tr("Date"), Text::tr("Class"), Text::tr("Student ID"), Text::tr("Student"),
-        Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes")};
+        Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes"), Text::tr("Late minutes")};
     // By day, then as the students are listed: the order a register is read in.
     QList<const reports::SheetMark*> marks;
     marks.reserve(sheet.marks.size());
@@ -436,7 +443,8 @@ QList<QStringList> sheetLongForm(const reports::Sheet& sheet)
         const reports::SheetStudent& student = sheet.students.at(mark->student);
         // The stored word, untranslated: a file read back gives the register's own values.
         records << QStringList {sheet.days.at(mark->day).toString(Qt::ISODate), student.className,
-            QString::number(student.id), student.name, mark->status, mark->remark, mark->notes};
+            QString::number(student.id), student.name, mark->status, mark->remark, mark->notes,
+            mark->lateMinutes > 0 ? QString::number(mark->lateMinutes) : QString()};
     }
     return records;
 }

@@ -45,6 +45,8 @@ QString dayTotalText(const QPair<int, int>& total);
 QString sheetDayHeader(const QDate& day);
 // The notes of a day, one line per class when the sheet shows several.
 QString dayNotesText(const QMap<QString, QString>& notes, bool withClass);
+// A mark's letter on the sheet, with its minutes late when there are some ("L12").
+QString lateText(const QString& letter, int minutes);
 // A mark's tooltip: the word as the user reads it, and the remark.
 QString markToolTip(const QString& status, const QString& remark);
 // How a report shows a date.

@@ -11,6 +11,8 @@
 #include "core/StatusWords.h"
 #include "register/Database.h"
 #include "register/RegisterEvents.h"
+#include "reports/ReportQueries.h"
+#include "reports/ReportTables.h"
 #include "reports/window/AttendanceReportWindow.h"
 #include "roster/ManageClassesWindow.h"
 #include "ui/ErrorReport.h"
@@ -1075,6 +1077,42 @@ private Q_SLOTS:
         changeDate(QDate(2025, 11, 4));
         QCOMPARE(card(0)->status(), QStringLiteral("Present"));
         QCOMPARE(statusOn(ids.at(0), QDate(2025, 11, 3)), QStringLiteral("Excused"));
+    }
+
+    // Minutes late go with a Late mark only: typed from the card's menu, saved, read back, and
+    // summed in the summary and shown on the sheet.
+    void minutesLateAreKeptWithALateMark()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        const QDate today = QDate::currentDate();
+        start();
+        activate();
+        pick(0);
+        card(0)->setFocus();
+        press(Qt::Key_L);
+        dialogs().answerText(QStringLiteral("ten"));
+        answerCardMenu(Qt::Key_M);
+        rightClick(card(0)->photo());
+        QCOMPARE(card(0)->lateMinutes(), 0);
+        QVERIFY(dialogs().shown().last().text.contains(QStringLiteral("not a number")));
+        dialogs().answerText(QStringLiteral("12"));
+        answerCardMenu(Qt::Key_M);
+        rightClick(card(0)->photo());
+        QCOMPARE(card(0)->statusLabel()->text(), QStringLiteral("Late 12\u2032"));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(db::mark(ids.at(0), today)->lateMinutes, 12);
+        pick(0);
+        QCOMPARE(card(0)->lateMinutes(), 12);
+
+        const reports::ReportScope scope {classA, today, today};
+        QCOMPARE(reports::summary(scope).first().lateMinutes, 12);
+        QCOMPARE(reports::sheetTable(reports::sheet(scope), false).rows.first().at(1).text, QStringLiteral("L12"));
+        // Another status takes the minutes away.
+        activate();
+        card(0)->setFocus();
+        press(Qt::Key_P);
+        QCOMPARE(card(0)->lateMinutes(), 0);
     }
 
     void copyingADayAndMarkingAllPresentAskBeforeReplacingMarks()

@@ -60,14 +60,15 @@ const QString kStudentsIndex = QStringLiteral(
 const QString kSaveDay = QStringLiteral(R"(
 WITH card AS (
     SELECT * FROM unnest($2::bigint[], $3::text[], $4::text[], $9::boolean[], $10::text[], $11::text[],
-                         $12::text[], $13::text[], $14::text[], $15::text[])
-        AS c(id, status, remark, had, old_status, old_remark, old_notes, old_at, old_by, old_on)
+                         $12::text[], $13::text[], $14::text[], $15::text[], $16::integer[])
+        AS c(id, status, remark, had, old_status, old_remark, old_notes, old_at, old_by, old_on, minutes)
 ), written AS (
-    INSERT INTO tblAttendance AS a (StudentID, "Date", "Status", Notes, Remark, ChangedAt, ChangedBy, ChangedOn)
-    SELECT id, $1, status, $5, remark, $6, $7, $8 FROM card ORDER BY id
+    INSERT INTO tblAttendance AS a (StudentID, "Date", "Status", Notes, Remark, ChangedAt, ChangedBy, ChangedOn,
+                                    LateMinutes)
+    SELECT id, $1, status, $5, remark, $6, $7, $8, minutes FROM card ORDER BY id
     ON CONFLICT (StudentID, "Date") DO UPDATE SET "Status" = EXCLUDED."Status", Notes = EXCLUDED.Notes,
         Remark = EXCLUDED.Remark, ChangedAt = EXCLUDED.ChangedAt, ChangedBy = EXCLUDED.ChangedBy,
-        ChangedOn = EXCLUDED.ChangedOn
+        ChangedOn = EXCLUDED.ChangedOn, LateMinutes = EXCLUDED.LateMinutes
     WHERE EXISTS (SELECT 1 FROM card c WHERE c.id = a.StudentID AND c.had
         AND COALESCE(NULLIF(a."Status", ''), 'Present') = c.old_status AND COALESCE(a.Remark, '') = c.old_remark
         AND md5(COALESCE(a.Notes, '')) = c.old_notes AND COALESCE(a.ChangedAt, '') = c.old_at
@@ -463,6 +464,7 @@ public:
                                     "FOR EACH ROW EXECUTE FUNCTION rollvane_history()"));
             break;
         case 11:
+            sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN IF NOT EXISTS LateMinutes integer"));
             // The history keeps why an earlier day's mark was changed.
             sql::run(kHistoryFunction);
             sql::run(
@@ -688,6 +690,12 @@ private:
         save.addBindValue(truthArray(had));
         for (const QStringList* values : {&oldStatuses, &oldRemarks, &oldNotes, &oldAt, &oldBy, &oldOn})
             save.addBindValue(textArray(*values));
+        QStringList minutes;
+        for (const CardMark& card : cards) {
+            const QVariant late = lateMinutes(card);
+            minutes << (late.isNull() ? QStringLiteral("NULL") : late.toString());
+        }
+        save.addBindValue(QLatin1Char('{') + minutes.join(QLatin1Char(',')) + QLatin1Char('}'));
         sql::run(save);
         const qint64 agreed = save.next() ? save.value(0).toLongLong() : -1;
         save.finish();

@@ -237,6 +237,8 @@ public:
                                "NOT NULL DEFAULT '9999-12-31')"));
             break;
         case 11:
+            if (!hasColumn(QStringLiteral("tblAttendance"), QStringLiteral("LateMinutes")))
+                sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN LateMinutes INTEGER"));
             sql::run(QStringLiteral("CREATE TABLE IF NOT EXISTS tblPlannedAbsence (id INTEGER PRIMARY KEY, StudentID "
                                     "INTEGER NOT NULL, FromDate TEXT NOT NULL, ToDate TEXT NOT NULL, \"Status\" TEXT "
                                     "NOT NULL DEFAULT '', Reason TEXT NOT NULL DEFAULT '', CreatedBy TEXT NOT NULL "
@@ -602,11 +604,11 @@ private:
         const DayMarks& stored)
     {
         QSqlQuery update = sql::prepared(QStringLiteral(
-            "UPDATE tblAttendance SET \"Status\"=?, Notes=?, Remark=?, ChangedAt=?, ChangedBy=?, ChangedOn=? "
-            "WHERE StudentID=? AND \"Date\"=?"));
+            "UPDATE tblAttendance SET \"Status\"=?, Notes=?, Remark=?, ChangedAt=?, ChangedBy=?, ChangedOn=?, "
+            "LateMinutes=? WHERE StudentID=? AND \"Date\"=?"));
         QSqlQuery insert = sql::prepared(
             QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, Remark, ChangedAt, "
-                           "ChangedBy, ChangedOn) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+                           "ChangedBy, ChangedOn, LateMinutes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         QSqlQuery history = sql::prepared(
             QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
                            "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes, Reason) VALUES (?, ?, ?, ?, ?, ?, ?, "
@@ -618,6 +620,7 @@ private:
             update.addBindValue(sql::text(author.at));
             update.addBindValue(sql::text(author.user));
             update.addBindValue(sql::text(author.host));
+            update.addBindValue(lateMinutes(card));
             update.addBindValue(card.studentId);
             update.addBindValue(day);
             sql::run(update);
@@ -630,6 +633,7 @@ private:
                 insert.addBindValue(sql::text(author.at));
                 insert.addBindValue(sql::text(author.user));
                 insert.addBindValue(sql::text(author.host));
+                insert.addBindValue(lateMinutes(card));
                 sql::run(insert);
             }
             const std::optional<Mark> before = storedOf(stored, card.studentId);

@@ -28,6 +28,7 @@ void SheetModel::setSheet(const reports::Sheet& sheet, bool withClass)
     m_words = {QString()};
     m_cells.fill(0, m_students.size() * m_days.size());
     m_remarks.clear();
+    m_minutes.clear();
     QHash<QString, quint32> wordIndex;
     for (const reports::SheetMark& mark : sheet.marks) {
         auto found = wordIndex.constFind(mark.status);
@@ -39,6 +40,8 @@ void SheetModel::setSheet(const reports::Sheet& sheet, bool withClass)
         m_cells[cell] = *found;
         if (!mark.remark.isEmpty())
             m_remarks.insert(cell, mark.remark);
+        if (mark.lateMinutes > 0)
+            m_minutes.insert(cell, mark.lateMinutes);
     }
     endResetModel();
 }
@@ -102,7 +105,7 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return status::letter(word);
+        return lateText(status::letter(word), m_minutes.value(qsizetype(row) * m_days.size() + day));
     case Qt::ToolTipRole:
         return markToolTip(word, m_remarks.value(qsizetype(row) * m_days.size() + day));
     case Qt::ForegroundRole:

@@ -41,6 +41,7 @@ private:
     QStringList m_words; // 0: no mark
     QList<quint32> m_cells; // student * days + day -> index into m_words
     QHash<qsizetype, QString> m_remarks; // by cell, only where there is one
+    QHash<qsizetype, int> m_minutes; // minutes late, by cell, only where there are some
     QColor m_background;
 };
 
