@@ -143,6 +143,120 @@
     </message>
 </context>
 <context>
+    <name>AttendanceCodesWindow</name>
+    <message>
+        <source>%1; double-click to change it</source>
+        <translation>%1; zum Ändern doppelklicken</translation>
+    </message>
+    <message>
+        <source>Attendance Codes</source>
+        <translation>Anwesenheitscodes</translation>
+    </message>
+    <message>
+        <source>What each mark means for the figures. Present, Late, Absent and Excused keep their meaning; a word without a category counts as Other, a possible session neither attended nor missed. Double-click a colour to change it.</source>
+        <translation>Was jede Eintragung für die Zahlen bedeutet. Anwesend, Verspätet, Abwesend und Entschuldigt behalten ihre Bedeutung; ein Wort ohne Kategorie zählt als Sonstiges, eine mögliche Sitzung, weder besucht noch versäumt. Doppelklicken Sie auf eine Farbe, um sie zu ändern.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Word Stored</source>
+        <translation>Gespeichertes Wort</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Add Code</source>
+        <translation>Code &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Code</source>
+        <translation>Code &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Add &amp;England&apos;s Codes</source>
+        <translation>Codes für &amp;England hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Find Words in the Register</source>
+        <translation>Wörter in der Liste &amp;finden</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>One of the four words: its meaning is fixed</source>
+        <translation>Eines der vier Wörter: seine Bedeutung steht fest</translation>
+    </message>
+    <message>
+        <source>Every word in the register has a meaning already.</source>
+        <translation>Jedes Wort in der Liste hat bereits eine Bedeutung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words found that have no category yet; give each one and save.</source>
+        <translation>
+            <numerusform>%n Wort ohne Kategorie gefunden; geben Sie ihm eine und speichern Sie.</numerusform>
+            <numerusform>%n Wörter ohne Kategorie gefunden; geben Sie jedem eine und speichern Sie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1 has no word to store.</source>
+        <translation>Zeile %1 hat kein Wort zum Speichern.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code.</source>
+        <translation>„%1“ hat keinen Code.</translation>
+    </message>
+    <message>
+        <source>The code of &quot;%1&quot; is longer than three characters.</source>
+        <translation>Der Code von „%1“ ist länger als drei Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 60 characters.</source>
+        <translation>„%1“ ist länger als 60 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is listed twice (letter case does not make two words).</source>
+        <translation>„%1“ steht zweimal in der Liste (Groß- und Kleinschreibung machen keine zwei Wörter).</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; is given to two words.</source>
+        <translation>Der Code „%1“ ist zwei Wörtern gegeben.</translation>
+    </message>
+    <message>
+        <source>The key of &quot;%1&quot; must be a single character that is not a space.</source>
+        <translation>Die Taste von „%1“ muss ein einzelnes Zeichen sein, kein Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; is given to two codes.</source>
+        <translation>Die Taste „%1“ ist zwei Codes gegeben.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>AttendanceReportWindow</name>
     <message>
         <source>Attendance Report</source>
@@ -314,6 +428,22 @@
     <message>
         <source>Previe&amp;w…</source>
         <translation>&amp;Vorschau…</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Own Rule</source>
+        <translation>Eigene Regel</translation>
+    </message>
+    <message>
+        <source>Persistent Absence (10 % or more missed)</source>
+        <translation>Dauerhafte Abwesenheit (10 % oder mehr versäumt)</translation>
+    </message>
+    <message>
+        <source>Severe Absence (half or more missed)</source>
+        <translation>Schwere Abwesenheit (die Hälfte oder mehr versäumt)</translation>
     </message>
 </context>
 <context>
@@ -499,6 +629,37 @@
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>Die Bildlaufleiste des Kartenbereichs wurde nicht angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Present</source>
+        <translation>Anwesend</translation>
+    </message>
+    <message>
+        <source>Late (counts as present)</source>
+        <translation>Verspätet (zählt als anwesend)</translation>
+    </message>
+    <message>
+        <source>Approved educational activity</source>
+        <translation>Genehmigte schulische Aktivität</translation>
+    </message>
+    <message>
+        <source>Authorised absence</source>
+        <translation>Entschuldigte Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence</source>
+        <translation>Unentschuldigte Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Not counted (no possible session)</source>
+        <translation>Nicht gezählt (keine mögliche Sitzung)</translation>
+    </message>
+    <message>
+        <source>Not given (counted as Other)</source>
+        <translation>Nicht vergeben (zählt als Sonstiges)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +913,18 @@
     <message>
         <source>There is no class with the number %1.</source>
         <translation>Es gibt keine Klasse mit der Nummer %1.</translation>
+    </message>
+    <message>
+        <source>This register keeps no attendance codes. Nothing was changed.</source>
+        <translation>Diese Liste führt keine Anwesenheitscodes. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The first day of a planned absence must be on or before its last day.</source>
+        <translation>Der erste Tag einer geplanten Abwesenheit muss am oder vor ihrem letzten Tag liegen.</translation>
+    </message>
+    <message>
+        <source>This register keeps no planned absences. Nothing was changed.</source>
+        <translation>Diese Liste führt keine geplanten Abwesenheiten. Nichts wurde geändert.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1378,14 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>&amp;Today</source>
         <translation>&amp;Heute</translation>
     </message>
+    <message>
+        <source>Planned A&amp;bsence…</source>
+        <translation>Geplante A&amp;bwesenheit…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Codes…</source>
+        <translation>&amp;Anwesenheitscodes…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1504,6 +1685,49 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <source>dddd d MMMM</source>
         <translation>dddd, d. MMMM</translation>
     </message>
+    <message numerus="yes">
+        <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
+        <translation>
+            <numerusform>Sie ändern %n gespeicherte Eintragung vom %1 (%2). Warum? Der Grund wird im Verlauf neben der Eintragung, wie sie war, aufbewahrt.</numerusform>
+            <numerusform>Sie ändern %n gespeicherte Eintragungen vom %1 (%2). Warum? Der Grund wird im Verlauf neben den Eintragungen, wie sie waren, aufbewahrt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason for the Change</source>
+        <translation>Grund der Änderung</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: a change to an earlier day&apos;s saved marks needs a reason. The marks stay on your screen.</source>
+        <translation>Nichts wurde gespeichert: Eine Änderung gespeicherter Eintragungen eines früheren Tages braucht einen Grund. Die Eintragungen bleiben auf Ihrem Bildschirm.</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes Late…</source>
+        <translation>&amp;Minuten verspätet…</translation>
+    </message>
+    <message>
+        <source>How many minutes late did %1 arrive? (0 for not known)</source>
+        <translation>Wie viele Minuten zu spät kam %1? (0 für unbekannt)</translation>
+    </message>
+    <message>
+        <source>Minutes Late</source>
+        <translation>Minuten verspätet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 0 to 600. Nothing was changed.</source>
+        <translation>„%1“ ist keine Minutenzahl von 0 bis 600. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>%1 on an approved activity</source>
+        <translation>%1 bei genehmigter Aktivität</translation>
+    </message>
+    <message>
+        <source>%1 not counted</source>
+        <translation>%1 nicht gezählt</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1777,6 +2001,100 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     </message>
 </context>
 <context>
+    <name>PlannedAbsenceWindow</name>
+    <message>
+        <source>Planned Absence</source>
+        <translation>Geplante Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Hospital stay, family funeral, ...</source>
+        <translation>Krankenhausaufenthalt, Beerdigung in der Familie, ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Schüler:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Grund:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>School Days</source>
+        <translation>Schultage</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Selected Plans</source>
+        <translation>Gewählte Planungen &amp;aufheben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 (by %2)</source>
+        <translation>%1 (von %2)</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Nichts wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Choose the student first.</source>
+        <translation>Wählen Sie zuerst den Schüler.</translation>
+    </message>
+    <message>
+        <source>The first day is after the last.</source>
+        <translation>Der erste Tag liegt nach dem letzten.</translation>
+    </message>
+    <message>
+        <source>There is no school day from %1 to %2.</source>
+        <translation>Vom %1 bis %2 gibt es keinen Schultag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
+        <translation>
+            <numerusform>%n geplante Abwesenheit aufheben? Bereits daraus gespeicherte Eintragungen bleiben, wie sie gespeichert wurden.</numerusform>
+            <numerusform>%n geplante Abwesenheiten aufheben? Bereits daraus gespeicherte Eintragungen bleiben, wie sie gespeichert wurden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
@@ -1819,14 +2137,6 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <translation>%1: nur ein Bericht auf einmal</translation>
     </message>
     <message>
-        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
-        <translation>%1: kein Bericht; wählen Sie summary, sheet, missing oder alerts</translation>
-    </message>
-    <message>
-        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
-        <translation>kein Bericht angegeben; wählen Sie summary, sheet, missing oder alerts (siehe --help)</translation>
-    </message>
-    <message>
         <source>--class, --class-id, --all: choose one of them</source>
         <translation>--class, --class-id, --all: wählen Sie nur eine davon</translation>
     </message>
@@ -1867,7 +2177,7 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <translation>--output: %1 ist eine der eigenen Dateien des Registers (das Register, sein Journal oder seine Sperre, die Vorlage oder eine Sicherung); wählen Sie eine andere Datei</translation>
     </message>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+        <source>Usage: rollvane-report summary|sheet|missing|alerts|census [options]
 Reads the attendance register, without changing it, and writes a report.
 
   --class NAME          one class, by its name
@@ -1879,6 +2189,8 @@ Reads the attendance register, without changing it, and writes a report.
                         --from or --to asks for every school day of a range)
   --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
+  --persistent          alerts: only persistent absence (10 % of possible sessions
+                        missed or more) and severe absence (half or more)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
   --help                show this text
@@ -1886,7 +2198,7 @@ Reads the attendance register, without changing it, and writes a report.
 
 Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
 </source>
-        <translation>Aufruf: rollvane-report summary|sheet|missing|alerts [Optionen]
+        <translation>Aufruf: rollvane-report summary|sheet|missing|alerts|census [Optionen]
 Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
 
   --class NAME          eine Klasse, nach ihrem Namen
@@ -1899,6 +2211,8 @@ Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
                         verlangen)
   --threshold PROZENT   alerts: Anwesenheit bei oder unter diesem Wert (Standard 90)
   --run TAGE            alerts: so viele erfasste Tage in Folge abwesend (Standard 3)
+  --persistent          alerts: nur dauerhafte Abwesenheit (10 % der möglichen
+                        Sitzungen oder mehr versäumt) und schwere (die Hälfte)
   --format text|csv|pdf die Form des Berichts (Standard text)
   --output DATEI        den Bericht in DATEI schreiben statt in die Standardausgabe
   --help                diesen Text anzeigen
@@ -1906,6 +2220,18 @@ Liest die Anwesenheitsliste, ohne sie zu ändern, und schreibt einen Bericht.
 
 Exit-Status: 0 erledigt, 2 ungültiges Argument, 3 die Anwesenheitsliste fehlt, ist nicht lesbar oder beschädigt.
 </translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing, alerts or census</source>
+        <translation>%1: kein Bericht; wählen Sie summary, sheet, missing, alerts oder census</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing, alerts or census (see --help)</source>
+        <translation>kein Bericht angegeben; wählen Sie summary, sheet, missing, alerts oder census (siehe --help)</translation>
+    </message>
+    <message>
+        <source>--persistent: the rule is fixed; leave out --threshold and --run</source>
+        <translation>--persistent: die Regel steht fest; lassen Sie --threshold und --run weg</translation>
     </message>
 </context>
 <context>
@@ -2059,28 +2385,16 @@ Tage</translation>
 %</translation>
     </message>
     <message>
-        <source>(Present + Late) / Days Marked</source>
-        <translation>(Anwesend + Verspätet) / Erfasste Tage</translation>
-    </message>
-    <message>
         <source>Longest
 Absence Run</source>
         <translation>Längste
 Abwesenheit</translation>
     </message>
     <message>
-        <source>The most consecutive marked days Absent or Excused</source>
-        <translation>Die meisten erfassten Tage in Folge mit Abwesend oder Entschuldigt</translation>
-    </message>
-    <message>
         <source>Current
 Absence Run</source>
         <translation>Aktuelle
 Abwesenheit</translation>
-    </message>
-    <message>
-        <source>Consecutive marked days Absent or Excused up to the last one</source>
-        <translation>Erfasste Tage in Folge mit Abwesend oder Entschuldigt bis zum letzten erfassten Tag</translation>
     </message>
     <message>
         <source>Other words: %1</source>
@@ -2205,18 +2519,6 @@ erfasst</translation>
         <translation>Schultage ohne Eintrag für den Schüler</translation>
     </message>
     <message>
-        <source>Severe absence: missed half the days marked or more</source>
-        <translation>Schwere Abwesenheit: die Hälfte der erfassten Tage oder mehr versäumt</translation>
-    </message>
-    <message>
-        <source>Persistent absence: missed %1 % or more of the days marked</source>
-        <translation>Anhaltende Abwesenheit: %1 % oder mehr der erfassten Tage versäumt</translation>
-    </message>
-    <message>
-        <source>Missed %1 % or more of the days marked</source>
-        <translation>%1 % oder mehr der erfassten Tage versäumt</translation>
-    </message>
-    <message>
         <source>Last Week</source>
         <translation>Letzte Woche</translation>
     </message>
@@ -2231,6 +2533,113 @@ erfasst</translation>
     <message>
         <source>Last Term</source>
         <translation>Letztes Halbjahr</translation>
+    </message>
+    <message>
+        <source>Left out, as no row has any: %1</source>
+        <translation>Weggelassen, da keine Zeile welche hat: %1</translation>
+    </message>
+    <message>
+        <source>Census</source>
+        <translation>Erhebung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n possible sessions attended</source>
+        <translation>
+            <numerusform>%1 von %n möglichen Sitzung besucht</numerusform>
+            <numerusform>%1 von %n möglichen Sitzungen besucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Möglich</translation>
+    </message>
+    <message>
+        <source>Marks that count as possible sessions: all but codes not counted</source>
+        <translation>Eintragungen, die als mögliche Sitzungen zählen: alle außer nicht gezählten Codes</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Genehmigt</translation>
+    </message>
+    <message>
+        <source>Approved educational activity, which counts as present</source>
+        <translation>Genehmigte schulische Aktivität, zählt als anwesend</translation>
+    </message>
+    <message>
+        <source>Authorised</source>
+        <translation>Entschuldigt</translation>
+    </message>
+    <message>
+        <source>Authorised absence: Excused and every code of that category</source>
+        <translation>Entschuldigte Abwesenheit: Entschuldigt und jeder Code dieser Kategorie</translation>
+    </message>
+    <message>
+        <source>Unauthorised</source>
+        <translation>Unentschuldigt</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence: Absent and every code of that category</source>
+        <translation>Unentschuldigte Abwesenheit: Abwesend und jeder Code dieser Kategorie</translation>
+    </message>
+    <message>
+        <source>Not
+Counted</source>
+        <translation>Nicht
+gezählt</translation>
+    </message>
+    <message>
+        <source>Codes that make no possible session (X, Y, Z, #)</source>
+        <translation>Codes ohne mögliche Sitzung (X, Y, Z, #)</translation>
+    </message>
+    <message>
+        <source>Present, late and approved activity / possible sessions; exact figures on hover</source>
+        <translation>Anwesend, verspätet und genehmigte Aktivität / mögliche Sitzungen; genaue Zahlen beim Darüberfahren</translation>
+    </message>
+    <message>
+        <source>Late
+minutes</source>
+        <translation>Minuten
+verspätet</translation>
+    </message>
+    <message>
+        <source>The minutes late of every Late mark, summed</source>
+        <translation>Die Verspätungsminuten aller Verspätet-Eintragungen, zusammengezählt</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days missed (absent, excused or any absence code)</source>
+        <translation>Die meisten aufeinanderfolgenden erfassten Tage versäumt (abwesend, entschuldigt oder ein Abwesenheitscode)</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days missed up to the last one</source>
+        <translation>Aufeinanderfolgende versäumte erfasste Tage bis zum letzten</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the possible sessions or more</source>
+        <translation>Schwere Abwesenheit: die Hälfte der möglichen Sitzungen oder mehr versäumt</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the possible sessions</source>
+        <translation>Dauerhafte Abwesenheit: %1 % oder mehr der möglichen Sitzungen versäumt</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the possible sessions</source>
+        <translation>%1 % oder mehr der möglichen Sitzungen versäumt</translation>
+    </message>
+    <message>
+        <source>Attended</source>
+        <translation>Besucht</translation>
+    </message>
+    <message>
+        <source>Words without a category</source>
+        <translation>Wörter ohne Kategorie</translation>
+    </message>
+    <message>
+        <source>Attended of possible</source>
+        <translation>Besucht von möglich</translation>
+    </message>
+    <message>
+        <source>Late minutes</source>
+        <translation>Minuten verspätet</translation>
     </message>
 </context>
 <context>
@@ -2438,6 +2847,10 @@ Bemerkung: %2</translation>
     <message>
         <source>Remark: %1</source>
         <translation>Bemerkung: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2′</source>
+        <translation>%1 %2′</translation>
     </message>
 </context>
 <context>

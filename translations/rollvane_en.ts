@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AttendanceCodesWindow</name>
+    <message numerus="yes">
+        <source>%n words found that have no category yet; give each one and save.</source>
+        <translation>
+            <numerusform>%n word found that has no category yet; give it one and save.</numerusform>
+            <numerusform>%n words found that have no category yet; give each one and save.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AttendanceReportWindow</name>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -72,6 +82,13 @@
             <numerusform>%n students have more than one mark stored for one day, and only one of them is shown. The register check (%1) keeps the most recently changed of each.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
+        <translation>
+            <numerusform>You are changing %n saved mark of %1 (%2). Why? The reason is kept in the history beside the mark as it was.</numerusform>
+            <numerusform>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -98,6 +115,16 @@
     </message>
 </context>
 <context>
+    <name>PlannedAbsenceWindow</name>
+    <message numerus="yes">
+        <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
+        <translation>
+            <numerusform>Cancel %n planned absence? Marks already saved from it stay as they were saved.</numerusform>
+            <numerusform>Cancel %n planned absences? Marks already saved from them stay as they were saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message numerus="yes">
         <source>Total (%n students)</source>
@@ -111,6 +138,13 @@
         <translation>
             <numerusform>Absent %n marked day running</numerusform>
             <numerusform>Absent %n marked days running</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n possible sessions attended</source>
+        <translation>
+            <numerusform>%1 of %n possible session attended</numerusform>
+            <numerusform>%1 of %n possible sessions attended</numerusform>
         </translation>
     </message>
 </context>

@@ -143,6 +143,120 @@
     </message>
 </context>
 <context>
+    <name>AttendanceCodesWindow</name>
+    <message>
+        <source>%1; double-click to change it</source>
+        <translation>%1; haga doble clic para cambiarlo</translation>
+    </message>
+    <message>
+        <source>Attendance Codes</source>
+        <translation>Códigos de asistencia</translation>
+    </message>
+    <message>
+        <source>What each mark means for the figures. Present, Late, Absent and Excused keep their meaning; a word without a category counts as Other, a possible session neither attended nor missed. Double-click a colour to change it.</source>
+        <translation>Lo que significa cada marca para las cifras. Presente, Tarde, Ausente y Justificado conservan su significado; una palabra sin categoría cuenta como Otro, una sesión posible ni asistida ni perdida. Haga doble clic en un color para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Word Stored</source>
+        <translation>Palabra guardada</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>&amp;Add Code</source>
+        <translation>&amp;Añadir código</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Code</source>
+        <translation>&amp;Quitar código</translation>
+    </message>
+    <message>
+        <source>Add &amp;England&apos;s Codes</source>
+        <translation>Añadir los códigos de &amp;Inglaterra</translation>
+    </message>
+    <message>
+        <source>&amp;Find Words in the Register</source>
+        <translation>&amp;Buscar palabras en el registro</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>One of the four words: its meaning is fixed</source>
+        <translation>Una de las cuatro palabras: su significado es fijo</translation>
+    </message>
+    <message>
+        <source>Every word in the register has a meaning already.</source>
+        <translation>Todas las palabras del registro ya tienen un significado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words found that have no category yet; give each one and save.</source>
+        <translation>
+            <numerusform>%n palabra encontrada sin categoría; asígnele una y guarde.</numerusform>
+            <numerusform>%n palabras encontradas sin categoría; asigne una a cada una y guarde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1 has no word to store.</source>
+        <translation>La fila %1 no tiene palabra que guardar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code.</source>
+        <translation>«%1» no tiene código.</translation>
+    </message>
+    <message>
+        <source>The code of &quot;%1&quot; is longer than three characters.</source>
+        <translation>El código de «%1» tiene más de tres caracteres.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 60 characters.</source>
+        <translation>«%1» tiene más de 60 caracteres.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is listed twice (letter case does not make two words).</source>
+        <translation>«%1» aparece dos veces (las mayúsculas no hacen dos palabras).</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; is given to two words.</source>
+        <translation>El código «%1» está asignado a dos palabras.</translation>
+    </message>
+    <message>
+        <source>The key of &quot;%1&quot; must be a single character that is not a space.</source>
+        <translation>La tecla de «%1» debe ser un solo carácter que no sea un espacio.</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; is given to two codes.</source>
+        <translation>La tecla «%1» está asignada a dos códigos.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
     <name>AttendanceReportWindow</name>
     <message>
         <source>Attendance Report</source>
@@ -314,6 +428,22 @@
     <message>
         <source>Previe&amp;w…</source>
         <translation>&amp;Vista previa…</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ningún</translation>
+    </message>
+    <message>
+        <source>Own Rule</source>
+        <translation>Regla propia</translation>
+    </message>
+    <message>
+        <source>Persistent Absence (10 % or more missed)</source>
+        <translation>Absentismo persistente (10 % o más perdido)</translation>
+    </message>
+    <message>
+        <source>Severe Absence (half or more missed)</source>
+        <translation>Absentismo grave (la mitad o más perdida)</translation>
     </message>
 </context>
 <context>
@@ -499,6 +629,37 @@
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>No se ha creado la barra de desplazamiento de la zona de fichas.</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Present</source>
+        <translation>Presente</translation>
+    </message>
+    <message>
+        <source>Late (counts as present)</source>
+        <translation>Tarde (cuenta como presente)</translation>
+    </message>
+    <message>
+        <source>Approved educational activity</source>
+        <translation>Actividad educativa autorizada</translation>
+    </message>
+    <message>
+        <source>Authorised absence</source>
+        <translation>Ausencia justificada</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence</source>
+        <translation>Ausencia injustificada</translation>
+    </message>
+    <message>
+        <source>Not counted (no possible session)</source>
+        <translation>No contado (ninguna sesión posible)</translation>
+    </message>
+    <message>
+        <source>Not given (counted as Other)</source>
+        <translation>Sin asignar (cuenta como Otro)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +913,18 @@
     <message>
         <source>There is no class with the number %1.</source>
         <translation>No hay ninguna clase con el número %1.</translation>
+    </message>
+    <message>
+        <source>This register keeps no attendance codes. Nothing was changed.</source>
+        <translation>Este registro no guarda códigos de asistencia. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The first day of a planned absence must be on or before its last day.</source>
+        <translation>El primer día de una ausencia prevista debe ser igual o anterior al último.</translation>
+    </message>
+    <message>
+        <source>This register keeps no planned absences. Nothing was changed.</source>
+        <translation>Este registro no guarda ausencias previstas. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1378,14 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>&amp;Today</source>
         <translation>&amp;Hoy</translation>
     </message>
+    <message>
+        <source>Planned A&amp;bsence…</source>
+        <translation>Ausencia &amp;prevista…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Codes…</source>
+        <translation>Códigos de &amp;asistencia…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1504,6 +1685,49 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <source>dddd d MMMM</source>
         <translation>dddd d &apos;de&apos; MMMM</translation>
     </message>
+    <message numerus="yes">
+        <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
+        <translation>
+            <numerusform>Está cambiando %n marca guardada del %1 (%2). ¿Por qué? El motivo se guarda en el historial junto a la marca tal como estaba.</numerusform>
+            <numerusform>Está cambiando %n marcas guardadas del %1 (%2). ¿Por qué? El motivo se guarda en el historial junto a las marcas tal como estaban.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason for the Change</source>
+        <translation>Motivo del cambio</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: a change to an earlier day&apos;s saved marks needs a reason. The marks stay on your screen.</source>
+        <translation>No se ha guardado nada: cambiar las marcas guardadas de un día anterior requiere un motivo. Las marcas siguen en su pantalla.</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes Late…</source>
+        <translation>&amp;Minutos de retraso…</translation>
+    </message>
+    <message>
+        <source>How many minutes late did %1 arrive? (0 for not known)</source>
+        <translation>¿Cuántos minutos tarde llegó %1? (0 si no se sabe)</translation>
+    </message>
+    <message>
+        <source>Minutes Late</source>
+        <translation>Minutos de retraso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 0 to 600. Nothing was changed.</source>
+        <translation>«%1» no es un número de minutos de 0 a 600. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>%1 on an approved activity</source>
+        <translation>%1 en actividad autorizada</translation>
+    </message>
+    <message>
+        <source>%1 not counted</source>
+        <translation>%1 no contados</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1777,6 +2001,100 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     </message>
 </context>
 <context>
+    <name>PlannedAbsenceWindow</name>
+    <message>
+        <source>Planned Absence</source>
+        <translation>Ausencia prevista</translation>
+    </message>
+    <message>
+        <source>Hospital stay, family funeral, ...</source>
+        <translation>Ingreso hospitalario, funeral familiar, ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Alumno:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Motivo:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>School Days</source>
+        <translation>Días lectivos</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Selected Plans</source>
+        <translation>&amp;Cancelar las previstas elegidas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 (by %2)</source>
+        <translation>%1 (por %2)</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>No se ha añadido nada.</translation>
+    </message>
+    <message>
+        <source>Choose the student first.</source>
+        <translation>Elija primero el alumno.</translation>
+    </message>
+    <message>
+        <source>The first day is after the last.</source>
+        <translation>El primer día es posterior al último.</translation>
+    </message>
+    <message>
+        <source>There is no school day from %1 to %2.</source>
+        <translation>No hay ningún día lectivo del %1 al %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
+        <translation>
+            <numerusform>¿Cancelar %n ausencia prevista? Las marcas ya guardadas siguen como se guardaron.</numerusform>
+            <numerusform>¿Cancelar %n ausencias previstas? Las marcas ya guardadas siguen como se guardaron.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
@@ -1819,14 +2137,6 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <translation>%1: solo se puede pedir un informe cada vez</translation>
     </message>
     <message>
-        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
-        <translation>%1: no es un informe; elija summary, sheet, missing o alerts</translation>
-    </message>
-    <message>
-        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
-        <translation>no se ha indicado ningún informe; elija summary, sheet, missing o alerts (consulte --help)</translation>
-    </message>
-    <message>
         <source>--class, --class-id, --all: choose one of them</source>
         <translation>--class, --class-id, --all: elija solo una de ellas</translation>
     </message>
@@ -1867,7 +2177,7 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <translation>--output: %1 es uno de los archivos propios del registro (el registro, su diario o su bloqueo, la plantilla o una copia de seguridad); elija otro archivo</translation>
     </message>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+        <source>Usage: rollvane-report summary|sheet|missing|alerts|census [options]
 Reads the attendance register, without changing it, and writes a report.
 
   --class NAME          one class, by its name
@@ -1879,6 +2189,8 @@ Reads the attendance register, without changing it, and writes a report.
                         --from or --to asks for every school day of a range)
   --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
+  --persistent          alerts: only persistent absence (10 % of possible sessions
+                        missed or more) and severe absence (half or more)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
   --help                show this text
@@ -1886,7 +2198,7 @@ Reads the attendance register, without changing it, and writes a report.
 
 Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
 </source>
-        <translation>Uso: rollvane-report summary|sheet|missing|alerts [opciones]
+        <translation>Uso: rollvane-report summary|sheet|missing|alerts|census [opciones]
 Lee el registro de asistencia, sin modificarlo, y escribe un informe.
 
   --class NOMBRE          una clase, por su nombre
@@ -1902,6 +2214,8 @@ Lee el registro de asistencia, sin modificarlo, y escribe un informe.
                           (predeterminado: 90)
   --run DÍAS              alerts: ausente este número de días marcados
                           seguidos (predeterminado: 3)
+  --persistent            alerts: solo absentismo persistente (10 % de las
+                          sesiones posibles o más) y grave (la mitad o más)
   --format text|csv|pdf   el formato del informe (predeterminado: text)
   --output ARCHIVO        escribe el informe en ARCHIVO en lugar de
                           en la salida estándar
@@ -1911,6 +2225,18 @@ Lee el registro de asistencia, sin modificarlo, y escribe un informe.
 Código de salida: 0 correcto, 2 argumento incorrecto, 3 el registro no existe,
 no se puede leer o está dañado.
 </translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing, alerts or census</source>
+        <translation>%1: no es un informe; elija summary, sheet, missing, alerts o census</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing, alerts or census (see --help)</source>
+        <translation>no se ha indicado ningún informe; elija summary, sheet, missing, alerts o census (consulte --help)</translation>
+    </message>
+    <message>
+        <source>--persistent: the rule is fixed; leave out --threshold and --run</source>
+        <translation>--persistent: la regla es fija; omita --threshold y --run</translation>
     </message>
 </context>
 <context>
@@ -2064,28 +2390,16 @@ marcados</translation>
 %</translation>
     </message>
     <message>
-        <source>(Present + Late) / Days Marked</source>
-        <translation>(Presente + Tarde) / Días marcados</translation>
-    </message>
-    <message>
         <source>Longest
 Absence Run</source>
         <translation>Racha de ausencia
 más larga</translation>
     </message>
     <message>
-        <source>The most consecutive marked days Absent or Excused</source>
-        <translation>El mayor número de días marcados seguidos como Ausente o Justificado</translation>
-    </message>
-    <message>
         <source>Current
 Absence Run</source>
         <translation>Racha de ausencia
 actual</translation>
-    </message>
-    <message>
-        <source>Consecutive marked days Absent or Excused up to the last one</source>
-        <translation>Días marcados seguidos como Ausente o Justificado hasta el último</translation>
     </message>
     <message>
         <source>Other words: %1</source>
@@ -2210,18 +2524,6 @@ registrar</translation>
         <translation>Días lectivos sin marca para el alumno</translation>
     </message>
     <message>
-        <source>Severe absence: missed half the days marked or more</source>
-        <translation>Ausencia grave: faltó la mitad de los días registrados o más</translation>
-    </message>
-    <message>
-        <source>Persistent absence: missed %1 % or more of the days marked</source>
-        <translation>Ausencia persistente: faltó el %1 % o más de los días registrados</translation>
-    </message>
-    <message>
-        <source>Missed %1 % or more of the days marked</source>
-        <translation>Faltó el %1 % o más de los días registrados</translation>
-    </message>
-    <message>
         <source>Last Week</source>
         <translation>La semana pasada</translation>
     </message>
@@ -2236,6 +2538,113 @@ registrar</translation>
     <message>
         <source>Last Term</source>
         <translation>El trimestre pasado</translation>
+    </message>
+    <message>
+        <source>Left out, as no row has any: %1</source>
+        <translation>Omitidas, pues ninguna fila tiene: %1</translation>
+    </message>
+    <message>
+        <source>Census</source>
+        <translation>Censo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n possible sessions attended</source>
+        <translation>
+            <numerusform>%1 de %n sesión posible asistida</numerusform>
+            <numerusform>%1 de %n sesiones posibles asistidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Posibles</translation>
+    </message>
+    <message>
+        <source>Marks that count as possible sessions: all but codes not counted</source>
+        <translation>Marcas que cuentan como sesiones posibles: todas salvo los códigos no contados</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Autorizadas</translation>
+    </message>
+    <message>
+        <source>Approved educational activity, which counts as present</source>
+        <translation>Actividad educativa autorizada, que cuenta como presente</translation>
+    </message>
+    <message>
+        <source>Authorised</source>
+        <translation>Justificadas</translation>
+    </message>
+    <message>
+        <source>Authorised absence: Excused and every code of that category</source>
+        <translation>Ausencia justificada: Justificado y cada código de esa categoría</translation>
+    </message>
+    <message>
+        <source>Unauthorised</source>
+        <translation>Injustificadas</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence: Absent and every code of that category</source>
+        <translation>Ausencia injustificada: Ausente y cada código de esa categoría</translation>
+    </message>
+    <message>
+        <source>Not
+Counted</source>
+        <translation>No
+contadas</translation>
+    </message>
+    <message>
+        <source>Codes that make no possible session (X, Y, Z, #)</source>
+        <translation>Códigos sin sesión posible (X, Y, Z, #)</translation>
+    </message>
+    <message>
+        <source>Present, late and approved activity / possible sessions; exact figures on hover</source>
+        <translation>Presente, tarde y actividad autorizada / sesiones posibles; cifras exactas al pasar el ratón</translation>
+    </message>
+    <message>
+        <source>Late
+minutes</source>
+        <translation>Minutos
+de retraso</translation>
+    </message>
+    <message>
+        <source>The minutes late of every Late mark, summed</source>
+        <translation>Los minutos de retraso de cada marca Tarde, sumados</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days missed (absent, excused or any absence code)</source>
+        <translation>El mayor número de días marcados seguidos perdidos (ausente, justificado o cualquier código de ausencia)</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days missed up to the last one</source>
+        <translation>Días marcados seguidos perdidos hasta el último</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the possible sessions or more</source>
+        <translation>Absentismo grave: perdió la mitad de las sesiones posibles o más</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the possible sessions</source>
+        <translation>Absentismo persistente: perdió el %1 % o más de las sesiones posibles</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the possible sessions</source>
+        <translation>Perdió el %1 % o más de las sesiones posibles</translation>
+    </message>
+    <message>
+        <source>Attended</source>
+        <translation>Asistidas</translation>
+    </message>
+    <message>
+        <source>Words without a category</source>
+        <translation>Palabras sin categoría</translation>
+    </message>
+    <message>
+        <source>Attended of possible</source>
+        <translation>Asistidas de posibles</translation>
+    </message>
+    <message>
+        <source>Late minutes</source>
+        <translation>Minutos de retraso</translation>
     </message>
 </context>
 <context>
@@ -2443,6 +2852,10 @@ Observación: %2</translation>
     <message>
         <source>Remark: %1</source>
         <translation>Observación: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2′</source>
+        <translation>%1 %2′</translation>
     </message>
 </context>
 <context>

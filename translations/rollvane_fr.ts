@@ -143,6 +143,120 @@
     </message>
 </context>
 <context>
+    <name>AttendanceCodesWindow</name>
+    <message>
+        <source>%1; double-click to change it</source>
+        <translation>%1 ; double-cliquez pour la modifier</translation>
+    </message>
+    <message>
+        <source>Attendance Codes</source>
+        <translation>Codes de présence</translation>
+    </message>
+    <message>
+        <source>What each mark means for the figures. Present, Late, Absent and Excused keep their meaning; a word without a category counts as Other, a possible session neither attended nor missed. Double-click a colour to change it.</source>
+        <translation>Ce que chaque marque signifie pour les chiffres. Présent, En retard, Absent et Excusé gardent leur sens ; un mot sans catégorie compte comme Autre, une demi-journée possible ni suivie ni manquée. Double-cliquez sur une couleur pour la modifier.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Word Stored</source>
+        <translation>Mot enregistré</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>&amp;Add Code</source>
+        <translation>&amp;Ajouter un code</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Code</source>
+        <translation>&amp;Retirer le code</translation>
+    </message>
+    <message>
+        <source>Add &amp;England&apos;s Codes</source>
+        <translation>Ajouter les codes d&apos;&amp;Angleterre</translation>
+    </message>
+    <message>
+        <source>&amp;Find Words in the Register</source>
+        <translation>&amp;Chercher les mots du registre</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>One of the four words: its meaning is fixed</source>
+        <translation>Un des quatre mots : son sens est fixé</translation>
+    </message>
+    <message>
+        <source>Every word in the register has a meaning already.</source>
+        <translation>Chaque mot du registre a déjà un sens.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words found that have no category yet; give each one and save.</source>
+        <translation>
+            <numerusform>%n mot trouvé sans catégorie ; donnez-lui-en une et enregistrez.</numerusform>
+            <numerusform>%n mots trouvés sans catégorie ; donnez-en une à chacun et enregistrez.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1 has no word to store.</source>
+        <translation>La ligne %1 n’a pas de mot à enregistrer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code.</source>
+        <translation>« %1 » n’a pas de code.</translation>
+    </message>
+    <message>
+        <source>The code of &quot;%1&quot; is longer than three characters.</source>
+        <translation>Le code de « %1 » dépasse trois caractères.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 60 characters.</source>
+        <translation>« %1 » dépasse 60 caractères.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is listed twice (letter case does not make two words).</source>
+        <translation>« %1 » figure deux fois (la casse ne fait pas deux mots).</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; is given to two words.</source>
+        <translation>Le code « %1 » est donné à deux mots.</translation>
+    </message>
+    <message>
+        <source>The key of &quot;%1&quot; must be a single character that is not a space.</source>
+        <translation>La touche de « %1 » doit être un seul caractère autre qu’une espace.</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; is given to two codes.</source>
+        <translation>La touche « %1 » est donnée à deux codes.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>AttendanceReportWindow</name>
     <message>
         <source>Attendance Report</source>
@@ -314,6 +428,22 @@
     <message>
         <source>Previe&amp;w…</source>
         <translation>&amp;Aperçu…</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Own Rule</source>
+        <translation>Règle à vous</translation>
+    </message>
+    <message>
+        <source>Persistent Absence (10 % or more missed)</source>
+        <translation>Absentéisme persistant (10 % ou plus manqués)</translation>
+    </message>
+    <message>
+        <source>Severe Absence (half or more missed)</source>
+        <translation>Absentéisme grave (la moitié ou plus manquée)</translation>
     </message>
 </context>
 <context>
@@ -499,6 +629,37 @@
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>La barre de défilement de la zone des fiches n&apos;a pas été créée.</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Present</source>
+        <translation>Présent</translation>
+    </message>
+    <message>
+        <source>Late (counts as present)</source>
+        <translation>En retard (compte comme présent)</translation>
+    </message>
+    <message>
+        <source>Approved educational activity</source>
+        <translation>Activité éducative approuvée</translation>
+    </message>
+    <message>
+        <source>Authorised absence</source>
+        <translation>Absence autorisée</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence</source>
+        <translation>Absence non autorisée</translation>
+    </message>
+    <message>
+        <source>Not counted (no possible session)</source>
+        <translation>Non compté (aucune demi-journée possible)</translation>
+    </message>
+    <message>
+        <source>Not given (counted as Other)</source>
+        <translation>Non donnée (comptée comme Autre)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +913,18 @@
     <message>
         <source>There is no class with the number %1.</source>
         <translation>Il n’y a pas de classe portant le numéro %1.</translation>
+    </message>
+    <message>
+        <source>This register keeps no attendance codes. Nothing was changed.</source>
+        <translation>Ce registre ne tient pas de codes de présence. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The first day of a planned absence must be on or before its last day.</source>
+        <translation>Le premier jour d’une absence prévue doit précéder son dernier jour ou lui être égal.</translation>
+    </message>
+    <message>
+        <source>This register keeps no planned absences. Nothing was changed.</source>
+        <translation>Ce registre ne tient pas d’absences prévues. Rien n’a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1378,14 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>&amp;Today</source>
         <translation>Au&amp;jourd&apos;hui</translation>
     </message>
+    <message>
+        <source>Planned A&amp;bsence…</source>
+        <translation>A&amp;bsence prévue…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Codes…</source>
+        <translation>Codes de &amp;présence…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1504,6 +1685,49 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <source>dddd d MMMM</source>
         <translation>dddd d MMMM</translation>
     </message>
+    <message numerus="yes">
+        <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
+        <translation>
+            <numerusform>Vous modifiez %n marque enregistrée du %1 (%2). Pourquoi ? La raison est gardée dans l’historique à côté de la marque d’origine.</numerusform>
+            <numerusform>Vous modifiez %n marques enregistrées du %1 (%2). Pourquoi ? La raison est gardée dans l’historique à côté des marques d’origine.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason for the Change</source>
+        <translation>Raison de la modification</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: a change to an earlier day&apos;s saved marks needs a reason. The marks stay on your screen.</source>
+        <translation>Rien n’a été enregistré : modifier les marques enregistrées d’un jour passé demande une raison. Les marques restent à l’écran.</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes Late…</source>
+        <translation>&amp;Minutes de retard…</translation>
+    </message>
+    <message>
+        <source>How many minutes late did %1 arrive? (0 for not known)</source>
+        <translation>Combien de minutes de retard pour %1 ? (0 si inconnu)</translation>
+    </message>
+    <message>
+        <source>Minutes Late</source>
+        <translation>Minutes de retard</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 0 to 600. Nothing was changed.</source>
+        <translation>« %1 » n’est pas un nombre de minutes de 0 à 600. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>%1 on an approved activity</source>
+        <translation>%1 en activité approuvée</translation>
+    </message>
+    <message>
+        <source>%1 not counted</source>
+        <translation>%1 non comptés</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1777,6 +2001,100 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
 </context>
 <context>
+    <name>PlannedAbsenceWindow</name>
+    <message>
+        <source>Planned Absence</source>
+        <translation>Absence prévue</translation>
+    </message>
+    <message>
+        <source>Hospital stay, family funeral, ...</source>
+        <translation>Hospitalisation, obsèques dans la famille, ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>É&amp;lève :</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>D&amp;u&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Raison :</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>School Days</source>
+        <translation>Jours d’école</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Selected Plans</source>
+        <translation>&amp;Annuler les absences choisies</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 (by %2)</source>
+        <translation>%1 (par %2)</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Rien n’a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Choose the student first.</source>
+        <translation>Choisissez d’abord l’élève.</translation>
+    </message>
+    <message>
+        <source>The first day is after the last.</source>
+        <translation>Le premier jour est après le dernier.</translation>
+    </message>
+    <message>
+        <source>There is no school day from %1 to %2.</source>
+        <translation>Il n’y a aucun jour d’école du %1 au %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
+        <translation>
+            <numerusform>Annuler %n absence prévue ? Les marques déjà enregistrées restent telles quelles.</numerusform>
+            <numerusform>Annuler %n absences prévues ? Les marques déjà enregistrées restent telles quelles.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
@@ -1819,14 +2137,6 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <translation>%1&#xa0;: un seul rapport à la fois</translation>
     </message>
     <message>
-        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
-        <translation>%1&#xa0;: ce n&apos;est pas un rapport&#xa0;; choisissez summary, sheet, missing ou alerts</translation>
-    </message>
-    <message>
-        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
-        <translation>aucun rapport indiqué&#xa0;; choisissez summary, sheet, missing ou alerts (voir --help)</translation>
-    </message>
-    <message>
         <source>--class, --class-id, --all: choose one of them</source>
         <translation>--class, --class-id, --all&#xa0;: choisissez une seule de ces options</translation>
     </message>
@@ -1867,7 +2177,7 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <translation>--output : %1 est l’un des fichiers propres au registre (le registre, son journal ou son verrou, le modèle ou une sauvegarde) ; choisissez un autre fichier</translation>
     </message>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+        <source>Usage: rollvane-report summary|sheet|missing|alerts|census [options]
 Reads the attendance register, without changing it, and writes a report.
 
   --class NAME          one class, by its name
@@ -1879,6 +2189,8 @@ Reads the attendance register, without changing it, and writes a report.
                         --from or --to asks for every school day of a range)
   --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
+  --persistent          alerts: only persistent absence (10 % of possible sessions
+                        missed or more) and severe absence (half or more)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
   --help                show this text
@@ -1886,28 +2198,42 @@ Reads the attendance register, without changing it, and writes a report.
 
 Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
 </source>
-        <translation>Utilisation&#xa0;: rollvane-report summary|sheet|missing|alerts [options]
+        <translation>Utilisation : rollvane-report summary|sheet|missing|alerts|census [options]
 Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
 
   --class NOM           une classe, désignée par son nom
   --class-id N          une classe, désignée par son identifiant
   --all                 toutes les classes (par défaut)
-  --from AAAA-MM-JJ     le premier jour (par défaut&#xa0;: le 1er septembre de
+  --from AAAA-MM-JJ     le premier jour (par défaut : le 1er septembre de
                         l&apos;année scolaire en cours)
-  --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
-  --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
+  --to AAAA-MM-JJ       le dernier jour (par défaut : aujourd&apos;hui)
+  --date AAAA-MM-JJ     missing : le seul jour à examiner (par défaut : aujourd&apos;hui,
                         sauf si --from ou --to demande chaque jour d’école d&apos;une période)
-  --threshold POURCENT  alerts&#xa0;: présence inférieure ou égale à ce taux (90 par défaut)
-  --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
+  --threshold POURCENT  alerts : présence inférieure ou égale à ce taux (90 par défaut)
+  --run JOURS           alerts : absent ce nombre de jours marqués d&apos;affilée
                         (3 par défaut)
+  --persistent          alerts : seulement l’absentéisme persistant (10 % des
+                        demi-journées possibles ou plus) et grave (la moitié)
   --format text|csv|pdf la forme du rapport (text par défaut)
   --output FICHIER      écrire le rapport dans FICHIER au lieu de la sortie standard
   --help                afficher ce texte
   --version             afficher la version
 
-Code de sortie&#xa0;: 0 terminé, 2 argument incorrect, 3 registre absent, illisible
+Code de sortie : 0 terminé, 2 argument incorrect, 3 registre absent, illisible
 ou endommagé.
 </translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing, alerts or census</source>
+        <translation>%1 : ce n&apos;est pas un rapport ; choisissez summary, sheet, missing, alerts ou census</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing, alerts or census (see --help)</source>
+        <translation>aucun rapport indiqué ; choisissez summary, sheet, missing, alerts ou census (voir --help)</translation>
+    </message>
+    <message>
+        <source>--persistent: the rule is fixed; leave out --threshold and --run</source>
+        <translation>--persistent : la règle est fixe ; omettez --threshold et --run</translation>
     </message>
 </context>
 <context>
@@ -2061,28 +2387,16 @@ marqués</translation>
 %</translation>
     </message>
     <message>
-        <source>(Present + Late) / Days Marked</source>
-        <translation>(Présent + En retard) / Jours marqués</translation>
-    </message>
-    <message>
         <source>Longest
 Absence Run</source>
         <translation>Plus longue
 série d&apos;absences</translation>
     </message>
     <message>
-        <source>The most consecutive marked days Absent or Excused</source>
-        <translation>Le plus grand nombre de jours marqués consécutifs Absent ou Excusé</translation>
-    </message>
-    <message>
         <source>Current
 Absence Run</source>
         <translation>Série d&apos;absences
 en cours</translation>
-    </message>
-    <message>
-        <source>Consecutive marked days Absent or Excused up to the last one</source>
-        <translation>Jours marqués consécutifs Absent ou Excusé jusqu&apos;au dernier</translation>
     </message>
     <message>
         <source>Other words: %1</source>
@@ -2207,18 +2521,6 @@ relevés</translation>
         <translation>Jours d’école sans marque pour l’élève</translation>
     </message>
     <message>
-        <source>Severe absence: missed half the days marked or more</source>
-        <translation>Absence grave&#xa0;: la moitié des jours relevés ou plus manquée</translation>
-    </message>
-    <message>
-        <source>Persistent absence: missed %1 % or more of the days marked</source>
-        <translation>Absentéisme persistant&#xa0;: %1&#xa0;% ou plus des jours relevés manqués</translation>
-    </message>
-    <message>
-        <source>Missed %1 % or more of the days marked</source>
-        <translation>%1&#xa0;% ou plus des jours relevés manqués</translation>
-    </message>
-    <message>
         <source>Last Week</source>
         <translation>Semaine dernière</translation>
     </message>
@@ -2233,6 +2535,113 @@ relevés</translation>
     <message>
         <source>Last Term</source>
         <translation>Trimestre précédent</translation>
+    </message>
+    <message>
+        <source>Left out, as no row has any: %1</source>
+        <translation>Omis, aucune ligne n’en ayant : %1</translation>
+    </message>
+    <message>
+        <source>Census</source>
+        <translation>Recensement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n possible sessions attended</source>
+        <translation>
+            <numerusform>%1 sur %n demi-journée possible suivie</numerusform>
+            <numerusform>%1 sur %n demi-journées possibles suivies</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Possibles</translation>
+    </message>
+    <message>
+        <source>Marks that count as possible sessions: all but codes not counted</source>
+        <translation>Marques comptées comme demi-journées possibles : toutes sauf les codes non comptés</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Approuvées</translation>
+    </message>
+    <message>
+        <source>Approved educational activity, which counts as present</source>
+        <translation>Activité éducative approuvée, comptée comme présence</translation>
+    </message>
+    <message>
+        <source>Authorised</source>
+        <translation>Autorisées</translation>
+    </message>
+    <message>
+        <source>Authorised absence: Excused and every code of that category</source>
+        <translation>Absence autorisée : Excusé et chaque code de cette catégorie</translation>
+    </message>
+    <message>
+        <source>Unauthorised</source>
+        <translation>Non autorisées</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence: Absent and every code of that category</source>
+        <translation>Absence non autorisée : Absent et chaque code de cette catégorie</translation>
+    </message>
+    <message>
+        <source>Not
+Counted</source>
+        <translation>Non
+comptées</translation>
+    </message>
+    <message>
+        <source>Codes that make no possible session (X, Y, Z, #)</source>
+        <translation>Codes sans demi-journée possible (X, Y, Z, #)</translation>
+    </message>
+    <message>
+        <source>Present, late and approved activity / possible sessions; exact figures on hover</source>
+        <translation>Présences, retards et activités approuvées / demi-journées possibles ; chiffres exacts au survol</translation>
+    </message>
+    <message>
+        <source>Late
+minutes</source>
+        <translation>Minutes
+de retard</translation>
+    </message>
+    <message>
+        <source>The minutes late of every Late mark, summed</source>
+        <translation>Les minutes de retard de chaque marque En retard, additionnées</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days missed (absent, excused or any absence code)</source>
+        <translation>Le plus de jours marqués manqués d’affilée (absent, excusé ou tout code d’absence)</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days missed up to the last one</source>
+        <translation>Jours marqués manqués d’affilée jusqu’au dernier</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the possible sessions or more</source>
+        <translation>Absentéisme grave : la moitié des demi-journées possibles ou plus manquée</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the possible sessions</source>
+        <translation>Absentéisme persistant : %1 % ou plus des demi-journées possibles manqués</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the possible sessions</source>
+        <translation>%1 % ou plus des demi-journées possibles manqués</translation>
+    </message>
+    <message>
+        <source>Attended</source>
+        <translation>Suivies</translation>
+    </message>
+    <message>
+        <source>Words without a category</source>
+        <translation>Mots sans catégorie</translation>
+    </message>
+    <message>
+        <source>Attended of possible</source>
+        <translation>Suivies sur possibles</translation>
+    </message>
+    <message>
+        <source>Late minutes</source>
+        <translation>Minutes de retard</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2849,10 @@ Commentaire&#xa0;: %2</translation>
     <message>
         <source>Remark: %1</source>
         <translation>Commentaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2′</source>
+        <translation>%1 %2′</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,120 @@
     </message>
 </context>
 <context>
+    <name>AttendanceCodesWindow</name>
+    <message>
+        <source>%1; double-click to change it</source>
+        <translation>%1; dubbelklik om te wijzigen</translation>
+    </message>
+    <message>
+        <source>Attendance Codes</source>
+        <translation>Aanwezigheidscodes</translation>
+    </message>
+    <message>
+        <source>What each mark means for the figures. Present, Late, Absent and Excused keep their meaning; a word without a category counts as Other, a possible session neither attended nor missed. Double-click a colour to change it.</source>
+        <translation>Wat elke registratie betekent voor de cijfers. Aanwezig, Te laat, Afwezig en Geoorloofd behouden hun betekenis; een woord zonder categorie telt als Overig, een mogelijke sessie die niet bijgewoond en niet gemist is. Dubbelklik op een kleur om die te wijzigen.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Word Stored</source>
+        <translation>Opgeslagen woord</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Registraties</translation>
+    </message>
+    <message>
+        <source>&amp;Add Code</source>
+        <translation>Code &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Code</source>
+        <translation>Code &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>Add &amp;England&apos;s Codes</source>
+        <translation>Codes van &amp;Engeland toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Find Words in the Register</source>
+        <translation>Woorden in de lijst &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>One of the four words: its meaning is fixed</source>
+        <translation>Een van de vier woorden: de betekenis ligt vast</translation>
+    </message>
+    <message>
+        <source>Every word in the register has a meaning already.</source>
+        <translation>Elk woord in de lijst heeft al een betekenis.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words found that have no category yet; give each one and save.</source>
+        <translation>
+            <numerusform>%n woord gevonden zonder categorie; geef het er een en sla op.</numerusform>
+            <numerusform>%n woorden gevonden zonder categorie; geef elk er een en sla op.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1 has no word to store.</source>
+        <translation>Rij %1 heeft geen woord om op te slaan.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no code.</source>
+        <translation>&quot;%1&quot; heeft geen code.</translation>
+    </message>
+    <message>
+        <source>The code of &quot;%1&quot; is longer than three characters.</source>
+        <translation>De code van &quot;%1&quot; is langer dan drie tekens.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than 60 characters.</source>
+        <translation>&quot;%1&quot; is langer dan 60 tekens.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is listed twice (letter case does not make two words).</source>
+        <translation>&quot;%1&quot; staat er twee keer in (hoofdletters maken geen twee woorden).</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; is given to two words.</source>
+        <translation>De code &quot;%1&quot; is aan twee woorden gegeven.</translation>
+    </message>
+    <message>
+        <source>The key of &quot;%1&quot; must be a single character that is not a space.</source>
+        <translation>De toets van &quot;%1&quot; moet één teken zijn dat geen spatie is.</translation>
+    </message>
+    <message>
+        <source>The key &quot;%1&quot; is given to two codes.</source>
+        <translation>De toets &quot;%1&quot; is aan twee codes gegeven.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Er is niets opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>AttendanceReportWindow</name>
     <message>
         <source>Attendance Report</source>
@@ -314,6 +428,22 @@
     <message>
         <source>Previe&amp;w…</source>
         <translation>&amp;Voorbeeld…</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Own Rule</source>
+        <translation>Eigen regel</translation>
+    </message>
+    <message>
+        <source>Persistent Absence (10 % or more missed)</source>
+        <translation>Aanhoudend verzuim (10 % of meer gemist)</translation>
+    </message>
+    <message>
+        <source>Severe Absence (half or more missed)</source>
+        <translation>Ernstig verzuim (de helft of meer gemist)</translation>
     </message>
 </context>
 <context>
@@ -499,6 +629,37 @@
     <message>
         <source>The scroll bar of the card area was not created.</source>
         <translation>De schuifbalk van het kaartengebied is niet aangemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Present</source>
+        <translation>Aanwezig</translation>
+    </message>
+    <message>
+        <source>Late (counts as present)</source>
+        <translation>Te laat (telt als aanwezig)</translation>
+    </message>
+    <message>
+        <source>Approved educational activity</source>
+        <translation>Goedgekeurde onderwijsactiviteit</translation>
+    </message>
+    <message>
+        <source>Authorised absence</source>
+        <translation>Geoorloofd verzuim</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence</source>
+        <translation>Ongeoorloofd verzuim</translation>
+    </message>
+    <message>
+        <source>Not counted (no possible session)</source>
+        <translation>Niet geteld (geen mogelijke sessie)</translation>
+    </message>
+    <message>
+        <source>Not given (counted as Other)</source>
+        <translation>Niet gegeven (telt als Overig)</translation>
     </message>
 </context>
 <context>
@@ -752,6 +913,18 @@
     <message>
         <source>There is no class with the number %1.</source>
         <translation>Er is geen klas met nummer %1.</translation>
+    </message>
+    <message>
+        <source>This register keeps no attendance codes. Nothing was changed.</source>
+        <translation>Deze lijst houdt geen aanwezigheidscodes bij. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The first day of a planned absence must be on or before its last day.</source>
+        <translation>De eerste dag van gepland verzuim moet op of vóór de laatste dag liggen.</translation>
+    </message>
+    <message>
+        <source>This register keeps no planned absences. Nothing was changed.</source>
+        <translation>Deze lijst houdt geen gepland verzuim bij. Er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1378,14 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>&amp;Today</source>
         <translation>Van&amp;daag</translation>
     </message>
+    <message>
+        <source>Planned A&amp;bsence…</source>
+        <translation>Gepland &amp;verzuim…</translation>
+    </message>
+    <message>
+        <source>&amp;Attendance Codes…</source>
+        <translation>&amp;Aanwezigheidscodes…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1504,6 +1685,49 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <source>dddd d MMMM</source>
         <translation>dddd d MMMM</translation>
     </message>
+    <message numerus="yes">
+        <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
+        <translation>
+            <numerusform>U wijzigt %n opgeslagen registratie van %1 (%2). Waarom? De reden wordt in de geschiedenis bewaard naast de registratie zoals die was.</numerusform>
+            <numerusform>U wijzigt %n opgeslagen registraties van %1 (%2). Waarom? De reden wordt in de geschiedenis bewaard naast de registraties zoals die waren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reason for the Change</source>
+        <translation>Reden van de wijziging</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: a change to an earlier day&apos;s saved marks needs a reason. The marks stay on your screen.</source>
+        <translation>Er is niets opgeslagen: een wijziging van opgeslagen registraties van een eerdere dag vraagt om een reden. De registraties blijven op uw scherm.</translation>
+    </message>
+    <message>
+        <source>&amp;Minutes Late…</source>
+        <translation>&amp;Minuten te laat…</translation>
+    </message>
+    <message>
+        <source>How many minutes late did %1 arrive? (0 for not known)</source>
+        <translation>Hoeveel minuten te laat kwam %1? (0 als onbekend)</translation>
+    </message>
+    <message>
+        <source>Minutes Late</source>
+        <translation>Minuten te laat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 0 to 600. Nothing was changed.</source>
+        <translation>&quot;%1&quot; is geen aantal minuten van 0 tot 600. Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reden: %1</translation>
+    </message>
+    <message>
+        <source>%1 on an approved activity</source>
+        <translation>%1 bij goedgekeurde activiteit</translation>
+    </message>
+    <message>
+        <source>%1 not counted</source>
+        <translation>%1 niet geteld</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>
@@ -1777,6 +2001,100 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     </message>
 </context>
 <context>
+    <name>PlannedAbsenceWindow</name>
+    <message>
+        <source>Planned Absence</source>
+        <translation>Gepland verzuim</translation>
+    </message>
+    <message>
+        <source>Hospital stay, family funeral, ...</source>
+        <translation>Ziekenhuisopname, begrafenis in de familie, ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Student:</source>
+        <translation>&amp;Leerling:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Van:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Reden:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Leerling</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Tot en met</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>School Days</source>
+        <translation>Schooldagen</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Selected Plans</source>
+        <translation>Gekozen plannen &amp;annuleren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 (by %2)</source>
+        <translation>%1 (door %2)</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Er is niets toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Choose the student first.</source>
+        <translation>Kies eerst de leerling.</translation>
+    </message>
+    <message>
+        <source>The first day is after the last.</source>
+        <translation>De eerste dag ligt na de laatste.</translation>
+    </message>
+    <message>
+        <source>There is no school day from %1 to %2.</source>
+        <translation>Er is geen schooldag van %1 tot %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
+        <translation>
+            <numerusform>%n gepland verzuim annuleren? Al opgeslagen registraties blijven zoals ze zijn opgeslagen.</numerusform>
+            <numerusform>%n geplande verzuimen annuleren? Al opgeslagen registraties blijven zoals ze zijn opgeslagen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>%1: &quot;%2&quot; is not a day written yyyy-MM-dd</source>
@@ -1819,14 +2137,6 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <translation>%1: slechts één overzicht tegelijk</translation>
     </message>
     <message>
-        <source>%1: not a report; choose summary, sheet, missing or alerts</source>
-        <translation>%1: geen overzicht; kies summary, sheet, missing of alerts</translation>
-    </message>
-    <message>
-        <source>no report named; choose summary, sheet, missing or alerts (see --help)</source>
-        <translation>geen overzicht opgegeven; kies summary, sheet, missing of alerts (zie --help)</translation>
-    </message>
-    <message>
         <source>--class, --class-id, --all: choose one of them</source>
         <translation>--class, --class-id, --all: kies er één van</translation>
     </message>
@@ -1867,7 +2177,7 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <translation>--output: %1 is een van de eigen bestanden van het register (het register, het journaal of de vergrendeling, de sjabloon of een back-up); kies een ander bestand</translation>
     </message>
     <message>
-        <source>Usage: rollvane-report summary|sheet|missing|alerts [options]
+        <source>Usage: rollvane-report summary|sheet|missing|alerts|census [options]
 Reads the attendance register, without changing it, and writes a report.
 
   --class NAME          one class, by its name
@@ -1879,6 +2189,8 @@ Reads the attendance register, without changing it, and writes a report.
                         --from or --to asks for every school day of a range)
   --threshold PERCENT   alerts: attendance at or below this (default 90)
   --run DAYS            alerts: absent this many marked days running (default 3)
+  --persistent          alerts: only persistent absence (10 % of possible sessions
+                        missed or more) and severe absence (half or more)
   --format text|csv|pdf the form of the report (default text)
   --output FILE         write the report to FILE instead of standard output
   --help                show this text
@@ -1886,7 +2198,7 @@ Reads the attendance register, without changing it, and writes a report.
 
 Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
 </source>
-        <translation>Gebruik: rollvane-report summary|sheet|missing|alerts [opties]
+        <translation>Gebruik: rollvane-report summary|sheet|missing|alerts|census [opties]
 Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
 
   --class NAAM          één klas, op naam
@@ -1900,6 +2212,8 @@ Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
   --threshold PROCENT   alerts: aanwezigheid op of onder deze waarde (standaard 90)
   --run DAGEN           alerts: zoveel geregistreerde dagen achter elkaar
                         afwezig (standaard 3)
+  --persistent          alerts: alleen aanhoudend verzuim (10 % van de mogelijke
+                        sessies of meer gemist) en ernstig verzuim (de helft)
   --format text|csv|pdf de vorm van het overzicht (standaard text)
   --output BESTAND      het overzicht naar BESTAND schrijven in plaats van naar
                         de standaarduitvoer
@@ -1909,6 +2223,18 @@ Leest de presentielijst, zonder die te wijzigen, en schrijft een overzicht.
 Afsluitcode: 0 klaar, 2 een ongeldig argument, 3 de presentielijst ontbreekt,
 is onleesbaar of is beschadigd.
 </translation>
+    </message>
+    <message>
+        <source>%1: not a report; choose summary, sheet, missing, alerts or census</source>
+        <translation>%1: geen overzicht; kies summary, sheet, missing, alerts of census</translation>
+    </message>
+    <message>
+        <source>no report named; choose summary, sheet, missing, alerts or census (see --help)</source>
+        <translation>geen overzicht opgegeven; kies summary, sheet, missing, alerts of census (zie --help)</translation>
+    </message>
+    <message>
+        <source>--persistent: the rule is fixed; leave out --threshold and --run</source>
+        <translation>--persistent: de regel ligt vast; laat --threshold en --run weg</translation>
     </message>
 </context>
 <context>
@@ -2062,28 +2388,16 @@ geregistreerd</translation>
 %</translation>
     </message>
     <message>
-        <source>(Present + Late) / Days Marked</source>
-        <translation>(Aanwezig + Te laat) / Dagen geregistreerd</translation>
-    </message>
-    <message>
         <source>Longest
 Absence Run</source>
         <translation>Langste reeks
 afwezig</translation>
     </message>
     <message>
-        <source>The most consecutive marked days Absent or Excused</source>
-        <translation>Het grootste aantal geregistreerde dagen achter elkaar Afwezig of Geoorloofd</translation>
-    </message>
-    <message>
         <source>Current
 Absence Run</source>
         <translation>Huidige reeks
 afwezig</translation>
-    </message>
-    <message>
-        <source>Consecutive marked days Absent or Excused up to the last one</source>
-        <translation>Geregistreerde dagen achter elkaar Afwezig of Geoorloofd, tot en met de laatste</translation>
     </message>
     <message>
         <source>Other words: %1</source>
@@ -2208,18 +2522,6 @@ geregistreerd</translation>
         <translation>Schooldagen zonder markering voor de leerling</translation>
     </message>
     <message>
-        <source>Severe absence: missed half the days marked or more</source>
-        <translation>Ernstig verzuim: de helft van de geregistreerde dagen of meer gemist</translation>
-    </message>
-    <message>
-        <source>Persistent absence: missed %1 % or more of the days marked</source>
-        <translation>Aanhoudend verzuim: %1 % of meer van de geregistreerde dagen gemist</translation>
-    </message>
-    <message>
-        <source>Missed %1 % or more of the days marked</source>
-        <translation>%1 % of meer van de geregistreerde dagen gemist</translation>
-    </message>
-    <message>
         <source>Last Week</source>
         <translation>Vorige week</translation>
     </message>
@@ -2234,6 +2536,113 @@ geregistreerd</translation>
     <message>
         <source>Last Term</source>
         <translation>Vorige periode</translation>
+    </message>
+    <message>
+        <source>Left out, as no row has any: %1</source>
+        <translation>Weggelaten, omdat geen rij er een heeft: %1</translation>
+    </message>
+    <message>
+        <source>Census</source>
+        <translation>Telling</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n possible sessions attended</source>
+        <translation>
+            <numerusform>%1 van %n mogelijke sessie bijgewoond</numerusform>
+            <numerusform>%1 van %n mogelijke sessies bijgewoond</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Possible</source>
+        <translation>Mogelijk</translation>
+    </message>
+    <message>
+        <source>Marks that count as possible sessions: all but codes not counted</source>
+        <translation>Registraties die als mogelijke sessies tellen: alle behalve niet-getelde codes</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <translation>Goedgekeurd</translation>
+    </message>
+    <message>
+        <source>Approved educational activity, which counts as present</source>
+        <translation>Goedgekeurde onderwijsactiviteit, telt als aanwezig</translation>
+    </message>
+    <message>
+        <source>Authorised</source>
+        <translation>Geoorloofd</translation>
+    </message>
+    <message>
+        <source>Authorised absence: Excused and every code of that category</source>
+        <translation>Geoorloofd verzuim: Geoorloofd en elke code van die categorie</translation>
+    </message>
+    <message>
+        <source>Unauthorised</source>
+        <translation>Ongeoorloofd</translation>
+    </message>
+    <message>
+        <source>Unauthorised absence: Absent and every code of that category</source>
+        <translation>Ongeoorloofd verzuim: Afwezig en elke code van die categorie</translation>
+    </message>
+    <message>
+        <source>Not
+Counted</source>
+        <translation>Niet
+geteld</translation>
+    </message>
+    <message>
+        <source>Codes that make no possible session (X, Y, Z, #)</source>
+        <translation>Codes zonder mogelijke sessie (X, Y, Z, #)</translation>
+    </message>
+    <message>
+        <source>Present, late and approved activity / possible sessions; exact figures on hover</source>
+        <translation>Aanwezig, te laat en goedgekeurde activiteit / mogelijke sessies; exacte cijfers bij aanwijzen</translation>
+    </message>
+    <message>
+        <source>Late
+minutes</source>
+        <translation>Minuten
+te laat</translation>
+    </message>
+    <message>
+        <source>The minutes late of every Late mark, summed</source>
+        <translation>De minuten te laat van elke Te laat-registratie, opgeteld</translation>
+    </message>
+    <message>
+        <source>The most consecutive marked days missed (absent, excused or any absence code)</source>
+        <translation>De meeste opeenvolgende geregistreerde dagen gemist (afwezig, geoorloofd of een verzuimcode)</translation>
+    </message>
+    <message>
+        <source>Consecutive marked days missed up to the last one</source>
+        <translation>Opeenvolgende gemiste geregistreerde dagen tot de laatste</translation>
+    </message>
+    <message>
+        <source>Severe absence: missed half the possible sessions or more</source>
+        <translation>Ernstig verzuim: de helft van de mogelijke sessies of meer gemist</translation>
+    </message>
+    <message>
+        <source>Persistent absence: missed %1 % or more of the possible sessions</source>
+        <translation>Aanhoudend verzuim: %1 % of meer van de mogelijke sessies gemist</translation>
+    </message>
+    <message>
+        <source>Missed %1 % or more of the possible sessions</source>
+        <translation>%1 % of meer van de mogelijke sessies gemist</translation>
+    </message>
+    <message>
+        <source>Attended</source>
+        <translation>Bijgewoond</translation>
+    </message>
+    <message>
+        <source>Words without a category</source>
+        <translation>Woorden zonder categorie</translation>
+    </message>
+    <message>
+        <source>Attended of possible</source>
+        <translation>Bijgewoond van mogelijk</translation>
+    </message>
+    <message>
+        <source>Late minutes</source>
+        <translation>Minuten te laat</translation>
     </message>
 </context>
 <context>
@@ -2441,6 +2850,10 @@ Opmerking: %2</translation>
     <message>
         <source>Remark: %1</source>
         <translation>Opmerking: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2′</source>
+        <translation>%1 %2′</translation>
     </message>
 </context>
 <context>
