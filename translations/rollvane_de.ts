@@ -1020,6 +1020,14 @@
         <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
         <translation>Tab erreicht die Karten; die Pfeiltasten wechseln zwischen ihnen, Pos1 und Ende springen zur ersten und letzten. Leertaste oder Eingabe schaltet den Eintrag weiter; P, L, A und E setzen Anwesend, Verspätet, Abwesend und Entschuldigt. Strg+S speichert, Alt+Links und Alt+Rechts gehen zum vorigen und nächsten Schultag, Alt+Pos1 zu heute, F5 liest das Register neu, Strg+R öffnet die Berichte, F1 diese Hilfe und Strg+Q beendet.</translation>
     </message>
+    <message>
+        <source>What a mark means</source>
+        <translation>Was eine Eintragung bedeutet</translation>
+    </message>
+    <message>
+        <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
+        <translation>Jede Eintragung zählt als anwesend, verspätet, genehmigte Aktivität, entschuldigte oder unentschuldigte Abwesenheit oder gar nicht; Einrichtung → Anwesenheitscodes gibt jedem Wort seine Bedeutung und kann die Codes für England hinzufügen. Wer eine gespeicherte Eintragung eines früheren Tages ändert, wird nach dem Grund gefragt, und der Verlauf bewahrt ihn. Anwesenheit → Geplante Abwesenheit setzt eine bekannte Abwesenheit auf jeden Schultag, den sie umfasst. Das Menü der Karte nimmt auch die Minuten auf, die ein Schüler zu spät kam.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -1020,6 +1020,14 @@
         <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
         <translation>Tab llega a las tarjetas; las flechas pasan de una a otra, Inicio y Fin van a la primera y a la última. Espacio o Intro avanza la marca; P, L, A y E ponen Presente, Tarde, Ausente y Justificado. Ctrl+S guarda, Alt+Izquierda y Alt+Derecha van al día lectivo anterior y siguiente, Alt+Inicio a hoy, F5 vuelve a leer el registro, Ctrl+R abre los informes, F1 esta ayuda y Ctrl+Q sale.</translation>
     </message>
+    <message>
+        <source>What a mark means</source>
+        <translation>Qué significa una marca</translation>
+    </message>
+    <message>
+        <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
+        <translation>Cada marca cuenta como presente, tarde, actividad autorizada, ausencia justificada o injustificada, o no cuenta; Configuración → Códigos de asistencia da a cada palabra su significado y puede añadir los códigos de Inglaterra. Cambiar una marca guardada de un día anterior pide el motivo, y el historial lo guarda. Registro → Ausencia prevista pone una ausencia conocida en cada día lectivo que abarca. El menú de la tarjeta también recoge los minutos de retraso de un alumno.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -146,7 +146,7 @@
     <name>AttendanceCodesWindow</name>
     <message>
         <source>%1; double-click to change it</source>
-        <translation>%1 ; double-cliquez pour la modifier</translation>
+        <translation>%1&#xa0;; double-cliquez pour la modifier</translation>
     </message>
     <message>
         <source>Attendance Codes</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>What each mark means for the figures. Present, Late, Absent and Excused keep their meaning; a word without a category counts as Other, a possible session neither attended nor missed. Double-click a colour to change it.</source>
-        <translation>Ce que chaque marque signifie pour les chiffres. Présent, En retard, Absent et Excusé gardent leur sens ; un mot sans catégorie compte comme Autre, une demi-journée possible ni suivie ni manquée. Double-cliquez sur une couleur pour la modifier.</translation>
+        <translation>Ce que chaque marque signifie pour les chiffres. Présent, En retard, Absent et Excusé gardent leur sens&#xa0;; un mot sans catégorie compte comme Autre, une demi-journée possible ni suivie ni manquée. Double-cliquez sur une couleur pour la modifier.</translation>
     </message>
     <message>
         <source>Code</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>One of the four words: its meaning is fixed</source>
-        <translation>Un des quatre mots : son sens est fixé</translation>
+        <translation>Un des quatre mots&#xa0;: son sens est fixé</translation>
     </message>
     <message>
         <source>Every word in the register has a meaning already.</source>
@@ -215,8 +215,8 @@
     <message numerus="yes">
         <source>%n words found that have no category yet; give each one and save.</source>
         <translation>
-            <numerusform>%n mot trouvé sans catégorie ; donnez-lui-en une et enregistrez.</numerusform>
-            <numerusform>%n mots trouvés sans catégorie ; donnez-en une à chacun et enregistrez.</numerusform>
+            <numerusform>%n mot trouvé sans catégorie&#xa0;; donnez-lui-en une et enregistrez.</numerusform>
+            <numerusform>%n mots trouvés sans catégorie&#xa0;; donnez-en une à chacun et enregistrez.</numerusform>
         </translation>
     </message>
     <message>
@@ -225,31 +225,31 @@
     </message>
     <message>
         <source>&quot;%1&quot; has no code.</source>
-        <translation>« %1 » n’a pas de code.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas de code.</translation>
     </message>
     <message>
         <source>The code of &quot;%1&quot; is longer than three characters.</source>
-        <translation>Le code de « %1 » dépasse trois caractères.</translation>
+        <translation>Le code de «&#xa0;%1&#xa0;» dépasse trois caractères.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is longer than 60 characters.</source>
-        <translation>« %1 » dépasse 60 caractères.</translation>
+        <translation>«&#xa0;%1&#xa0;» dépasse 60 caractères.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is listed twice (letter case does not make two words).</source>
-        <translation>« %1 » figure deux fois (la casse ne fait pas deux mots).</translation>
+        <translation>«&#xa0;%1&#xa0;» figure deux fois (la casse ne fait pas deux mots).</translation>
     </message>
     <message>
         <source>The code &quot;%1&quot; is given to two words.</source>
-        <translation>Le code « %1 » est donné à deux mots.</translation>
+        <translation>Le code «&#xa0;%1&#xa0;» est donné à deux mots.</translation>
     </message>
     <message>
         <source>The key of &quot;%1&quot; must be a single character that is not a space.</source>
-        <translation>La touche de « %1 » doit être un seul caractère autre qu’une espace.</translation>
+        <translation>La touche de «&#xa0;%1&#xa0;» doit être un seul caractère autre qu’une espace.</translation>
     </message>
     <message>
         <source>The key &quot;%1&quot; is given to two codes.</source>
-        <translation>La touche « %1 » est donnée à deux codes.</translation>
+        <translation>La touche «&#xa0;%1&#xa0;» est donnée à deux codes.</translation>
     </message>
     <message>
         <source>Nothing was saved.</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Persistent Absence (10 % or more missed)</source>
-        <translation>Absentéisme persistant (10 % ou plus manqués)</translation>
+        <translation>Absentéisme persistant (10&#xa0;% ou plus manqués)</translation>
     </message>
     <message>
         <source>Severe Absence (half or more missed)</source>
@@ -1019,6 +1019,14 @@
     <message>
         <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
         <translation>Tab atteint les cartes&#xa0;; les flèches passent de l&apos;une à l&apos;autre, Début et Fin vont à la première et à la dernière. Espace ou Entrée fait avancer la marque&#xa0;; P, L, A et E donnent Présent, Retard, Absent et Excusé. Ctrl+S enregistre, Alt+Gauche et Alt+Droite vont au jour d&apos;école précédent et suivant, Alt+Début à aujourd&apos;hui, F5 relit le registre, Ctrl+R ouvre les rapports, F1 cette aide et Ctrl+Q quitte.</translation>
+    </message>
+    <message>
+        <source>What a mark means</source>
+        <translation>Ce que signifie une marque</translation>
+    </message>
+    <message>
+        <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
+        <translation>Chaque marque compte comme présence, retard, activité approuvée, absence autorisée ou non autorisée, ou pas du tout ; Configuration → Codes de présence donne son sens à chaque mot et peut ajouter les codes d’Angleterre. Modifier une marque enregistrée d’un jour passé demande pourquoi, et l’historique garde la raison. Appel → Absence prévue place une absence connue sur chaque jour d’école qu’elle couvre. Le menu de la carte prend aussi les minutes de retard d’un élève.</translation>
     </message>
 </context>
 <context>
@@ -1688,8 +1696,8 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message numerus="yes">
         <source>You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside the marks as they were.</source>
         <translation>
-            <numerusform>Vous modifiez %n marque enregistrée du %1 (%2). Pourquoi ? La raison est gardée dans l’historique à côté de la marque d’origine.</numerusform>
-            <numerusform>Vous modifiez %n marques enregistrées du %1 (%2). Pourquoi ? La raison est gardée dans l’historique à côté des marques d’origine.</numerusform>
+            <numerusform>Vous modifiez %n marque enregistrée du %1 (%2). Pourquoi&#xa0;? La raison est gardée dans l’historique à côté de la marque d’origine.</numerusform>
+            <numerusform>Vous modifiez %n marques enregistrées du %1 (%2). Pourquoi&#xa0;? La raison est gardée dans l’historique à côté des marques d’origine.</numerusform>
         </translation>
     </message>
     <message>
@@ -1698,7 +1706,7 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
     <message>
         <source>Nothing was saved: a change to an earlier day&apos;s saved marks needs a reason. The marks stay on your screen.</source>
-        <translation>Rien n’a été enregistré : modifier les marques enregistrées d’un jour passé demande une raison. Les marques restent à l’écran.</translation>
+        <translation>Rien n’a été enregistré&#xa0;: modifier les marques enregistrées d’un jour passé demande une raison. Les marques restent à l’écran.</translation>
     </message>
     <message>
         <source>&amp;Minutes Late…</source>
@@ -1706,7 +1714,7 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
     <message>
         <source>How many minutes late did %1 arrive? (0 for not known)</source>
-        <translation>Combien de minutes de retard pour %1 ? (0 si inconnu)</translation>
+        <translation>Combien de minutes de retard pour %1&#xa0;? (0 si inconnu)</translation>
     </message>
     <message>
         <source>Minutes Late</source>
@@ -1714,11 +1722,11 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of minutes from 0 to 600. Nothing was changed.</source>
-        <translation>« %1 » n’est pas un nombre de minutes de 0 à 600. Rien n’a été modifié.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre de minutes de 0 à 600. Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation>Raison : %1</translation>
+        <translation>Raison&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 on an approved activity</source>
@@ -2016,11 +2024,11 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
     <message>
         <source>&amp;Student:</source>
-        <translation>É&amp;lève :</translation>
+        <translation>É&amp;lève&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Code:</source>
-        <translation>&amp;Code :</translation>
+        <translation>&amp;Code&#xa0;:</translation>
     </message>
     <message>
         <source>to</source>
@@ -2032,7 +2040,7 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation>&amp;Raison :</translation>
+        <translation>&amp;Raison&#xa0;:</translation>
     </message>
     <message>
         <source>Student</source>
@@ -2089,8 +2097,8 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message numerus="yes">
         <source>Cancel %n planned absences? Marks already saved from them stay as they were saved.</source>
         <translation>
-            <numerusform>Annuler %n absence prévue ? Les marques déjà enregistrées restent telles quelles.</numerusform>
-            <numerusform>Annuler %n absences prévues ? Les marques déjà enregistrées restent telles quelles.</numerusform>
+            <numerusform>Annuler %n absence prévue&#xa0;? Les marques déjà enregistrées restent telles quelles.</numerusform>
+            <numerusform>Annuler %n absences prévues&#xa0;? Les marques déjà enregistrées restent telles quelles.</numerusform>
         </translation>
     </message>
 </context>
@@ -2198,42 +2206,42 @@ Reads the attendance register, without changing it, and writes a report.
 
 Exit status: 0 done, 2 a bad argument, 3 the register is missing, unreadable or damaged.
 </source>
-        <translation>Utilisation : rollvane-report summary|sheet|missing|alerts|census [options]
+        <translation>Utilisation&#xa0;: rollvane-report summary|sheet|missing|alerts|census [options]
 Lit le registre d&apos;appel, sans le modifier, et produit un rapport.
 
   --class NOM           une classe, désignée par son nom
   --class-id N          une classe, désignée par son identifiant
   --all                 toutes les classes (par défaut)
-  --from AAAA-MM-JJ     le premier jour (par défaut : le 1er septembre de
+  --from AAAA-MM-JJ     le premier jour (par défaut&#xa0;: le 1er septembre de
                         l&apos;année scolaire en cours)
-  --to AAAA-MM-JJ       le dernier jour (par défaut : aujourd&apos;hui)
-  --date AAAA-MM-JJ     missing : le seul jour à examiner (par défaut : aujourd&apos;hui,
+  --to AAAA-MM-JJ       le dernier jour (par défaut&#xa0;: aujourd&apos;hui)
+  --date AAAA-MM-JJ     missing&#xa0;: le seul jour à examiner (par défaut&#xa0;: aujourd&apos;hui,
                         sauf si --from ou --to demande chaque jour d’école d&apos;une période)
-  --threshold POURCENT  alerts : présence inférieure ou égale à ce taux (90 par défaut)
-  --run JOURS           alerts : absent ce nombre de jours marqués d&apos;affilée
+  --threshold POURCENT  alerts&#xa0;: présence inférieure ou égale à ce taux (90 par défaut)
+  --run JOURS           alerts&#xa0;: absent ce nombre de jours marqués d&apos;affilée
                         (3 par défaut)
-  --persistent          alerts : seulement l’absentéisme persistant (10 % des
+  --persistent          alerts&#xa0;: seulement l’absentéisme persistant (10&#xa0;% des
                         demi-journées possibles ou plus) et grave (la moitié)
   --format text|csv|pdf la forme du rapport (text par défaut)
   --output FICHIER      écrire le rapport dans FICHIER au lieu de la sortie standard
   --help                afficher ce texte
   --version             afficher la version
 
-Code de sortie : 0 terminé, 2 argument incorrect, 3 registre absent, illisible
+Code de sortie&#xa0;: 0 terminé, 2 argument incorrect, 3 registre absent, illisible
 ou endommagé.
 </translation>
     </message>
     <message>
         <source>%1: not a report; choose summary, sheet, missing, alerts or census</source>
-        <translation>%1 : ce n&apos;est pas un rapport ; choisissez summary, sheet, missing, alerts ou census</translation>
+        <translation>%1&#xa0;: ce n&apos;est pas un rapport&#xa0;; choisissez summary, sheet, missing, alerts ou census</translation>
     </message>
     <message>
         <source>no report named; choose summary, sheet, missing, alerts or census (see --help)</source>
-        <translation>aucun rapport indiqué ; choisissez summary, sheet, missing, alerts ou census (voir --help)</translation>
+        <translation>aucun rapport indiqué&#xa0;; choisissez summary, sheet, missing, alerts ou census (voir --help)</translation>
     </message>
     <message>
         <source>--persistent: the rule is fixed; leave out --threshold and --run</source>
-        <translation>--persistent : la règle est fixe ; omettez --threshold et --run</translation>
+        <translation>--persistent&#xa0;: la règle est fixe&#xa0;; omettez --threshold et --run</translation>
     </message>
 </context>
 <context>
@@ -2538,7 +2546,7 @@ relevés</translation>
     </message>
     <message>
         <source>Left out, as no row has any: %1</source>
-        <translation>Omis, aucune ligne n’en ayant : %1</translation>
+        <translation>Omis, aucune ligne n’en ayant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Census</source>
@@ -2557,7 +2565,7 @@ relevés</translation>
     </message>
     <message>
         <source>Marks that count as possible sessions: all but codes not counted</source>
-        <translation>Marques comptées comme demi-journées possibles : toutes sauf les codes non comptés</translation>
+        <translation>Marques comptées comme demi-journées possibles&#xa0;: toutes sauf les codes non comptés</translation>
     </message>
     <message>
         <source>Approved</source>
@@ -2573,7 +2581,7 @@ relevés</translation>
     </message>
     <message>
         <source>Authorised absence: Excused and every code of that category</source>
-        <translation>Absence autorisée : Excusé et chaque code de cette catégorie</translation>
+        <translation>Absence autorisée&#xa0;: Excusé et chaque code de cette catégorie</translation>
     </message>
     <message>
         <source>Unauthorised</source>
@@ -2581,7 +2589,7 @@ relevés</translation>
     </message>
     <message>
         <source>Unauthorised absence: Absent and every code of that category</source>
-        <translation>Absence non autorisée : Absent et chaque code de cette catégorie</translation>
+        <translation>Absence non autorisée&#xa0;: Absent et chaque code de cette catégorie</translation>
     </message>
     <message>
         <source>Not
@@ -2595,7 +2603,7 @@ comptées</translation>
     </message>
     <message>
         <source>Present, late and approved activity / possible sessions; exact figures on hover</source>
-        <translation>Présences, retards et activités approuvées / demi-journées possibles ; chiffres exacts au survol</translation>
+        <translation>Présences, retards et activités approuvées / demi-journées possibles&#xa0;; chiffres exacts au survol</translation>
     </message>
     <message>
         <source>Late
@@ -2617,15 +2625,15 @@ de retard</translation>
     </message>
     <message>
         <source>Severe absence: missed half the possible sessions or more</source>
-        <translation>Absentéisme grave : la moitié des demi-journées possibles ou plus manquée</translation>
+        <translation>Absentéisme grave&#xa0;: la moitié des demi-journées possibles ou plus manquée</translation>
     </message>
     <message>
         <source>Persistent absence: missed %1 % or more of the possible sessions</source>
-        <translation>Absentéisme persistant : %1 % ou plus des demi-journées possibles manqués</translation>
+        <translation>Absentéisme persistant&#xa0;: %1&#xa0;% ou plus des demi-journées possibles manqués</translation>
     </message>
     <message>
         <source>Missed %1 % or more of the possible sessions</source>
-        <translation>%1 % ou plus des demi-journées possibles manqués</translation>
+        <translation>%1&#xa0;% ou plus des demi-journées possibles manqués</translation>
     </message>
     <message>
         <source>Attended</source>

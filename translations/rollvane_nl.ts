@@ -1020,6 +1020,14 @@
         <source>Tab reaches the cards; the arrow keys move between them, Home and End go to the first and the last. Space or Enter moves the mark on; P, L, A and E set Present, Late, Absent and Excused. Ctrl+S saves, Alt+Left and Alt+Right go to the previous and next school day, Alt+Home to today, F5 reads the register again, Ctrl+R opens the reports, F1 this help and Ctrl+Q quits.</source>
         <translation>Tab bereikt de kaarten; de pijltoetsen gaan ertussen heen en weer, Home en End gaan naar de eerste en de laatste. Spatie of Enter zet de markering verder; P, L, A en E zetten Aanwezig, Te laat, Afwezig en Geoorloofd. Ctrl+S slaat op, Alt+Links en Alt+Rechts gaan naar de vorige en volgende schooldag, Alt+Home naar vandaag, F5 leest het register opnieuw, Ctrl+R opent de rapporten, F1 deze help en Ctrl+Q sluit af.</translation>
     </message>
+    <message>
+        <source>What a mark means</source>
+        <translation>Wat een registratie betekent</translation>
+    </message>
+    <message>
+        <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
+        <translation>Elke registratie telt als aanwezig, te laat, goedgekeurde activiteit, geoorloofd of ongeoorloofd verzuim, of helemaal niet; Beheer → Aanwezigheidscodes geeft elk woord zijn betekenis en kan de codes van Engeland toevoegen. Wie een opgeslagen registratie van een eerdere dag wijzigt, wordt naar de reden gevraagd, en de geschiedenis bewaart die. Presentie → Gepland verzuim zet bekend verzuim op elke schooldag die het omvat. Het menu van de kaart neemt ook de minuten op die een leerling te laat kwam.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

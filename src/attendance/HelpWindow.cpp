@@ -75,6 +75,12 @@ QString HelpWindow::text()
             tr("Reports → Attendance Report shows a class or the whole school over a period: the summary, the "
                "register sheet, the registers not taken, the alerts (persistent absence is missing 10 % of the "
                "days or more), a chart and the history of every change. Print, PDF and CSV take what is shown."))
+        + section(tr("What a mark means"),
+            tr("Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or "
+               "not at all; Setup → Attendance Codes gives every word its meaning and can add England's codes. "
+               "Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → "
+               "Planned Absence puts a known absence on every school day it covers. The card's menu also takes "
+               "the minutes a late student came late."))
         + section(tr("Setting up"),
             tr("Setup → Students and Classes adds classes and students, moves a student to another class from a "
                "day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and "
