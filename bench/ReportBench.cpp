@@ -151,11 +151,13 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     });
     const double peer = sampleTime * double(students) / double(std::max<qsizetype>(1, sample.size()));
 
-    // The floor of the sheet: the same marks with what the sheet shows of them (the word, the
-    // remark in the cell's tooltip, the notes in the day's), read and nothing else.
+    // The floor of the sheet: the same marks with what the sheet shows of them (the word and
+    // the minutes late, the remark in the cell's tooltip, the notes in the day's), read and
+    // nothing else.
     progress("the sheet against its floor");
     const QString sheetFloorSql = QStringLiteral(
-        "SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Remark, a.Notes FROM tblAttendance a WHERE a.StudentID IN "
+        "SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Remark, a.Notes, a.LateMinutes FROM tblAttendance a WHERE "
+        "a.StudentID IN "
         "(SELECT id FROM tblStudents WHERE ClassID = ?) AND a.\"Date\" >= ? AND a.\"Date\" <= ?");
     const QVariantList termValues = {school.measuredClass, db::dateKey(oneClass.from), db::dateKey(oneClass.to)};
     QList<double> sheetFloorTimes;
