@@ -36,6 +36,10 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Register, Command::MarkAllPresent, "actionMarkAllPresent", tr("Mark &All Present"), {});
     addCommand(
         Menu::Register, Command::CopyPreviousDay, "actionCopyPreviousDay", tr("&Copy Marks From Previous Day"), {});
+    // Shown where the school keeps two registers a day.
+    addCommand(
+        Menu::Register, Command::CopyThisMorning, "actionCopyThisMorning", tr("Copy Marks From This &Morning"), {})
+        ->setVisible(false);
     menu(Menu::Register)->addSeparator();
     addCommand(Menu::Register, Command::PreviousDay, "actionPreviousDay", tr("&Previous Day"),
         QKeySequence(Qt::ALT | Qt::Key_Left));
@@ -51,6 +55,7 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
     addCommand(Menu::Setup, Command::SchoolCalendar, "actionSchoolCalendar", tr("School &Calendar…"), {});
     addCommand(Menu::Setup, Command::AttendanceCodes, "actionAttendanceCodes", tr("&Attendance Codes…"), {});
+    addCommand(Menu::Setup, Command::Sessions, "actionSessions", tr("&Registers a Day…"), {});
     addCommand(Menu::Setup, Command::NewSchoolYear, "actionNewSchoolYear", tr("&New School Year…"), {});
     menu(Menu::Setup)->addSeparator();
     addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});

@@ -20,6 +20,7 @@ public:
         Save,
         MarkAllPresent,
         CopyPreviousDay,
+        CopyThisMorning,
         PreviousDay,
         NextDay,
         Today,
@@ -31,6 +32,7 @@ public:
         ImportStudents,
         SchoolCalendar,
         AttendanceCodes,
+        Sessions,
         NewSchoolYear,
         AttendanceReport,
         Help,
@@ -41,10 +43,10 @@ public:
 
     // Object names menuRegister, menuReports, menuSetup, menuHelp.
     QMenu* menu(Menu which) const;
-    // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionPreviousDay,
+    // Object names actionSave, actionMarkAllPresent, actionCopyPreviousDay, actionCopyThisMorning, actionPreviousDay,
     // actionNextDay, actionToday, actionReload, actionQuit, actionStudentsAndClasses, actionBackups,
-    // actionImportStudents, actionSchoolCalendar, actionAttendanceCodes, actionNewSchoolYear, actionAttendanceReport,
-    // actionHelp, actionAbout.
+    // actionImportStudents, actionSchoolCalendar, actionAttendanceCodes, actionSessions, actionNewSchoolYear,
+    // actionAttendanceReport, actionHelp, actionAbout.
     QAction* action(Command which) const;
 
     // The About box's text: the version, where the register is, its engine and size, the licence.

@@ -4,6 +4,7 @@
 #include "attendance/AttendanceCodesWindow.h"
 #include "attendance/HelpWindow.h"
 #include "attendance/PlannedAbsenceWindow.h"
+#include "attendance/SessionsWindow.h"
 
 #include "attendance/CardArea.h"
 #include "attendance/MainMenu.h"
@@ -114,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     connect(m_dateTimePicker1, &QDateEdit::dateChanged, this, [this] { DateTimePicker1_Change(); });
+    connect(m_cboSession, &QComboBox::currentIndexChanged, this, [this] { Session_Change(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(m_text1, &QPlainTextEdit::textChanged, this, [this] { Text1_Change(); });
     connect(m_pushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
@@ -197,6 +199,12 @@ void MainWindow::buildLayout()
     dayFont.setItalic(true);
     m_lblDayName->setFont(dayFont);
     m_lblDayName->hide();
+    // Shown only where the school keeps two registers a day; the picker then gives it room.
+    m_cboSession = new QComboBox(m_frame2);
+    m_cboSession->setObjectName(QStringLiteral("cboSession"));
+    m_cboSession->addItems({tr("Morning"), tr("Afternoon")});
+    m_cboSession->setAccessibleName(tr("Session"));
+    m_cboSession->hide();
 
     m_picScrollBox = new QWidget(m_area);
     m_picScrollBox->setObjectName(QStringLiteral("picScrollBox"));
@@ -284,6 +292,7 @@ void MainWindow::placeArea()
     m_menuBar->setGeometry(0, 0, width(), barHeight);
     m_area->setGeometry(0, barHeight, width(), height() - barHeight);
     m_stretch.apply(m_area->size());
+    placeSessionPicker();
     m_picClient->resize(m_picScrollBox->width() - kCanvasMargin, m_picClient->height());
     m_listingMessage->setGeometry(QRect(QPoint(0, 0), m_picScrollBox->size()));
     layoutCards();
@@ -327,6 +336,8 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("MarkAllPresent_Click"), [this] { markAllPresent(); }); });
     on(Command::CopyPreviousDay,
         [this] { reportFailures(location("CopyPreviousDay_Click"), [this] { copyMarksFromPreviousDay(); }); });
+    on(Command::CopyThisMorning,
+        [this] { reportFailures(location("CopyThisMorning_Click"), [this] { copyMarksFromThisMorning(); }); });
     on(Command::PreviousDay, [this] { stepDay(-1); });
     on(Command::NextDay, [this] { stepDay(1); });
     // The picker's change asks about unsaved marks, as any change of date does.
@@ -371,6 +382,8 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("Restore_Done"), [this] { registerReplaced(); }); });
     connect(&events, &db::RegisterEvents::calendarChanged, this,
         [this] { reportFailures(location("Calendar_Change"), [this] { loadCalendar(); }); });
+    connect(&events, &db::RegisterEvents::sessionsChanged, this,
+        [this] { reportFailures(location("Sessions_Change"), [this] { loadSessions(); }); });
     // A plan made in the office shows on a register not yet touched; marks being taken stay.
     connect(&events, &db::RegisterEvents::plannedAbsencesChanged, this, [this] {
         if (!isChanged() && m_listed > 0) {
@@ -392,6 +405,8 @@ void MainWindow::connectCommands()
     on(Command::PlannedAbsence, [this] {
         reportFailures(location("PlannedAbsence_Click"), [this] { PlannedAbsenceWindow::showShared(this); });
     });
+    on(Command::Sessions,
+        [this] { reportFailures(location("Sessions_Click"), [this] { SessionsWindow::showShared(this); }); });
     on(Command::AttendanceCodes, [this] {
         reportFailures(location("AttendanceCodes_Click"), [this] { AttendanceCodesWindow::showShared(this); });
     });
@@ -445,7 +460,10 @@ void MainWindow::load()
     });
     steps.step(146, [this] { LoadClassList(); });
     if (db::isOpen())
-        steps.step(146, [this] { loadCalendar(); });
+        steps.step(146, [this] {
+            loadCalendar();
+            loadSessions();
+        });
     if (db::isOpen())
         steps.step(146, [this] {
             reopenLastSelection();
@@ -597,6 +615,7 @@ void MainWindow::ListStudent()
     m_cardsClassId = classId;
     m_cardsClassName = m_combo1->itemText(selected);
     m_cardsDate = m_dateTimePicker1->date();
+    m_cardsSession = pickedSession();
     m_loaded.clear();
     m_copiedFrom = QDate();
     setListingFailed(false);
@@ -783,8 +802,10 @@ void MainWindow::LoadAttendance()
         ids.append(card->studentId());
     for (const db::StudentRow& student : std::as_const(m_pending))
         ids.append(student.id);
-    const db::DayMarks stored = db::marks(ids, date);
+    const db::Session session = pickedSession();
+    const db::DayMarks stored = db::marks(ids, date, session);
     m_cardsDate = date;
+    m_cardsSession = session;
     m_loaded = stored;
     m_copiedFrom = QDate();
     // Planned absences hold on school days only; a holiday inside one is no absence.
@@ -839,6 +860,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
         marks.last().lateMinutes = card->lateMinutes();
     }
     const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
+    const db::Session session = m_cardsDate.isValid() ? m_cardsSession : pickedSession();
     const QString notes = m_text1->toPlainText();
     db::Author author = db::Author::current();
     // A saved mark of an earlier day is an amendment: the history keeps what it was, who changed
@@ -854,7 +876,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
                 amended << card->studentName();
         }
         if (!amended.isEmpty()) {
-            const QString day = QLocale().toString(date, QLocale::LongFormat);
+            const QString day = registerText(QLocale().dateFormat(QLocale::LongFormat));
             const std::optional<QString> reason = dialogs().inputBox(this,
                 tr("You are changing %n saved marks of %1 (%2). Why? The reason is kept in the history beside "
                    "the marks as they were.",
@@ -875,7 +897,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     // about, each time anew, so that a third writer cannot slip in behind an answer.
     db::DayMarks expected = m_loaded;
     for (;;) {
-        db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected, author);
+        db::SaveResult result = db::saveMarksIfUnchanged(date, marks, notes, expected, author, session);
         if (!result.conflict) {
             m_loaded = result.stored;
             m_copiedFrom = QDate();
@@ -895,7 +917,7 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
 
 bool MainWindow::askOverwrite(const db::Conflict& conflict)
 {
-    const QString day = QLocale().toString(m_cardsDate, QStringLiteral("d MMMM yyyy"));
+    const QString day = registerText(QStringLiteral("d MMMM yyyy"));
     const db::Mark& latest = conflict.latest;
     QString text;
     if (!latest.changedBy.isEmpty() || !latest.changedOn.isEmpty()) {
@@ -994,6 +1016,8 @@ void MainWindow::restoreSelection()
     if (m_cardsDate.isValid()) {
         const QSignalBlocker quiet(m_dateTimePicker1);
         m_dateTimePicker1->setDate(m_cardsDate);
+        const QSignalBlocker quietSession(m_cboSession);
+        m_cboSession->setCurrentIndex(int(m_cardsSession));
     }
 }
 
@@ -1007,6 +1031,12 @@ void MainWindow::DateTimePicker1_Change()
     showDayName();
     markTakenClasses();
     reportFailures(location("DateTimePicker1_Change"), [this] { selectionChanged(); });
+}
+
+void MainWindow::Session_Change()
+{
+    markTakenClasses();
+    reportFailures(location("Session_Change"), [this] { selectionChanged(); });
 }
 
 void MainWindow::Timer1_Timer()
@@ -1237,8 +1267,8 @@ void MainWindow::editRemark(StudentCard* card)
 
 void MainWindow::showHistory(const StudentCard* card)
 {
-    const QList<db::HistoryRow> rows = db::history(card->studentId(), m_cardsDate);
-    const QString day = QLocale().toString(m_cardsDate, QLocale::LongFormat);
+    const QList<db::HistoryRow> rows = db::history(card->studentId(), m_cardsDate, m_cardsSession);
+    const QString day = registerText(QLocale().dateFormat(QLocale::LongFormat));
     const QString caption = tr("History of %1 on %2").arg(card->studentName(), day);
     if (rows.isEmpty()) {
         dialogs().message(this, tr("No change of this mark has been saved."), caption, UserDialogs::Icon::Information);
@@ -1320,8 +1350,13 @@ void MainWindow::copyMarksFromPreviousDay()
             QString(), UserDialogs::Icon::Information);
         return;
     }
-    // The statuses only: that day's notes and remarks belong to that day.
-    const db::DayMarks stored = db::marks(ids, *day);
+    // The statuses only: that day's notes and remarks belong to that day. Of two registers, the
+    // afternoon's is the later one, when it was taken.
+    db::DayMarks stored;
+    if (m_sessions == 2)
+        stored = db::marks(ids, *day, db::Session::Afternoon);
+    if (stored.isEmpty())
+        stored = db::marks(ids, *day);
     QList<QString> statuses;
     for (qint64 id : std::as_const(ids)) {
         const auto found = stored.constFind(id);
@@ -1332,6 +1367,41 @@ void MainWindow::copyMarksFromPreviousDay()
                 .arg(QLocale().toString(*day, QLocale::LongFormat), m_cardsClassName))) {
         // Said above the cards: with no marks to replace, nothing else tells which day it was.
         m_copiedFrom = *day;
+        m_copiedMorning = false;
+        refreshStatusLine();
+    }
+}
+
+void MainWindow::copyMarksFromThisMorning()
+{
+    if (m_listed == 0)
+        return;
+    if (m_cardsSession != db::Session::Afternoon) {
+        dialogs().message(this, tr("This is the morning's register. Pick Afternoon beside the date to copy onto it."),
+            QString(), UserDialogs::Icon::Information);
+        return;
+    }
+    const QList<StudentCard*> cards = listedCards();
+    QList<qint64> ids;
+    for (const StudentCard* card : cards)
+        ids.append(card->studentId());
+    const db::DayMarks stored = db::marks(ids, m_cardsDate, db::Session::Morning);
+    if (stored.isEmpty()) {
+        dialogs().message(this,
+            tr("The morning's register of %1 on %2 has no saved marks, so there are none to copy.")
+                .arg(m_cardsClassName, QLocale().toString(m_cardsDate, QLocale::LongFormat)),
+            QString(), UserDialogs::Icon::Information);
+        return;
+    }
+    QList<QString> statuses;
+    for (qint64 id : std::as_const(ids)) {
+        const auto found = stored.constFind(id);
+        statuses.append(found == stored.constEnd() ? unsavedStatus(id) : found->status);
+    }
+    if (applyStatuses(
+            statuses, tr("Copy this morning's marks onto the afternoon's cards of %1?").arg(m_cardsClassName))) {
+        m_copiedFrom = m_cardsDate;
+        m_copiedMorning = true;
         refreshStatusLine();
     }
 }
@@ -1448,6 +1518,7 @@ void MainWindow::registerReplaced()
     fitCardArea();
     LoadClassList();
     loadCalendar();
+    loadSessions();
     reopenLastSelection();
 }
 
@@ -1475,6 +1546,58 @@ void MainWindow::loadCalendar()
         }
     }
     showDayName();
+}
+
+void MainWindow::loadSessions()
+{
+    const int sessions = db::sessionsPerDay();
+    const QTime afternoon = db::afternoonFrom();
+    const bool was = m_sessions == 2;
+    m_sessions = sessions;
+    m_cboSession->setVisible(sessions == 2);
+    action(Command::CopyThisMorning)->setVisible(sessions == 2);
+    placeArea();
+    // Picked by the clock when the school starts keeping two and at start; a change of the time
+    // alone leaves the register being taken where it is.
+    if (sessions == 2 && !was && !m_bChanged) {
+        const QSignalBlocker quiet(m_cboSession);
+        m_cboSession->setCurrentIndex(QTime::currentTime() >= afternoon ? 1 : 0);
+    }
+    // The register on screen is another one now: read it again unless marks are being taken.
+    if (m_listed > 0 && !m_bChanged && pickedSession() != m_cardsSession) {
+        LoadAttendance();
+        // Filling the notes box counts as a change; reading the register again is none.
+        setChanged(false);
+    }
+    markTakenClasses();
+}
+
+db::Session MainWindow::pickedSession() const
+{
+    return m_sessions == 2 && m_cboSession->currentIndex() == 1 ? db::Session::Afternoon : db::Session::Morning;
+}
+
+QString MainWindow::registerText(const QString& dateFormat) const
+{
+    const QString day = QLocale().toString(m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date(), dateFormat);
+    if (m_sessions != 2 && m_cardsSession == db::Session::Morning)
+        return day;
+    return m_cardsSession == db::Session::Afternoon ? tr("%1, afternoon").arg(day) : tr("%1, morning").arg(day);
+}
+
+void MainWindow::placeSessionPicker()
+{
+    if (!m_cboSession || m_cboSession->isHidden())
+        return;
+    // The picker keeps its place and gives its right part to the session, as wide as its
+    // longest name needs.
+    QRect picker = m_dateTimePicker1->geometry();
+    const int width = std::min(picker.width() / 2, m_cboSession->sizeHint().width() + px(120));
+    const QRect session(picker.right() - width + 1, picker.top(), width, picker.height());
+    picker.setRight(session.left() - px(120));
+    m_dateTimePicker1->setGeometry(picker);
+    m_cboSession->setGeometry(session);
+    m_lblDayName->setGeometry(picker.adjusted(px(1800), 2, -px(420), -2));
 }
 
 void MainWindow::showDayName()
@@ -1522,6 +1645,8 @@ QString MainWindow::takenText() const
 {
     if (m_listed <= 0)
         return QString();
+    if (m_copiedFrom.isValid() && m_bChanged && m_copiedMorning)
+        return tr("This morning's marks copied, not saved yet");
     if (m_copiedFrom.isValid() && m_bChanged)
         return tr("Marks of %1 copied, not saved yet").arg(QLocale().toString(m_copiedFrom, tr("dddd d MMMM")));
     // A day without a saved mark would show every card Present, as a register taken with
@@ -1551,7 +1676,7 @@ void MainWindow::markTakenClasses()
     if (!db::isOpen() || m_combo1->count() == 0)
         return;
     reportFailures(location("Combo1_Marks"), [this] {
-        const QSet<qint64> taken = db::classesTakenOn(m_dateTimePicker1->date());
+        const QSet<qint64> taken = db::classesTakenOn(m_dateTimePicker1->date(), pickedSession());
         static const QIcon tick = [] {
             QPixmap picture(32, 32);
             picture.fill(Qt::transparent);

@@ -84,6 +84,8 @@ public:
     bool isChanged() const { return m_bChanged; }
     // The day the cards on screen were listed for; invalid before the first listing.
     QDate cardsDate() const { return m_cardsDate; }
+    // Whose register of the day the cards show: the morning's when the school keeps one a day.
+    db::Session cardsSession() const { return m_cardsSession; }
     // Whether the last listing of the selected class failed part-way (its cards are gone).
     bool listingFailed() const { return m_listingFailed; }
 
@@ -98,6 +100,8 @@ public:
     // The register commands, as the menu runs them.
     void markAllPresent();
     void copyMarksFromPreviousDay();
+    // In the afternoon's register: the statuses of the morning's, as the afternoon starts from.
+    void copyMarksFromThisMorning();
     // The window's size as the layout table draws it, with the menu bar above.
     QSize designedSize() const;
     // How many cards stand in a row: six at the designed width, more in a wider window.
@@ -176,6 +180,15 @@ private:
     void registerReplaced();
     // Reads the school calendar again and marks its days in the date picker.
     void loadCalendar();
+    // Reads how many registers the school keeps a day; with two, the session picker shows
+    // beside the date, on the afternoon's from the time the afternoon begins.
+    void loadSessions();
+    // The session picked beside the date; the morning's when there is one register a day.
+    db::Session pickedSession() const;
+    // The register on screen in words: "9 December 2026", "9 December 2026, afternoon".
+    QString registerText(const QString& dateFormat) const;
+    void placeSessionPicker();
+    void Session_Change();
     // The picked day's name beside the date when it is not a school day.
     void showDayName();
     // The class and day this user last had open, kept in their own settings; reopened at start
@@ -238,11 +251,15 @@ private:
     std::optional<qint64> m_cardsClassId; // the class the cards on screen belong to
     QString m_cardsClassName;
     QDate m_cardsDate;
+    db::Session m_cardsSession = db::Session::Morning;
+    QComboBox* m_cboSession = nullptr; // beside the date, when the school keeps two registers a day
+    int m_sessions = 1;
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
     // The planned absences of the cards' day, by student: the mark a card without a saved one
     // opens with.
     QHash<qint64, db::PlannedAbsence> m_planned;
     QDate m_copiedFrom; // the day whose marks Copy Marks put on the cards, until they are saved
+    bool m_copiedMorning = false; // what was copied was this morning's register
     bool m_listingFailed = false;
     // Why the register could not be opened at start; empty when it was.
     QString m_openFailure;

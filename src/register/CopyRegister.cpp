@@ -34,6 +34,7 @@ struct Column
     const char* name;
     Kind kind;
     int since; // the schema version that brought it; older registers read it as empty text
+    const char* before = nullptr; // what an older register reads instead, when not empty text or NULL
 };
 
 struct Table
@@ -54,13 +55,14 @@ const QList<Table>& registerTables()
         {"tblAttendance", 0,
             {{"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0}, {"\"Status\"", Kind::Text, 0},
                 {"Notes", Kind::Text, 0}, {"Remark", Kind::Text, 4}, {"ChangedAt", Kind::Text, 3},
-                {"ChangedBy", Kind::Text, 3}, {"ChangedOn", Kind::Text, 3}, {"LateMinutes", Kind::Number, 11}}},
+                {"ChangedBy", Kind::Text, 3}, {"ChangedOn", Kind::Text, 3}, {"LateMinutes", Kind::Number, 11},
+                {"Session", Kind::Number, 12, "0"}}},
         {"tblHistory", 5,
             {{"id", Kind::Number, 0}, {"StudentID", Kind::Number, 0}, {"\"Date\"", Kind::Text, 0},
                 {"OldStatus", Kind::Text, 0}, {"NewStatus", Kind::Text, 0}, {"OldRemark", Kind::Text, 0},
                 {"NewRemark", Kind::Text, 0}, {"ChangedBy", Kind::Text, 0}, {"ChangedOn", Kind::Text, 0},
                 {"ChangedAt", Kind::Text, 0}, {"OldNotes", Kind::Text, 7}, {"NewNotes", Kind::Text, 7},
-                {"Reason", Kind::Text, 11}}},
+                {"Reason", Kind::Text, 11}, {"Session", Kind::Number, 12, "0"}}},
         {"tblSettings", 6, {{"Name", Kind::Text, 0}, {"Value", Kind::Text, 0}}},
         {"tblCalendar", 9,
             {{"id", Kind::Number, 0}, {"Kind", Kind::Text, 0}, {"FromDate", Kind::Text, 0}, {"ToDate", Kind::Text, 0},
@@ -138,6 +140,7 @@ QString selectOf(const Table& table, int version)
     QStringList columns;
     for (const Column& column : table.columns)
         columns << (version >= column.since ? QString::fromLatin1(column.name)
+                : column.before             ? QString::fromLatin1(column.before)
                 : column.kind == Kind::Text ? QStringLiteral("''")
                                             : QStringLiteral("NULL"));
     return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), QLatin1String(table.name));

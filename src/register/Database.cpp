@@ -104,6 +104,15 @@ QString column(const char* name, int since)
     return openState().version >= since ? QString::fromLatin1(name) : QStringLiteral("''");
 }
 
+// The condition that a mark belongs to the session's register, with its value bound after the
+// others; a register from before sessions holds the mornings' alone.
+QString sessionCondition(const QString& column, Session session)
+{
+    if (openState().version >= 12)
+        return QStringLiteral(" AND %1 = %2").arg(column).arg(int(session));
+    return session == Session::Morning ? QString() : QStringLiteral(" AND 1 = 0");
+}
+
 QString markColumns()
 {
     return QStringLiteral("\"Status\", Notes, %1, %2, %3, %4, %5")
@@ -155,10 +164,11 @@ QStringList columnsRefusingWrites(QSqlDatabase& database, Engine& engine)
         {"tblClassName", {"id", "ClassName"}},
         {"tblStudents", {"id", "StudentName", "ClassID", "Image"}},
         {"tblAttendance",
-            {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn", "LateMinutes"}},
+            {"StudentID", "Date", "Status", "Notes", "Remark", "ChangedAt", "ChangedBy", "ChangedOn", "LateMinutes",
+                "Session"}},
         {"tblHistory",
             {"id", "StudentID", "Date", "OldStatus", "NewStatus", "OldRemark", "NewRemark", "ChangedBy", "ChangedOn",
-                "ChangedAt", "OldNotes", "NewNotes", "Reason"}},
+                "ChangedAt", "OldNotes", "NewNotes", "Reason", "Session"}},
         {"tblSettings", {"Name", "Value"}},
         {"tblCalendar", {"id", "Kind", "FromDate", "ToDate", "Name"}},
         {"tblEnrolment", {"id", "StudentID", "ClassID", "FromDate", "ToDate"}},
@@ -950,10 +960,10 @@ QHash<qint64, QByteArray> cardPictures(const QList<qint64>& studentIds)
     return found;
 }
 
-std::optional<Mark> mark(qint64 studentId, const QDate& date)
+std::optional<Mark> mark(qint64 studentId, const QDate& date, Session session)
 {
-    QSqlQuery query = sql::reading(
-        QStringLiteral("SELECT %1 FROM tblAttendance WHERE StudentID=? AND \"Date\"=?").arg(markColumns()));
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT %1 FROM tblAttendance WHERE StudentID=? AND \"Date\"=?%2")
+                                       .arg(markColumns(), sessionCondition(QStringLiteral("Session"), session)));
     query.addBindValue(studentId);
     query.addBindValue(dateKey(date));
     sql::run(query);
@@ -962,15 +972,16 @@ std::optional<Mark> mark(qint64 studentId, const QDate& date)
     return markFrom(query, 0);
 }
 
-DayMarks marks(const QList<qint64>& studentIds, const QDate& date)
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date, Session session)
 {
     DayMarks found;
     constexpr qsizetype batch = 200;
     for (qsizetype start = 0; start < studentIds.size(); start += batch) {
         const QList<qint64> part = studentIds.mid(start, batch);
-        QSqlQuery query = sql::reading(QStringLiteral("SELECT StudentID, %1 FROM tblAttendance "
-                                                      "WHERE \"Date\"=? AND StudentID IN (%2)")
-                                           .arg(markColumns(), placeholders(part.size())));
+        QSqlQuery query = sql::reading(
+            QStringLiteral("SELECT StudentID, %1 FROM tblAttendance "
+                           "WHERE \"Date\"=?%3 AND StudentID IN (%2)")
+                .arg(markColumns(), placeholders(part.size()), sessionCondition(QStringLiteral("Session"), session)));
         query.addBindValue(dateKey(date));
         for (qint64 id : part)
             query.addBindValue(id);
@@ -984,17 +995,18 @@ DayMarks marks(const QList<qint64>& studentIds, const QDate& date)
     return found;
 }
 
-void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author)
+void saveMarks(
+    const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author, Session session)
 {
     if (cards.isEmpty())
         return;
     requireWritable();
-    engine().saveDay(date, cards, notes, author, nullptr);
+    engine().saveDay(date, session, cards, notes, author, nullptr);
     announce(&RegisterEvents::marksSaved, date);
 }
 
-SaveResult saveMarksIfUnchanged(
-    const QDate& date, const QList<CardMark>& cards, const QString& notes, const DayMarks& loaded, const Author& author)
+SaveResult saveMarksIfUnchanged(const QDate& date, const QList<CardMark>& cards, const QString& notes,
+    const DayMarks& loaded, const Author& author, Session session)
 {
     SaveResult result;
     if (cards.isEmpty())
@@ -1005,7 +1017,7 @@ SaveResult saveMarksIfUnchanged(
     // user put them back as they were): the save is then tried once more.
     constexpr int attempts = 5;
     for (int attempt = 1;; ++attempt) {
-        const std::optional<DayMarks> refused = engine().saveDay(date, cards, notes, author, &loaded);
+        const std::optional<DayMarks> refused = engine().saveDay(date, session, cards, notes, author, &loaded);
         if (!refused) {
             for (const CardMark& card : cards)
                 result.stored.insert(
@@ -1053,7 +1065,7 @@ std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QD
     return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
 }
 
-QList<HistoryRow> history(qint64 studentId, const QDate& date)
+QList<HistoryRow> history(qint64 studentId, const QDate& date, Session session)
 {
     QList<HistoryRow> rows;
     if (openedSchemaVersion() < 5)
@@ -1061,15 +1073,15 @@ QList<HistoryRow> history(qint64 studentId, const QDate& date)
     const QString notes = openedSchemaVersion() >= 7 ? QStringLiteral("OldNotes, NewNotes") : QStringLiteral("'', ''");
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn, ChangedAt, %1, %2 "
-                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=? ORDER BY id DESC")
-            .arg(notes, column("Reason", 11)));
+                       "FROM tblHistory WHERE StudentID=? AND \"Date\"=?%3 ORDER BY id DESC")
+            .arg(notes, column("Reason", 11), sessionCondition(QStringLiteral("Session"), session)));
     query.addBindValue(studentId);
     query.addBindValue(dateKey(date));
     sql::run(query);
     while (query.next()) {
         rows.append({studentId, date, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
             query.value(3).toString(), query.value(4).toString(), query.value(5).toString(), query.value(6).toString(),
-            query.value(7).toString(), query.value(8).toString(), query.value(9).toString()});
+            query.value(7).toString(), query.value(8).toString(), query.value(9).toString(), session});
     }
     return rows;
 }
@@ -1337,6 +1349,55 @@ void setSetting(const QString& name, const QString& value)
     query.addBindValue(name);
     query.addBindValue(sql::text(value));
     sql::run(query);
+}
+
+int sessionsPerDay()
+{
+    return setting(QStringLiteral("SessionsPerDay")).trimmed() == QLatin1String("2") ? 2 : 1;
+}
+
+void setSessionsPerDay(int sessions, bool afternoonsToo)
+{
+    requireWritable();
+    if (openedSchemaVersion() < 12)
+        throw Failure(Text::tr("This register keeps one register a day. Nothing was changed."));
+    {
+        sql::WriteTransaction transaction;
+        setSetting(QStringLiteral("SessionsPerDay"), sessions == 2 ? QStringLiteral("2") : QStringLiteral("1"));
+        if (sessions == 2 && afternoonsToo) {
+            // A copy of what was taken, not a change of any mark: the history has nothing to add.
+            engine().beforeCopy();
+            sql::run(QStringLiteral(
+                "INSERT INTO tblAttendance (StudentID, \"Date\", Session, \"Status\", Notes, Remark, ChangedAt, "
+                "ChangedBy, ChangedOn, LateMinutes) SELECT StudentID, \"Date\", 1, \"Status\", Notes, Remark, "
+                "ChangedAt, ChangedBy, ChangedOn, LateMinutes FROM tblAttendance m WHERE m.Session = 0 AND NOT "
+                "EXISTS (SELECT 1 FROM tblAttendance p WHERE p.StudentID = m.StudentID AND p.\"Date\" = m.\"Date\" "
+                "AND p.Session = 1)"));
+        }
+        transaction.commit();
+    }
+    announce(&RegisterEvents::sessionsChanged);
+    if (sessions == 2 && afternoonsToo)
+        announce(&RegisterEvents::marksSaved, QDate());
+}
+
+QTime afternoonFrom()
+{
+    const QTime stored = QTime::fromString(setting(QStringLiteral("AfternoonFrom")).trimmed(), QStringLiteral("HH:mm"));
+    return stored.isValid() ? stored : QTime(12, 0);
+}
+
+void setAfternoonFrom(const QTime& time)
+{
+    setSetting(QStringLiteral("AfternoonFrom"), time.toString(QStringLiteral("HH:mm")));
+    announce(&RegisterEvents::sessionsChanged);
+}
+
+bool hasMarks()
+{
+    QSqlQuery query = sql::reading(QStringLiteral("SELECT 1 FROM tblAttendance LIMIT 1"));
+    sql::run(query);
+    return query.next();
 }
 
 QList<status::Code> attendanceCodes()
@@ -1771,17 +1832,20 @@ YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear)
     return done;
 }
 
-QSet<qint64> classesTakenOn(const QDate& day)
+QSet<qint64> classesTakenOn(const QDate& day, Session session)
 {
     const QString key = dateKey(day);
+    const QString ofSession = sessionCondition(QStringLiteral("a.Session"), session);
     QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
             ? QStringLiteral("SELECT c.id FROM tblClassName c WHERE EXISTS (SELECT 1 FROM tblEnrolment e JOIN "
-                             "tblAttendance a ON a.StudentID = e.StudentID AND a.\"Date\" = ? WHERE e.ClassID = c.id "
-                             "AND e.FromDate <= ? AND e.ToDate >= ?) OR EXISTS (SELECT 1 FROM tblStudents m JOIN "
-                             "tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id AND NOT "
-                             "EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))")
+                             "tblAttendance a ON a.StudentID = e.StudentID AND a.\"Date\" = ?%1 WHERE e.ClassID = "
+                             "c.id AND e.FromDate <= ? AND e.ToDate >= ?) OR EXISTS (SELECT 1 FROM tblStudents m "
+                             "JOIN tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ?%1 WHERE m.ClassID = c.id "
+                             "AND NOT EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))")
+                  .arg(ofSession)
             : QStringLiteral("SELECT c.id FROM tblClassName c WHERE EXISTS (SELECT 1 FROM tblStudents m JOIN "
-                             "tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id)"));
+                             "tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ?%1 WHERE m.ClassID = c.id)")
+                  .arg(ofSession));
     for (int i = 0, n = openedSchemaVersion() >= 10 ? 4 : 1; i < n; ++i)
         query.addBindValue(key);
     sql::run(query);

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QTime>
 #include <QVariant>
 
 #include <limits>
@@ -34,9 +35,15 @@ inline constexpr auto kConnectionName = "SharedConnection";
 // 9: the school calendar: years, terms and the days without school.
 // 10: enrolments: which class a student was in from which day to which.
 // 11: attendance codes with their categories; marks on days that do not exist are unplaced.
-inline constexpr int kSchemaVersion = 11;
+// 12: a mark belongs to the morning's or the afternoon's register of its day.
+inline constexpr int kSchemaVersion = 12;
 // An enrolment's last day while it has none (the student is still in the class), as stored.
 inline constexpr auto kOpenEnd = "9999-12-31";
+
+// A school keeps one register a day or two, the morning's and the afternoon's. The morning's is
+// the day's own register when there is one a day, so that every mark taken before a school chose
+// two is the morning's.
+enum class Session { Morning = 0, Afternoon = 1 };
 
 struct ClassRow
 {
@@ -132,6 +139,7 @@ struct HistoryRow
     QString oldNotes; // the day's notes before and after; equal when the save left them alone
     QString newNotes;
     QString reason; // given when a saved mark of an earlier day was changed
+    Session session = Session::Morning;
 };
 
 // A register on a PostgreSQL server, as the machine-wide settings file names it. It never holds
@@ -250,23 +258,37 @@ QList<StudentRow> cardsOfClass(
     qint64 classId, const QDate& day = QDate(), int withPictures = std::numeric_limits<int>::max());
 // The card pictures of the given students, by id, in one statement for up to a few hundred.
 QHash<qint64, QByteArray> cardPictures(const QList<qint64>& studentIds);
-// The stored mark of one student on one day.
-std::optional<Mark> mark(qint64 studentId, const QDate& date);
-// The stored marks of several students on one day, by student id.
-DayMarks marks(const QList<qint64>& studentIds, const QDate& date);
-// Writes the marks of one class for one day, with the day's notes on every row: all of them
-// or, on failure, none. Whatever is stored is overwritten.
-void saveMarks(
-    const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author = Author::current());
+// The stored mark of one student in one register.
+std::optional<Mark> mark(qint64 studentId, const QDate& date, Session session = Session::Morning);
+// The stored marks of several students in one register, by student id.
+DayMarks marks(const QList<qint64>& studentIds, const QDate& date, Session session = Session::Morning);
+// Writes the marks of one class's register, with its notes on every row: all of them or, on
+// failure, none. Whatever is stored is overwritten.
+void saveMarks(const QDate& date, const QList<CardMark>& cards, const QString& notes,
+    const Author& author = Author::current(), Session session = Session::Morning);
 // The same, but only while the stored marks of the cards are still those that were loaded;
 // when someone else has saved one of them since, nothing is written and the conflict returned.
 // The check and the writes are one transaction, so no third writer can come between them.
 SaveResult saveMarksIfUnchanged(const QDate& date, const QList<CardMark>& cards, const QString& notes,
-    const DayMarks& loaded, const Author& author = Author::current());
+    const DayMarks& loaded, const Author& author = Author::current(), Session session = Session::Morning);
 // The latest earlier day, before the given one, on which any of the students has a saved mark.
 std::optional<QDate> previousMarkedDay(const QList<qint64>& studentIds, const QDate& before);
-// The changes of one student's mark on one day, newest first.
-QList<HistoryRow> history(qint64 studentId, const QDate& date);
+// The changes of one student's mark in one register, newest first.
+QList<HistoryRow> history(qint64 studentId, const QDate& date, Session session = Session::Morning);
+
+// How many registers the school keeps a day: 1, or 2 (morning and afternoon).
+int sessionsPerDay();
+// Changes it in one transaction. Going to two, the registers already taken are the mornings';
+// with afternoonsToo each of them is also copied as the afternoon's of its day, where that day
+// has none (the choice of a school that took one register for the whole day). Going back to
+// one, the afternoons already taken stay and still count.
+void setSessionsPerDay(int sessions, bool afternoonsToo = false);
+// The time from which the afternoon's register is the one the main window opens on.
+QTime afternoonFrom();
+void setAfternoonFrom(const QTime& time);
+// Whether any mark is stored at all (a register that switches to two registers a day is asked
+// what its marks are only when it has some).
+bool hasMarks();
 
 // Adds a class and returns its id.
 qint64 addClass(const QString& name);
@@ -346,7 +368,7 @@ YearEndDone startNewSchoolYear(const QDate& first, std::optional<int> topYear = 
 
 // The classes whose register was taken on the day: at least one of the students in the class
 // that day has a saved mark for it. Read per class through its own index.
-QSet<qint64> classesTakenOn(const QDate& day);
+QSet<qint64> classesTakenOn(const QDate& day, Session session = Session::Morning);
 
 // What deleting a class takes with it: the students whose row names it, and their marks.
 struct ClassContents

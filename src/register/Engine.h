@@ -109,12 +109,12 @@ public:
     // of orderBy (a column of the rows). The reports read a student's days in order through it.
     virtual QString orderedConcatenation(const QString& expression, const QString& orderBy) const = 0;
 
-    // Saves one class's day in one transaction: every card's mark with the day's notes, and a
+    // Saves one class's register in one transaction: every card's mark with the day's notes, and a
     // history row for each status or remark that changes. With expected marks, only while the
     // stored marks of the cards are still those; when they are not, nothing is written and the
     // marks stored now are returned.
-    virtual std::optional<DayMarks> saveDay(const QDate& date, const QList<CardMark>& cards, const QString& notes,
-        const Author& author, const DayMarks* expected)
+    virtual std::optional<DayMarks> saveDay(const QDate& date, Session session, const QList<CardMark>& cards,
+        const QString& notes, const Author& author, const DayMarks* expected)
         = 0;
 
     // The card picture cache asks this once per listing; it may cost a trip to the register.

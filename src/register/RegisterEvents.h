@@ -37,6 +37,8 @@ Q_SIGNALS:
     void codesChanged();
     // A planned absence was added or cancelled.
     void plannedAbsencesChanged();
+    // The school changed how many registers it keeps a day, or when the afternoon's begins.
+    void sessionsChanged();
     // A restore replaced the register, which is open again: everything shown from it is stale.
     void registerReplaced();
 

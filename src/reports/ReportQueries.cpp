@@ -79,6 +79,18 @@ QString lateMinutesColumn()
     return openedSchemaVersion() >= 11 ? QStringLiteral("a.LateMinutes") : QStringLiteral("CAST(NULL AS INTEGER)");
 }
 
+// The session of a mark: the morning's on a register older than the column.
+QString sessionColumn()
+{
+    return openedSchemaVersion() >= 12 ? QStringLiteral("a.Session") : QStringLiteral("0");
+}
+
+// A student's marks in the order they were taken: by day, the morning's before the afternoon's.
+QString takenOrder()
+{
+    return openedSchemaVersion() >= 12 ? QStringLiteral("a.\"Date\", a.Session") : QStringLiteral("a.\"Date\"");
+}
+
 // Marks whose date is not yyyy-MM-dd text may still sort between two ISO dates ("2025-3-9",
 // "2025-03-9 ");
 // they belong to no day and are left out. Asking costs one indexed count; the filter itself
@@ -455,8 +467,8 @@ void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calend
         MarkFilter filter = markFilter(part, {span.student.id});
         leaveOutFreeDays(filter, calendar, part);
         QSqlQuery query
-            = sql::reading(QStringLiteral("SELECT a.\"Status\", %2 FROM tblAttendance a WHERE %1 ORDER BY a.\"Date\"")
-                               .arg(filter.sql, lateMinutesColumn()));
+            = sql::reading(QStringLiteral("SELECT a.\"Status\", %2 FROM tblAttendance a WHERE %1 ORDER BY %3")
+                               .arg(filter.sql, lateMinutesColumn(), takenOrder()));
         bind(query, filter.values);
         sql::run(query);
         QString& days = letters[row];
@@ -514,7 +526,7 @@ QList<SummaryRow> summary(const ReportScope& scope)
     const Letters letters = markLetters();
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT a.StudentID, %1, sum(%3) FROM tblAttendance a WHERE %2 GROUP BY a.StudentID")
-            .arg(db::orderedConcatenation(letters.sql, QStringLiteral("a.\"Date\"")), filter.sql, lateMinutesColumn()));
+            .arg(db::orderedConcatenation(letters.sql, takenOrder()), filter.sql, lateMinutesColumn()));
     bind(query, letters.values);
     bind(query, filter.values);
     sql::run(query);
@@ -537,12 +549,13 @@ QList<SummaryRow> summary(const ReportScope& scope)
     // Each student's school days are those of their time in the class.
     if (!calendar.isEmpty()) {
         const QDate until = countedUntil(scope);
+        const int sessions = db::sessionsPerDay();
         for (const Span& span : spans) {
             SummaryRow* row = byStudentAndClass.value({span.student.id, span.student.classId});
             if (!row)
                 continue;
             row->schoolDays
-                = row->schoolDays.value_or(0) + calendar.schoolDayCount(span.from, std::min(span.to, until));
+                = row->schoolDays.value_or(0) + sessions * calendar.schoolDayCount(span.from, std::min(span.to, until));
         }
         for (SummaryRow& row : rows) {
             row.schoolDays = row.schoolDays.value_or(0);
@@ -557,8 +570,8 @@ std::optional<CountedDays> countedDays(const ReportScope& scope)
     const calendar::SchoolCalendar calendar = schoolCalendar();
     if (calendar.isEmpty() || !scope.from.isValid() || !scope.to.isValid() || scope.from > scope.to)
         return std::nullopt;
-    return CountedDays {
-        calendar.schoolDayCount(scope.from, countedUntil(scope)), calendar.yearsOverlapping(scope.from, scope.to)};
+    return CountedDays {calendar.schoolDayCount(scope.from, countedUntil(scope)),
+        calendar.yearsOverlapping(scope.from, scope.to), db::sessionsPerDay()};
 }
 
 Sheet sheet(const ReportScope& scope)
@@ -591,9 +604,11 @@ Sheet sheet(const ReportScope& scope)
     };
 
     const MarkFilter filter = markFilter(scope, idsOf(result.students));
-    QSqlQuery query = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Notes, %1, %3 FROM "
-                                                  "tblAttendance a WHERE %2 ORDER BY a.StudentID, a.\"Date\"")
-                                       .arg(column(QStringLiteral("a.Remark"), 4), filter.sql, lateMinutesColumn()));
+    QSqlQuery query
+        = sql::reading(QStringLiteral("SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Notes, %1, %3, %4 FROM "
+                                      "tblAttendance a WHERE %2 ORDER BY a.StudentID, %5")
+                           .arg(column(QStringLiteral("a.Remark"), 4), filter.sql, lateMinutesColumn(), sessionColumn(),
+                               takenOrder()));
     bind(query, filter.values);
     sql::run(query);
 
@@ -614,9 +629,11 @@ Sheet sheet(const ReportScope& scope)
             lastId = id;
             student = studentIndex.value(id, -1);
         }
-        const QString text = query.value(1).toString();
+        const QString day = query.value(1).toString();
+        // A column per register: the day's text and its session, which sorts the morning's first.
+        const QString text = day + QChar(u'0' + std::clamp(query.value(6).toInt(), 0, 1));
         if (student >= 0 && moved.contains(id))
-            student = rowOn(id, text);
+            student = rowOn(id, day);
         if (student < 0) {
             student = moved.contains(id) ? studentIndex.value(id, -1) : -1;
             continue;
@@ -641,7 +658,10 @@ Sheet sheet(const ReportScope& scope)
     QList<int> renumbered(dayTexts.size());
     for (qsizetype i = 0; i < order.size(); ++i) {
         renumbered[order.at(i)] = int(i);
-        result.days.append(QDate::fromString(dayTexts.at(order.at(i)), Qt::ISODate));
+        const QString& text = dayTexts.at(order.at(i));
+        result.days.append(QDate::fromString(text.chopped(1), Qt::ISODate));
+        result.sessions.append(text.back() == u'1' ? db::Session::Afternoon : db::Session::Morning);
+        result.twoSessions = result.twoSessions || result.sessions.back() == db::Session::Afternoon;
     }
     // The notes are the class's for the day; the first student listed with notes speaks for the
     // class, as the first card does.
@@ -828,11 +848,12 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
                                       : QStringLiteral(" AND s.ClassID = ?");
     QSqlQuery query = sql::reading(
         QStringLiteral("SELECT h.StudentID, h.\"Date\", h.OldStatus, h.NewStatus, h.OldRemark, h.NewRemark, "
-                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2, s.ClassID, %4 FROM "
-                       "tblHistory h JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = "
+                       "h.ChangedBy, h.ChangedOn, h.ChangedAt, s.StudentName, c.ClassName, %1, %2, s.ClassID, %4, %5 "
+                       "FROM tblHistory h JOIN tblStudents s ON s.id = h.StudentID LEFT JOIN tblClassName c ON c.id = "
                        "s.ClassID WHERE h.\"Date\" >= ? AND h.\"Date\" <= ?%3 ORDER BY h.\"Date\", h.id")
             .arg(column(QStringLiteral("h.OldNotes"), 7), column(QStringLiteral("h.NewNotes"), 7), ofClass,
-                column(QStringLiteral("h.Reason"), 11)));
+                column(QStringLiteral("h.Reason"), 11),
+                openedSchemaVersion() >= 12 ? QStringLiteral("h.Session") : QStringLiteral("0")));
     query.addBindValue(dateKey(scope.from));
     query.addBindValue(dateKey(scope.to));
     if (scope.classId) {
@@ -863,7 +884,8 @@ QList<ReportHistoryRow> historyOf(const ReportScope& scope)
         rows.append({{studentId, day, query.value(2).toString(), query.value(3).toString(), query.value(4).toString(),
                          query.value(5).toString(), query.value(6).toString(), query.value(7).toString(),
                          query.value(8).toString(), query.value(11).toString(), query.value(12).toString(),
-                         query.value(14).toString()},
+                         query.value(14).toString(),
+                         query.value(15).toInt() == 1 ? db::Session::Afternoon : db::Session::Morning},
             query.value(9).toString(), className});
     }
     // Within a day, by class and student; a student's changes stay in the order they were saved.

@@ -77,7 +77,7 @@ struct SummaryRow : Tally
     // With a school calendar: the school days of the range up to today, and of them the days
     // without a mark. Marks on days the calendar keeps free (a trip on a Saturday) are shown on
     // the sheet but neither counted here nor part of a run. None without a calendar, where
-    // every marked day counts, as it always has.
+    // every marked day counts, as it always has. With two registers a day, they count sessions.
     std::optional<int> schoolDays;
     std::optional<int> notRecorded;
 };
@@ -92,6 +92,9 @@ struct CountedDays
 {
     int schoolDays = 0;
     QStringList years;
+    // With two registers a day, each school day is two sessions, and a summary's school days
+    // and days not recorded count sessions.
+    int sessionsPerDay = 1;
 };
 std::optional<CountedDays> countedDays(const ReportScope& scope);
 
@@ -117,7 +120,9 @@ struct SheetMark
 struct Sheet
 {
     QList<SheetStudent> students; // in class and name order
-    QList<QDate> days; // ascending
+    QList<QDate> days; // ascending; a day with an afternoon's register is there twice
+    QList<db::Session> sessions; // one per entry of days: whose register of the day it is
+    bool twoSessions = false; // whether any afternoon's register is among them
     // The day's notes for each class that has notes that day, by class name; one entry per
     // day in days.
     QList<QMap<QString, QString>> dayNotes;

@@ -144,7 +144,16 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
                          Text::tr("Consecutive marked days missed up to the last one"));
     // The school days sit beside the days marked, as the figures a school reports put them.
     const bool withSchoolDays = counted.has_value();
-    if (withSchoolDays) {
+    if (withSchoolDays && counted->sessionsPerDay == 2) {
+        table.columns[2].toolTip = Text::tr("Sessions in the range (morning and afternoon) in which the student has a "
+                                            "saved mark");
+        table.columns.insert(2,
+            numberColumn(Text::tr("School\nSessions"),
+                Text::tr("Morning and afternoon sessions of the school days of the range up to today, per the "
+                         "calendar")));
+        table.columns.insert(
+            4, numberColumn(Text::tr("Not\nRecorded"), Text::tr("School sessions without a mark for the student")));
+    } else if (withSchoolDays) {
         table.columns.insert(2,
             numberColumn(Text::tr("School\nDays"), Text::tr("School days of the range up to today, per the calendar")));
         table.columns.insert(
@@ -277,6 +286,11 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
             textColumn(Text::tr("Old Status")), textColumn(Text::tr("New Status")), textColumn(Text::tr("Old Remark")),
             textColumn(Text::tr("New Remark")), textColumn(Text::tr("Changed By")), textColumn(Text::tr("Computer")),
             textColumn(Text::tr("Changed At")), textColumn(Text::tr("Day's Notes")), textColumn(Text::tr("Reason"))};
+    const bool afternoons = std::any_of(rows.cbegin(), rows.cend(),
+        [](const reports::ReportHistoryRow& row) { return row.change.session == db::Session::Afternoon; });
+    // The session follows the reason, so that the columns before it stay where files expect them.
+    if (afternoons)
+        table.columns << textColumn(Text::tr("Session"));
     for (const reports::ReportHistoryRow& row : rows) {
         const db::HistoryRow& change = row.change;
         // A change that created the mark has no old status.
@@ -290,6 +304,8 @@ ReportTable historyTable(const QList<reports::ReportHistoryRow>& rows)
                     ? QString()
                     : Text::tr("%1 → %2").arg(quotedNotes(change.oldNotes), quotedNotes(change.newNotes))),
             ReportCell(change.reason)});
+        if (afternoons)
+            table.rows.last() << ReportCell(sessionName(change.session));
     }
     return table;
 }
@@ -356,11 +372,19 @@ QString dayTotalText(const QPair<int, int>& total)
     return QStringLiteral("%1/%2").arg(total.first).arg(total.second);
 }
 
-QString sheetDayHeader(const QDate& date)
+QString sessionName(db::Session session)
+{
+    return session == db::Session::Afternoon ? Text::tr("PM") : Text::tr("AM");
+}
+
+QString sheetDayHeader(const QDate& date, db::Session session, bool twoSessions)
 {
     const QLocale locale;
-    return locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char('\n')
+    QString header = locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char('\n')
         + locale.toString(date, QStringLiteral("d MMM"));
+    if (twoSessions)
+        header += QLatin1Char('\n') + sessionName(session);
+    return header;
 }
 
 QString dayNotesText(const QMap<QString, QString>& notes, bool withClass)
@@ -392,7 +416,7 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
     if (withClass)
         table.columns << textColumn(Text::tr("Class"), true);
     for (qsizetype d = 0; d < sheet.days.size(); ++d) {
-        ReportColumn column = textColumn(sheetDayHeader(sheet.days.at(d)));
+        ReportColumn column = textColumn(sheetDayHeader(sheet.days.at(d), sheet.sessions.at(d), sheet.twoSessions));
         column.toolTip = dayNotesText(sheet.dayNotes.value(d), withClass);
         table.columns << column;
     }
@@ -421,8 +445,12 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
     }
     for (qsizetype d = 0; d < sheet.days.size(); ++d) {
         const QString notes = dayNotesText(sheet.dayNotes.value(d), withClass);
-        if (!notes.isEmpty())
-            table.footnotes << QStringLiteral("%1: %2").arg(dateText(sheet.days.at(d)), notes);
+        if (notes.isEmpty())
+            continue;
+        QString when = dateText(sheet.days.at(d));
+        if (sheet.twoSessions)
+            when += QLatin1Char(' ') + sessionName(sheet.sessions.at(d));
+        table.footnotes << QStringLiteral("%1: %2").arg(when, notes);
     }
     return table;
 }
@@ -431,7 +459,7 @@ QList<QStringList> sheetLongForm(const reports::Sheet& sheet)
 {
     QList<QStringList> records;
     records << QStringList {Text::tr("Date"), Text::tr("Class"), Text::tr("Student ID"), Text::tr("Student"),
-        Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes"), Text::tr("Late minutes")};
+        Text::tr("Status"), Text::tr("Remark"), Text::tr("Notes"), Text::tr("Late minutes"), Text::tr("Session")};
     // By day, then as the students are listed: the order a register is read in.
     QList<const reports::SheetMark*> marks;
     marks.reserve(sheet.marks.size());
@@ -444,7 +472,8 @@ QList<QStringList> sheetLongForm(const reports::Sheet& sheet)
         // The stored word, untranslated: a file read back gives the register's own values.
         records << QStringList {sheet.days.at(mark->day).toString(Qt::ISODate), student.className,
             QString::number(student.id), student.name, mark->status, mark->remark, mark->notes,
-            mark->lateMinutes > 0 ? QString::number(mark->lateMinutes) : QString()};
+            mark->lateMinutes > 0 ? QString::number(mark->lateMinutes) : QString(),
+            sheet.twoSessions ? sessionName(sheet.sessions.at(mark->day)) : QString()};
     }
     return records;
 }

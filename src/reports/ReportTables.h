@@ -42,7 +42,9 @@ QList<QStringList> sheetLongForm(const reports::Sheet& sheet);
 QList<QPair<int, int>> sheetDayTotals(const reports::Sheet& sheet);
 QString dayTotalText(const QPair<int, int>& total);
 // A sheet column's header: the weekday over the day.
-QString sheetDayHeader(const QDate& day);
+QString sheetDayHeader(const QDate& day, db::Session session = db::Session::Morning, bool twoSessions = false);
+// The name of a session as the sheet and its file show it: "AM" or "PM".
+QString sessionName(db::Session session);
 // The notes of a day, one line per class when the sheet shows several.
 QString dayNotesText(const QMap<QString, QString>& notes, bool withClass);
 // A mark's letter on the sheet, with its minutes late when there are some ("L12").

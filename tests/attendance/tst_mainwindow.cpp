@@ -4,6 +4,7 @@
 #include "attendance/HelpWindow.h"
 #include "attendance/MainWindow.h"
 #include "attendance/PlannedAbsenceWindow.h"
+#include "attendance/SessionsWindow.h"
 #include "attendance/StudentCard.h"
 #include "backup/window/BackupsWindow.h"
 #include "core/Photo.h"
@@ -30,7 +31,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -1077,6 +1080,85 @@ private Q_SLOTS:
         changeDate(QDate(2025, 11, 4));
         QCOMPARE(card(0)->status(), QStringLiteral("Present"));
         QCOMPARE(statusOn(ids.at(0), QDate(2025, 11, 3)), QStringLiteral("Excused"));
+    }
+
+    // A register kept once a day by the program before sessions switches to two. Asked once, its
+    // marks count for both sessions; each is then a register of its own, with its own save and
+    // history, and the afternoon can start from the morning's marks.
+    void aRegisterKeptOnceADayTakesMorningAndAfternoon()
+    {
+        const qint64 classA = db::addClass(QStringLiteral("A"));
+        const QList<qint64> ids = addStudents(classA, {QStringLiteral("Amy"), QStringLiteral("Ben")});
+        const QDate monday(2025, 9, 8);
+        db::saveMarks(monday, {{ids.at(0), QStringLiteral("Absent")}, {ids.at(1), QStringLiteral("Late")}},
+            QStringLiteral("Fire drill"));
+        if (!onServer()) {
+            // The file as the program before sessions left it.
+            db::close();
+            {
+                QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("before"));
+                file.setDatabaseName(m_env->livePath());
+                QVERIFY(file.open());
+                QSqlQuery query(file);
+                for (const char* statement : {"DROP INDEX ixAttendanceKey",
+                         "ALTER TABLE tblAttendance DROP COLUMN Session", "ALTER TABLE tblHistory DROP COLUMN Session",
+                         "CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, \"Date\")",
+                         "PRAGMA user_version = 11"})
+                    QVERIFY2(query.exec(QLatin1String(statement)), statement);
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("before"));
+            m_env->reopenRegister();
+        }
+        start();
+        pick(0);
+        changeDate(monday);
+        auto* session = m_window->findChild<QComboBox*>(QStringLiteral("cboSession"));
+        QVERIFY(!session->isVisible());
+        QCOMPARE(card(0)->status(), QStringLiteral("Absent"));
+
+        trigger(MainWindow::Command::Sessions);
+        auto* setup = m_window->findChild<SessionsWindow*>(QStringLiteral("frmSessions"));
+        QVERIFY(setup);
+        setup->findChild<QRadioButton*>(QStringLiteral("optTwo"))->setChecked(true);
+        dialogs().answerCancel();
+        QVERIFY(!setup->save());
+        QCOMPARE(db::sessionsPerDay(), 1);
+        dialogs().answerYes();
+        QVERIFY(setup->save());
+        QCOMPARE(db::sessionsPerDay(), 2);
+        QCOMPARE(db::mark(ids.at(0), monday, db::Session::Afternoon)->status, QStringLiteral("Absent"));
+        QCOMPARE(db::mark(ids.at(1), monday, db::Session::Afternoon)->notes, QStringLiteral("Fire drill"));
+        QVERIFY(session->isVisible());
+        QVERIFY(picker()->geometry().right() < session->geometry().left());
+
+        // The afternoon's register: changing Amy's copied mark is an amendment of its own.
+        session->setCurrentIndex(1);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(m_window->cardsSession(), db::Session::Afternoon);
+        QCOMPARE(card(0)->status(), QStringLiteral("Absent"));
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().answerText(QStringLiteral("Back after lunch"));
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QVERIFY(!m_window->isChanged());
+        QCOMPARE(db::mark(ids.at(0), monday, db::Session::Afternoon)->status, QStringLiteral("Present"));
+        QCOMPARE(db::mark(ids.at(0), monday)->status, QStringLiteral("Absent"));
+        QCOMPARE(
+            db::history(ids.at(0), monday, db::Session::Afternoon).first().reason, QStringLiteral("Back after lunch"));
+        QVERIFY(db::history(ids.at(0), monday).first().reason.isEmpty());
+
+        // A new day's afternoon starts from its morning, once the morning is taken.
+        const QDate tuesday = monday.addDays(1);
+        changeDate(tuesday);
+        QCOMPARE(m_window->cardsSession(), db::Session::Afternoon);
+        trigger(MainWindow::Command::CopyThisMorning);
+        QVERIFY(dialogs().shown().last().text.contains(QStringLiteral("no saved marks")));
+        db::saveMarks(
+            tuesday, {{ids.at(0), QStringLiteral("Late")}, {ids.at(1), QStringLiteral("Present")}}, QString());
+        trigger(MainWindow::Command::CopyThisMorning);
+        QCOMPARE(card(0)->status(), QStringLiteral("Late"));
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("lblTaken"))->text(),
+            QStringLiteral("This morning's marks copied, not saved yet"));
+        QVERIFY(!db::mark(ids.at(0), tuesday, db::Session::Afternoon));
     }
 
     // Minutes late go with a Late mark only: typed from the card's menu, saved, read back, and

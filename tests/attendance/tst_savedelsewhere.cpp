@@ -33,7 +33,7 @@ void otherUserSaves(const QString& path, qint64 studentId, const QString& status
         QSqlQuery query(other);
         QVERIFY(query.prepare(QStringLiteral(
             "INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, ChangedAt, ChangedBy, ChangedOn) "
-            "VALUES (?, ?, ?, '', ?, 'jsmith', 'OFFICE-2') ON CONFLICT (StudentID, \"Date\") DO UPDATE SET "
+            "VALUES (?, ?, ?, '', ?, 'jsmith', 'OFFICE-2') ON CONFLICT (StudentID, \"Date\", Session) DO UPDATE SET "
             "\"Status\" = excluded.\"Status\", ChangedAt = excluded.ChangedAt, ChangedBy = 'jsmith', "
             "ChangedOn = 'OFFICE-2'")));
         query.addBindValue(studentId);

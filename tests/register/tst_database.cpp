@@ -196,6 +196,75 @@ private Q_SLOTS:
             QList<int>({8, 7, 3, 2, 1}));
     }
 
+    // A term of two registers a day, figured by hand: every figure counts sessions, a run goes on
+    // from the morning into the afternoon, and an afternoon not taken is not recorded.
+    void twoRegistersADayCountSessions()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        db::saveAttendanceCodes(status::CodeBook::england());
+        db::setSessionsPerDay(2);
+        const qint64 classId = db::addClass(QStringLiteral("8B"));
+        const qint64 ana = db::addStudent(QStringLiteral("Ana"), classId, std::nullopt);
+        const qint64 ben = db::addStudent(QStringLiteral("Ben"), classId, std::nullopt);
+        const qint64 cal = db::addStudent(QStringLiteral("Cal"), classId, std::nullopt);
+        // Two weeks of term; Friday 9 January is a closure.
+        db::addCalendarEntries({{0, calendar::Kind::Term, QDate(2026, 1, 5), QDate(2026, 1, 16), "Spring"},
+            {0, calendar::Kind::Holiday, QDate(2026, 1, 9), QDate(2026, 1, 9), "Closure"}});
+        const QList<QDate> days {QDate(2026, 1, 5), QDate(2026, 1, 6), QDate(2026, 1, 7), QDate(2026, 1, 8),
+            QDate(2026, 1, 12), QDate(2026, 1, 13), QDate(2026, 1, 14), QDate(2026, 1, 15), QDate(2026, 1, 16)};
+        // Ben's morning and afternoon of each day.
+        const QStringList benMornings {"Present", "Absent", "Late", "Illness", "Present", "Present",
+            "Planned school closure", "Present", "Present"};
+        const QStringList benAfternoons {"Absent", "Absent", "Present", "Illness", "Present",
+            "Educational visit or trip", "Present", "Present", "Excused"};
+        for (qsizetype d = 0; d < days.size(); ++d) {
+            db::CardMark late {ben, benMornings.at(d)};
+            late.lateMinutes = benMornings.at(d) == QLatin1String("Late") ? 12 : 0;
+            db::saveMarks(days.at(d), {{ana, "Present"}, late, {cal, "Present"}}, QStringLiteral("AM notes"));
+            db::saveMarks(days.at(d), {{ana, "Present"}, {ben, benAfternoons.at(d)}}, QStringLiteral("PM notes"),
+                db::Author::current(), db::Session::Afternoon);
+        }
+        // The two registers of a day are apart: marks, notes and history.
+        QCOMPARE(db::mark(ben, days.at(0))->status, QStringLiteral("Present"));
+        QCOMPARE(db::mark(ben, days.at(0), db::Session::Afternoon)->notes, QStringLiteral("PM notes"));
+        QVERIFY(!db::mark(cal, days.at(0), db::Session::Afternoon));
+        QCOMPARE(db::history(ben, days.at(0), db::Session::Afternoon).first().newStatus, QStringLiteral("Absent"));
+        QCOMPARE(db::history(ben, days.at(0)).size(), 1);
+        QCOMPARE(db::classesTakenOn(days.at(0), db::Session::Afternoon), QSet<qint64>({classId}));
+        QVERIFY(db::classesTakenOn(QDate(2026, 1, 19), db::Session::Afternoon).isEmpty());
+
+        const reports::ReportScope term {classId, QDate(2026, 1, 5), QDate(2026, 1, 16)};
+        const QList<reports::SummaryRow> rows = reports::summary(term);
+        QCOMPARE(rows.size(), 3);
+        const auto figures = [](const reports::SummaryRow& row) {
+            return QList<int>({row.daysMarked, row.possible(), row.attended, row.approved, row.authorised,
+                row.unauthorised, row.notCounted, row.lateMinutes, row.longestAbsenceRun, row.currentAbsenceRun,
+                row.schoolDays.value_or(-1), row.notRecorded.value_or(-1)});
+        };
+        // marked, possible, attended, approved, authorised, unauthorised, not counted, minutes,
+        // longest run, current run, school sessions, not recorded.
+        QCOMPARE(figures(rows.at(0)), QList<int>({18, 18, 18, 0, 0, 0, 0, 0, 0, 0, 18, 0}));
+        // Absent Monday afternoon and all Tuesday: one run of three sessions; ill all Thursday: two;
+        // excused on the last afternoon: the current run.
+        QCOMPARE(figures(rows.at(1)), QList<int>({18, 17, 11, 1, 3, 3, 1, 12, 3, 1, 18, 0}));
+        QCOMPARE(figures(rows.at(2)), QList<int>({9, 9, 9, 0, 0, 0, 0, 0, 0, 0, 18, 9}));
+        QCOMPARE(rows.at(1).attendancePercent().value_or(-1), 1100.0 / 17.0);
+        const reports::ReportTable table = reports::summaryTable(rows, reports::countedDays(term));
+        QCOMPARE(table.columns.at(2).header, QStringLiteral("School\nSessions"));
+
+        // The sheet has a column per register, the morning's first.
+        const reports::Sheet sheet = reports::sheet(term);
+        QVERIFY(sheet.twoSessions);
+        QCOMPARE(sheet.days.size(), 18);
+        QCOMPARE(sheet.days.at(11), QDate(2026, 1, 13));
+        QCOMPARE(sheet.sessions.at(11), db::Session::Afternoon);
+        const reports::ReportTable printed = reports::sheetTable(sheet, false);
+        QCOMPARE(printed.rows.at(1).at(1 + 11).text, QStringLiteral("V"));
+        QCOMPARE(printed.rows.at(1).at(1 + 4).text, QStringLiteral("L12"));
+        QVERIFY(printed.columns.at(1 + 11).header.endsWith(QStringLiteral("PM")));
+    }
+
     // Every class up one year from the first day, the top year out, a class without a year left
     // alone; the year before keeps its classes, and nobody goes up twice.
     void aNewSchoolYearMovesEveryClassUpInOneGo()

@@ -63,10 +63,10 @@ WITH card AS (
                          $12::text[], $13::text[], $14::text[], $15::text[], $16::integer[])
         AS c(id, status, remark, had, old_status, old_remark, old_notes, old_at, old_by, old_on, minutes)
 ), written AS (
-    INSERT INTO tblAttendance AS a (StudentID, "Date", "Status", Notes, Remark, ChangedAt, ChangedBy, ChangedOn,
-                                    LateMinutes)
-    SELECT id, $1, status, $5, remark, $6, $7, $8, minutes FROM card ORDER BY id
-    ON CONFLICT (StudentID, "Date") DO UPDATE SET "Status" = EXCLUDED."Status", Notes = EXCLUDED.Notes,
+    INSERT INTO tblAttendance AS a (StudentID, "Date", Session, "Status", Notes, Remark, ChangedAt, ChangedBy,
+                                    ChangedOn, LateMinutes)
+    SELECT id, $1, $17, status, $5, remark, $6, $7, $8, minutes FROM card ORDER BY id
+    ON CONFLICT (StudentID, "Date", Session) DO UPDATE SET "Status" = EXCLUDED."Status", Notes = EXCLUDED.Notes,
         Remark = EXCLUDED.Remark, ChangedAt = EXCLUDED.ChangedAt, ChangedBy = EXCLUDED.ChangedBy,
         ChangedOn = EXCLUDED.ChangedOn, LateMinutes = EXCLUDED.LateMinutes
     WHERE EXISTS (SELECT 1 FROM card c WHERE c.id = a.StudentID AND c.had
@@ -104,9 +104,9 @@ BEGIN
             RETURN NULL;
         END IF;
     END IF;
-    INSERT INTO tblHistory (StudentID, "Date", OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy, ChangedOn,
-                            ChangedAt, OldNotes, NewNotes, Reason)
-    VALUES (NEW.StudentID, NEW."Date", old_status, COALESCE(NEW."Status", ''), old_remark, COALESCE(NEW.Remark, ''),
+    INSERT INTO tblHistory (StudentID, "Date", Session, OldStatus, NewStatus, OldRemark, NewRemark, ChangedBy,
+                            ChangedOn, ChangedAt, OldNotes, NewNotes, Reason)
+    VALUES (NEW.StudentID, NEW."Date", NEW.Session, old_status, COALESCE(NEW."Status", ''), old_remark, COALESCE(NEW.Remark, ''),
             session_user, COALESCE(NEW.ChangedOn, ''),
             to_char(clock_timestamp() AT TIME ZONE 'UTC', 'YYYY-MM-DD"T"HH24:MI:SS.MS"Z"'), old_notes,
             COALESCE(NEW.Notes, ''), COALESCE(current_setting('rollvane.reason', true), ''));
@@ -474,6 +474,18 @@ public:
                                "NOT NULL DEFAULT '', CreatedBy text NOT NULL DEFAULT '', CreatedAt text NOT NULL "
                                "DEFAULT '')"));
             break;
+        case 12:
+            // The unique key of (student, day) holds, so the new key with the session cannot
+            // find two marks.
+            sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN IF NOT EXISTS Session integer NOT NULL "
+                                    "DEFAULT 0"));
+            sql::run(
+                QStringLiteral("ALTER TABLE tblHistory ADD COLUMN IF NOT EXISTS Session integer NOT NULL DEFAULT 0"));
+            sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceKey"));
+            sql::run(QStringLiteral("CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, \"Date\", "
+                                    "Session)"));
+            sql::run(kHistoryFunction);
+            break;
         case 8:
             sql::run(QStringLiteral("ALTER TABLE tblStudents ADD COLUMN IF NOT EXISTS CardPicture bytea"));
             // A photo replaced by a tool that knows nothing of card pictures must not keep the
@@ -514,21 +526,21 @@ public:
         return query.next() ? query.value(0).toLongLong() : 0;
     }
 
-    std::optional<DayMarks> saveDay(const QDate& date, const QList<CardMark>& cards, const QString& notes,
-        const Author& author, const DayMarks* expected) override
+    std::optional<DayMarks> saveDay(const QDate& date, Session session, const QList<CardMark>& cards,
+        const QString& notes, const Author& author, const DayMarks* expected) override
     {
         const QList<qint64> ids = studentIdsOf(cards);
         if (expected) {
-            if (writeIfStill(date, cards, notes, author, *expected))
+            if (writeIfStill(date, session, cards, notes, author, *expected))
                 return std::nullopt;
-            return marks(ids, date);
+            return marks(ids, date, session);
         }
         // Whatever is stored is overwritten, but the history must say what it was: the marks
         // are read, then written only while they are still those. Each refusal means that
         // another computer's save went through in between.
         constexpr int attempts = 20;
         for (int attempt = 0; attempt < attempts; ++attempt) {
-            if (writeIfStill(date, cards, notes, author, marks(ids, date)))
+            if (writeIfStill(date, session, cards, notes, author, marks(ids, date, session)))
                 return std::nullopt;
         }
         throw Failure(Text::tr("The register is in use by another computer. Nothing was changed; please try again in a "
@@ -655,8 +667,8 @@ private:
         lock.exec(QStringLiteral("SELECT pg_advisory_unlock(7352061)"));
     }
 
-    bool writeIfStill(const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author,
-        const DayMarks& expected)
+    bool writeIfStill(const QDate& date, Session session, const QList<CardMark>& cards, const QString& notes,
+        const Author& author, const DayMarks& expected)
     {
         QList<qint64> ids;
         QStringList statuses, remarks, oldStatuses, oldRemarks, oldNotes, oldAt, oldBy, oldOn;
@@ -696,6 +708,7 @@ private:
             minutes << (late.isNull() ? QStringLiteral("NULL") : late.toString());
         }
         save.addBindValue(QLatin1Char('{') + minutes.join(QLatin1Char(',')) + QLatin1Char('}'));
+        save.addBindValue(int(session));
         sql::run(save);
         const qint64 agreed = save.next() ? save.value(0).toLongLong() : -1;
         save.finish();

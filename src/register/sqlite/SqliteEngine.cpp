@@ -244,6 +244,27 @@ public:
                                     "NOT NULL DEFAULT '', Reason TEXT NOT NULL DEFAULT '', CreatedBy TEXT NOT NULL "
                                     "DEFAULT '', CreatedAt TEXT NOT NULL DEFAULT '')"));
             break;
+        case 12: {
+            if (!hasColumn(QStringLiteral("tblAttendance"), QStringLiteral("Session")))
+                sql::run(QStringLiteral("ALTER TABLE tblAttendance ADD COLUMN Session INTEGER NOT NULL DEFAULT 0"));
+            if (!hasColumn(QStringLiteral("tblHistory"), QStringLiteral("Session")))
+                sql::run(QStringLiteral("ALTER TABLE tblHistory ADD COLUMN Session INTEGER NOT NULL DEFAULT 0"));
+            // The key gains the session. A file that holds two marks for one student and day has
+            // no unique key to rebuild, only its lookup index, and keeps its marks as they are.
+            QSqlQuery unique
+                = sql::reading(QStringLiteral("SELECT count(*) FROM pragma_index_list('tblAttendance') WHERE name = "
+                                              "'ixAttendanceKey' AND \"unique\" = 1"));
+            sql::run(unique);
+            const bool hasKey = unique.next() && unique.value(0).toInt() > 0;
+            unique.finish();
+            sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceKey"));
+            sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceLookup"));
+            sql::run(hasKey ? QStringLiteral("CREATE UNIQUE INDEX ixAttendanceKey ON tblAttendance (StudentID, "
+                                             "\"Date\", Session)")
+                            : QStringLiteral("CREATE INDEX ixAttendanceLookup ON tblAttendance (StudentID, \"Date\", "
+                                             "Session)"));
+            break;
+        }
         case 9:
             sql::run(
                 QStringLiteral("CREATE TABLE IF NOT EXISTS tblCalendar (id INTEGER PRIMARY KEY, Kind TEXT NOT NULL "
@@ -527,7 +548,8 @@ private:
             return 0;
         unique.finish();
         QSqlQuery groups = sql::reading(QStringLiteral(
-            "SELECT count(*) FROM (SELECT 1 FROM tblAttendance GROUP BY StudentID, \"Date\" HAVING count(*) > 1)"));
+            "SELECT count(*) FROM (SELECT 1 FROM tblAttendance GROUP BY StudentID, \"Date\", Session HAVING count(*) "
+            "> 1)"));
         sql::run(groups);
         return groups.next() ? groups.value(0).toLongLong() : 0;
     }
@@ -537,22 +559,25 @@ private:
         if (duplicateMarkGroups() == 0)
             return 0;
         // The row kept of each pair: the most recently changed, the later written when as recent.
-        sql::run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS rvKept (StudentID INTEGER, \"Date\" TEXT, KeptRow "
+        sql::run(QStringLiteral("DROP TABLE IF EXISTS temp.rvKept"));
+        sql::run(QStringLiteral("CREATE TEMP TABLE rvKept (StudentID INTEGER, \"Date\" TEXT, Session INTEGER, KeptRow "
                                 "INTEGER)"));
         sql::run(QStringLiteral("DELETE FROM temp.rvKept"));
         sql::run(QStringLiteral(
-            "INSERT INTO temp.rvKept SELECT a.StudentID, a.\"Date\", (SELECT b.rowid FROM tblAttendance b WHERE "
-            "b.StudentID = a.StudentID AND b.\"Date\" IS a.\"Date\" ORDER BY b.ChangedAt DESC, b.rowid DESC LIMIT 1) "
-            "FROM tblAttendance a GROUP BY a.StudentID, a.\"Date\" HAVING count(*) > 1"));
+            "INSERT INTO temp.rvKept SELECT a.StudentID, a.\"Date\", a.Session, (SELECT b.rowid FROM tblAttendance b "
+            "WHERE b.StudentID = a.StudentID AND b.\"Date\" IS a.\"Date\" AND b.Session = a.Session ORDER BY "
+            "b.ChangedAt DESC, b.rowid DESC LIMIT 1) FROM tblAttendance a GROUP BY a.StudentID, a.\"Date\", a.Session "
+            "HAVING count(*) > 1"));
         const QString others = QStringLiteral(
-            "FROM tblAttendance a JOIN temp.rvKept k ON k.StudentID = a.StudentID AND k.\"Date\" IS a.\"Date\" "
-            "JOIN tblAttendance kept ON kept.rowid = k.KeptRow WHERE a.rowid <> k.KeptRow");
+            "FROM tblAttendance a JOIN temp.rvKept k ON k.StudentID = a.StudentID AND k.\"Date\" IS a.\"Date\" AND "
+            "k.Session = a.Session JOIN tblAttendance kept ON kept.rowid = k.KeptRow WHERE a.rowid <> k.KeptRow");
         QSqlQuery history = sql::prepared(
-            QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
-                           "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes) SELECT a.StudentID, "
-                           "COALESCE(a.\"Date\", ''), COALESCE(NULLIF(a.\"Status\", ''), 'Present'), "
-                           "COALESCE(NULLIF(kept.\"Status\", ''), 'Present'), COALESCE(a.Remark, ''), "
-                           "COALESCE(kept.Remark, ''), ?, ?, ?, COALESCE(a.Notes, ''), COALESCE(kept.Notes, '') ")
+            QStringLiteral(
+                "INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
+                "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes, Session) SELECT a.StudentID, "
+                "COALESCE(a.\"Date\", ''), COALESCE(NULLIF(a.\"Status\", ''), 'Present'), "
+                "COALESCE(NULLIF(kept.\"Status\", ''), 'Present'), COALESCE(a.Remark, ''), "
+                "COALESCE(kept.Remark, ''), ?, ?, ?, COALESCE(a.Notes, ''), COALESCE(kept.Notes, ''), a.Session ")
             + others);
         history.addBindValue(sql::text(author.user));
         history.addBindValue(sql::text(author.host));
@@ -565,10 +590,10 @@ private:
         const qint64 removed = left.next() ? left.value(0).toLongLong() : 0;
         left.finish();
         sql::run(QStringLiteral("DELETE FROM temp.rvKept"));
-        // One mark per student and day from now on.
+        // One mark per student and register from now on.
         sql::run(QStringLiteral("DROP INDEX IF EXISTS ixAttendanceLookup"));
-        sql::run(
-            QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\")"));
+        sql::run(QStringLiteral(
+            "CREATE UNIQUE INDEX IF NOT EXISTS ixAttendanceKey ON tblAttendance (StudentID, \"Date\", Session)"));
         return removed;
     }
 
@@ -585,34 +610,34 @@ private:
 
     // The check and the writes are one transaction that holds the right to write from its first
     // statement, so no other save can come between them.
-    std::optional<DayMarks> saveDay(const QDate& date, const QList<CardMark>& cards, const QString& notes,
-        const Author& author, const DayMarks* expected) override
+    std::optional<DayMarks> saveDay(const QDate& date, Session session, const QList<CardMark>& cards,
+        const QString& notes, const Author& author, const DayMarks* expected) override
     {
         const QList<qint64> ids = studentIdsOf(cards);
         sql::WriteTransaction transaction;
-        const DayMarks stored = marks(ids, date);
+        const DayMarks stored = marks(ids, date, session);
         if (expected && !sameMarks(*expected, stored, ids))
             return stored; // the transaction rolls back: nothing was written
-        writeDay(dateKey(date), cards, notes, author, stored);
+        writeDay(dateKey(date), int(session), cards, notes, author, stored);
         transaction.commit();
         return std::nullopt;
     }
 
     // Every card's mark with the day's notes, and a history row for each status or remark that
     // changes from what is stored now.
-    static void writeDay(const QString& day, const QList<CardMark>& cards, const QString& notes, const Author& author,
-        const DayMarks& stored)
+    static void writeDay(const QString& day, int session, const QList<CardMark>& cards, const QString& notes,
+        const Author& author, const DayMarks& stored)
     {
         QSqlQuery update = sql::prepared(QStringLiteral(
             "UPDATE tblAttendance SET \"Status\"=?, Notes=?, Remark=?, ChangedAt=?, ChangedBy=?, ChangedOn=?, "
-            "LateMinutes=? WHERE StudentID=? AND \"Date\"=?"));
+            "LateMinutes=? WHERE StudentID=? AND \"Date\"=? AND Session=?"));
         QSqlQuery insert = sql::prepared(
             QStringLiteral("INSERT INTO tblAttendance (StudentID, \"Date\", \"Status\", Notes, Remark, ChangedAt, "
-                           "ChangedBy, ChangedOn, LateMinutes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                           "ChangedBy, ChangedOn, LateMinutes, Session) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         QSqlQuery history = sql::prepared(
             QStringLiteral("INSERT INTO tblHistory (StudentID, \"Date\", OldStatus, NewStatus, OldRemark, NewRemark, "
-                           "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes, Reason) VALUES (?, ?, ?, ?, ?, ?, ?, "
-                           "?, ?, ?, ?, ?)"));
+                           "ChangedBy, ChangedOn, ChangedAt, OldNotes, NewNotes, Reason, Session) VALUES (?, ?, ?, "
+                           "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const CardMark& card : cards) {
             update.addBindValue(sql::text(card.status));
             update.addBindValue(sql::text(notes));
@@ -623,6 +648,7 @@ private:
             update.addBindValue(lateMinutes(card));
             update.addBindValue(card.studentId);
             update.addBindValue(day);
+            update.addBindValue(session);
             sql::run(update);
             if (update.numRowsAffected() == 0) {
                 insert.addBindValue(card.studentId);
@@ -634,6 +660,7 @@ private:
                 insert.addBindValue(sql::text(author.user));
                 insert.addBindValue(sql::text(author.host));
                 insert.addBindValue(lateMinutes(card));
+                insert.addBindValue(session);
                 sql::run(insert);
             }
             const std::optional<Mark> before = storedOf(stored, card.studentId);
@@ -651,6 +678,7 @@ private:
             history.addBindValue(before ? before->notes : QStringLiteral(""));
             history.addBindValue(sql::text(notes));
             history.addBindValue(sql::text(author.reason));
+            history.addBindValue(session);
             sql::run(history);
         }
     }

@@ -21,6 +21,8 @@ void SheetModel::setSheet(const reports::Sheet& sheet, bool withClass)
     m_withClass = withClass;
     m_students = sheet.students;
     m_days = sheet.days;
+    m_sessions = sheet.sessions;
+    m_twoSessions = sheet.twoSessions;
     m_dayNotes.clear();
     for (qsizetype d = 0; d < sheet.days.size(); ++d)
         m_dayNotes << dayNotesText(sheet.dayNotes.value(d), withClass);
@@ -124,7 +126,7 @@ QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int ro
     const int day = section - firstDayColumn();
     if (role == Qt::DisplayRole) {
         if (day >= 0)
-            return sheetDayHeader(m_days.at(day));
+            return sheetDayHeader(m_days.at(day), m_sessions.at(day), m_twoSessions);
         return section == 0 ? QCoreApplication::translate("Reports", "Student")
                             : QCoreApplication::translate("Reports", "Class");
     }

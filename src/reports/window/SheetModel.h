@@ -36,6 +36,8 @@ private:
     bool m_withClass = false;
     QList<reports::SheetStudent> m_students;
     QList<QDate> m_days;
+    QList<db::Session> m_sessions;
+    bool m_twoSessions = false;
     QStringList m_dayNotes;
     QList<QPair<int, int>> m_totals;
     QStringList m_words; // 0: no mark
