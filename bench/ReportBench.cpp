@@ -28,8 +28,9 @@ QString number(double value)
 QList<QDate> markedDays(qint64 classId, const QDate& from, int count)
 {
     QSqlQuery query(db::connection());
-    query.prepare(QStringLiteral("SELECT a.\"Date\" FROM tblAttendance a WHERE a.StudentID = (SELECT min(id) FROM "
-                                 "tblStudents WHERE ClassID = ?) AND a.\"Date\" >= ? ORDER BY a.\"Date\" LIMIT ?"));
+    query.prepare(QStringLiteral(
+        "SELECT a.\"Date\" FROM tblAttendance a WHERE a.StudentID = (SELECT min(id) FROM "
+        "tblStudents WHERE ClassID = ?) AND a.\"Date\" >= ? AND a.Session = 0 ORDER BY a.\"Date\" LIMIT ?"));
     query.addBindValue(classId);
     query.addBindValue(db::dateKey(from));
     query.addBindValue(count);

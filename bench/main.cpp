@@ -1,10 +1,11 @@
 // The register at school scale, against the literal design, in one run.
 //
 // Usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] [--reports-only] [--server-only]
-//                       [--photos-only]
+//                       [--photos-only] [--sessions-only]
 // Every figure is the median of repeated runs on the offscreen platform. The school is made in
 // a temporary folder (or in DIR, where it is kept and used again by later runs). --reports-only
-// measures the Attendance Report alone.
+// measures the Attendance Report alone; --sessions-only a copy of the school with two registers
+// a day (twice the marks) beside the school itself.
 
 #include "BackupBench.h"
 #include "BenchWindow.h"
@@ -34,6 +35,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
@@ -211,6 +213,7 @@ struct Options
     bool reportsOnly = false;
     bool serverOnly = false; // the school, then only the server's figures
     bool photosOnly = false; // the school, then only the converted copy's figures
+    bool sessionsOnly = false; // the school beside a copy of it with two registers a day
 };
 
 void appendReports(QList<Row>& rows, const QList<ReportFigure>& figures)
@@ -253,6 +256,89 @@ double firstVisit(const School& school, int runs)
             PhotoCache::shared().clear();
             pick(window, school.measuredClass, school.markedDay);
         });
+}
+
+// A copy of the school with two registers a day: every marked morning has its afternoon, most
+// the same, some absent or late where the morning was not, so the register holds twice the
+// marks. Made once per folder, from the school as it stands.
+QString twoSessionSchool(const School& school, const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/sessions-data/Quillmark/Rollvane/dbAttendance.mdb");
+    QSettings saved(folder + QStringLiteral("/school.ini"), QSettings::IniFormat);
+    if (QFileInfo::exists(path) && saved.value(QStringLiteral("sessions")).toBool())
+        return path;
+    std::printf("  making the school's copy with two registers a day\n");
+    std::fflush(stdout);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    QFile::copy(school.path, path);
+    db::open(path);
+    QSqlQuery query(db::connection());
+    query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    query.prepare(QStringLiteral(
+        "INSERT INTO tblAttendance (StudentID, \"Date\", Session, \"Status\", Notes, Remark, ChangedAt, ChangedBy, "
+        "ChangedOn) SELECT StudentID, \"Date\", 1, CASE (StudentID * 7 + CAST(substr(\"Date\", 9, 2) AS INTEGER)) % 17 "
+        "WHEN 0 THEN 'Absent' WHEN 1 THEN 'Late' ELSE \"Status\" END, Notes, Remark, ChangedAt, ChangedBy, ChangedOn "
+        "FROM tblAttendance WHERE Session = 0 AND \"Date\" < ?"));
+    query.addBindValue(db::dateKey(school.firstFreeDay));
+    if (!query.exec())
+        std::printf("  warning: %s\n", qPrintable(query.lastError().text()));
+    query.exec(QStringLiteral("COMMIT"));
+    db::setSetting(QStringLiteral("SessionsPerDay"), QStringLiteral("2"));
+    db::close();
+    saved.setValue(QStringLiteral("sessions"), true);
+    saved.sync();
+    return path;
+}
+
+struct VisitAndSave
+{
+    double firstVisit = 0;
+    double firstSave = 0;
+    double reSave = 0;
+    qint64 marks = 0;
+};
+
+// The first visit of the measured class and its saves on the open register, in the afternoon's
+// register where the school keeps two a day.
+VisitAndSave visitAndSave(const School& school, int runs, int saveOffset)
+{
+    VisitAndSave result;
+    QSqlQuery count(db::connection());
+    count.exec(QStringLiteral("SELECT count(*) FROM tblAttendance"));
+    result.marks = count.next() ? count.value(0).toLongLong() : 0;
+    MainWindow window;
+    window.LoadClassList();
+    window.loadSessions();
+    if (db::sessionsPerDay() == 2)
+        window.findChild<QComboBox*>(QStringLiteral("cboSession"))->setCurrentIndex(1);
+    window.show();
+    waitExposed(window);
+    settle(200);
+    result.firstVisit = timed(
+        runs, [&window] { rebuild(window); },
+        [&] {
+            PhotoCache::shared().clear();
+            pick(window, school.measuredClass, school.markedDay);
+        });
+    QList<double> firstSaves;
+    QList<double> reSaves;
+    for (int run = 0; run < runs; ++run) {
+        pick(window, school.measuredClass, school.firstFreeDay.addDays(saveOffset + run));
+        rebuild(window);
+        markCards(window.listedCards(), run);
+        QElapsedTimer timer;
+        timer.start();
+        window.SaveAttendance();
+        firstSaves.append(double(timer.nsecsElapsed()) / 1e6);
+        markCards(window.listedCards(), run + 1);
+        timer.start();
+        window.SaveAttendance();
+        reSaves.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    result.firstSave = median(firstSaves);
+    result.reSave = median(reSaves);
+    return result;
 }
 
 // Returns the converted copy's path.
@@ -532,6 +618,37 @@ int runBenchmark(const Options& options)
         converted.path = appendPhotoFigures(rows, school, oursPath, folder, options.runs);
         print(rows);
         runServerBench(converted, options.runs, saveOffset);
+        return 0;
+    }
+    if (options.sessionsOnly) {
+        const QString twoPath = twoSessionSchool(school, folder);
+        QList<Row> rows;
+        db::open(oursPath);
+        std::printf("  measuring the first visit and saves, one register a day\n");
+        std::fflush(stdout);
+        const VisitAndSave one = visitAndSave(school, options.runs, saveOffset);
+        db::close();
+        db::open(twoPath);
+        std::printf("  measuring the first visit and saves, the afternoon's register\n");
+        std::fflush(stdout);
+        const VisitAndSave two = visitAndSave(school, options.runs, saveOffset);
+        rows.append({QStringLiteral("first visit of 40 cards, two a day (%1 marks)").arg(two.marks), two.firstVisit,
+            one.firstVisit, QStringLiteral("ms"),
+            QStringLiteral("<= 1.3 x one a day (%1 marks): %2 x")
+                .arg(one.marks)
+                .arg(number(two.firstVisit / one.firstVisit)),
+            two.firstVisit <= 1.3 * one.firstVisit});
+        rows.append({QStringLiteral("save of 40 cards, first save, two a day"), two.firstSave, one.firstSave,
+            QStringLiteral("ms"), QStringLiteral("<= 1.3 x one a day: %1 x").arg(number(two.firstSave / one.firstSave)),
+            two.firstSave <= 1.3 * one.firstSave});
+        rows.append({QStringLiteral("save of 40 cards, re-save, two a day"), two.reSave, one.reSave,
+            QStringLiteral("ms"), QStringLiteral("<= 1.3 x one a day: %1 x").arg(number(two.reSave / one.reSave)),
+            two.reSave <= 1.3 * one.reSave});
+        School twoSchool = school;
+        twoSchool.path = twoPath;
+        appendReports(rows, measureReports(twoSchool, options.runs));
+        db::close();
+        print(rows);
         return 0;
     }
     db::open(oursPath);
@@ -819,6 +936,8 @@ int main(int argc, char* argv[])
             options.key = arguments.value(++i).toUInt();
         else if (argument == QLatin1String("--reports-only"))
             options.reportsOnly = true;
+        else if (argument == QLatin1String("--sessions-only"))
+            options.sessionsOnly = true;
         else if (argument == QLatin1String("--photos-only"))
             options.photosOnly = true;
         else if (argument == QLatin1String("--server-only"))
@@ -826,7 +945,7 @@ int main(int argc, char* argv[])
         else {
             std::fprintf(stderr,
                 "usage: rollvane-bench [--runs N] [--literal-runs N] [--folder DIR] [--key N] "
-                "[--reports-only] [--server-only] [--photos-only]\n");
+                "[--reports-only] [--server-only] [--photos-only] [--sessions-only]\n");
             return 2;
         }
     }

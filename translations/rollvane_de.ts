@@ -926,6 +926,20 @@
         <source>This register keeps no planned absences. Nothing was changed.</source>
         <translation>Diese Liste führt keine geplanten Abwesenheiten. Nichts wurde geändert.</translation>
     </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
+        <translation>
+            <numerusform>Die Liste vom %1 ist geschlossen: Listen schließen %n Schultag nach ihrem Tag. Es wurde nichts gespeichert.</numerusform>
+            <numerusform>Die Liste vom %1 ist geschlossen: Listen schließen %n Schultage nach ihrem Tag. Es wurde nichts gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
+        <translation>
+            <numerusform>Die Liste vom %1 ist geschlossen: Listen schließen %n Schultag nach ihrem Tag, danach kann nur %2 sie ändern. Es wurde nichts gespeichert.</numerusform>
+            <numerusform>Die Liste vom %1 ist geschlossen: Listen schließen %n Schultage nach ihrem Tag, danach kann nur %2 sie ändern. Es wurde nichts gespeichert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -1027,6 +1041,10 @@
     <message>
         <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
         <translation>Jede Eintragung zählt als anwesend, verspätet, genehmigte Aktivität, entschuldigte oder unentschuldigte Abwesenheit oder gar nicht; Einrichtung → Anwesenheitscodes gibt jedem Wort seine Bedeutung und kann die Codes für England hinzufügen. Wer eine gespeicherte Eintragung eines früheren Tages ändert, wird nach dem Grund gefragt, und der Verlauf bewahrt ihn. Anwesenheit → Geplante Abwesenheit setzt eine bekannte Abwesenheit auf jeden Schultag, den sie umfasst. Das Menü der Karte nimmt auch die Minuten auf, die ein Schüler zu spät kam.</translation>
+    </message>
+    <message>
+        <source>A school that takes a register each morning and afternoon says so in Setup → Register Rules; Morning or Afternoon then stands beside the date.</source>
+        <translation>Eine Schule, die jeden Vormittag und Nachmittag eine Liste führt, stellt das unter Einrichtung → Regeln der Listen ein; neben dem Datum steht dann Vormittag oder Nachmittag.</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1412,14 @@ Neu anzulegende Klassen: %4. Hinzuzufügende Schüler: %5. Übersprungene Zeilen
         <source>&amp;Attendance Codes…</source>
         <translation>&amp;Anwesenheitscodes…</translation>
     </message>
+    <message>
+        <source>Copy Marks From This &amp;Morning</source>
+        <translation>Einträge von &amp;heute Morgen übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Register Rules…</source>
+        <translation>&amp;Regeln der Listen…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1735,6 +1761,46 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
     <message>
         <source>%1 not counted</source>
         <translation>%1 nicht gezählt</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Vormittag</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Nachmittag</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>This is the morning&apos;s register. Pick Afternoon beside the date to copy onto it.</source>
+        <translation>Dies ist die Liste des Vormittags. Wählen Sie neben dem Datum Nachmittag, um in diese zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>The morning&apos;s register of %1 on %2 has no saved marks, so there are none to copy.</source>
+        <translation>Die Liste des Vormittags von %1 am %2 hat keine gespeicherten Einträge; es gibt nichts zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Copy this morning&apos;s marks onto the afternoon&apos;s cards of %1?</source>
+        <translation>Die Einträge von heute Morgen auf die Nachmittagskarten von %1 übernehmen?</translation>
+    </message>
+    <message>
+        <source>%1, afternoon</source>
+        <translation>%1, Nachmittag</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1, Vormittag</translation>
+    </message>
+    <message>
+        <source>This morning&apos;s marks copied, not saved yet</source>
+        <translation>Einträge von heute Morgen übernommen, noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Closed · %1</source>
+        <translation>Geschlossen · %1</translation>
     </message>
 </context>
 <context>
@@ -2649,6 +2715,44 @@ verspätet</translation>
         <source>Late minutes</source>
         <translation>Minuten verspätet</translation>
     </message>
+    <message>
+        <source>Sessions in the range (morning and afternoon) in which the student has a saved mark</source>
+        <translation>Sitzungen des Zeitraums (Vormittag und Nachmittag), in denen der Schüler einen gespeicherten Eintrag hat</translation>
+    </message>
+    <message>
+        <source>School
+Sessions</source>
+        <translation>Schul-
+sitzungen</translation>
+    </message>
+    <message>
+        <source>Morning and afternoon sessions of the school days of the range up to today, per the calendar</source>
+        <translation>Vor- und Nachmittagssitzungen der Schultage des Zeitraums bis heute, laut Kalender</translation>
+    </message>
+    <message>
+        <source>School sessions without a mark for the student</source>
+        <translation>Schulsitzungen ohne Eintrag für den Schüler</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>NM</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>VM</translation>
+    </message>
+    <message>
+        <source>Changed after it was first saved; the History view shows how and why</source>
+        <translation>Nach dem ersten Speichern geändert; die Ansicht Verlauf zeigt wie und warum</translation>
+    </message>
+    <message>
+        <source>%1 a mark changed after it was first saved (see the History view)</source>
+        <translation>%1 ein nach dem ersten Speichern geänderter Eintrag (siehe Verlauf)</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -2773,6 +2877,75 @@ Ihr vorheriger Stand ist als Sicherung %2 aufbewahrt; stellen Sie diese wieder h
     <message>
         <source>Between school years</source>
         <translation>Zwischen zwei Schuljahren</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWindow</name>
+    <message>
+        <source>&amp;One register a day</source>
+        <translation>&amp;Eine Liste am Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Two registers a day: the morning&apos;s and the afternoon&apos;s</source>
+        <translation>&amp;Zwei Listen am Tag: Vormittag und Nachmittag</translation>
+    </message>
+    <message>
+        <source>The afternoon&apos;s register opens &amp;from:</source>
+        <translation>Die Nachmittagsliste öffnet &amp;ab:</translation>
+    </message>
+    <message>
+        <source>With two, the main window shows Morning or Afternoon beside the date, picked by the clock, and every figure counts sessions: a day holds two.</source>
+        <translation>Bei zwei zeigt das Hauptfenster neben dem Datum Vormittag oder Nachmittag, nach der Uhrzeit gewählt, und jede Zahl zählt Sitzungen: ein Tag hat zwei.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The registers already taken were taken once a day.<byte value="xd"/>
+<byte value="xd"/>
+Yes: count each of them as both the morning&apos;s and the afternoon&apos;s (the school took one register for the whole day).<byte value="xd"/>
+No: count them as the mornings&apos; only; the afternoons before today stay unrecorded.</source>
+        <translation>Die bisherigen Listen wurden einmal am Tag geführt.<byte value="xd"/>
+<byte value="xd"/>
+Ja: jede zählt für Vormittag und Nachmittag (die Schule führte eine Liste für den ganzen Tag).<byte value="xd"/>
+Nein: sie zählen nur als Vormittage; die Nachmittage vor heute bleiben unerfasst.</translation>
+    </message>
+    <message>
+        <source>Two Registers a Day</source>
+        <translation>Zwei Listen am Tag</translation>
+    </message>
+    <message>
+        <source>Register Rules</source>
+        <translation>Regeln der Listen</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source> school days after its day</source>
+        <translation> Schultage nach ihrem Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Close each register:</source>
+        <translation>Jede Liste &amp;schließen:</translation>
+    </message>
+    <message>
+        <source>log-in names, separated by commas</source>
+        <translation>Anmeldenamen, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;Who may still change it:</source>
+        <translation>&amp;Wer sie dann noch ändern darf:</translation>
+    </message>
+    <message>
+        <source>A closed register keeps the marks that were reported; changing one then needs one of these accounts, and a reason, as every change of an earlier day does.</source>
+        <translation>Eine geschlossene Liste behält die gemeldeten Einträge; sie zu ändern erfordert dann eines dieser Konten und einen Grund, wie jede Änderung eines früheren Tages.</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,23 @@
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
+        <translation>
+            <numerusform>The register of %1 is closed: registers close %n school day after their day. Nothing was saved.</numerusform>
+            <numerusform>The register of %1 is closed: registers close %n school days after their day. Nothing was saved.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
+        <translation>
+            <numerusform>The register of %1 is closed: registers close %n school day after their day, and only %2 can change them then. Nothing was saved.</numerusform>
+            <numerusform>The register of %1 is closed: registers close %n school days after their day, and only %2 can change them then. Nothing was saved.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>%n mark(s) in the register have a date that Rollvane cannot read, so they are not shown on any day. The register check (%1) lists them.</source>

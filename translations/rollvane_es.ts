@@ -926,6 +926,20 @@
         <source>This register keeps no planned absences. Nothing was changed.</source>
         <translation>Este registro no guarda ausencias previstas. No se ha cambiado nada.</translation>
     </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
+        <translation>
+            <numerusform>El registro del %1 está cerrado: los registros se cierran %n día lectivo después de su día. No se guardó nada.</numerusform>
+            <numerusform>El registro del %1 está cerrado: los registros se cierran %n días lectivos después de su día. No se guardó nada.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
+        <translation>
+            <numerusform>El registro del %1 está cerrado: los registros se cierran %n día lectivo después de su día, y entonces solo %2 puede cambiarlos. No se guardó nada.</numerusform>
+            <numerusform>El registro del %1 está cerrado: los registros se cierran %n días lectivos después de su día, y entonces solo %2 puede cambiarlos. No se guardó nada.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -1027,6 +1041,10 @@
     <message>
         <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
         <translation>Cada marca cuenta como presente, tarde, actividad autorizada, ausencia justificada o injustificada, o no cuenta; Configuración → Códigos de asistencia da a cada palabra su significado y puede añadir los códigos de Inglaterra. Cambiar una marca guardada de un día anterior pide el motivo, y el historial lo guarda. Registro → Ausencia prevista pone una ausencia conocida en cada día lectivo que abarca. El menú de la tarjeta también recoge los minutos de retraso de un alumno.</translation>
+    </message>
+    <message>
+        <source>A school that takes a register each morning and afternoon says so in Setup → Register Rules; Morning or Afternoon then stands beside the date.</source>
+        <translation>Una escuela que toma registro cada mañana y cada tarde lo indica en Configuración → Reglas del registro; entonces aparece Mañana o Tarde junto a la fecha.</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1412,14 @@ Clases que se crearán: %4. Alumnos que se añadirán: %5. Filas omitidas porque
         <source>&amp;Attendance Codes…</source>
         <translation>Códigos de &amp;asistencia…</translation>
     </message>
+    <message>
+        <source>Copy Marks From This &amp;Morning</source>
+        <translation>Copiar las marcas de esta &amp;mañana</translation>
+    </message>
+    <message>
+        <source>&amp;Register Rules…</source>
+        <translation>&amp;Reglas del registro…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1735,6 +1761,46 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
     <message>
         <source>%1 not counted</source>
         <translation>%1 no contados</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Tarde</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>This is the morning&apos;s register. Pick Afternoon beside the date to copy onto it.</source>
+        <translation>Este es el registro de la mañana. Elija Tarde junto a la fecha para copiar en él.</translation>
+    </message>
+    <message>
+        <source>The morning&apos;s register of %1 on %2 has no saved marks, so there are none to copy.</source>
+        <translation>El registro de la mañana de %1 el %2 no tiene marcas guardadas, así que no hay nada que copiar.</translation>
+    </message>
+    <message>
+        <source>Copy this morning&apos;s marks onto the afternoon&apos;s cards of %1?</source>
+        <translation>¿Copiar las marcas de esta mañana en las tarjetas de la tarde de %1?</translation>
+    </message>
+    <message>
+        <source>%1, afternoon</source>
+        <translation>%1, tarde</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1, mañana</translation>
+    </message>
+    <message>
+        <source>This morning&apos;s marks copied, not saved yet</source>
+        <translation>Marcas de esta mañana copiadas, aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Closed · %1</source>
+        <translation>Cerrado · %1</translation>
     </message>
 </context>
 <context>
@@ -2654,6 +2720,44 @@ de retraso</translation>
         <source>Late minutes</source>
         <translation>Minutos de retraso</translation>
     </message>
+    <message>
+        <source>Sessions in the range (morning and afternoon) in which the student has a saved mark</source>
+        <translation>Sesiones del periodo (mañana y tarde) en las que el alumno tiene una marca guardada</translation>
+    </message>
+    <message>
+        <source>School
+Sessions</source>
+        <translation>Sesiones
+lectivas</translation>
+    </message>
+    <message>
+        <source>Morning and afternoon sessions of the school days of the range up to today, per the calendar</source>
+        <translation>Sesiones de mañana y tarde de los días lectivos del periodo hasta hoy, según el calendario</translation>
+    </message>
+    <message>
+        <source>School sessions without a mark for the student</source>
+        <translation>Sesiones lectivas sin marca para el alumno</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Changed after it was first saved; the History view shows how and why</source>
+        <translation>Cambiada después de guardarse por primera vez; la vista Historial muestra cómo y por qué</translation>
+    </message>
+    <message>
+        <source>%1 a mark changed after it was first saved (see the History view)</source>
+        <translation>%1 una marca cambiada después de guardarse por primera vez (vea el Historial)</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -2778,6 +2882,75 @@ Lo que contenía antes se conserva como la copia %2; restaure esa copia para des
     <message>
         <source>Between school years</source>
         <translation>Entre dos cursos</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWindow</name>
+    <message>
+        <source>&amp;One register a day</source>
+        <translation>&amp;Un registro al día</translation>
+    </message>
+    <message>
+        <source>&amp;Two registers a day: the morning&apos;s and the afternoon&apos;s</source>
+        <translation>&amp;Dos registros al día: el de la mañana y el de la tarde</translation>
+    </message>
+    <message>
+        <source>The afternoon&apos;s register opens &amp;from:</source>
+        <translation>El registro de la tarde se abre &amp;desde:</translation>
+    </message>
+    <message>
+        <source>With two, the main window shows Morning or Afternoon beside the date, picked by the clock, and every figure counts sessions: a day holds two.</source>
+        <translation>Con dos, la ventana principal muestra Mañana o Tarde junto a la fecha, elegida según la hora, y cada cifra cuenta sesiones: un día tiene dos.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The registers already taken were taken once a day.<byte value="xd"/>
+<byte value="xd"/>
+Yes: count each of them as both the morning&apos;s and the afternoon&apos;s (the school took one register for the whole day).<byte value="xd"/>
+No: count them as the mornings&apos; only; the afternoons before today stay unrecorded.</source>
+        <translation>Los registros ya tomados se tomaron una vez al día.<byte value="xd"/>
+<byte value="xd"/>
+Sí: cada uno cuenta como el de la mañana y el de la tarde (la escuela tomaba un registro para todo el día).<byte value="xd"/>
+No: cuentan solo como los de la mañana; las tardes anteriores a hoy quedan sin registrar.</translation>
+    </message>
+    <message>
+        <source>Two Registers a Day</source>
+        <translation>Dos registros al día</translation>
+    </message>
+    <message>
+        <source>Register Rules</source>
+        <translation>Reglas del registro</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source> school days after its day</source>
+        <translation> días lectivos después de su día</translation>
+    </message>
+    <message>
+        <source>&amp;Close each register:</source>
+        <translation>&amp;Cerrar cada registro:</translation>
+    </message>
+    <message>
+        <source>log-in names, separated by commas</source>
+        <translation>nombres de inicio de sesión, separados por comas</translation>
+    </message>
+    <message>
+        <source>&amp;Who may still change it:</source>
+        <translation>&amp;Quién puede cambiarlo todavía:</translation>
+    </message>
+    <message>
+        <source>A closed register keeps the marks that were reported; changing one then needs one of these accounts, and a reason, as every change of an earlier day does.</source>
+        <translation>Un registro cerrado conserva las marcas declaradas; cambiarlo requiere entonces una de estas cuentas, y un motivo, como todo cambio de un día anterior.</translation>
     </message>
 </context>
 <context>

@@ -926,6 +926,20 @@
         <source>This register keeps no planned absences. Nothing was changed.</source>
         <translation>Ce registre ne tient pas d’absences prévues. Rien n’a été modifié.</translation>
     </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
+        <translation>
+            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jour de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jours de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
+        <translation>
+            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jour de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jours de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -1026,7 +1040,11 @@
     </message>
     <message>
         <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
-        <translation>Chaque marque compte comme présence, retard, activité approuvée, absence autorisée ou non autorisée, ou pas du tout ; Configuration → Codes de présence donne son sens à chaque mot et peut ajouter les codes d’Angleterre. Modifier une marque enregistrée d’un jour passé demande pourquoi, et l’historique garde la raison. Appel → Absence prévue place une absence connue sur chaque jour d’école qu’elle couvre. Le menu de la carte prend aussi les minutes de retard d’un élève.</translation>
+        <translation>Chaque marque compte comme présence, retard, activité approuvée, absence autorisée ou non autorisée, ou pas du tout&#xa0;; Configuration → Codes de présence donne son sens à chaque mot et peut ajouter les codes d’Angleterre. Modifier une marque enregistrée d’un jour passé demande pourquoi, et l’historique garde la raison. Appel → Absence prévue place une absence connue sur chaque jour d’école qu’elle couvre. Le menu de la carte prend aussi les minutes de retard d’un élève.</translation>
+    </message>
+    <message>
+        <source>A school that takes a register each morning and afternoon says so in Setup → Register Rules; Morning or Afternoon then stands beside the date.</source>
+        <translation>Une école qui fait l&apos;appel chaque matin et chaque après-midi l&apos;indique dans Configuration → Règles de l&apos;appel ; Matin ou Après-midi figure alors à côté de la date.</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1412,14 @@ Classes à créer&#xa0;: %4. Élèves à ajouter&#xa0;: %5. Lignes ignorées (é
         <source>&amp;Attendance Codes…</source>
         <translation>Codes de &amp;présence…</translation>
     </message>
+    <message>
+        <source>Copy Marks From This &amp;Morning</source>
+        <translation>Copier les marques de ce &amp;matin</translation>
+    </message>
+    <message>
+        <source>&amp;Register Rules…</source>
+        <translation>&amp;Règles de l&apos;appel…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1735,6 +1761,46 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
     <message>
         <source>%1 not counted</source>
         <translation>%1 non comptés</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Matin</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Après-midi</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Demi-journée</translation>
+    </message>
+    <message>
+        <source>This is the morning&apos;s register. Pick Afternoon beside the date to copy onto it.</source>
+        <translation>Ceci est l&apos;appel du matin. Choisissez Après-midi à côté de la date pour y copier.</translation>
+    </message>
+    <message>
+        <source>The morning&apos;s register of %1 on %2 has no saved marks, so there are none to copy.</source>
+        <translation>L&apos;appel du matin de %1 le %2 n&apos;a aucune marque enregistrée&#xa0;; il n&apos;y a rien à copier.</translation>
+    </message>
+    <message>
+        <source>Copy this morning&apos;s marks onto the afternoon&apos;s cards of %1?</source>
+        <translation>Copier les marques de ce matin sur les cartes de l&apos;après-midi de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1, afternoon</source>
+        <translation>%1, après-midi</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1, matin</translation>
+    </message>
+    <message>
+        <source>This morning&apos;s marks copied, not saved yet</source>
+        <translation>Marques de ce matin copiées, pas encore enregistrées</translation>
+    </message>
+    <message>
+        <source>Closed · %1</source>
+        <translation>Clos · %1</translation>
     </message>
 </context>
 <context>
@@ -2651,6 +2717,44 @@ de retard</translation>
         <source>Late minutes</source>
         <translation>Minutes de retard</translation>
     </message>
+    <message>
+        <source>Sessions in the range (morning and afternoon) in which the student has a saved mark</source>
+        <translation>Demi-journées de la période (matin et après-midi) où l&apos;élève a une marque enregistrée</translation>
+    </message>
+    <message>
+        <source>School
+Sessions</source>
+        <translation>Demi-
+journées</translation>
+    </message>
+    <message>
+        <source>Morning and afternoon sessions of the school days of the range up to today, per the calendar</source>
+        <translation>Demi-journées du matin et de l&apos;après-midi des jours de classe de la période jusqu&apos;à aujourd&apos;hui, selon le calendrier</translation>
+    </message>
+    <message>
+        <source>School sessions without a mark for the student</source>
+        <translation>Demi-journées de classe sans marque pour l&apos;élève</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Demi-journée</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>ap.-m.</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>mat.</translation>
+    </message>
+    <message>
+        <source>Changed after it was first saved; the History view shows how and why</source>
+        <translation>Modifiée après son premier enregistrement ; la vue Historique montre comment et pourquoi</translation>
+    </message>
+    <message>
+        <source>%1 a mark changed after it was first saved (see the History view)</source>
+        <translation>%1 une marque modifiée après son premier enregistrement (voir l&apos;Historique)</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -2775,6 +2879,75 @@ Son contenu précédent est conservé dans la sauvegarde %2&#xa0;; restaurez cel
     <message>
         <source>Between school years</source>
         <translation>Entre deux années scolaires</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWindow</name>
+    <message>
+        <source>&amp;One register a day</source>
+        <translation>&amp;Un appel par jour</translation>
+    </message>
+    <message>
+        <source>&amp;Two registers a day: the morning&apos;s and the afternoon&apos;s</source>
+        <translation>&amp;Deux appels par jour&#xa0;: le matin et l&apos;après-midi</translation>
+    </message>
+    <message>
+        <source>The afternoon&apos;s register opens &amp;from:</source>
+        <translation>L&apos;appel de l&apos;après-midi s&apos;ouvre à &amp;partir de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>With two, the main window shows Morning or Afternoon beside the date, picked by the clock, and every figure counts sessions: a day holds two.</source>
+        <translation>Avec deux, la fenêtre principale affiche Matin ou Après-midi à côté de la date, choisi selon l&apos;heure, et chaque chiffre compte des demi-journées&#xa0;: un jour en compte deux.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The registers already taken were taken once a day.<byte value="xd"/>
+<byte value="xd"/>
+Yes: count each of them as both the morning&apos;s and the afternoon&apos;s (the school took one register for the whole day).<byte value="xd"/>
+No: count them as the mornings&apos; only; the afternoons before today stay unrecorded.</source>
+        <translation>Les appels déjà faits l&apos;ont été une fois par jour.<byte value="xd"/>
+<byte value="xd"/>
+Oui&#xa0;: chacun compte pour le matin et pour l&apos;après-midi (l&apos;école faisait un appel pour toute la journée).<byte value="xd"/>
+Non&#xa0;: ils ne comptent que pour les matins&#xa0;; les après-midi avant aujourd&apos;hui restent non relevés.</translation>
+    </message>
+    <message>
+        <source>Two Registers a Day</source>
+        <translation>Deux appels par jour</translation>
+    </message>
+    <message>
+        <source>Register Rules</source>
+        <translation>Règles de l&apos;appel</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source> school days after its day</source>
+        <translation> jours de classe après son jour</translation>
+    </message>
+    <message>
+        <source>&amp;Close each register:</source>
+        <translation>&amp;Clore chaque appel :</translation>
+    </message>
+    <message>
+        <source>log-in names, separated by commas</source>
+        <translation>noms de connexion, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;Who may still change it:</source>
+        <translation>&amp;Qui peut encore le modifier :</translation>
+    </message>
+    <message>
+        <source>A closed register keeps the marks that were reported; changing one then needs one of these accounts, and a reason, as every change of an earlier day does.</source>
+        <translation>Un appel clos garde les marques déclarées ; le modifier demande alors l&apos;un de ces comptes, et une raison, comme toute modification d&apos;un jour passé.</translation>
     </message>
 </context>
 <context>

@@ -926,6 +926,20 @@
         <source>This register keeps no planned absences. Nothing was changed.</source>
         <translation>Deze lijst houdt geen gepland verzuim bij. Er is niets gewijzigd.</translation>
     </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
+        <translation>
+            <numerusform>Het register van %1 is gesloten: registers sluiten %n schooldag na hun dag. Er is niets opgeslagen.</numerusform>
+            <numerusform>Het register van %1 is gesloten: registers sluiten %n schooldagen na hun dag. Er is niets opgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
+        <translation>
+            <numerusform>Het register van %1 is gesloten: registers sluiten %n schooldag na hun dag, en daarna kan alleen %2 ze wijzigen. Er is niets opgeslagen.</numerusform>
+            <numerusform>Het register van %1 is gesloten: registers sluiten %n schooldagen na hun dag, en daarna kan alleen %2 ze wijzigen. Er is niets opgeslagen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -1027,6 +1041,10 @@
     <message>
         <source>Each mark counts as present, late, an approved activity, an authorised or unauthorised absence, or not at all; Setup → Attendance Codes gives every word its meaning and can add England&apos;s codes. Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → Planned Absence puts a known absence on every school day it covers. The card&apos;s menu also takes the minutes a late student came late.</source>
         <translation>Elke registratie telt als aanwezig, te laat, goedgekeurde activiteit, geoorloofd of ongeoorloofd verzuim, of helemaal niet; Beheer → Aanwezigheidscodes geeft elk woord zijn betekenis en kan de codes van Engeland toevoegen. Wie een opgeslagen registratie van een eerdere dag wijzigt, wordt naar de reden gevraagd, en de geschiedenis bewaart die. Presentie → Gepland verzuim zet bekend verzuim op elke schooldag die het omvat. Het menu van de kaart neemt ook de minuten op die een leerling te laat kwam.</translation>
+    </message>
+    <message>
+        <source>A school that takes a register each morning and afternoon says so in Setup → Register Rules; Morning or Afternoon then stands beside the date.</source>
+        <translation>Een school die elke ochtend en middag een register opneemt, geeft dat aan in Beheer → Registerregels; naast de datum staat dan Ochtend of Middag.</translation>
     </message>
 </context>
 <context>
@@ -1394,6 +1412,14 @@ Aan te maken klassen: %4. Toe te voegen leerlingen: %5. Overgeslagen rijen (staa
         <source>&amp;Attendance Codes…</source>
         <translation>&amp;Aanwezigheidscodes…</translation>
     </message>
+    <message>
+        <source>Copy Marks From This &amp;Morning</source>
+        <translation>Registraties van vanoch&amp;tend overnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Register Rules…</source>
+        <translation>&amp;Registerregels…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1735,6 +1761,46 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
     <message>
         <source>%1 not counted</source>
         <translation>%1 niet geteld</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Ochtend</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Middag</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Dagdeel</translation>
+    </message>
+    <message>
+        <source>This is the morning&apos;s register. Pick Afternoon beside the date to copy onto it.</source>
+        <translation>Dit is het register van de ochtend. Kies Middag naast de datum om daarin over te nemen.</translation>
+    </message>
+    <message>
+        <source>The morning&apos;s register of %1 on %2 has no saved marks, so there are none to copy.</source>
+        <translation>Het register van de ochtend van %1 op %2 heeft geen opgeslagen registraties; er is niets over te nemen.</translation>
+    </message>
+    <message>
+        <source>Copy this morning&apos;s marks onto the afternoon&apos;s cards of %1?</source>
+        <translation>De registraties van vanochtend overnemen op de middagkaarten van %1?</translation>
+    </message>
+    <message>
+        <source>%1, afternoon</source>
+        <translation>%1, middag</translation>
+    </message>
+    <message>
+        <source>%1, morning</source>
+        <translation>%1, ochtend</translation>
+    </message>
+    <message>
+        <source>This morning&apos;s marks copied, not saved yet</source>
+        <translation>Registraties van vanochtend overgenomen, nog niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>Closed · %1</source>
+        <translation>Gesloten · %1</translation>
     </message>
 </context>
 <context>
@@ -2652,6 +2718,44 @@ te laat</translation>
         <source>Late minutes</source>
         <translation>Minuten te laat</translation>
     </message>
+    <message>
+        <source>Sessions in the range (morning and afternoon) in which the student has a saved mark</source>
+        <translation>Dagdelen in de periode (ochtend en middag) waarin de leerling een opgeslagen registratie heeft</translation>
+    </message>
+    <message>
+        <source>School
+Sessions</source>
+        <translation>School-
+dagdelen</translation>
+    </message>
+    <message>
+        <source>Morning and afternoon sessions of the school days of the range up to today, per the calendar</source>
+        <translation>Ochtend- en middagdagdelen van de schooldagen in de periode tot vandaag, volgens de kalender</translation>
+    </message>
+    <message>
+        <source>School sessions without a mark for the student</source>
+        <translation>Schooldagdelen zonder registratie voor de leerling</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Dagdeel</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>mid.</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>och.</translation>
+    </message>
+    <message>
+        <source>Changed after it was first saved; the History view shows how and why</source>
+        <translation>Gewijzigd na de eerste keer opslaan; de weergave Geschiedenis toont hoe en waarom</translation>
+    </message>
+    <message>
+        <source>%1 a mark changed after it was first saved (see the History view)</source>
+        <translation>%1 een registratie die na de eerste keer opslaan is gewijzigd (zie Geschiedenis)</translation>
+    </message>
 </context>
 <context>
     <name>Restore</name>
@@ -2776,6 +2880,75 @@ Wat er eerder in stond, is bewaard als reservekopie %2; zet die terug om dit ong
     <message>
         <source>Between school years</source>
         <translation>Tussen twee schooljaren</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWindow</name>
+    <message>
+        <source>&amp;One register a day</source>
+        <translation>&amp;Eén register per dag</translation>
+    </message>
+    <message>
+        <source>&amp;Two registers a day: the morning&apos;s and the afternoon&apos;s</source>
+        <translation>&amp;Twee registers per dag: de ochtend en de middag</translation>
+    </message>
+    <message>
+        <source>The afternoon&apos;s register opens &amp;from:</source>
+        <translation>Het middagregister opent &amp;vanaf:</translation>
+    </message>
+    <message>
+        <source>With two, the main window shows Morning or Afternoon beside the date, picked by the clock, and every figure counts sessions: a day holds two.</source>
+        <translation>Met twee toont het hoofdvenster Ochtend of Middag naast de datum, gekozen op de klok, en elk getal telt dagdelen: een dag heeft er twee.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>The registers already taken were taken once a day.<byte value="xd"/>
+<byte value="xd"/>
+Yes: count each of them as both the morning&apos;s and the afternoon&apos;s (the school took one register for the whole day).<byte value="xd"/>
+No: count them as the mornings&apos; only; the afternoons before today stay unrecorded.</source>
+        <translation>De registers die al zijn opgenomen, werden één keer per dag opgenomen.<byte value="xd"/>
+<byte value="xd"/>
+Ja: elk telt als dat van de ochtend en van de middag (de school nam één register voor de hele dag).<byte value="xd"/>
+Nee: ze tellen alleen als ochtenden; de middagen vóór vandaag blijven niet geregistreerd.</translation>
+    </message>
+    <message>
+        <source>Two Registers a Day</source>
+        <translation>Twee registers per dag</translation>
+    </message>
+    <message>
+        <source>Register Rules</source>
+        <translation>Registerregels</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nooit</translation>
+    </message>
+    <message>
+        <source> school days after its day</source>
+        <translation> schooldagen na de dag zelf</translation>
+    </message>
+    <message>
+        <source>&amp;Close each register:</source>
+        <translation>Elk register &amp;sluiten:</translation>
+    </message>
+    <message>
+        <source>log-in names, separated by commas</source>
+        <translation>aanmeldnamen, gescheiden door komma&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Who may still change it:</source>
+        <translation>&amp;Wie het dan nog mag wijzigen:</translation>
+    </message>
+    <message>
+        <source>A closed register keeps the marks that were reported; changing one then needs one of these accounts, and a reason, as every change of an earlier day does.</source>
+        <translation>Een gesloten register houdt de gemelde registraties; wijzigen vraagt dan een van deze accounts, en een reden, zoals elke wijziging van een eerdere dag.</translation>
     </message>
 </context>
 <context>

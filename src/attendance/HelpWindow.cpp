@@ -80,7 +80,10 @@ QString HelpWindow::text()
                "not at all; Setup → Attendance Codes gives every word its meaning and can add England's codes. "
                "Changing a saved mark of an earlier day asks why, and the history keeps the reason. Register → "
                "Planned Absence puts a known absence on every school day it covers. The card's menu also takes "
-               "the minutes a late student came late."))
+               "the minutes a late student came late.")
+                + QLatin1Char(' ')
+                + tr("A school that takes a register each morning and afternoon says so in Setup → Register "
+                     "Rules; Morning or Afternoon then stands beside the date."))
         + section(tr("Setting up"),
             tr("Setup → Students and Classes adds classes and students, moves a student to another class from a "
                "day and marks a leaver; Import Students reads a spreadsheet. School Calendar holds the terms and "

@@ -55,7 +55,7 @@ MainMenu::MainMenu(QWidget* parent)
     addCommand(Menu::Setup, Command::ImportStudents, "actionImportStudents", tr("&Import Students…"), {});
     addCommand(Menu::Setup, Command::SchoolCalendar, "actionSchoolCalendar", tr("School &Calendar…"), {});
     addCommand(Menu::Setup, Command::AttendanceCodes, "actionAttendanceCodes", tr("&Attendance Codes…"), {});
-    addCommand(Menu::Setup, Command::Sessions, "actionSessions", tr("&Registers a Day…"), {});
+    addCommand(Menu::Setup, Command::Sessions, "actionSessions", tr("&Register Rules…"), {});
     addCommand(Menu::Setup, Command::NewSchoolYear, "actionNewSchoolYear", tr("&New School Year…"), {});
     menu(Menu::Setup)->addSeparator();
     addCommand(Menu::Setup, Command::Backups, "actionBackups", tr("&Backups…"), {});

@@ -806,6 +806,7 @@ void MainWindow::LoadAttendance()
     const db::DayMarks stored = db::marks(ids, date, session);
     m_cardsDate = date;
     m_cardsSession = session;
+    m_cardsClosed = db::closedToUser(date, db::Author::current().user, m_closing);
     m_loaded = stored;
     m_copiedFrom = QDate();
     // Planned absences hold on school days only; a holiday inside one is no absence.
@@ -1552,6 +1553,9 @@ void MainWindow::loadSessions()
 {
     const int sessions = db::sessionsPerDay();
     const QTime afternoon = db::afternoonFrom();
+    m_closing = db::registerClosing();
+    if (m_cardsDate.isValid())
+        m_cardsClosed = db::closedToUser(m_cardsDate, db::Author::current().user, m_closing);
     const bool was = m_sessions == 2;
     m_sessions = sessions;
     m_cboSession->setVisible(sessions == 2);
@@ -1701,8 +1705,9 @@ void MainWindow::refreshStatusLine()
     if (!m_lblTotals)
         return;
     m_lblTotals->setText(totalsText());
-    m_lblTaken->setText(takenText());
-    m_lblTaken->setToolTip(m_lblTaken->text());
+    // A closed register says so before anyone marks it, and why when asked.
+    m_lblTaken->setText(m_cardsClosed.isEmpty() || m_listed <= 0 ? takenText() : tr("Closed · %1").arg(takenText()));
+    m_lblTaken->setToolTip(m_cardsClosed.isEmpty() ? m_lblTaken->text() : m_cardsClosed);
     m_lblUnsaved->setText(m_bChanged ? tr("Unsaved changes") : QString());
     const bool listed = m_listed > 0;
     m_menuBar->action(Command::MarkAllPresent)->setEnabled(listed);

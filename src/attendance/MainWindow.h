@@ -86,6 +86,9 @@ public:
     QDate cardsDate() const { return m_cardsDate; }
     // Whose register of the day the cards show: the morning's when the school keeps one a day.
     db::Session cardsSession() const { return m_cardsSession; }
+    // Reads how many registers the school keeps a day; with two, the session picker shows
+    // beside the date, on the afternoon's from the time the afternoon begins.
+    void loadSessions();
     // Whether the last listing of the selected class failed part-way (its cards are gone).
     bool listingFailed() const { return m_listingFailed; }
 
@@ -180,9 +183,6 @@ private:
     void registerReplaced();
     // Reads the school calendar again and marks its days in the date picker.
     void loadCalendar();
-    // Reads how many registers the school keeps a day; with two, the session picker shows
-    // beside the date, on the afternoon's from the time the afternoon begins.
-    void loadSessions();
     // The session picked beside the date; the morning's when there is one register a day.
     db::Session pickedSession() const;
     // The register on screen in words: "9 December 2026", "9 December 2026, afternoon".
@@ -254,6 +254,8 @@ private:
     db::Session m_cardsSession = db::Session::Morning;
     QComboBox* m_cboSession = nullptr; // beside the date, when the school keeps two registers a day
     int m_sessions = 1;
+    db::Closing m_closing; // when past registers close, and to whom they stay open
+    QString m_cardsClosed; // why this user cannot change the register on screen; empty when they can
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved
     // The planned absences of the cards' day, by student: the mark a card without a saved one
     // opens with.

@@ -11,9 +11,11 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -31,7 +33,7 @@ SessionsWindow::SessionsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmSessions"));
-    setWindowTitle(tr("Registers a Day"));
+    setWindowTitle(tr("Register Rules"));
     setWindowIcon(QApplication::windowIcon());
 
     m_one = new QRadioButton(tr("&One register a day"), this);
@@ -48,6 +50,22 @@ SessionsWindow::SessionsWindow(QWidget* parent)
         this);
     hint->setWordWrap(true);
     connect(m_two, &QRadioButton::toggled, m_afternoon, &QWidget::setEnabled);
+    m_closeAfter = new QSpinBox(this);
+    m_closeAfter->setObjectName(QStringLiteral("spnCloseAfter"));
+    m_closeAfter->setRange(0, 365);
+    m_closeAfter->setSpecialValueText(tr("never"));
+    m_closeAfter->setSuffix(tr(" school days after its day"));
+    auto* closeLabel = new QLabel(tr("&Close each register:"), this);
+    closeLabel->setBuddy(m_closeAfter);
+    m_accounts = new QLineEdit(this);
+    m_accounts->setObjectName(QStringLiteral("txtAccounts"));
+    m_accounts->setPlaceholderText(tr("log-in names, separated by commas"));
+    auto* accountsLabel = new QLabel(tr("&Who may still change it:"), this);
+    accountsLabel->setBuddy(m_accounts);
+    auto* closeHint = new QLabel(tr("A closed register keeps the marks that were reported; changing one then needs "
+                                    "one of these accounts, and a reason, as every change of an earlier day does."),
+        this);
+    closeHint->setWordWrap(true);
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -74,6 +92,12 @@ SessionsWindow::SessionsWindow(QWidget* parent)
     layout->addWidget(m_two);
     layout->addLayout(form);
     layout->addWidget(hint);
+    auto* closing = new QFormLayout;
+    closing->addRow(closeLabel, m_closeAfter);
+    closing->addRow(accountsLabel, m_accounts);
+    layout->addSpacing(px(180));
+    layout->addLayout(closing);
+    layout->addWidget(closeHint);
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7200), sizeHint().height());
@@ -86,6 +110,9 @@ void SessionsWindow::fill()
     m_one->setChecked(!two);
     m_afternoon->setEnabled(two);
     m_afternoon->setTime(db::afternoonFrom());
+    const db::Closing closing = db::registerClosing();
+    m_closeAfter->setValue(closing.afterSchoolDays);
+    m_accounts->setText(closing.accounts.join(QStringLiteral(", ")));
 }
 
 bool SessionsWindow::save()
@@ -108,6 +135,14 @@ bool SessionsWindow::save()
             break;
         }
     }
+    db::Closing closing;
+    closing.afterSchoolDays = m_closeAfter->value();
+    for (const QString& account : m_accounts->text().split(QLatin1Char(','))) {
+        if (!account.trimmed().isEmpty())
+            closing.accounts << account.trimmed();
+    }
+    if (closing != db::registerClosing())
+        db::setRegisterClosing(closing);
     if (m_afternoon->time() != db::afternoonFrom())
         db::setAfternoonFrom(m_afternoon->time());
     if (sessions != db::sessionsPerDay())

@@ -2,12 +2,15 @@
 
 #include <QWidget>
 
+class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 class QTimeEdit;
 
-// Setup → Registers a Day…: whether the school takes one register a day or two, the morning's
-// and the afternoon's, and from what time the main window opens on the afternoon's. A school
-// setting, kept in the register for every computer.
+// Setup → Register Rules…: whether the school takes one register a day or two, the morning's
+// and the afternoon's, and from what time the main window opens on the afternoon's; and whether
+// past registers close after some school days to all but the accounts named. School settings,
+// kept in the register for every computer.
 class SessionsWindow : public QWidget
 {
     Q_OBJECT
@@ -26,4 +29,6 @@ private:
     QRadioButton* m_one = nullptr;
     QRadioButton* m_two = nullptr;
     QTimeEdit* m_afternoon = nullptr;
+    QSpinBox* m_closeAfter = nullptr;
+    QLineEdit* m_accounts = nullptr;
 };

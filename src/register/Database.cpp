@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -995,12 +996,23 @@ DayMarks marks(const QList<qint64>& studentIds, const QDate& date, Session sessi
     return found;
 }
 
+// A closed register refuses every save but those of the accounts the school named.
+void requireOpenTo(const QDate& date, const Author& author)
+{
+    const Closing closing = registerClosing();
+    if (closing.afterSchoolDays <= 0)
+        return;
+    if (const QString closed = closedToUser(date, author.user, closing); !closed.isEmpty())
+        throw Failure(closed);
+}
+
 void saveMarks(
     const QDate& date, const QList<CardMark>& cards, const QString& notes, const Author& author, Session session)
 {
     if (cards.isEmpty())
         return;
     requireWritable();
+    requireOpenTo(date, author);
     engine().saveDay(date, session, cards, notes, author, nullptr);
     announce(&RegisterEvents::marksSaved, date);
 }
@@ -1012,6 +1024,7 @@ SaveResult saveMarksIfUnchanged(const QDate& date, const QList<CardMark>& cards,
     if (cards.isEmpty())
         return result;
     requireWritable();
+    requireOpenTo(date, author);
     const QList<qint64> ids = studentIdsOf(cards);
     // What stood in the way may be gone again by the time the stored marks are read (another
     // user put them back as they were): the save is then tried once more.
@@ -1351,6 +1364,48 @@ void setSetting(const QString& name, const QString& value)
     sql::run(query);
 }
 
+Closing registerClosing()
+{
+    Closing closing;
+    closing.afterSchoolDays = std::max(0, setting(QStringLiteral("CloseAfterSchoolDays")).trimmed().toInt());
+    for (const QString& account : setting(QStringLiteral("AmendingAccounts")).split(QLatin1Char(','))) {
+        if (!account.trimmed().isEmpty())
+            closing.accounts << account.trimmed();
+    }
+    return closing;
+}
+
+void setRegisterClosing(const Closing& closing)
+{
+    {
+        sql::WriteTransaction transaction;
+        setSetting(QStringLiteral("CloseAfterSchoolDays"), QString::number(std::max(0, closing.afterSchoolDays)));
+        setSetting(QStringLiteral("AmendingAccounts"), closing.accounts.join(QStringLiteral(", ")));
+        transaction.commit();
+    }
+    announce(&RegisterEvents::sessionsChanged);
+}
+
+QString closedToUser(const QDate& date, const QString& user, const Closing& closing)
+{
+    if (closing.afterSchoolDays <= 0 || !date.isValid() || date >= QDate::currentDate()
+        || closing.accounts.contains(user, Qt::CaseInsensitive))
+        return QString();
+    const int since = schoolCalendar().schoolDayCount(date.addDays(1), QDate::currentDate());
+    if (since <= closing.afterSchoolDays)
+        return QString();
+    const QString day = QLocale().toString(date, QLocale::LongFormat);
+    if (closing.accounts.isEmpty())
+        return Text::tr("The register of %1 is closed: registers close %n school day(s) after their day. "
+                        "Nothing was saved.",
+            nullptr, closing.afterSchoolDays)
+            .arg(day);
+    return Text::tr("The register of %1 is closed: registers close %n school day(s) after their day, and only %2 "
+                    "can change them then. Nothing was saved.",
+        nullptr, closing.afterSchoolDays)
+        .arg(day, closing.accounts.join(QStringLiteral(", ")));
+}
+
 int sessionsPerDay()
 {
     return setting(QStringLiteral("SessionsPerDay")).trimmed() == QLatin1String("2") ? 2 : 1;
@@ -1359,8 +1414,6 @@ int sessionsPerDay()
 void setSessionsPerDay(int sessions, bool afternoonsToo)
 {
     requireWritable();
-    if (openedSchemaVersion() < 12)
-        throw Failure(Text::tr("This register keeps one register a day. Nothing was changed."));
     {
         sql::WriteTransaction transaction;
         setSetting(QStringLiteral("SessionsPerDay"), sessions == 2 ? QStringLiteral("2") : QStringLiteral("1"));

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QVariant>
 
@@ -286,6 +287,19 @@ void setSessionsPerDay(int sessions, bool afternoonsToo = false);
 // The time from which the afternoon's register is the one the main window opens on.
 QTime afternoonFrom();
 void setAfternoonFrom(const QTime& time);
+// A school may close each register some school days after its day: from then on only the
+// accounts it names (the users' log-in names) can change it, so that what was reported stays.
+struct Closing
+{
+    int afterSchoolDays = 0; // 0: registers never close
+    QStringList accounts;
+    bool operator==(const Closing&) const = default;
+};
+Closing registerClosing();
+void setRegisterClosing(const Closing& closing);
+// Why the user may not change the register of the day now, in plain words; empty when they may.
+QString closedToUser(const QDate& date, const QString& user, const Closing& closing);
+
 // Whether any mark is stored at all (a register that switches to two registers a day is asked
 // what its marks are only when it has some).
 bool hasMarks();

@@ -663,12 +663,36 @@ Sheet sheet(const ReportScope& scope)
         result.sessions.append(text.back() == u'1' ? db::Session::Afternoon : db::Session::Morning);
         result.twoSessions = result.twoSessions || result.sessions.back() == db::Session::Afternoon;
     }
+    // Marks changed after they were first saved, as their history tells: one read of the range
+    // through the history's index of days.
+    QSet<QString> amended;
+    if (openedSchemaVersion() >= 5 && count > 0) {
+        QSqlQuery changes
+            = sql::reading(QStringLiteral(
+                "SELECT h.StudentID, h.\"Date\", %1 FROM tblHistory h WHERE h.\"Date\" >= ? AND h.\"Date\" <= "
+                "? AND h.OldStatus <> '' AND (h.OldStatus <> h.NewStatus OR h.OldRemark <> h.NewRemark)")
+                               .arg(openedSchemaVersion() >= 12 ? QStringLiteral("h.Session") : QStringLiteral("0")));
+        // The day texts end in their session's digit, which the history's days do not have.
+        changes.addBindValue(std::min_element(dayTexts.cbegin(), dayTexts.cend())->chopped(1));
+        changes.addBindValue(std::max_element(dayTexts.cbegin(), dayTexts.cend())->chopped(1));
+        sql::run(changes);
+        while (changes.next()) {
+            amended.insert(QStringLiteral("%1 %2%3")
+                               .arg(changes.value(0).toLongLong())
+                               .arg(changes.value(1).toString())
+                               .arg(std::clamp(changes.value(2).toInt(), 0, 1)));
+        }
+    }
     // The notes are the class's for the day; the first student listed with notes speaks for the
     // class, as the first card does.
     result.dayNotes.resize(result.days.size());
     result.marks.reserve(count);
     for (QList<SheetMark>& marks : byStudent) {
         for (SheetMark& mark : marks) {
+            if (!amended.isEmpty()) {
+                mark.amended = amended.contains(
+                    QStringLiteral("%1 %2").arg(result.students.at(mark.student).id).arg(dayTexts.at(mark.day)));
+            }
             mark.day = renumbered.at(mark.day);
             if (!mark.notes.isEmpty()) {
                 QMap<QString, QString>& notes = result.dayNotes[mark.day];

@@ -114,6 +114,7 @@ struct SheetMark
     QString remark;
     QString notes; // as stored on this student's row
     int lateMinutes = 0;
+    bool amended = false; // its status or remark was changed after it was first saved
 };
 
 // The register sheet: every student of the scope, every day on which one of them has a mark.

@@ -402,10 +402,14 @@ QString lateText(const QString& letter, int minutes)
     return minutes > 0 ? QStringLiteral("%1%2").arg(letter).arg(minutes) : letter;
 }
 
-QString markToolTip(const QString& stored, const QString& remark)
+QString markToolTip(const QString& stored, const QString& remark, bool amended)
 {
-    const QString shown = status::displayName(stored);
-    return remark.isEmpty() ? shown : QStringLiteral("%1 \u2014 %2").arg(shown, remark);
+    QString shown = status::displayName(stored);
+    if (!remark.isEmpty())
+        shown = QStringLiteral("%1 \u2014 %2").arg(shown, remark);
+    if (amended)
+        shown += QLatin1Char('\n') + Text::tr("Changed after it was first saved; the History view shows how and why");
+    return shown;
 }
 
 ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
@@ -428,11 +432,15 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
             row[1] = ReportCell(student.className);
         table.rows.append(row);
     }
+    bool anyAmended = false;
     for (const reports::SheetMark& mark : sheet.marks) {
         ReportCell& cell = table.rows[mark.student][first + mark.day];
         cell.text = lateText(status::letter(mark.status), mark.lateMinutes);
+        if (mark.amended)
+            cell.text += kAmendedSign;
         cell.statusWord = mark.status;
-        cell.toolTip = markToolTip(mark.status, mark.remark);
+        cell.toolTip = markToolTip(mark.status, mark.remark, mark.amended);
+        anyAmended = anyAmended || mark.amended;
     }
     if (!sheet.students.isEmpty()) {
         QList<ReportCell> totals(first + sheet.days.size());
@@ -452,6 +460,9 @@ ReportTable sheetTable(const reports::Sheet& sheet, bool withClass)
             when += QLatin1Char(' ') + sessionName(sheet.sessions.at(d));
         table.footnotes << QStringLiteral("%1: %2").arg(when, notes);
     }
+    if (anyAmended)
+        table.footnotes
+            << Text::tr("%1 a mark changed after it was first saved (see the History view)").arg(kAmendedSign);
     return table;
 }
 

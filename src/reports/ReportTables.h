@@ -50,7 +50,9 @@ QString dayNotesText(const QMap<QString, QString>& notes, bool withClass);
 // A mark's letter on the sheet, with its minutes late when there are some ("L12").
 QString lateText(const QString& letter, int minutes);
 // A mark's tooltip: the word as the user reads it, and the remark.
-QString markToolTip(const QString& status, const QString& remark);
+QString markToolTip(const QString& status, const QString& remark, bool amended = false);
+// A mark changed after it was first saved carries this after its letter.
+inline constexpr QChar kAmendedSign = u'*';
 // How a report shows a date.
 QString dateText(const QDate& day);
 

@@ -1145,6 +1145,10 @@ private Q_SLOTS:
         QCOMPARE(
             db::history(ids.at(0), monday, db::Session::Afternoon).first().reason, QStringLiteral("Back after lunch"));
         QVERIFY(db::history(ids.at(0), monday).first().reason.isEmpty());
+        // The sheet has both registers of the day and marks the one amended.
+        const QList<reports::ReportCell> amy
+            = reports::sheetTable(reports::sheet({classA, monday, monday}), false).rows.first();
+        QCOMPARE(QStringList({amy.at(1).text, amy.at(2).text}), QStringList({"A", "P*"}));
 
         // A new day's afternoon starts from its morning, once the morning is taken.
         const QDate tuesday = monday.addDays(1);

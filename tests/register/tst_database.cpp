@@ -265,6 +265,39 @@ private Q_SLOTS:
         QVERIFY(printed.columns.at(1 + 11).header.endsWith(QStringLiteral("PM")));
     }
 
+    // A register closes some school days after its day: then only the named accounts can change
+    // it, and a refused save writes nothing.
+    void aClosedRegisterTakesChangesFromTheNamedAccountsOnly()
+    {
+        TestEnvironment env;
+        env.openRegister();
+        const qint64 classId = db::addClass(QStringLiteral("7A"));
+        const qint64 kim = db::addStudent(QStringLiteral("Kim"), classId, std::nullopt);
+        // Three weeks ago is more than five school days, with or without a calendar.
+        const QDate past = QDate::currentDate().addDays(-21);
+        db::Author teacher = db::Author::current();
+        teacher.user = QStringLiteral("teacher");
+        db::saveMarks(past, {{kim, "Absent"}}, QString(), teacher);
+        db::setRegisterClosing({5, {QStringLiteral("head"), QStringLiteral("office")}});
+        QCOMPARE(db::registerClosing().accounts, QStringList({"head", "office"}));
+
+        teacher.reason = QStringLiteral("Came in late");
+        QVERIFY_THROWS_EXCEPTION(Failure, db::saveMarks(past, {{kim, "Late"}}, QString(), teacher));
+        QVERIFY(db::closedToUser(past, QStringLiteral("teacher"), db::registerClosing())
+                    .contains(QStringLiteral("head, office")));
+        QCOMPARE(db::mark(kim, past)->status, QStringLiteral("Absent"));
+        db::saveMarks(QDate::currentDate(), {{kim, "Present"}}, QString(), teacher);
+        db::Author head = teacher;
+        head.user = QStringLiteral("Head");
+        const db::SaveResult saved
+            = db::saveMarksIfUnchanged(past, {{kim, "Late"}}, QString(), db::marks({kim}, past), head);
+        QVERIFY(!saved.conflict);
+        QCOMPARE(db::mark(kim, past)->status, QStringLiteral("Late"));
+        db::setRegisterClosing({});
+        db::saveMarks(past, {{kim, "Excused"}}, QString(), teacher);
+        QCOMPARE(db::mark(kim, past)->status, QStringLiteral("Excused"));
+    }
+
     // Every class up one year from the first day, the top year out, a class without a year left
     // alone; the year before keeps its classes, and nobody goes up twice.
     void aNewSchoolYearMovesEveryClassUpInOneGo()

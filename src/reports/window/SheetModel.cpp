@@ -31,6 +31,7 @@ void SheetModel::setSheet(const reports::Sheet& sheet, bool withClass)
     m_cells.fill(0, m_students.size() * m_days.size());
     m_remarks.clear();
     m_minutes.clear();
+    m_amended.clear();
     QHash<QString, quint32> wordIndex;
     for (const reports::SheetMark& mark : sheet.marks) {
         auto found = wordIndex.constFind(mark.status);
@@ -44,6 +45,8 @@ void SheetModel::setSheet(const reports::Sheet& sheet, bool withClass)
             m_remarks.insert(cell, mark.remark);
         if (mark.lateMinutes > 0)
             m_minutes.insert(cell, mark.lateMinutes);
+        if (mark.amended)
+            m_amended.insert(cell);
     }
     endResetModel();
 }
@@ -106,10 +109,15 @@ QVariant SheetModel::data(const QModelIndex& index, int role) const
     if (word.isEmpty())
         return QVariant();
     switch (role) {
-    case Qt::DisplayRole:
-        return lateText(status::letter(word), m_minutes.value(qsizetype(row) * m_days.size() + day));
-    case Qt::ToolTipRole:
-        return markToolTip(word, m_remarks.value(qsizetype(row) * m_days.size() + day));
+    case Qt::DisplayRole: {
+        const qsizetype cell = qsizetype(row) * m_days.size() + day;
+        const QString text = lateText(status::letter(word), m_minutes.value(cell));
+        return m_amended.contains(cell) ? text + kAmendedSign : text;
+    }
+    case Qt::ToolTipRole: {
+        const qsizetype cell = qsizetype(row) * m_days.size() + day;
+        return markToolTip(word, m_remarks.value(cell), m_amended.contains(cell));
+    }
     case Qt::ForegroundRole:
         if (const std::optional<QColor> colour = status::colour(word, m_background))
             return *colour;

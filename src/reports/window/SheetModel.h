@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QHash>
 #include <QPair>
+#include <QSet>
 #include <QStringList>
 
 namespace reports {
@@ -44,6 +45,7 @@ private:
     QList<quint32> m_cells; // student * days + day -> index into m_words
     QHash<qsizetype, QString> m_remarks; // by cell, only where there is one
     QHash<qsizetype, int> m_minutes; // minutes late, by cell, only where there are some
+    QSet<qsizetype> m_amended; // cells whose mark was changed after it was first saved
     QColor m_background;
 };
 
