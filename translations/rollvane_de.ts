@@ -445,6 +445,13 @@
         <source>Severe Absence (half or more missed)</source>
         <translation>Schwere Abwesenheit (die Hälfte oder mehr versäumt)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n marked session(s)</source>
+        <translation>
+            <numerusform>%n erfasste Sitzung</numerusform>
+            <numerusform>%n erfasste Sitzungen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>

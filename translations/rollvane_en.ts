@@ -48,6 +48,13 @@
             <numerusform>%n changes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n marked session(s)</source>
+        <translation>
+            <numerusform>%n marked session</numerusform>
+            <numerusform>%n marked sessions</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CalendarImport</name>

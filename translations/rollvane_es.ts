@@ -445,6 +445,13 @@
         <source>Severe Absence (half or more missed)</source>
         <translation>Absentismo grave (la mitad o más perdida)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n marked session(s)</source>
+        <translation>
+            <numerusform>%n sesión registrada</numerusform>
+            <numerusform>%n sesiones registradas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>

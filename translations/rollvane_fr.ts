@@ -445,6 +445,13 @@
         <source>Severe Absence (half or more missed)</source>
         <translation>Absentéisme grave (la moitié ou plus manquée)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n marked session(s)</source>
+        <translation>
+            <numerusform>%n demi-journée relevée</numerusform>
+            <numerusform>%n demi-journées relevées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>
@@ -929,15 +936,15 @@
     <message numerus="yes">
         <source>The register of %1 is closed: registers close %n school day(s) after their day. Nothing was saved.</source>
         <translation>
-            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jour de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
-            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jours de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos&#xa0;: les appels se closent %n jour de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos&#xa0;: les appels se closent %n jours de classe après leur jour. Rien n&apos;a été enregistré.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The register of %1 is closed: registers close %n school day(s) after their day, and only %2 can change them then. Nothing was saved.</source>
         <translation>
-            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jour de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
-            <numerusform>L&apos;appel du %1 est clos : les appels se closent %n jours de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos&#xa0;: les appels se closent %n jour de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
+            <numerusform>L&apos;appel du %1 est clos&#xa0;: les appels se closent %n jours de classe après leur jour, et seul %2 peut ensuite les modifier. Rien n&apos;a été enregistré.</numerusform>
         </translation>
     </message>
 </context>
@@ -1044,7 +1051,7 @@
     </message>
     <message>
         <source>A school that takes a register each morning and afternoon says so in Setup → Register Rules; Morning or Afternoon then stands beside the date.</source>
-        <translation>Une école qui fait l&apos;appel chaque matin et chaque après-midi l&apos;indique dans Configuration → Règles de l&apos;appel ; Matin ou Après-midi figure alors à côté de la date.</translation>
+        <translation>Une école qui fait l&apos;appel chaque matin et chaque après-midi l&apos;indique dans Configuration → Règles de l&apos;appel&#xa0;; Matin ou Après-midi figure alors à côté de la date.</translation>
     </message>
 </context>
 <context>
@@ -2749,7 +2756,7 @@ journées</translation>
     </message>
     <message>
         <source>Changed after it was first saved; the History view shows how and why</source>
-        <translation>Modifiée après son premier enregistrement ; la vue Historique montre comment et pourquoi</translation>
+        <translation>Modifiée après son premier enregistrement&#xa0;; la vue Historique montre comment et pourquoi</translation>
     </message>
     <message>
         <source>%1 a mark changed after it was first saved (see the History view)</source>
@@ -2935,7 +2942,7 @@ Non&#xa0;: ils ne comptent que pour les matins&#xa0;; les après-midi avant aujo
     </message>
     <message>
         <source>&amp;Close each register:</source>
-        <translation>&amp;Clore chaque appel :</translation>
+        <translation>&amp;Clore chaque appel&#xa0;:</translation>
     </message>
     <message>
         <source>log-in names, separated by commas</source>
@@ -2943,11 +2950,11 @@ Non&#xa0;: ils ne comptent que pour les matins&#xa0;; les après-midi avant aujo
     </message>
     <message>
         <source>&amp;Who may still change it:</source>
-        <translation>&amp;Qui peut encore le modifier :</translation>
+        <translation>&amp;Qui peut encore le modifier&#xa0;:</translation>
     </message>
     <message>
         <source>A closed register keeps the marks that were reported; changing one then needs one of these accounts, and a reason, as every change of an earlier day does.</source>
-        <translation>Un appel clos garde les marques déclarées ; le modifier demande alors l&apos;un de ces comptes, et une raison, comme toute modification d&apos;un jour passé.</translation>
+        <translation>Un appel clos garde les marques déclarées&#xa0;; le modifier demande alors l&apos;un de ces comptes, et une raison, comme toute modification d&apos;un jour passé.</translation>
     </message>
 </context>
 <context>

@@ -445,6 +445,13 @@
         <source>Severe Absence (half or more missed)</source>
         <translation>Ernstig verzuim (de helft of meer gemist)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n marked session(s)</source>
+        <translation>
+            <numerusform>%n geregistreerd dagdeel</numerusform>
+            <numerusform>%n geregistreerde dagdelen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BackgroundTask</name>

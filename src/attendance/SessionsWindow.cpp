@@ -101,6 +101,7 @@ SessionsWindow::SessionsWindow(QWidget* parent)
     layout->addStretch();
     layout->addLayout(buttons);
     resize(px(7200), sizeHint().height());
+    fill();
 }
 
 void SessionsWindow::fill()

@@ -491,7 +491,8 @@ void AttendanceReportWindow::showReport()
             m_sheetTable->resizeColumnToContents(column);
         m_sheetTable->setColumnWidth(0, std::min(m_sheetTable->columnWidth(0), kNameColumnWidth));
         m_status->setText(tr("%n student(s)", nullptr, int(m_report.sheet.students.size())) + QStringLiteral(", ")
-            + tr("%n marked day(s)", nullptr, int(m_report.sheet.days.size())));
+            + (m_report.sheet.twoSessions ? tr("%n marked session(s)", nullptr, int(m_report.sheet.days.size()))
+                                          : tr("%n marked day(s)", nullptr, int(m_report.sheet.days.size()))));
         break;
     case View::Missing:
         place(m_missingModel, m_missingTable);
