@@ -647,6 +647,7 @@ int runBenchmark(const Options& options)
         School twoSchool = school;
         twoSchool.path = twoPath;
         appendReports(rows, measureReports(twoSchool, options.runs));
+        appendReports(rows, measureCodedSummary(twoSchool, options.runs));
         db::close();
         print(rows);
         return 0;

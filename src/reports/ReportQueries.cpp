@@ -17,13 +17,24 @@ namespace reports {
 using namespace db;
 namespace {
 
-// The letter of each mark (markLetter), as the database works it out: the four words as
-// constants, every other code's word bound, each lowered by the engine itself on both sides so
-// that the engine's idea of case is the only one in play.
+// The letter of each mark, as the database works it out: the four words as constants, every
+// other code's word bound, each lowered by the engine itself on both sides so that the engine's
+// idea of case is the only one in play. A code other than the four gets a character of its own
+// (from the private-use range), so that one pass both counts each code and reads the runs; a
+// word no code names is 'o'.
 struct Letters
 {
     QString sql;
     QVariantList values;
+    QList<status::Code> codes; // by the character after kFirstCode that stands for each
+
+    static constexpr char16_t kFirstCode = 0xE000;
+    // The code a character stands for, if it stands for one.
+    const status::Code* codeOf(QChar letter) const
+    {
+        const qsizetype index = qsizetype(letter.unicode()) - kFirstCode;
+        return index >= 0 && index < codes.size() ? &codes.at(index) : nullptr;
+    }
 };
 
 QChar categoryLetter(status::Category category)
@@ -60,8 +71,10 @@ Letters markLetters()
     for (const status::Code& code : status::book().codes()) {
         if (isOneOfTheFour(code.word))
             continue;
-        letters.sql += QStringLiteral(" WHEN lower(?) THEN '%1'").arg(categoryLetter(code.category));
+        letters.sql += QStringLiteral(" WHEN lower(?) THEN '%1'")
+                           .arg(QChar(char16_t(Letters::kFirstCode + letters.codes.size())));
         letters.values << code.word;
+        letters.codes << code;
     }
     letters.sql += QStringLiteral(" ELSE 'o' END");
     return letters;
@@ -283,11 +296,19 @@ QHash<qint64, QList<Span>> movedStudents(const QList<Span>& spans)
     return byStudent;
 }
 
-// The counts and runs of a student's marks, given one letter per marked day in date order.
-void readLetters(const QString& days, SummaryRow& row)
+// The counts and runs of a student's marks, given one letter per mark in the order taken. A
+// code's own character counts as its category and under its word; true when some word no code
+// names is among them.
+bool readLetters(const QString& marks, const Letters& letters, SummaryRow& row)
 {
     int run = 0;
-    for (const QChar day : days) {
+    bool unnamed = false;
+    for (QChar day : marks) {
+        if (const status::Code* code = letters.codeOf(day)) {
+            ++row.otherWords[code->word];
+            day = categoryLetter(code->category);
+        }
+        unnamed = unnamed || day == u'o';
         row.add(day);
         if (notCountedLetter(day))
             continue;
@@ -295,9 +316,11 @@ void readLetters(const QString& days, SummaryRow& row)
         row.longestAbsenceRun = std::max(row.longestAbsenceRun, run);
     }
     row.currentAbsenceRun = run;
+    return unnamed;
 }
 
-// The words outside the four, for the few students that have any.
+// The words that no code names, for the few students that have any; the codes' own words are
+// counted from their characters already.
 void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, QHash<qint64, SummaryRow*>& rows,
     const calendar::SchoolCalendar& calendar)
 {
@@ -320,7 +343,7 @@ void readOtherWords(const QList<qint64>& studentIds, const ReportScope& scope, Q
         sql::run(query);
         while (query.next()) {
             const QString word = query.value(1).toString();
-            if (isOneOfTheFour(word))
+            if (isOneOfTheFour(word) || status::book().find(word))
                 continue;
             if (SummaryRow* row = rows.value(query.value(0).toLongLong()))
                 row->otherWords[word] += query.value(2).toInt();
@@ -477,12 +500,15 @@ void countMoved(const QList<Span>& spans, const calendar::SchoolCalendar& calend
             const QChar letter = markLetter(word);
             days += letter;
             row->lateMinutes += std::max(0, query.value(1).toInt());
-            if (!isOneOfTheFour(word))
-                ++row->otherWords[word];
+            // Under the code's own word, whatever case it was stored in, as the aggregate counts.
+            if (!isOneOfTheFour(word)) {
+                const status::Code* code = status::book().find(word);
+                ++row->otherWords[code ? code->word : word];
+            }
         }
     }
     for (auto it = letters.constBegin(); it != letters.constEnd(); ++it)
-        readLetters(it.value(), *it.key());
+        readLetters(it.value(), Letters {}, *it.key());
 }
 
 } // namespace
@@ -535,10 +561,9 @@ QList<SummaryRow> summary(const ReportScope& scope)
         SummaryRow* row = byId.value(query.value(0).toLongLong());
         if (!row)
             continue;
-        readLetters(query.value(1).toString(), *row);
-        row->lateMinutes = std::max(0, query.value(2).toInt());
-        if (row->other > 0)
+        if (readLetters(query.value(1).toString(), letters, *row))
             withOtherWords.append(row->studentId);
+        row->lateMinutes = std::max(0, query.value(2).toInt());
     }
     query.finish();
     if (!withOtherWords.isEmpty())
@@ -710,23 +735,33 @@ QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId
 {
     if (const calendar::SchoolCalendar calendar = schoolCalendar(); !calendar.isEmpty() && !calendar.isSchoolDay(day))
         return {};
-    // One statement: per class, its students that day through the class's own index, and one
-    // indexed lookup of a mark each until one is found.
+    // One statement: per class and register of the day (two where the school keeps two), its
+    // students that day through the class's own index, and one indexed lookup of a mark each
+    // until one is found.
+    const bool sessions = openedSchemaVersion() >= 12;
+    const int registers = sessions ? db::sessionsPerDay() : 1;
     const QString key = dateKey(day);
     QSqlQuery query = sql::reading(openedSchemaVersion() >= 10
             ? QStringLiteral(
-                "SELECT id, ClassName, n FROM (SELECT c.id, c.ClassName, (SELECT count(*) FROM tblEnrolment e JOIN "
-                "tblStudents st ON st.id = e.StudentID WHERE e.ClassID = c.id AND e.FromDate <= ? AND e.ToDate >= "
-                "?) + (SELECT count(*) FROM tblStudents m WHERE m.ClassID = c.id AND NOT EXISTS (SELECT 1 FROM "
-                "tblEnrolment x WHERE x.StudentID = m.id)) AS n FROM tblClassName c WHERE NOT EXISTS (SELECT 1 FROM "
-                "tblEnrolment e JOIN tblAttendance a ON a.StudentID = e.StudentID AND a.\"Date\" = ? WHERE "
-                "e.ClassID = c.id AND e.FromDate <= ? AND e.ToDate >= ?) AND NOT EXISTS (SELECT 1 FROM tblStudents m "
-                "JOIN tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id AND NOT "
-                "EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))%1) AS taught WHERE n > 0")
-                  .arg(classId ? QStringLiteral(" AND c.id = ?") : QString())
-            : QStringLiteral("SELECT c.id, c.ClassName, count(*) FROM tblClassName c JOIN tblStudents s ON s.ClassID = "
-                             "c.id WHERE NOT EXISTS (SELECT 1 FROM tblStudents m JOIN tblAttendance a ON a.StudentID = "
-                             "m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id)%1 GROUP BY c.id, c.ClassName")
+                "SELECT id, ClassName, n, s FROM (SELECT c.id, c.ClassName, %3 AS s, (SELECT count(*) FROM "
+                "tblEnrolment e JOIN tblStudents st ON st.id = e.StudentID WHERE e.ClassID = c.id AND e.FromDate <= "
+                "? AND e.ToDate >= ?) + (SELECT count(*) FROM tblStudents m WHERE m.ClassID = c.id AND NOT EXISTS "
+                "(SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id)) AS n FROM tblClassName c%4 WHERE NOT "
+                "EXISTS (SELECT 1 FROM tblEnrolment e JOIN tblAttendance a ON a.StudentID = e.StudentID AND "
+                "a.\"Date\" = ?%2 WHERE e.ClassID = c.id AND e.FromDate <= ? AND e.ToDate >= ?) AND NOT EXISTS "
+                "(SELECT 1 FROM tblStudents m JOIN tblAttendance a ON a.StudentID = m.id AND a.\"Date\" = ?%2 WHERE "
+                "m.ClassID = c.id AND NOT EXISTS (SELECT 1 FROM tblEnrolment x WHERE x.StudentID = m.id))%1) AS "
+                "taught WHERE n > 0")
+                  .arg(classId ? QStringLiteral(" AND c.id = ?") : QString(),
+                      sessions ? QStringLiteral(" AND a.Session = r.s") : QString(),
+                      sessions ? QStringLiteral("r.s") : QStringLiteral("0"),
+                      sessions
+                          ? QStringLiteral(" JOIN (SELECT 0 AS s UNION ALL SELECT 1 AS s) r ON r.s < %1").arg(registers)
+                          : QString())
+            : QStringLiteral("SELECT c.id, c.ClassName, count(*), 0 FROM tblClassName c JOIN tblStudents s ON "
+                             "s.ClassID = c.id WHERE NOT EXISTS (SELECT 1 FROM tblStudents m JOIN tblAttendance a ON "
+                             "a.StudentID = m.id AND a.\"Date\" = ? WHERE m.ClassID = c.id)%1 GROUP BY c.id, "
+                             "c.ClassName")
                   .arg(classId ? QStringLiteral(" AND c.id = ?") : QString()));
     const int days = openedSchemaVersion() >= 10 ? 6 : 1;
     for (int i = 0; i < days; ++i)
@@ -735,11 +770,16 @@ QList<MissingRegister> missingOn(const QDate& day, std::optional<qint64> classId
         query.addBindValue(*classId);
     sql::run(query);
     QList<MissingRegister> missing;
-    while (query.next())
-        missing.append({query.value(0).toLongLong(), query.value(1).toString(), day, query.value(2).toInt()});
+    while (query.next()) {
+        missing.append({query.value(0).toLongLong(), query.value(1).toString(), day, query.value(2).toInt(),
+            registers == 2 ? std::optional(query.value(3).toInt() == 1 ? db::Session::Afternoon : db::Session::Morning)
+                           : std::nullopt});
+    }
     std::sort(missing.begin(), missing.end(), [](const MissingRegister& a, const MissingRegister& b) {
         const int byName = compareNames(a.className, b.className);
-        return byName != 0 ? byName < 0 : a.classId < b.classId;
+        if (byName != 0)
+            return byName < 0;
+        return a.classId != b.classId ? a.classId < b.classId : a.session < b.session;
     });
     return missing;
 }
@@ -761,7 +801,7 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
             continue;
         QList<Span>& spans = spansOfClass[span.student.classId];
         if (spans.isEmpty())
-            taught.append({span.student.classId, span.student.className, {}, 0});
+            taught.append({span.student.classId, span.student.className, {}, 0, {}});
         spans.append(span);
     }
     // A class deleted since has no name, and no register to take.
@@ -779,10 +819,14 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
             return missing;
     }
     const MarkFilter filter = markFilter(everyClass);
-    QSqlQuery marked = sql::reading(QStringLiteral(
-        "SELECT r.cid, a.\"Date\" FROM tblAttendance a JOIN %1 r ON r.sid = a.StudentID AND a.\"Date\" >= "
-        "r.f AND a.\"Date\" <= r.t WHERE %2 GROUP BY r.cid, a.\"Date\"")
-                                        .arg(roll(), filter.sql));
+    // Where the school keeps two registers a day, each is a register to take.
+    const bool twoSessions = openedSchemaVersion() >= 12 && db::sessionsPerDay() == 2;
+    QSqlQuery marked
+        = sql::reading(QStringLiteral(
+            "SELECT r.cid, a.\"Date\", %3 FROM tblAttendance a JOIN %1 r ON r.sid = a.StudentID AND a.\"Date\" >= "
+            "r.f AND a.\"Date\" <= r.t WHERE %2 GROUP BY r.cid, a.\"Date\"%4")
+                           .arg(roll(), filter.sql, twoSessions ? QStringLiteral("a.Session") : QStringLiteral("0"),
+                               twoSessions ? QStringLiteral(", a.Session") : QString()));
     bind(marked, filter.values);
     sql::run(marked);
     QSet<qint64> classIds;
@@ -796,7 +840,7 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
             continue;
         const QString day = marked.value(1).toString();
         schoolDays.insert(day);
-        taken.insert({classId, day});
+        taken.insert({classId, day + QChar(u'0' + std::clamp(marked.value(2).toInt(), 0, 1))});
     }
     marked.finish();
 
@@ -822,8 +866,16 @@ QList<MissingRegister> missingBetween(const ReportScope& scope)
         for (const QDate& day : std::as_const(days)) {
             const int students = int(
                 std::count_if(spans.cbegin(), spans.cend(), [&day](const Span& span) { return span.holds(day); }));
-            if (students > 0 && !taken.contains({entry.classId, dateKey(day)}))
-                missing.append({entry.classId, entry.className, day, students});
+            if (students <= 0)
+                continue;
+            if (!twoSessions && !taken.contains({entry.classId, dateKey(day) + u'0'})) {
+                missing.append({entry.classId, entry.className, day, students, {}});
+                continue;
+            }
+            for (const db::Session session : {db::Session::Morning, db::Session::Afternoon}) {
+                if (twoSessions && !taken.contains({entry.classId, dateKey(day) + QChar(u'0' + int(session))}))
+                    missing.append({entry.classId, entry.className, day, students, session});
+            }
         }
     }
     return missing;
@@ -851,8 +903,12 @@ QList<DayCounts> dailyCounts(const ReportScope& scope)
             days.last().date = date;
         }
         const QString letter = query.value(1).toString();
-        for (int n = query.value(2).toInt(); n > 0 && !letter.isEmpty(); --n)
-            days.last().add(letter.at(0));
+        if (letter.isEmpty())
+            continue;
+        const status::Code* code = letters.codeOf(letter.at(0));
+        const QChar counted = code ? categoryLetter(code->category) : letter.at(0);
+        for (int n = query.value(2).toInt(); n > 0; --n)
+            days.last().add(counted);
     }
     return days;
 }

@@ -139,6 +139,8 @@ struct MissingRegister
     QString className;
     QDate date;
     int students = 0;
+    // Whose register of the day was not taken; where the school keeps two a day, each is listed.
+    std::optional<db::Session> session;
 };
 
 // Every class (or the one class) that has students and no saved mark on the day; none on a day

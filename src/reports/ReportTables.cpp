@@ -261,9 +261,15 @@ ReportTable missingTable(
     table.view = Text::tr("Registers Not Taken");
     table.columns = {textColumn(Text::tr("Class"), true), textColumn(Text::tr("Date")), textColumn(Text::tr("Day")),
         numberColumn(Text::tr("Students"))};
+    const bool sessions = std::any_of(missing.cbegin(), missing.cend(),
+        [](const reports::MissingRegister& entry) { return entry.session.has_value(); });
+    if (sessions)
+        table.columns << textColumn(Text::tr("Session"));
     for (const reports::MissingRegister& entry : missing) {
         table.rows.append({ReportCell(entry.className), day(entry.date),
             ReportCell(QLocale().dayName(entry.date.dayOfWeek())), count(entry.students)});
+        if (sessions)
+            table.rows.last() << ReportCell(entry.session ? sessionName(*entry.session) : QString());
     }
     return table;
 }

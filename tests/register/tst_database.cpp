@@ -209,7 +209,7 @@ private Q_SLOTS:
         const qint64 ben = db::addStudent(QStringLiteral("Ben"), classId, std::nullopt);
         const qint64 cal = db::addStudent(QStringLiteral("Cal"), classId, std::nullopt);
         // Two weeks of term; Friday 9 January is a closure.
-        db::addCalendarEntries({{0, calendar::Kind::Term, QDate(2026, 1, 5), QDate(2026, 1, 16), "Spring"},
+        db::addCalendarEntries({{0, calendar::Kind::Term, QDate(2026, 1, 5), QDate(2026, 1, 23), "Spring"},
             {0, calendar::Kind::Holiday, QDate(2026, 1, 9), QDate(2026, 1, 9), "Closure"}});
         const QList<QDate> days {QDate(2026, 1, 5), QDate(2026, 1, 6), QDate(2026, 1, 7), QDate(2026, 1, 8),
             QDate(2026, 1, 12), QDate(2026, 1, 13), QDate(2026, 1, 14), QDate(2026, 1, 15), QDate(2026, 1, 16)};
@@ -263,6 +263,13 @@ private Q_SLOTS:
         QCOMPARE(printed.rows.at(1).at(1 + 11).text, QStringLiteral("V"));
         QCOMPARE(printed.rows.at(1).at(1 + 4).text, QStringLiteral("L12"));
         QVERIFY(printed.columns.at(1 + 11).header.endsWith(QStringLiteral("PM")));
+
+        // A register not taken is one session's: the afternoon of a day whose morning was taken.
+        db::saveMarks(QDate(2026, 1, 19), {{ana, "Present"}, {ben, "Present"}, {cal, "Present"}}, QString());
+        const QList<reports::MissingRegister> notTaken = reports::missingOn(QDate(2026, 1, 19));
+        QCOMPARE(notTaken.size(), 1);
+        QCOMPARE(notTaken.first().session, std::optional(db::Session::Afternoon));
+        QCOMPARE(reports::missingBetween({classId, QDate(2026, 1, 19), QDate(2026, 1, 20)}).size(), 3);
     }
 
     // A register closes some school days after its day: then only the named accounts can change
