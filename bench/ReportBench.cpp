@@ -202,13 +202,16 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     const double peer = sampleTime * double(students) / double(std::max<qsizetype>(1, sample.size()));
 
     // The floor of the sheet: the same marks with what the sheet shows of them (the word and
-    // the minutes late, the remark in the cell's tooltip, the notes in the day's), read and
-    // nothing else.
+    // the minutes late, the session's column, the remark in the cell's tooltip, the notes in the
+    // day's), and the changes of the same days that mark a cell amended, read and nothing else.
     progress("the sheet against its floor");
     const QString sheetFloorSql = QStringLiteral(
-        "SELECT a.StudentID, a.\"Date\", a.\"Status\", a.Remark, a.Notes, a.LateMinutes FROM tblAttendance a WHERE "
-        "a.StudentID IN "
-        "(SELECT id FROM tblStudents WHERE ClassID = ?) AND a.\"Date\" >= ? AND a.\"Date\" <= ?");
+        "SELECT a.StudentID, a.\"Date\", a.Session, a.\"Status\", a.Remark, a.Notes, a.LateMinutes FROM "
+        "tblAttendance a WHERE a.StudentID IN (SELECT id FROM tblStudents WHERE ClassID = ?) AND a.\"Date\" >= ? AND "
+        "a.\"Date\" <= ?");
+    const QString amendedFloorSql = QStringLiteral(
+        "SELECT h.StudentID, h.\"Date\", h.Session FROM tblHistory h WHERE h.\"Date\" >= ? AND h.\"Date\" <= ? AND "
+        "h.OldStatus <> '' AND (h.OldStatus <> h.NewStatus OR h.OldRemark <> h.NewRemark)");
     const QVariantList termValues = {school.measuredClass, db::dateKey(oneClass.from), db::dateKey(oneClass.to)};
     QList<double> sheetFloorTimes;
     QList<double> sheetTimes;
@@ -216,7 +219,10 @@ QList<ReportFigure> measureReports(const School& school, int runs)
     // A sheet takes milliseconds, so it is taken more often: one busy moment of the machine
     // would otherwise decide the ratio.
     for (int run = 0; run < runs * 5; ++run) {
-        sheetFloorTimes.append(timed(1, [&] { readAll(sheetFloorSql, termValues); }));
+        sheetFloorTimes.append(timed(1, [&] {
+            readAll(sheetFloorSql, termValues);
+            readAll(amendedFloorSql, termValues.mid(1));
+        }));
         sheetTimes.append(timed(1, [&] { cells = reports::sheet(oneClass).marks.size(); }));
     }
     const double sheetFloor = median(sheetFloorTimes);

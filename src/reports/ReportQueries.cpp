@@ -11,6 +11,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace reports {
@@ -640,7 +641,8 @@ Sheet sheet(const ReportScope& scope)
     // Days are collected as the text the register stores, then numbered in date order. The rows
     // come by student and day, so each student's marks are already in order: they only need
     // putting in the students' listing order.
-    QHash<QString, int> dayOfText;
+    // One table of day texts per session, so that no key has to be built for each mark.
+    std::array<QHash<QString, int>, 2> dayOfText;
     QList<QString> dayTexts;
     QList<QList<SheetMark>> byStudent(result.students.size());
     qsizetype count = 0;
@@ -655,18 +657,19 @@ Sheet sheet(const ReportScope& scope)
             student = studentIndex.value(id, -1);
         }
         const QString day = query.value(1).toString();
-        // A column per register: the day's text and its session, which sorts the morning's first.
-        const QString text = day + QChar(u'0' + std::clamp(query.value(6).toInt(), 0, 1));
+        const int session = std::clamp(query.value(6).toInt(), 0, 1);
         if (student >= 0 && moved.contains(id))
             student = rowOn(id, day);
         if (student < 0) {
             student = moved.contains(id) ? studentIndex.value(id, -1) : -1;
             continue;
         }
-        auto found = dayOfText.constFind(text);
-        if (found == dayOfText.constEnd()) {
-            found = dayOfText.insert(text, int(dayTexts.size()));
-            dayTexts.append(text);
+        QHash<QString, int>& days = dayOfText[size_t(session)];
+        auto found = days.constFind(day);
+        if (found == days.constEnd()) {
+            found = days.insert(day, int(dayTexts.size()));
+            // A column per register: the day's text and its session, which sorts the morning's first.
+            dayTexts.append(day + QChar(u'0' + session));
         }
         QString status = query.value(2).toString();
         if (status.isEmpty())
