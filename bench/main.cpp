@@ -291,6 +291,28 @@ QString twoSessionSchool(const School& school, const QString& folder)
     return path;
 }
 
+// The first save and the re-save of the measured class, each run on a day of its own from
+// firstDay on, by their medians.
+std::pair<double, double> saveTimes(MainWindow& window, const School& school, const QDate& firstDay, int runs)
+{
+    QList<double> firstSaves;
+    QList<double> reSaves;
+    for (int run = 0; run < runs; ++run) {
+        pick(window, school.measuredClass, firstDay.addDays(run));
+        rebuild(window);
+        markCards(window.listedCards(), run);
+        QElapsedTimer timer;
+        timer.start();
+        window.SaveAttendance();
+        firstSaves.append(double(timer.nsecsElapsed()) / 1e6);
+        markCards(window.listedCards(), run + 1);
+        timer.start();
+        window.SaveAttendance();
+        reSaves.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return {median(firstSaves), median(reSaves)};
+}
+
 struct VisitAndSave
 {
     double firstVisit = 0;
@@ -321,23 +343,8 @@ VisitAndSave visitAndSave(const School& school, int runs, int saveOffset)
             PhotoCache::shared().clear();
             pick(window, school.measuredClass, school.markedDay);
         });
-    QList<double> firstSaves;
-    QList<double> reSaves;
-    for (int run = 0; run < runs; ++run) {
-        pick(window, school.measuredClass, school.firstFreeDay.addDays(saveOffset + run));
-        rebuild(window);
-        markCards(window.listedCards(), run);
-        QElapsedTimer timer;
-        timer.start();
-        window.SaveAttendance();
-        firstSaves.append(double(timer.nsecsElapsed()) / 1e6);
-        markCards(window.listedCards(), run + 1);
-        timer.start();
-        window.SaveAttendance();
-        reSaves.append(double(timer.nsecsElapsed()) / 1e6);
-    }
-    result.firstSave = median(firstSaves);
-    result.reSave = median(reSaves);
+    std::tie(result.firstSave, result.reSave)
+        = saveTimes(window, school, school.firstFreeDay.addDays(saveOffset), runs);
     return result;
 }
 
@@ -700,22 +707,8 @@ int runBenchmark(const Options& options)
         std::printf("  warning: the class shows %lld cards\n", qlonglong(window.listedCards().size()));
 
     progress("the saves");
-    int day = saveOffset;
-    QList<double> firstSaves;
-    QList<double> reSaves;
-    for (int run = 0; run < options.runs; ++run) {
-        pick(window, school.measuredClass, school.firstFreeDay.addDays(day++));
-        rebuild(window);
-        markCards(window.listedCards(), run);
-        QElapsedTimer timer;
-        timer.start();
-        window.SaveAttendance();
-        firstSaves.append(double(timer.nsecsElapsed()) / 1e6);
-        markCards(window.listedCards(), run + 1);
-        timer.start();
-        window.SaveAttendance();
-        reSaves.append(double(timer.nsecsElapsed()) / 1e6);
-    }
+    const auto [firstSave, reSave] = saveTimes(window, school, school.firstFreeDay.addDays(saveOffset), options.runs);
+    int day = saveOffset + options.runs;
 
     progress("the Manage Classes student list");
     ManageClassesWindow manage;
@@ -842,8 +835,6 @@ int runBenchmark(const Options& options)
     QList<Row> photoRows;
     School converted = school;
     converted.path = appendPhotoFigures(photoRows, school, oursPath, folder, options.runs);
-    const double firstSave = median(firstSaves);
-    const double reSave = median(reSaves);
     const double literalFirstSave = median(literalFirst);
     const double literalReSave = median(literalRe);
 
