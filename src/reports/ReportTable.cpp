@@ -85,8 +85,10 @@ QList<QStringList> ReportTable::records() const
     for (const ReportColumn& column : columns)
         header << QString(column.header).replace(QLatin1Char('\n'), QLatin1Char(' '));
     records << header;
+    records.reserve(rows.size() + 1);
     for (const QList<ReportCell>& row : rows) {
         QStringList fields;
+        fields.reserve(row.size());
         for (const ReportCell& cell : row)
             fields << csvField(cell);
         records << fields;

@@ -172,8 +172,12 @@ ReportTable summaryTable(const QList<reports::SummaryRow>& rows, const std::opti
     int totalSchoolDays = 0;
     int totalNotRecorded = 0;
     QSet<qint64> classes;
+    // A whole school is thousands of rows: each row's cells are made in one piece.
+    table.rows.reserve(rows.size() + 1);
     for (const reports::SummaryRow& row : rows) {
-        QList<ReportCell> cells {ReportCell(row.studentName), ReportCell(row.className), count(row.daysMarked)};
+        QList<ReportCell> cells;
+        cells.reserve(table.columns.size());
+        cells << ReportCell(row.studentName) << ReportCell(row.className) << count(row.daysMarked);
         cells << tallyCells(row) << count(row.lateMinutes) << count(row.longestAbsenceRun)
               << count(row.currentAbsenceRun);
         table.rows.append(withDays(cells, count(row.schoolDays.value_or(0)), count(row.notRecorded.value_or(0))));

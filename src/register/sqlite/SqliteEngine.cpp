@@ -100,9 +100,11 @@ public:
         }
         // The file is read through the page cache, never mapped into memory: a mapped file that
         // another program shortens ends the process at the next read, where a read through the
-        // cache only reports the damage. A larger cache keeps a class's photos in memory.
+        // cache only reports the damage. A larger cache keeps a class's photos in memory for the
+        // program; a register opened to be read (a report from the command line, a copy, a
+        // check) passes over its pages once, and growing a large cache would only cost it.
         pragmas.exec(QStringLiteral("PRAGMA mmap_size=0"));
-        pragmas.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+        pragmas.exec(readOnly ? QStringLiteral("PRAGMA cache_size=-2000") : QStringLiteral("PRAGMA cache_size=-16384"));
         // Sorting a listing needs no temporary file.
         pragmas.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
         pragmas.finish();
