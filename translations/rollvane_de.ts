@@ -1809,6 +1809,10 @@ Rollvane versucht es beim nächsten Speichern erneut und meldet dies erst nach e
         <source>Closed · %1</source>
         <translation>Geschlossen · %1</translation>
     </message>
+    <message>
+        <source>Register Closed</source>
+        <translation>Liste geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

@@ -1809,6 +1809,10 @@ Rollvane lo volverá a intentar la próxima vez que se guarde, sin volver a avis
         <source>Closed · %1</source>
         <translation>Cerrado · %1</translation>
     </message>
+    <message>
+        <source>Register Closed</source>
+        <translation>Registro cerrado</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

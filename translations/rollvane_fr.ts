@@ -1809,6 +1809,10 @@ Rollvane réessaiera au prochain enregistrement, sans vous le signaler de nouvea
         <source>Closed · %1</source>
         <translation>Clos · %1</translation>
     </message>
+    <message>
+        <source>Register Closed</source>
+        <translation>Appel clos</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

@@ -1809,6 +1809,10 @@ Rollvane probeert het bij de volgende keer opslaan opnieuw, en meldt dit pas wee
         <source>Closed · %1</source>
         <translation>Gesloten · %1</translation>
     </message>
+    <message>
+        <source>Register Closed</source>
+        <translation>Register gesloten</translation>
+    </message>
 </context>
 <context>
     <name>ManageClassesWindow</name>

@@ -863,6 +863,11 @@ MainWindow::SaveOutcome MainWindow::SaveAttendance()
     const QDate date = m_cardsDate.isValid() ? m_cardsDate : m_dateTimePicker1->date();
     const db::Session session = m_cardsDate.isValid() ? m_cardsSession : pickedSession();
     const QString notes = m_text1->toPlainText();
+    // A closed register is refused before anyone is asked for a reason they could not use.
+    if (!m_cardsClosed.isEmpty()) {
+        dialogs().message(this, m_cardsClosed, tr("Register Closed"), UserDialogs::Icon::Information);
+        return SaveOutcome::Declined;
+    }
     db::Author author = db::Author::current();
     // A saved mark of an earlier day is an amendment: the history keeps what it was, who changed
     // it, when, and why, and the why is asked for here.

@@ -1031,6 +1031,20 @@ private Q_SLOTS:
         QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
         QVERIFY(dialogs().shown().size() <= 1);
         QCOMPARE(statusOn(ids.at(1), QDate::currentDate()), QStringLiteral("Late"));
+
+        // Closed a while after its day, an old register says so and refuses the save at once.
+        const QDate old = QDate::currentDate().addDays(-30);
+        db::saveMarks(old, {{ids.at(0), QStringLiteral("Absent")}}, QString());
+        db::setRegisterClosing({3, {QStringLiteral("head")}});
+        changeDate(old);
+        QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("lblTaken"))->text().startsWith(QStringLiteral("Closed")));
+        QTest::mouseClick(card(0)->statusLabel(), Qt::LeftButton);
+        dialogs().clear();
+        QTest::mouseClick(button("PushButton2"), Qt::LeftButton);
+        QCOMPARE(dialogs().shown().size(), 1);
+        QVERIFY(dialogs().shown().first().text.contains(QStringLiteral("head")));
+        QCOMPARE(statusOn(ids.at(0), old), QStringLiteral("Absent"));
+        QVERIFY(m_window->isChanged());
     }
 
     // A plan over a fortnight with a holiday in it: its school days open with the code and the
