@@ -340,8 +340,20 @@ void MainWindow::connectCommands()
         [this] { reportFailures(location("CopyThisMorning_Click"), [this] { copyMarksFromThisMorning(); }); });
     on(Command::PreviousDay, [this] { stepDay(-1); });
     on(Command::NextDay, [this] { stepDay(1); });
-    // The picker's change asks about unsaved marks, as any change of date does.
-    on(Command::Today, [this] { m_dateTimePicker1->setDate(QDate::currentDate()); });
+    // The picker's change asks about unsaved marks, as any change of date does. Today is also
+    // the register the clock says, where the school keeps two a day.
+    on(Command::Today, [this] {
+        const int byClock = QTime::currentTime() >= m_afternoonFrom ? 1 : 0;
+        if (m_sessions == 2 && m_dateTimePicker1->date() == QDate::currentDate()) {
+            m_cboSession->setCurrentIndex(byClock);
+            return;
+        }
+        if (m_sessions == 2) {
+            const QSignalBlocker quiet(m_cboSession);
+            m_cboSession->setCurrentIndex(byClock);
+        }
+        m_dateTimePicker1->setDate(QDate::currentDate());
+    });
     on(Command::Reload, [this] { reportFailures(location("Reload_Click"), [this] { reload(); }); });
     on(Command::Quit, [this] { close(); });
     on(Command::StudentsAndClasses, [this] { PushButton1_Click(); });
@@ -1558,6 +1570,7 @@ void MainWindow::loadSessions()
 {
     const int sessions = db::sessionsPerDay();
     const QTime afternoon = db::afternoonFrom();
+    m_afternoonFrom = afternoon;
     m_closing = db::registerClosing();
     if (m_cardsDate.isValid())
         m_cardsClosed = db::closedToUser(m_cardsDate, db::Author::current().user, m_closing);

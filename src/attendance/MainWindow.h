@@ -254,6 +254,7 @@ private:
     db::Session m_cardsSession = db::Session::Morning;
     QComboBox* m_cboSession = nullptr; // beside the date, when the school keeps two registers a day
     int m_sessions = 1;
+    QTime m_afternoonFrom; // when the afternoon's register is the one the clock picks
     db::Closing m_closing; // when past registers close, and to whom they stay open
     QString m_cardsClosed; // why this user cannot change the register on screen; empty when they can
     db::DayMarks m_loaded; // the marks of the cards as they were stored when loaded or saved

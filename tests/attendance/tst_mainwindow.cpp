@@ -1177,6 +1177,14 @@ private Q_SLOTS:
         QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("lblTaken"))->text(),
             QStringLiteral("This morning's marks copied, not saved yet"));
         QVERIFY(!db::mark(ids.at(0), tuesday, db::Session::Afternoon));
+
+        // Today is today's register by the clock; the copied marks are let go when asked.
+        dialogs().answerNo();
+        trigger(MainWindow::Command::Today);
+        QTRY_VERIFY(!timer()->isActive());
+        QCOMPARE(m_window->cardsDate(), QDate::currentDate());
+        QCOMPARE(m_window->cardsSession(),
+            QTime::currentTime() >= db::afternoonFrom() ? db::Session::Afternoon : db::Session::Morning);
     }
 
     // Minutes late go with a Late mark only: typed from the card's menu, saved, read back, and
